@@ -1,0 +1,12 @@
+# `cmake --build build --target format` runs clang-format over every C++ file of the project.
+find_program(CLANG_FORMAT_EXE NAMES clang-format clang-format-14)
+if(CLANG_FORMAT_EXE)
+    file(GLOB_RECURSE CORVANTA_FORMAT_SOURCES CONFIGURE_DEPENDS
+        ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
+        ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h
+        ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+    add_custom_target(format
+        COMMAND ${CLANG_FORMAT_EXE} -i --style=file ${CORVANTA_FORMAT_SOURCES}
+        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+        COMMENT "clang-format")
+endif()

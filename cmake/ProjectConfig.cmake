@@ -1,0 +1,13 @@
+# One INTERFACE target carries the warnings and defines that every target of the project uses.
+add_library(corvanta_config INTERFACE)
+target_compile_options(corvanta_config INTERFACE
+    -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor)
+target_compile_definitions(corvanta_config INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_KEYWORDS)
+if(CORVANTA_WERROR)
+    target_compile_options(corvanta_config INTERFACE -Werror)
+endif()
+if(CORVANTA_SANITIZE)
+    target_compile_options(corvanta_config INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_link_options(corvanta_config INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,28 @@
+#pragma once
+
+class QPrinter;
+class QString;
+class QWidget;
+
+namespace shell {
+
+// Every message box and the print dialog go through this seam, so tests can answer them without a user.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // Title "Warning", warning icon, OK: bad input.
+    virtual void warning(QWidget* parent, const QString& text) = 0;
+    // Title "Information", information icon, OK: help texts, instructions, the welcome.
+    virtual void information(QWidget* parent, const QString& text) = 0;
+    // The application error box: title "Corvanta", error icon, OK. The text arrives ready to show.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // The system print dialog; false when the user cancels.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+Dialogs& dialogs();
+// Replaces the dialogs in use; nullptr brings back the real ones. The caller keeps ownership.
+void installDialogs(Dialogs* replacement);
+
+} // namespace shell

@@ -1,0 +1,91 @@
+#include "FinCal.h"
+
+#include "About.h"
+#include "Dialogs.h"
+#include "FirstRunStore.h"
+#include "GuardedHandler.h"
+#include "LoanPage.h"
+#include "WindowPlacement.h"
+#include "ui_FinCal.h"
+
+#include <QLayout>
+
+namespace {
+
+const auto instructionsText = QStringLiteral(
+    "Corvanta is meant to be self-explanatory. If you need assistance filling in any fields, try double-clicking "
+    "them for extra assistance. Otherwise, just go to the topic that interests you and fill in the required blanks "
+    "and click the CALCULATE button for the answer.");
+
+const auto welcomeText = QStringLiteral(
+    "Welcome to Corvanta. It is designed to be very easy to use. Just click the tab you want and enter the "
+    "required data and hit calculate. When in doubt, try double-clicking any field for more assistance. We hope you "
+    "find this program to be a useful addition to your software library. Let's get started!");
+
+} // namespace
+
+TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::TForm1>())
+{
+    ui->setupUi(this);
+    // A fixed-size window with system menu and minimise only: it cannot be maximised or resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ui->Exit1, &QAction::triggered, this, shell::guarded(this, [this] { Exit1Click(); }));
+    connect(ui->Button3, &QPushButton::clicked, this, shell::guarded(this, [this] { Button3Click(); }));
+    connect(ui->About1, &QAction::triggered, this, shell::guarded(this, [this] { About1Click(); }));
+    connect(ui->Instructions1, &QAction::triggered, this, shell::guarded(this, [this] { Instructions1Click(); }));
+
+    FormCreate(firstRun);
+}
+
+TForm1::~TForm1() = default;
+
+LoanPage* TForm1::loanPage() const
+{
+    return ui->TabSheet3;
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!placed) {
+        placed = true;
+        shell::centreOnScreen(this);
+    }
+}
+
+void TForm1::FormCreate(shell::FirstRunStore& firstRun)
+{
+    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+    // The welcome comes while the window is being built, before it is ever shown.
+    if (!firstRun.hasRunBefore()) {
+        shell::dialogs().information(nullptr, welcomeText);
+        firstRun.rememberRun();
+    }
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::Button3Click()
+{
+    close();
+}
+
+void TForm1::About1Click()
+{
+    // A fresh box each time, owned by nobody, freed when it closes.
+    const auto about = std::make_unique<TFormAbout>();
+    about->exec();
+}
+
+void TForm1::Instructions1Click()
+{
+    shell::dialogs().information(this, instructionsText);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class LoanPage;
+
+namespace Ui {
+class TForm1;
+}
+
+namespace shell {
+class FirstRunStore;
+}
+
+// The main window: five calculator pages, the menu and the Exit Program button.
+class TForm1 final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(shell::FirstRunStore& firstRun, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    LoanPage* loanPage() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate(shell::FirstRunStore& firstRun);
+    void Exit1Click();
+    void Button3Click();
+    void About1Click();
+    void Instructions1Click();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    bool placed = false;
+};

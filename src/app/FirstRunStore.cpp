@@ -1,0 +1,27 @@
+#include "FirstRunStore.h"
+
+#include <QSettings>
+
+namespace shell {
+namespace {
+const auto startedBeforeKey = QStringLiteral("StartedBefore");
+
+QSettings userSettings()
+{
+    return QSettings(QStringLiteral("Brellin"), QStringLiteral("Corvanta"));
+}
+} // namespace
+
+bool SettingsFirstRunStore::hasRunBefore() const
+{
+    return userSettings().value(startedBeforeKey, false).toBool();
+}
+
+void SettingsFirstRunStore::rememberRun()
+{
+    auto settings = userSettings();
+    settings.setValue(startedBeforeKey, true);
+    settings.sync();
+}
+
+} // namespace shell

@@ -1,0 +1,144 @@
+#include "LoanPage.h"
+
+#include "FieldEntry.h"
+#include "GuardedHandler.h"
+#include "LoanSolver.h"
+#include "Regional.h"
+#include "ValidationSteps.h"
+#include "ui_LoanPage.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+using shell::Entry;
+using shell::ValidationStep;
+
+const auto rateMessage = QStringLiteral("Interest rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = "
+                                        "8.25) but do not use \"%\" signs. Please re-enter.");
+const auto yearsMessage = QStringLiteral("Years must be between 1 and 50");
+const auto yearsNotIntegerMessage
+    = QStringLiteral("The YEARS value must be an integer between 1 and 50, please re-enter.");
+const auto amountMessage
+    = QStringLiteral("LOAN AMOUNT must be an integer greater than 1. Do not enter any \"$\" or commas.");
+const auto paymentMessage
+    = QStringLiteral("MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas.");
+const auto requiredText = QStringLiteral("REQUIRED");
+const auto notApplicableText = QStringLiteral("NOT APPLICABLE");
+
+// The smallest loan amount or monthly payment the page works with.
+constexpr finance::Extended smallestMoney = 2;
+
+} // namespace
+
+LoanPage::LoanPage(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::LoanPage>())
+    , today([] { return QDate::currentDate(); })
+{
+    // The glyphs live in this static library, so their resource must be registered by hand.
+    Q_INIT_RESOURCE(glyphs);
+    ui->setupUi(this);
+
+    connect(ui->ButtonCalcLoanPayment, &QPushButton::clicked, this,
+        shell::guarded(this, [this] { ButtonCalcLoanPaymentClick(); }));
+    connect(ui->RadioLoanPayment, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            shell::runGuarded(this, [this] { RadioLoanPaymentClick(); });
+    });
+    connect(ui->RadioLoanAmount, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            shell::runGuarded(this, [this] { RadioLoanAmountClick(); });
+    });
+    connect(ui->Button7, &QPushButton::clicked, this, shell::guarded(this, [this] { Button7Click(); }));
+}
+
+LoanPage::~LoanPage() = default;
+
+void LoanPage::setPrepaymentWindow(QWidget* window)
+{
+    prepaymentWindow = window;
+}
+
+void LoanPage::setClock(std::function<QDate()> clock)
+{
+    today = std::move(clock);
+}
+
+void LoanPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ui->ButtonCalcLoanPayment->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void LoanPage::ButtonCalcLoanPaymentClick()
+{
+    using calculators::LoanSolveFor;
+    const bool paymentMode = ui->RadioLoanPayment->isChecked();
+
+    const ValidationStep requiredMoney = paymentMode
+        ? ValidationStep { ui->Edit11, Entry::Decimal, shell::atLeast(smallestMoney), amountMessage }
+        : ValidationStep { ui->EditLoanPayment, Entry::Decimal, shell::atLeast(smallestMoney), paymentMessage };
+    if (!shell::passes(this,
+            {
+                { ui->Edit9, Entry::Decimal, shell::between(1, 30), rateMessage },
+                { ui->Edit10, Entry::Whole, shell::between(1, 50), yearsMessage, yearsNotIntegerMessage },
+                requiredMoney,
+            }))
+        return;
+
+    // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
+    QLineEdit* solvedField = paymentMode ? ui->EditLoanPayment : ui->Edit11;
+    if (!shell::fieldAccepts(solvedField, Entry::Decimal, shell::atLeast(smallestMoney)))
+        solvedField->setText(QStringLiteral("0"));
+
+    calculators::LoanInput input;
+    input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
+    input.annualRatePercent = shell::decimalValue(ui->Edit9);
+    input.years = shell::wholeValue(ui->Edit10);
+    input.monthlyPayment = shell::decimalValue(ui->EditLoanPayment);
+    input.loanAmount = shell::decimalValue(ui->Edit11);
+    const calculators::LoanSolution solution = calculators::solveLoan(input);
+
+    const auto& settings = shell::regional();
+    ui->PanelLoanOutput->setVisible(true);
+    ui->LabelLoanOutput->setText(shell::fromCore(calculators::loanResultCaption(input, solution, settings)));
+    solvedField->setText(shell::fromCore(calculators::loanSolvedFieldText(input, solution, settings)));
+    ui->LabelLoanOutput->setVisible(true);
+    ui->Button6->setEnabled(true);
+    ui->Button7->setEnabled(true);
+
+    const QDate date = today();
+    const calculators::LoanReportContext context { ui->Edit9->text().toStdString(), ui->Edit10->text().toStdString(),
+        { date.year(), date.month(), date.day() } };
+    ui->MemoLoanAnalysis->clear();
+    for (const std::string& line : calculators::loanReportLines(input, solution, context, settings))
+        ui->MemoLoanAnalysis->appendPlainText(shell::fromCore(line));
+    QTextCursor caret = ui->MemoLoanAnalysis->textCursor();
+    caret.movePosition(QTextCursor::Start);
+    ui->MemoLoanAnalysis->setTextCursor(caret);
+}
+
+void LoanPage::RadioLoanPaymentClick()
+{
+    ui->Label51->setText(requiredText);
+    ui->Label47->setText(notApplicableText);
+}
+
+void LoanPage::RadioLoanAmountClick()
+{
+    ui->Label51->setText(notApplicableText);
+    ui->Label47->setText(requiredText);
+}
+
+void LoanPage::Button7Click()
+{
+    if (!prepaymentWindow)
+        return;
+    prepaymentWindow->show();
+    prepaymentWindow->raise();
+    prepaymentWindow->activateWindow();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class LoanPage;
+}
+
+// The "Loans and Mortgages" page: solves a monthly loan for its payment or its amount and writes the
+// loan analysis report. Its fields are what the schedule, prepayment and matrix windows read.
+class LoanPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LoanPage(QWidget* parent = nullptr);
+    ~LoanPage() override;
+
+    // The prepayment window created at start-up, shown by PrePay.
+    void setPrepaymentWindow(QWidget* window);
+    // Where the report takes today's date from.
+    void setClock(std::function<QDate()> today);
+
+protected:
+    // Enter anywhere on the page (but in the editable report) presses Calculate, the page's default button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ButtonCalcLoanPaymentClick();
+    void RadioLoanPaymentClick();
+    void RadioLoanAmountClick();
+    void Button7Click();
+
+    std::unique_ptr<Ui::LoanPage> ui;
+    QPointer<QWidget> prepaymentWindow;
+    std::function<QDate()> today;
+};

@@ -1,0 +1,74 @@
+#include "LoanSolver.h"
+
+#include "CheckedMath.h"
+#include "Formats.h"
+#include "TimeValue.h"
+
+namespace calculators {
+
+using finance::PaymentTiming;
+
+LoanSolution solveLoan(const LoanInput& input)
+{
+    LoanSolution solution;
+    solution.months = input.years * 12;
+    const Extended rate = finance::MonthlyRate(input.annualRatePercent);
+    const Extended months = solution.months;
+
+    if (input.solveFor == LoanSolveFor::MonthlyPayment) {
+        solution.loanAmount = input.loanAmount;
+        solution.monthlyPayment
+            = finance::Payment(rate, solution.months, -input.loanAmount, 0, PaymentTiming::EndOfPeriod);
+    } else {
+        solution.monthlyPayment = input.monthlyPayment;
+        solution.loanAmount
+            = -finance::PresentValue(rate, solution.months, input.monthlyPayment, 0, PaymentTiming::EndOfPeriod);
+    }
+    solution.totalInterest
+        = finance::checked::result(finance::checked::result(months * solution.monthlyPayment) - solution.loanAmount);
+    return solution;
+}
+
+std::string loanResultCaption(
+    const LoanInput& input, const LoanSolution& solution, const finance::RegionalSettings& settings)
+{
+    if (input.solveFor == LoanSolveFor::MonthlyPayment)
+        return "Monthly Payment =  " + finance::moneyText(solution.monthlyPayment, settings);
+    return "Loan Amount =  " + finance::moneyText(solution.loanAmount, settings);
+}
+
+std::string loanSolvedFieldText(
+    const LoanInput& input, const LoanSolution& solution, const finance::RegionalSettings& settings)
+{
+    const Extended solved
+        = input.solveFor == LoanSolveFor::MonthlyPayment ? solution.monthlyPayment : solution.loanAmount;
+    return finance::fixedText(solved, 0, settings);
+}
+
+std::vector<std::string> loanReportLines(const LoanInput& input, const LoanSolution& solution,
+    const LoanReportContext& context, const finance::RegionalSettings& settings)
+{
+    const auto money = [&settings](Extended value) { return finance::moneyText(value, settings); };
+
+    std::string figures;
+    if (input.solveFor == LoanSolveFor::MonthlyPayment) {
+        figures = "Borrowing " + money(solution.loanAmount) + " would give you a monthly payment of "
+            + money(solution.monthlyPayment);
+    } else {
+        figures = "With a monthly payment of " + money(solution.monthlyPayment)
+            + " you can borrow up to:  " + money(solution.loanAmount);
+    }
+
+    return {
+        "Loan Analysis Date:    " + finance::shortDateText(context.today, settings)
+            + "               Prepared for:                   Prepared by:",
+        "",
+        "LOAN VARIABLES:",
+        "Interest Rate: " + context.rateAsTyped + "%         Loan Term: " + context.yearsAsTyped + " Years",
+        figures,
+        "Interest cost over the term of the loan is:  " + money(solution.totalInterest),
+        "For more loan details, click the MATRIX, SCHEDULE, or PREPAY buttons below.",
+    };
+}
+
+} // namespace calculators

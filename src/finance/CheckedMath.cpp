@@ -1,0 +1,58 @@
+#include "CheckedMath.h"
+
+#include "FinanceErrors.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace finance::checked {
+
+namespace {
+
+// log2(e) rounded to the extended format.
+constexpr Extended log2OfE = 1.44269504088896340735992468100189214L;
+
+} // namespace
+
+Extended result(Extended x)
+{
+    if (std::isnan(x))
+        throw EInvalidOp();
+    if (std::isinf(x))
+        throw EOverflow();
+    if (x != 0 && std::fabs(x) < LDBL_MIN)
+        return 0;
+    return x;
+}
+
+Extended divide(Extended numerator, Extended denominator)
+{
+    if (std::isnan(numerator) || std::isnan(denominator))
+        throw EInvalidOp();
+    if (denominator == 0) {
+        if (numerator == 0)
+            throw EInvalidOp();
+        throw EZeroDivide();
+    }
+    return result(numerator / denominator);
+}
+
+Extended exp(Extended x)
+{
+    if (std::isnan(x))
+        throw EInvalidOp();
+    // An infinite or very large negative exponent underflows to 0 (exp2l(-inf) is 0); a large
+    // positive one gives infinity, which result() reports as overflow.
+    return result(std::exp2(x * log2OfE));
+}
+
+Extended ln(Extended x)
+{
+    if (std::isnan(x) || x < 0)
+        throw EInvalidOp();
+    if (x == 0)
+        throw EZeroDivide();
+    return result(std::log(x));
+}
+
+} // namespace finance::checked

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Extended.h"
+
+// Arithmetic errors are found by explicit checks on operands and results: the compiler may move
+// floating-point operations across fenv flag reads, and trapping SIGFPE is undefined behaviour.
+namespace finance::checked {
+
+// NaN raises EInvalidOp, an infinity EOverflow, a magnitude below the smallest normal gives 0.
+Extended result(Extended x);
+
+// 0/0 (or a NaN operand) raises EInvalidOp, x/0 EZeroDivide; the quotient is checked as by result().
+Extended divide(Extended numerator, Extended denominator);
+
+// e^x, computed as 2^(x * log2 e); overflow raises EOverflow, underflow gives 0.
+Extended exp(Extended x);
+
+// Natural logarithm: a negative argument raises EInvalidOp, zero EZeroDivide.
+Extended ln(Extended x);
+
+} // namespace finance::checked

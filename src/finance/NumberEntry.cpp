@@ -1,0 +1,178 @@
+#include "NumberEntry.h"
+
+#include "FinanceErrors.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <new>
+#include <string>
+
+namespace finance {
+
+namespace {
+
+constexpr int exponentLimit = 500;
+constexpr std::int64_t wholeNumberLimit = 2147483647;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The value of a digit in base 10 or 16 (either case), -1 for any other character.
+int digitValue(char c, int base)
+{
+    int value = -1;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+// The typed text is quoted as data, never used as a format.
+[[noreturn]] void rejectDecimal(std::string_view text)
+{
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+[[noreturn]] void rejectWhole(std::string_view text)
+{
+    throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+// strtold follows the C library's locale, which the GUI toolkit sets from the environment; text that has
+// passed our own grammar is converted in the "C" locale.
+locale_t classicLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t {});
+    if (locale == locale_t {})
+        throw std::bad_alloc();
+    return locale;
+}
+
+class Cursor
+{
+public:
+    explicit Cursor(std::string_view text)
+        : m_text(text)
+    { }
+
+    bool atEnd() const { return m_pos == m_text.size(); }
+    char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
+    bool accept(char c)
+    {
+        if (atEnd() || m_text[m_pos] != c)
+            return false;
+        ++m_pos;
+        return true;
+    }
+    bool accept(std::string_view prefix)
+    {
+        if (prefix.empty() || !m_text.substr(m_pos).starts_with(prefix))
+            return false;
+        m_pos += prefix.size();
+        return true;
+    }
+    void skipSpaces()
+    {
+        while (accept(' ')) { }
+    }
+    std::string_view digits()
+    {
+        const std::size_t start = m_pos;
+        while (!atEnd() && isDigit(m_text[m_pos]))
+            ++m_pos;
+        return m_text.substr(start, m_pos - start);
+    }
+    void advance() { ++m_pos; }
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+} // namespace
+
+Extended decimalNumberEntry(std::string_view text, const RegionalSettings& settings)
+{
+    Cursor cursor(text);
+    cursor.skipSpaces();
+    std::string normalised;
+    if (cursor.accept('-'))
+        normalised += '-';
+    else
+        cursor.accept('+');
+
+    const std::string_view integerDigits = cursor.digits();
+    const bool hasSeparator = cursor.accept(std::string_view(settings.decimalSeparator));
+    const std::string_view fractionDigits = hasSeparator ? cursor.digits() : std::string_view();
+    if (integerDigits.empty() && !hasSeparator)
+        rejectDecimal(text);
+
+    int exponent = 0;
+    bool negativeExponent = false;
+    if (cursor.accept('E') || cursor.accept('e')) {
+        if (cursor.accept('-'))
+            negativeExponent = true;
+        else
+            cursor.accept('+');
+        while (isDigit(cursor.peek()) && exponent < exponentLimit) {
+            exponent = exponent * 10 + (cursor.peek() - '0');
+            cursor.advance();
+        }
+        if (isDigit(cursor.peek()))
+            rejectDecimal(text);
+    }
+    cursor.skipSpaces();
+    if (!cursor.atEnd())
+        rejectDecimal(text);
+
+    normalised += integerDigits.empty() ? std::string_view("0") : integerDigits;
+    normalised += '.';
+    normalised += fractionDigits;
+    normalised += negativeExponent ? "e-" : "e";
+    normalised += std::to_string(exponent);
+
+    char* end = nullptr;
+    errno = 0;
+    const Extended value = strtold_l(normalised.c_str(), &end, classicLocale());
+    if (end != normalised.c_str() + normalised.size() || std::isinf(value))
+        rejectDecimal(text);
+    // Underflow gives zero, as everywhere in the core; so does a typed "-0".
+    if (std::fabs(value) < LDBL_MIN)
+        return 0;
+    return value;
+}
+
+std::int32_t wholeNumberEntry(std::string_view text)
+{
+    Cursor cursor(text);
+    cursor.skipSpaces();
+    const bool negative = cursor.accept('-');
+    if (!negative)
+        cursor.accept('+');
+    const int base = cursor.accept('$') ? 16 : 10;
+
+    std::int64_t magnitude = 0;
+    bool anyDigit = false;
+    for (; !cursor.atEnd(); cursor.advance()) {
+        const int digit = digitValue(cursor.peek(), base);
+        if (digit < 0)
+            rejectWhole(text);
+        magnitude = magnitude * base + digit;
+        if (magnitude > wholeNumberLimit)
+            rejectWhole(text);
+        anyDigit = true;
+    }
+    if (!anyDigit)
+        rejectWhole(text);
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+} // namespace finance

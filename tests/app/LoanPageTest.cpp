@@ -1,0 +1,334 @@
+// The loan page driven through its real widgets: type into the fields, press Calculate, read what shows.
+#include "LoanPage.h"
+
+#include "RecordingDialogs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString rateMessage = QStringLiteral("Interest rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% "
+                                           "= 8.25) but do not use \"%\" signs. Please re-enter.");
+const QString yearsMessage = QStringLiteral("Years must be between 1 and 50");
+const QString yearsNotIntegerMessage
+    = QStringLiteral("The YEARS value must be an integer between 1 and 50, please re-enter.");
+const QString amountMessage
+    = QStringLiteral("LOAN AMOUNT must be an integer greater than 1. Do not enter any \"$\" or commas.");
+const QString paymentMessage
+    = QStringLiteral("MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas.");
+
+enum class Mode {
+    Payment,
+    Amount,
+};
+
+struct LoanFields
+{
+    Mode mode;
+    const char* rate;
+    const char* years;
+    const char* payment;
+    const char* amount;
+};
+
+class LoanPageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        recordedDialogs().reset();
+        page.setClock([] { return QDate(2026, 12, 8); });
+        page.show();
+        page.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    }
+
+    template <typename Widget>
+    Widget* control(const char* name)
+    {
+        auto* widget = page.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
+
+    // Types each text into its field as a user would: select all, then type over it.
+    void fillIn(const LoanFields& fields)
+    {
+        control<QRadioButton>(fields.mode == Mode::Payment ? "RadioLoanPayment" : "RadioLoanAmount")->click();
+        const std::pair<const char*, const char*> entries[] = {
+            { "Edit9", fields.rate },
+            { "Edit10", fields.years },
+            { "EditLoanPayment", fields.payment },
+            { "Edit11", fields.amount },
+        };
+        for (const auto& [name, text] : entries) {
+            QLineEdit* edit = field(name);
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, QString::fromUtf8(text));
+            ASSERT_EQ(edit->text(), QString::fromUtf8(text)) << name;
+        }
+    }
+
+    void pressCalculate() { QTest::mouseClick(control<QPushButton>("ButtonCalcLoanPayment"), Qt::LeftButton); }
+
+    QStringList reportLines() { return control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().split(u'\n'); }
+
+    LoanPage page;
+};
+
+TEST_F(LoanPageTest, StartsInPaymentModeWithDefaultsAndNoResult)
+{
+    EXPECT_TRUE(control<QRadioButton>("RadioLoanPayment")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("RadioLoanAmount")->isChecked());
+    EXPECT_EQ(field("Edit9")->text(), QStringLiteral("7"));
+    EXPECT_EQ(field("Edit10")->text(), QStringLiteral("15"));
+    EXPECT_EQ(field("EditLoanPayment")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("Edit11")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("Edit9")->maxLength(), 5);
+    EXPECT_EQ(field("Edit10")->maxLength(), 3);
+    EXPECT_EQ(control<QLabel>("Label47")->text(), QStringLiteral("NOT APPLICABLE"));
+    EXPECT_EQ(control<QLabel>("Label51")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_FALSE(control<QPushButton>("Button6")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("Button7")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("ButtonLoanMatrix")->isEnabled());
+    EXPECT_FALSE(control<QWidget>("PanelLoanOutput")->isVisible());
+    EXPECT_FALSE(control<QLabel>("LabelLoanOutput")->isVisible());
+    EXPECT_TRUE(control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().isEmpty());
+    EXPECT_FALSE(control<QPlainTextEdit>("MemoLoanAnalysis")->isReadOnly());
+    EXPECT_TRUE(control<QPlainTextEdit>("Memo1")->isReadOnly());
+}
+
+TEST_F(LoanPageTest, InstructionsKeepTheirLinesAndTrailingBlanks)
+{
+    const QStringList lines = control<QPlainTextEdit>("Memo1")->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_EQ(lines[0],
+        QStringLiteral("INSTRUCTIONS: This screen lets you explore the finances associated with a loan, "
+                       "perfect for planning "));
+    EXPECT_EQ(lines[7], QString());
+    EXPECT_EQ(lines[10],
+        QStringLiteral("PREPAY  buttons at the bottom the screen. This will give you more data on "
+                       "different loan amounts and "));
+    EXPECT_EQ(lines[12], QStringLiteral("month."));
+}
+
+TEST_F(LoanPageTest, SolveForModeOnlySwapsTheIndicatorLabels)
+{
+    field("Edit11")->setText(QStringLiteral("abc"));
+    control<QRadioButton>("RadioLoanAmount")->click();
+    EXPECT_EQ(control<QLabel>("Label47")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_EQ(control<QLabel>("Label51")->text(), QStringLiteral("NOT APPLICABLE"));
+    EXPECT_EQ(field("Edit11")->text(), QStringLiteral("abc"));
+    control<QRadioButton>("RadioLoanPayment")->click();
+    EXPECT_EQ(control<QLabel>("Label47")->text(), QStringLiteral("NOT APPLICABLE"));
+    EXPECT_EQ(control<QLabel>("Label51")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_EQ(control<QLabel>("Label49")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_EQ(control<QLabel>("Label50")->text(), QStringLiteral("REQUIRED"));
+}
+
+struct RejectedCase
+{
+    LoanFields fields;
+    const QString* message;
+    const char* failingField;
+};
+
+class LoanPageRejects : public LoanPageTest, public ::testing::WithParamInterface<RejectedCase>
+{ };
+
+TEST_P(LoanPageRejects, WarnsSelectsTheFieldAndChangesNothing)
+{
+    const RejectedCase& rejected = GetParam();
+    fillIn(rejected.fields);
+
+    pressCalculate();
+
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
+    EXPECT_EQ(recordedDialogs().shown[0].text, *rejected.message);
+    QLineEdit* failing = field(rejected.failingField);
+    EXPECT_TRUE(failing->hasFocus());
+    EXPECT_EQ(failing->selectedText(), failing->text());
+    EXPECT_EQ(failing->selectionStart(), failing->text().isEmpty() ? -1 : 0);
+    // Nothing else moved: the unvalidated field keeps its text, no result, no report, no follow-ups.
+    EXPECT_EQ(field("EditLoanPayment")->text(), QString::fromUtf8(rejected.fields.payment));
+    EXPECT_EQ(field("Edit11")->text(), QString::fromUtf8(rejected.fields.amount));
+    EXPECT_FALSE(control<QWidget>("PanelLoanOutput")->isVisible());
+    EXPECT_TRUE(control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().isEmpty());
+    EXPECT_FALSE(control<QPushButton>("Button6")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("Button7")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Validation, LoanPageRejects,
+    ::testing::Values(
+        // The rate: 1 to 30, decimals allowed, nothing else.
+        RejectedCase { { Mode::Payment, "0.99", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Payment, "30.01", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Payment, "", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Payment, "abc", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Payment, "7%", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Payment, "1,5", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        // The years: a whole number from 1 to 50, with its own message for text that is no integer.
+        RejectedCase { { Mode::Payment, "7", "0", "0", "100000" }, &yearsMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "51", "0", "100000" }, &yearsMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "", "0", "100000" }, &yearsMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "-5", "0", "100000" }, &yearsMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "2.5", "0", "100000" }, &yearsNotIntegerMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "abc", "0", "100000" }, &yearsNotIntegerMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "30 ", "0", "100000" }, &yearsNotIntegerMessage, "Edit10" },
+        // The loan amount in payment mode: at least 2.
+        RejectedCase { { Mode::Payment, "7", "15", "0", "1.99" }, &amountMessage, "Edit11" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "" }, &amountMessage, "Edit11" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "$100" }, &amountMessage, "Edit11" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "100,000" }, &amountMessage, "Edit11" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "0" }, &amountMessage, "Edit11" },
+        // The monthly payment in amount mode: at least 2.
+        RejectedCase { { Mode::Amount, "7", "30", "1.5", "0" }, &paymentMessage, "EditLoanPayment" },
+        RejectedCase { { Mode::Amount, "7", "30", "", "0" }, &paymentMessage, "EditLoanPayment" },
+        RejectedCase { { Mode::Amount, "7", "30", "x", "0" }, &paymentMessage, "EditLoanPayment" },
+        // Several wrong fields: the rate is checked first, then the years, then the mode's money field.
+        RejectedCase { { Mode::Payment, "31", "99", "0", "1" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Amount, "7", "99", "1", "1" }, &yearsMessage, "Edit10" }));
+
+struct SolvedCase
+{
+    LoanFields fields;
+    const char* label;
+    const char* paymentAfter; // EditLoanPayment afterwards
+    const char* amountAfter; // Edit11 afterwards
+    const char* figuresLine;
+    const char* interestLine;
+};
+
+class LoanPageSolves : public LoanPageTest, public ::testing::WithParamInterface<SolvedCase>
+{ };
+
+// Reference figures from P = A i / (1 - (1 + i)^-n) and L = M (1 - (1 + i)^-n) / i, evaluated with
+// 50-digit decimal arithmetic.
+TEST_P(LoanPageSolves, ShowsTheResultWritesItBackAndReports)
+{
+    const SolvedCase& solved = GetParam();
+    fillIn(solved.fields);
+
+    pressCalculate();
+
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_TRUE(control<QWidget>("PanelLoanOutput")->isVisible());
+    EXPECT_TRUE(control<QLabel>("LabelLoanOutput")->isVisible());
+    EXPECT_EQ(control<QLabel>("LabelLoanOutput")->text(), QString::fromUtf8(solved.label));
+    EXPECT_EQ(field("EditLoanPayment")->text(), QString::fromUtf8(solved.paymentAfter));
+    EXPECT_EQ(field("Edit11")->text(), QString::fromUtf8(solved.amountAfter));
+    EXPECT_EQ(field("Edit9")->text(), QString::fromUtf8(solved.fields.rate));
+    EXPECT_EQ(field("Edit10")->text(), QString::fromUtf8(solved.fields.years));
+    EXPECT_TRUE(control<QPushButton>("Button6")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("Button7")->isEnabled());
+
+    const QStringList lines = reportLines();
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0],
+        QStringLiteral("Loan Analysis Date:    12/8/26               Prepared for:                   "
+                       "Prepared by:"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_EQ(lines[2], QStringLiteral("LOAN VARIABLES:"));
+    EXPECT_EQ(lines[3],
+        QStringLiteral("Interest Rate: %1%         Loan Term: %2 Years")
+            .arg(QString::fromUtf8(solved.fields.rate), QString::fromUtf8(solved.fields.years)));
+    EXPECT_EQ(lines[4], QString::fromUtf8(solved.figuresLine));
+    EXPECT_EQ(lines[5], QString::fromUtf8(solved.interestLine));
+    EXPECT_EQ(lines[6], QStringLiteral("For more loan details, click the MATRIX, SCHEDULE, or PREPAY buttons below."));
+
+    // The report shows from its start, nothing selected.
+    const QTextCursor caret = control<QPlainTextEdit>("MemoLoanAnalysis")->textCursor();
+    EXPECT_EQ(caret.position(), 0);
+    EXPECT_FALSE(caret.hasSelection());
+}
+
+INSTANTIATE_TEST_SUITE_P(Solving, LoanPageSolves,
+    ::testing::Values(SolvedCase { { Mode::Payment, "7", "15", "0", "100000" }, "Monthly Payment =  $898.83", "899",
+                          "100000", "Borrowing $100,000.00 would give you a monthly payment of $898.83",
+                          "Interest cost over the term of the loan is:  $61,789.09" },
+        SolvedCase { { Mode::Payment, "7", "30", "0", "150000" }, "Monthly Payment =  $997.95", "998", "150000",
+            "Borrowing $150,000.00 would give you a monthly payment of $997.95",
+            "Interest cost over the term of the loan is:  $209,263.35" },
+        // The bounds: rate 1 and 30, years 1 and 50, an amount of 2; the payment field may hold anything.
+        SolvedCase { { Mode::Payment, "1", "1", "abc", "2" }, "Monthly Payment =  $0.17", "0", "2",
+            "Borrowing $2.00 would give you a monthly payment of $0.17",
+            "Interest cost over the term of the loan is:  $0.01" },
+        SolvedCase { { Mode::Payment, "30", "50", "", "250000" }, "Monthly Payment =  $6,250.00", "6250", "250000",
+            "Borrowing $250,000.00 would give you a monthly payment of $6,250.00",
+            "Interest cost over the term of the loan is:  $3,500,001.38" },
+        // Rate and years appear in the report exactly as typed.
+        SolvedCase { { Mode::Payment, "8.250", " 30", "1", "123456.78" }, "Monthly Payment =  $927.49", "927",
+            "123456.78", "Borrowing $123,456.78 would give you a monthly payment of $927.49",
+            "Interest cost over the term of the loan is:  $210,439.46" },
+        SolvedCase { { Mode::Amount, "7", "30", "1200", "0" }, "Loan Amount =  $180,369.08", "1200", "180369",
+            "With a monthly payment of $1,200.00 you can borrow up to:  $180,369.08",
+            "Interest cost over the term of the loan is:  $251,630.92" },
+        SolvedCase { { Mode::Amount, "1", "50", "2", "xyz" }, "Loan Amount =  $944.02", "2", "944",
+            "With a monthly payment of $2.00 you can borrow up to:  $944.02",
+            "Interest cost over the term of the loan is:  $255.98" },
+        SolvedCase { { Mode::Amount, "12.5", "20", "999.99", "5" }, "Loan Amount =  $88,016.40", "999.99", "88016",
+            "With a monthly payment of $999.99 you can borrow up to:  $88,016.40",
+            "Interest cost over the term of the loan is:  $151,981.20" }));
+
+TEST_F(LoanPageTest, EnterInAFieldPressesCalculate)
+{
+    fillIn({ Mode::Payment, "7", "15", "0", "100000" });
+    QTest::keyClick(field("Edit11"), Qt::Key_Return);
+    EXPECT_EQ(control<QLabel>("LabelLoanOutput")->text(), QStringLiteral("Monthly Payment =  $898.83"));
+}
+
+TEST_F(LoanPageTest, EachSuccessReplacesTheWholeReportAndAFailureKeepsIt)
+{
+    fillIn({ Mode::Payment, "7", "15", "0", "100000" });
+    pressCalculate();
+    auto* report = control<QPlainTextEdit>("MemoLoanAnalysis");
+    report->appendPlainText(QStringLiteral("Prepared for: the Smiths"));
+    ASSERT_EQ(reportLines().size(), 8);
+
+    field("Edit11")->setText(QStringLiteral("1"));
+    pressCalculate();
+    EXPECT_EQ(reportLines().size(), 8);
+    EXPECT_EQ(control<QLabel>("LabelLoanOutput")->text(), QStringLiteral("Monthly Payment =  $898.83"));
+    EXPECT_EQ(field("EditLoanPayment")->text(), QStringLiteral("899"));
+
+    field("Edit11")->setText(QStringLiteral("150000"));
+    field("Edit10")->setText(QStringLiteral("30"));
+    pressCalculate();
+    EXPECT_EQ(reportLines().size(), 7);
+    EXPECT_EQ(reportLines()[4], QStringLiteral("Borrowing $150,000.00 would give you a monthly payment of $997.95"));
+}
+
+TEST_F(LoanPageTest, AnOverflowingAmountEndsInTheErrorBoxAndWritesNoResult)
+{
+    fillIn({ Mode::Payment, "7", "15", "abc", "1.1e4932" });
+    pressCalculate();
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+    EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("Floating point overflow."));
+    EXPECT_FALSE(control<QWidget>("PanelLoanOutput")->isVisible());
+    EXPECT_FALSE(control<QPushButton>("Button6")->isEnabled());
+    // What was already written before the error stays: the unneeded field was reset to 0.
+    EXPECT_EQ(field("EditLoanPayment")->text(), QStringLiteral("0"));
+}
+
+TEST_F(LoanPageTest, PrePayShowsThePrepaymentWindowAfterASuccess)
+{
+    QWidget prepayment;
+    page.setPrepaymentWindow(&prepayment);
+    fillIn({ Mode::Payment, "7", "15", "0", "100000" });
+    pressCalculate();
+    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
+    EXPECT_TRUE(prepayment.isVisible());
+    EXPECT_TRUE(page.isVisible());
+}
+
+} // namespace

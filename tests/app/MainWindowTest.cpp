@@ -1,0 +1,185 @@
+// The main window's frame: pages, menu, About box, Instructions, the first-run welcome and the exits.
+#include "FinCal.h"
+#include "FirstRunStore.h"
+#include "ModalHelper.h"
+#include "RecordingDialogs.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString welcomeText = QStringLiteral(
+    "Welcome to Corvanta. It is designed to be very easy to use. Just click the tab you want and enter the "
+    "required data and hit calculate. When in doubt, try double-clicking any field for more assistance. We hope you "
+    "find this program to be a useful addition to your software library. Let's get started!");
+
+class RememberingStore final : public shell::FirstRunStore
+{
+public:
+    explicit RememberingStore(bool startedBefore)
+        : startedBefore(startedBefore)
+    { }
+    bool hasRunBefore() const override { return startedBefore; }
+    void rememberRun() override { startedBefore = true; }
+
+    bool startedBefore;
+};
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { recordedDialogs().reset(); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormAbout"), 0); }
+
+    template <typename Widget>
+    static Widget* control(const TForm1& window, const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    RememberingStore returning { true };
+};
+
+TEST_F(MainWindowTest, OpensOnTheLoanPageWithFivePagesInOrder)
+{
+    TForm1 window(returning);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("BRELLIN Corvanta :  www.brellin.com"));
+    auto* pages = control<QTabWidget>(window, "PageControl1");
+    const std::pair<const char*, const char*> expected[] = {
+        { "TabSheet3", "Loans and Mortgages" },
+        { "TabSheet7", "Refinancing a Home" },
+        { "TabSheet6", "Saving for College" },
+        { "TabSheet5", "Retirement Planning" },
+        { "TabSheet1", "Savings and Interest Rates" },
+    };
+    ASSERT_EQ(pages->count(), 5);
+    for (int index = 0; index < 5; ++index) {
+        EXPECT_EQ(pages->widget(index)->objectName(), QString::fromLatin1(expected[index].first));
+        EXPECT_EQ(pages->tabText(index), QString::fromLatin1(expected[index].second));
+    }
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
+    EXPECT_EQ(control<QPushButton>(window, "Button3")->text(), QStringLiteral("E&xit Program"));
+}
+
+TEST_F(MainWindowTest, HasAFixedClientAreaAndNoMaximiseButton)
+{
+    TForm1 window(returning);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(627, 429));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(control<QWidget>(window, "PanelBackColor")->geometry(), QRect(0, 0, 627, 429));
+    EXPECT_EQ(control<QWidget>(window, "PageControl1")->geometry(), QRect(12, 10, 603, 384));
+    EXPECT_EQ(control<QWidget>(window, "Button3")->geometry(), QRect(504, 400, 116, 25));
+}
+
+TEST_F(MainWindowTest, MenuHoldsExitAboutAndInstructions)
+{
+    TForm1 window(returning);
+    const std::pair<const char*, const char*> actions[]
+        = { { "Exit1", "E&xit" }, { "About1", "&About" }, { "Instructions1", "&Instructions.." } };
+    for (const auto& [name, text] : actions)
+        EXPECT_EQ(control<QAction>(window, name)->text(), QString::fromLatin1(text));
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Help"));
+}
+
+TEST_F(MainWindowTest, InstructionsComeAsInformation)
+{
+    TForm1 window(returning);
+    control<QAction>(window, "Instructions1")->trigger();
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+    EXPECT_EQ(recordedDialogs().shown[0].text,
+        QStringLiteral("Corvanta is meant to be self-explanatory. If you need assistance filling in any fields, "
+                       "try double-clicking them for extra assistance. Otherwise, just go to the topic that "
+                       "interests you and fill in the required blanks and click the CALCULATE button for the "
+                       "answer."));
+}
+
+TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)
+{
+    TForm1 window(returning);
+    for (int time = 0; time < 2; ++time) {
+        QString caption;
+        QString firstLine;
+        bool modal = false;
+        whenModalShows([&](QWidget* box) {
+            caption = box->windowTitle();
+            modal = box->isModal();
+            firstLine = box->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().section(u'\n', 0, 0);
+            EXPECT_EQ(box->size(), QSize(383, 304));
+            EXPECT_EQ(liveTopLevelCount("TFormAbout"), 1);
+            QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("ButtonAboutOK")), Qt::LeftButton);
+        });
+        control<QAction>(window, "About1")->trigger();
+        EXPECT_EQ(caption, QStringLiteral("About"));
+        EXPECT_TRUE(modal);
+        EXPECT_EQ(firstLine, QStringLiteral("Corvanta v2.0"));
+        EXPECT_EQ(liveTopLevelCount("TFormAbout"), 0);
+    }
+}
+
+TEST_F(MainWindowTest, ExitMenuAndExitButtonCloseTheWindow)
+{
+    for (const char* exit : { "Exit1", "Button3" }) {
+        TForm1 window(returning);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(exit)))
+            action->trigger();
+        else
+            QTest::mouseClick(control<QPushButton>(window, exit), Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible()) << exit;
+    }
+}
+
+TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
+{
+    RememberingStore firstStart { false };
+    bool visibleDuringWelcome = true;
+    recordedDialogs().whileShowing = [&] {
+        visibleDuringWelcome = false;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->inherits("TForm1") && widget->isVisible())
+                visibleDuringWelcome = true;
+    };
+    {
+        TForm1 window(firstStart);
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+        EXPECT_EQ(recordedDialogs().shown[0].text, welcomeText);
+        EXPECT_FALSE(visibleDuringWelcome);
+        EXPECT_TRUE(firstStart.startedBefore);
+    }
+    recordedDialogs().reset();
+    TForm1 secondStart(firstStart);
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+TEST(FirstRunStoreTest, RemembersTheFirstStartInTheUserSettings)
+{
+    QSettings(QStringLiteral("Brellin"), QStringLiteral("Corvanta")).clear();
+    shell::SettingsFirstRunStore store;
+    EXPECT_FALSE(store.hasRunBefore());
+    store.rememberRun();
+    EXPECT_TRUE(shell::SettingsFirstRunStore().hasRunBefore());
+    QSettings(QStringLiteral("Brellin"), QStringLiteral("Corvanta")).clear();
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+// The test program of the windows: one QApplication, no display, the recorder for every dialog,
+// United States regional settings and settings kept apart from the developer's own.
+#include "RecordingDialogs.h"
+#include "Regional.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvanta"));
+    QApplication::setOrganizationName(QStringLiteral("Brellin"));
+    shell::installRegionalSettings(finance::RegionalSettings {});
+    shell::installDialogs(&recordedDialogs());
+
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

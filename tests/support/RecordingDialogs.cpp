@@ -1,0 +1,43 @@
+#include "RecordingDialogs.h"
+
+void RecordingDialogs::warning(QWidget*, const QString& text)
+{
+    record(Kind::Warning, text);
+}
+
+void RecordingDialogs::information(QWidget*, const QString& text)
+{
+    record(Kind::Information, text);
+}
+
+void RecordingDialogs::error(QWidget*, const QString& text)
+{
+    record(Kind::Error, text);
+}
+
+bool RecordingDialogs::choosePrinter(QWidget*, QPrinter&)
+{
+    ++printerRequests;
+    return confirmPrinter;
+}
+
+void RecordingDialogs::reset()
+{
+    shown.clear();
+    printerRequests = 0;
+    confirmPrinter = false;
+    whileShowing = nullptr;
+}
+
+void RecordingDialogs::record(Kind kind, const QString& text)
+{
+    shown.push_back({ kind, text });
+    if (whileShowing)
+        whileShowing();
+}
+
+RecordingDialogs& recordedDialogs()
+{
+    static RecordingDialogs recorder;
+    return recorder;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+// Stands in for the message boxes and the print dialog: answers at once and remembers what was shown.
+class RecordingDialogs final : public shell::Dialogs
+{
+public:
+    enum class Kind {
+        Warning,
+        Information,
+        Error,
+    };
+    struct Shown
+    {
+        Kind kind;
+        QString text;
+    };
+
+    void warning(QWidget* parent, const QString& text) override;
+    void information(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+
+    void reset();
+
+    std::vector<Shown> shown;
+    int printerRequests = 0;
+    bool confirmPrinter = false;
+    // Runs while a box is "on screen", to look at the program at that moment.
+    std::function<void()> whileShowing;
+
+private:
+    void record(Kind kind, const QString& text);
+};
+
+// The recorder that the test program installs for every test.
+RecordingDialogs& recordedDialogs();
