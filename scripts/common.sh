@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: the Debian/Ubuntu packages the project needs, and the build set-up.
 
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev poppler-utils)
+TEST_PACKAGES=(libgtest-dev poppler-utils locales)
 
 # Installs the packages that are not installed yet; does nothing (and asks nothing) when all are there.
 ensure_packages() {
