@@ -3,6 +3,8 @@
 #include "FirstRunStore.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "Unit3.h"
+#include "Unit5.h"
 
 #include <QAction>
 #include <QLabel>
@@ -170,6 +172,25 @@ TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
     recordedDialogs().reset();
     TForm1 secondStart(firstStart);
     EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+TEST(SecondaryWindowsTest, StartHiddenStayOnTopAndNeverKeepTheProgramRunning)
+{
+    TForm5 prepayment;
+    TAmortSch schedule;
+    const std::tuple<QWidget*, const char*, QSize> windows[] = {
+        { &prepayment, "Effects of Pre-Paying A Loan", QSize(527, 289) },
+        { &schedule, "Amortization Schedule", QSize(389, 358) },
+    };
+    for (const auto& [window, caption, size] : windows) {
+        EXPECT_FALSE(window->isVisible()) << caption;
+        EXPECT_EQ(window->windowTitle(), QString::fromLatin1(caption));
+        EXPECT_EQ(window->minimumSize(), size) << caption;
+        EXPECT_EQ(window->maximumSize(), size) << caption;
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << caption;
+        // Closing the main window ends the program even while one of these is open.
+        EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose)) << caption;
+    }
 }
 
 TEST(FirstRunStoreTest, RemembersTheFirstStartInTheUserSettings)
