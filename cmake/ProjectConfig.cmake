@@ -11,3 +11,8 @@ if(CORVANTA_SANITIZE)
     target_compile_options(corvanta_config INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
     target_link_options(corvanta_config INTERFACE -fsanitize=address,undefined)
 endif()
+if(CORVANTA_FUZZ)
+    # Coverage for libFuzzer and the sanitizers on everything the fuzz targets link.
+    target_compile_options(corvanta_config INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(corvanta_config INTERFACE -fsanitize=address,undefined)
+endif()
