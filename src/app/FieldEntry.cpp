@@ -7,29 +7,14 @@
 
 namespace shell {
 
-finance::Extended decimalValue(const QString& text)
-{
-    return finance::decimalNumberEntry(text.toStdString(), regional());
-}
-
-std::int32_t wholeValue(const QString& text)
-{
-    return finance::wholeNumberEntry(text.toStdString());
-}
-
 finance::Extended decimalValue(const QLineEdit* field)
 {
-    return decimalValue(field->text());
+    return finance::decimalNumberEntry(field->text().toStdString(), regional());
 }
 
 std::int32_t wholeValue(const QLineEdit* field)
 {
-    return wholeValue(field->text());
-}
-
-QString fromCore(const std::string& text)
-{
-    return QString::fromStdString(text);
+    return finance::wholeNumberEntry(field->text().toStdString());
 }
 
 } // namespace shell

@@ -105,8 +105,8 @@ void LoanPage::ButtonCalcLoanPaymentClick()
 
     const auto& settings = shell::regional();
     ui->PanelLoanOutput->setVisible(true);
-    ui->LabelLoanOutput->setText(shell::fromCore(calculators::loanResultCaption(input, solution, settings)));
-    solvedField->setText(shell::fromCore(calculators::loanSolvedFieldText(input, solution, settings)));
+    ui->LabelLoanOutput->setText(QString::fromStdString(calculators::loanResultCaption(input, solution, settings)));
+    solvedField->setText(QString::fromStdString(calculators::loanSolvedFieldText(input, solution, settings)));
     ui->LabelLoanOutput->setVisible(true);
     ui->Button6->setEnabled(true);
     ui->Button7->setEnabled(true);
@@ -116,7 +116,7 @@ void LoanPage::ButtonCalcLoanPaymentClick()
         { date.year(), date.month(), date.day() } };
     ui->MemoLoanAnalysis->clear();
     for (const std::string& line : calculators::loanReportLines(input, solution, context, settings))
-        ui->MemoLoanAnalysis->appendPlainText(shell::fromCore(line));
+        ui->MemoLoanAnalysis->appendPlainText(QString::fromStdString(line));
     QTextCursor caret = ui->MemoLoanAnalysis->textCursor();
     caret.movePosition(QTextCursor::Start);
     ui->MemoLoanAnalysis->setTextCursor(caret);

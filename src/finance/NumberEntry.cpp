@@ -2,7 +2,6 @@
 
 #include "FinanceErrors.h"
 
-#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
@@ -140,7 +139,6 @@ Extended decimalNumberEntry(std::string_view text, const RegionalSettings& setti
     normalised += std::to_string(exponent);
 
     char* end = nullptr;
-    errno = 0;
     const Extended value = strtold_l(normalised.c_str(), &end, classicLocale());
     if (end != normalised.c_str() + normalised.size() || std::isinf(value))
         rejectDecimal(text);
