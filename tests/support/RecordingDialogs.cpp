@@ -15,9 +15,11 @@ void RecordingDialogs::error(QWidget*, const QString& text)
     record(Kind::Error, text);
 }
 
-bool RecordingDialogs::choosePrinter(QWidget*, QPrinter&)
+bool RecordingDialogs::choosePrinter(QWidget*, QPrinter& printer)
 {
     ++printerRequests;
+    if (confirmPrinter && preparePrinter)
+        preparePrinter(printer);
     return confirmPrinter;
 }
 
@@ -27,6 +29,7 @@ void RecordingDialogs::reset()
     printerRequests = 0;
     confirmPrinter = false;
     whileShowing = nullptr;
+    preparePrinter = nullptr;
 }
 
 void RecordingDialogs::record(Kind kind, const QString& text)

@@ -31,6 +31,8 @@ public:
     std::vector<Shown> shown;
     int printerRequests = 0;
     bool confirmPrinter = false;
+    // Runs on the chosen printer when the print dialog is confirmed, e.g. to print into a PDF file.
+    std::function<void(QPrinter&)> preparePrinter;
     // Runs while a box is "on screen", to look at the program at that moment.
     std::function<void()> whileShowing;
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class SavingsPage;
+}
+
+// The "Savings and Interest Rates" page: savings growth with regular contributions and the required rate of return.
+class SavingsPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SavingsPage(QWidget* parent = nullptr);
+    ~SavingsPage() override;
+
+private:
+    std::unique_ptr<Ui::SavingsPage> ui;
+};
