@@ -4,6 +4,7 @@
 #include "GuardedHandler.h"
 #include "LoanSolver.h"
 #include "Regional.h"
+#include "TextStreamPrint.h"
 #include "ValidationSteps.h"
 #include "ui_LoanPage.h"
 
@@ -51,6 +52,7 @@ LoanPage::LoanPage(QWidget* parent)
             shell::runGuarded(this, [this] { RadioLoanAmountClick(); });
     });
     connect(ui->Button7, &QPushButton::clicked, this, shell::guarded(this, [this] { Button7Click(); }));
+    connect(ui->BitBtn1, &QToolButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
 }
 
 LoanPage::~LoanPage() = default;
@@ -141,4 +143,10 @@ void LoanPage::Button7Click()
     prepaymentWindow->show();
     prepaymentWindow->raise();
     prepaymentWindow->activateWindow();
+}
+
+void LoanPage::BitBtn1Click()
+{
+    // The report as the user sees it, edits included, wrapped lines as shown.
+    shell::printTextArea(this, *ui->MemoLoanAnalysis);
 }

@@ -34,6 +34,7 @@ private:
     void RadioLoanPaymentClick();
     void RadioLoanAmountClick();
     void Button7Click();
+    void BitBtn1Click();
 
     std::unique_ptr<Ui::LoanPage> ui;
     QPointer<QWidget> prepaymentWindow;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+class QPlainTextEdit;
+class QPrinter;
+class QWidget;
+
+namespace shell {
+
+// Prints lines on the printer as a plain-text stream (see layoutTextStream): one print job, which starts
+// and ends even when there are no lines. A printer that fails ends the print-out with an error.
+void printTextStream(QPrinter& printer, const QStringList& lines);
+
+// Asks for a printer in the print dialog, then prints the text area's lines as it shows them.
+// A cancelled dialog prints nothing.
+void printTextArea(QWidget* owner, const QPlainTextEdit& memo);
+
+} // namespace shell
