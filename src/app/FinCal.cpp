@@ -5,6 +5,7 @@
 #include "FirstRunStore.h"
 #include "GuardedHandler.h"
 #include "LoanPage.h"
+#include "WindowPicturePrint.h"
 #include "WindowPlacement.h"
 #include "ui_FinCal.h"
 
@@ -47,6 +48,11 @@ TForm1::~TForm1() = default;
 LoanPage* TForm1::loanPage() const
 {
     return ui->TabSheet3;
+}
+
+void TForm1::BitBtn2Click()
+{
+    shell::printWindowPicture(this, ui->ClientArea);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -24,6 +24,10 @@ public:
 
     LoanPage* loanPage() const;
 
+    // Prints a picture of the client area as it is shown, on one page (the college and retirement pages'
+    // Print buttons).
+    void BitBtn2Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
