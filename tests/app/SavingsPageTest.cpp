@@ -138,28 +138,6 @@ TEST_F(SavingsPageTest, TabWalksBothGroupsInOrder)
     }
 }
 
-TEST_F(SavingsPageTest, PlacedAsDesigned)
-{
-    const std::pair<const char*, QRect> placements[] = {
-        { "Edit1", { 54, 59, 41, 22 } },
-        { "Edit2", { 148, 59, 57, 22 } },
-        { "Edit4", { 257, 59, 65, 22 } },
-        { "Edit3", { 373, 59, 73, 22 } },
-        { "Panel6", { 472, 57, 95, 56 } },
-        { "RadioButton3", { 8, 34, 80, 16 } },
-        { "Button1", { 11, 104, 98, 31 } },
-        { "Panel1", { 130, 104, 330, 33 } },
-        { "GroupBox3", { 7, 208, 581, 139 } },
-        { "Edit13", { 48, 56, 81, 22 } },
-        { "Edit14", { 180, 56, 89, 22 } },
-        { "Edit12", { 316, 56, 50, 22 } },
-        { "Button4", { 11, 98, 98, 31 } },
-        { "Panel7", { 130, 96, 431, 33 } },
-    };
-    for (const auto& [name, geometry] : placements)
-        EXPECT_EQ(control<QWidget>(name)->geometry(), geometry) << name;
-}
-
 TEST_F(SavingsPageTest, GrowthRejectsRateAndYearsAndLeavesTheResult)
 {
     calculateGrowth({ "7", "10", "1000", "0", "RadioButton1" });

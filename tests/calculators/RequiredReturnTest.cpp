@@ -29,9 +29,6 @@ TEST(RequiredReturn, Sentences)
         const char* sentence;
     } cases[] = {
         { "doubling in ten years", 10000, 20000, 10, "Requires 7.18 average percent return each year." },
-        { "doubling in a year", 10000, 20000, 1, "Requires 100.00 average percent return each year." },
-        { "13.32243", 5000, 12000, 7, "Requires 13.32 average percent return each year." },
-        { "0.69556, rounded up", 1, 2, 100, "Requires 0.70 average percent return each year." },
         { "4.72941", 250000, 1000000, 30, "Requires 4.73 average percent return each year." },
         { "a million times in a year", 1, 1000000, 1, "Requires 99999900.00 average percent return each year." },
         { "a percentage beyond the range", 1, 1e4932L, 1, "Floating point overflow" },
