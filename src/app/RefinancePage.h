@@ -17,5 +17,7 @@ public:
     ~RefinancePage() override;
 
 private:
+    void Button1CalcRefinanceClick();
+
     std::unique_ptr<Ui::RefinancePage> ui;
 };

@@ -17,5 +17,8 @@ public:
     ~SavingsPage() override;
 
 private:
+    void Button1Click();
+    void Button4Click();
+
     std::unique_ptr<Ui::SavingsPage> ui;
 };

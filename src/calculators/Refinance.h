@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Extended.h"
+
+#include <cstdint>
+
+namespace calculators {
+
+using finance::Extended;
+
+// The current mortgage payment and the proposed refinanced loan with its costs.
+struct RefinanceInput
+{
+    Extended currentPayment = 0;
+    Extended principal = 0;
+    std::int32_t termYears = 0;
+    Extended annualRatePercent = 0;
+    Extended closingCosts = 0;
+    Extended pointsPercent = 0; // of the refinanced principal
+};
+
+struct RefinanceSavings
+{
+    Extended newPayment = 0; // monthly, payments at the end of each month
+    Extended monthlySaving = 0; // negative when the new loan costs more
+    Extended totalClosingCosts = 0; // closing costs plus points
+};
+
+// The new payment, the saving and the cost of refinancing; arithmetic errors propagate as finance errors.
+RefinanceSavings refinanceSavings(const RefinanceInput& input);
+
+// Months of savings that pay back the closing costs. A saving of exactly 0 raises EZeroDivide
+// (EInvalidOp when the costs are 0 too): there is no break-even to show.
+Extended breakEvenMonths(const RefinanceSavings& savings);
+
+} // namespace calculators

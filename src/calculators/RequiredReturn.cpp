@@ -1,0 +1,22 @@
+#include "RequiredReturn.h"
+
+#include "CheckedMath.h"
+#include "Formats.h"
+#include "PowerLog.h"
+
+namespace calculators {
+
+Extended requiredAnnualReturn(Extended currentValue, Extended desiredValue, std::int32_t years)
+{
+    using finance::checked::divide;
+    const Extended growth = divide(desiredValue, currentValue);
+    return finance::checked::result(finance::RaiseToReal(growth, divide(1, years)) - 1);
+}
+
+std::string requiredReturnSentence(Extended annualReturn, const finance::RegionalSettings& settings)
+{
+    const Extended percentage = finance::checked::result(annualReturn * 100);
+    return "Requires " + finance::fixedText(percentage, 2, settings) + " average percent return each year.";
+}
+
+} // namespace calculators

@@ -1,0 +1,46 @@
+#include "SavingsGrowth.h"
+
+#include "CheckedMath.h"
+#include "Formats.h"
+#include "Real48.h"
+#include "TimeValue.h"
+
+namespace calculators {
+
+namespace {
+
+constexpr Extended percent = 0.01L;
+constexpr Extended oneTwelfth = 1.0L / 12.0L;
+constexpr Extended oneFiftySecond = 1.0L / 52.0L;
+
+} // namespace
+
+Extended savingsFutureValue(const SavingsGrowthInput& input)
+{
+    // The annual percentage is multiplied by the fraction of a year first, then turned into a fraction.
+    std::int32_t periods = input.years;
+    Extended periodicPercent = input.annualRatePercent;
+    switch (input.frequency) {
+    case ContributionFrequency::Annually:
+        break;
+    case ContributionFrequency::Monthly:
+        periods = input.years * 12;
+        periodicPercent = input.annualRatePercent * oneTwelfth;
+        break;
+    case ContributionFrequency::Weekly:
+        periods = input.years * 52;
+        periodicPercent = input.annualRatePercent * oneFiftySecond;
+        break;
+    }
+    const Extended rate = finance::checked::result(periodicPercent * percent);
+    const Extended futureValue = finance::FutureValue(
+        rate, periods, -input.contribution, -input.currentAmount, finance::PaymentTiming::EndOfPeriod);
+    return finance::storedAsReal48(futureValue);
+}
+
+std::string savingsGrowthCaption(Extended futureValue, const finance::RegionalSettings& settings)
+{
+    return finance::moneyText(futureValue, settings) + " value in future";
+}
+
+} // namespace calculators

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Extended.h"
+#include "RegionalSettings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace calculators {
+
+using finance::Extended;
+
+// How often a contribution is added; interest compounds at the same interval.
+enum class ContributionFrequency {
+    Annually,
+    Monthly,
+    Weekly,
+};
+
+struct SavingsGrowthInput
+{
+    Extended annualRatePercent = 0;
+    std::int32_t years = 0;
+    Extended contribution = 0; // per period, added at the end of each period
+    Extended currentAmount = 0;
+    ContributionFrequency frequency = ContributionFrequency::Annually;
+};
+
+// What the savings grow to, as the 6-byte real holds it. FutureValue's argument error, overflow of
+// the 6-byte real and other arithmetic errors propagate as finance errors.
+Extended savingsFutureValue(const SavingsGrowthInput& input);
+
+// "$19,318.14 value in future".
+std::string savingsGrowthCaption(Extended futureValue, const finance::RegionalSettings& settings);
+
+} // namespace calculators
