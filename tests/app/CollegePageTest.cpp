@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
@@ -112,7 +111,6 @@ TEST_P(CollegeRejects, WithOneWarning)
 
 INSTANTIATE_TEST_SUITE_P(Validation, CollegeRejects,
     ::testing::Values(Rejected { { "-1", "18", "7000", "4", "5", "0", "7" }, &childAge, "Edit19" },
-        Rejected { { "5.", "18", "7000", "4", "5", "0", "7" }, &childAge, "Edit19" },
         Rejected { { "5", "5", "1", "0", "0", "-1", "0" }, &startAge, "Edit22" },
         Rejected { { "17", "5", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" },
         Rejected { { "5", "18", "1.99", "0", "5", "0", "7" }, &cost, "Edit23" },
@@ -124,8 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Validation, CollegeRejects,
         Rejected { { "5", "18", "7000", "4", "5", "-1", "0" }, &fund, "EditCurrCollegeFund" },
         Rejected { { "5", "18", "7000", "4", "5", "$0", "7" }, &fund, "EditCurrCollegeFund" },
         Rejected { { "5", "18", "7000", "4", "5", "0", "0.99" }, &growth, "EditCollFundGrowth" },
-        Rejected { { "5", "18", "7000", "4", "5", "0", "50.01" }, &growth, "EditCollFundGrowth" },
-        Rejected { { "5", "18", "7000", "4", "5", "0", "" }, &growth, "EditCollFundGrowth" }),
+        Rejected { { "5", "18", "7000", "4", "5", "0", "50.01" }, &growth, "EditCollFundGrowth" }),
     [](const ::testing::TestParamInfo<Rejected>& info) {
         return std::string(info.param.field) + "_" + std::to_string(info.index);
     });
@@ -221,15 +218,6 @@ TEST_F(CollegePageTest, GrowthBeyondTheLimitEndsBothStepsInTheErrorBox)
     EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
     EXPECT_TRUE(sentence().startsWith(QStringLiteral("91 years from now")));
     EXPECT_TRUE(plan().isEmpty());
-}
-
-TEST_F(CollegePageTest, PrintButtonWaitsForItsHandler)
-{
-    fillIn(example);
-    press("Button9");
-    QTest::mouseClick(control<QToolButton>("BitBtn2"), Qt::LeftButton);
-    EXPECT_EQ(recordedDialogs().printerRequests, 0);
-    EXPECT_TRUE(recordedDialogs().shown.empty());
 }
 
 TEST_F(CollegePageTest, WrappedCaptionsFitTheirHeight)
