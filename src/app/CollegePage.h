@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CollegePlan.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -8,6 +10,7 @@ class CollegePage;
 }
 
 // The "Saving for College" page: the future cost of an education and the yearly saving it needs.
+// Calculate and How To each run the other, so that one press refreshes the projection and the plan.
 class CollegePage final : public QWidget
 {
     Q_OBJECT
@@ -17,5 +20,14 @@ public:
     ~CollegePage() override;
 
 private:
+    // The projection. Unless started by How To, a success goes on into How To. Returns whether the
+    // fields passed their checks and the projection was shown.
+    bool Button9Click(const QObject* sender);
+    // The savings plan, after running Calculate unless started by it.
+    void ButtonHowToCollegeClick(const QObject* sender);
+
+    // The page fields that the projection and the plan both read; they must convert.
+    calculators::CollegeCostInput costInput() const;
+
     std::unique_ptr<Ui::CollegePage> ui;
 };
