@@ -1,12 +1,107 @@
 #include "RetirementPage.h"
 
+#include "FieldEntry.h"
+#include "GuardedHandler.h"
+#include "Regional.h"
+#include "RetirementPlanner.h"
+#include "ValidationSteps.h"
 #include "ui_RetirementPage.h"
+
+namespace {
+
+using shell::Entry;
+
+const auto currentAgeMessage
+    = QStringLiteral("You must enter your current age as an integer (32,33,etc..). Please re-enter.");
+const auto retirementAgeMessage = QStringLiteral(
+    "Enter a retirement age equal to or older than your current age. Must be an integer (55, 65, etc..).");
+const auto monthlyIncomeMessage
+    = QStringLiteral("You must enter a desired monthly income (ex: 2500 or 5000) as a number, without $ or commas.");
+const auto retirementYearsMessage
+    = QStringLiteral("Enter the number of years you will spend in retirement living off your monthly income.");
+const auto growthRateMessage = QStringLiteral("Enter the estimated interest rate your retirement funds will grow at.");
+const auto inflationMessage = QStringLiteral("Enter an estimated inflation rate, greater than 0. OK to use decimals "
+                                             "but no % sign (ex: 2.5% = 2.5).");
+const auto assetsMessage = QStringLiteral("You must enter a valid number value for your current retirement assets, "
+                                          "without $ or commas. If you have nothing, enter 0.");
+
+// The smallest monthly income the page plans for.
+constexpr finance::Extended smallestIncome = 2;
+
+} // namespace
 
 RetirementPage::RetirementPage(QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::RetirementPage>())
 {
+    // The glyphs live in this static library, so their resource must be registered by hand.
+    Q_INIT_RESOURCE(glyphs);
     ui->setupUi(this);
+
+    connect(ui->Button5, &QPushButton::clicked, this, shell::guarded(this, [this] { Button5Click(); }));
+    connect(ui->Button8, &QPushButton::clicked, this, shell::guarded(this, [this] { Button8Click(); }));
 }
 
 RetirementPage::~RetirementPage() = default;
+
+bool RetirementPage::needFieldsPass()
+{
+    // The current age has passed its own step by the time the retirement age is compared with it.
+    const auto atLeastCurrentAge = [this](finance::Extended age) {
+        return age >= static_cast<finance::Extended>(shell::wholeValue(ui->Edit20));
+    };
+    return shell::passes(this,
+        {
+            { ui->Edit20, Entry::Whole, shell::atLeast(1), currentAgeMessage },
+            { ui->Edit21, Entry::Whole, atLeastCurrentAge, retirementAgeMessage },
+            { ui->Edit18, Entry::Decimal, shell::atLeast(smallestIncome), monthlyIncomeMessage },
+            { ui->Edit17, Entry::Whole, shell::atLeast(1), retirementYearsMessage },
+            { ui->Edit15, Entry::Decimal, shell::atLeast(0), growthRateMessage },
+            { ui->Edit16, Entry::Decimal, shell::atLeast(0), inflationMessage },
+        });
+}
+
+calculators::RetirementInput RetirementPage::needInput() const
+{
+    calculators::RetirementInput input;
+    input.currentAge = shell::wholeValue(ui->Edit20);
+    input.retirementAge = shell::wholeValue(ui->Edit21);
+    input.monthlyIncome = shell::decimalValue(ui->Edit18);
+    input.retirementYears = shell::wholeValue(ui->Edit17);
+    input.growthPercent = shell::decimalValue(ui->Edit15);
+    input.inflationPercent = shell::decimalValue(ui->Edit16);
+    return input;
+}
+
+void RetirementPage::Button5Click()
+{
+    // Shown before the fields are checked: once a plan is on screen, any new Calculate may leave it out of date.
+    if (ui->PanelRetireHowTo->isVisibleTo(this))
+        ui->LabelRecalc->setVisible(true);
+    if (!needFieldsPass())
+        return;
+
+    const calculators::RetirementInput input = needInput();
+    const calculators::RetirementNeed need = calculators::retirementNeed(input);
+    ui->Panel2->setVisible(true);
+    ui->Label40->setText(QString::fromStdString(calculators::retirementNeedSentence(input, need, shell::regional())));
+    ui->PanelRetireHowTo->setVisible(true);
+}
+
+void RetirementPage::Button8Click()
+{
+    ui->LabelRecalc->setVisible(false);
+    // The page's fields may have changed since Calculate checked them.
+    if (!needFieldsPass()
+        || !shell::passes(this, { { ui->EditRetireFund, Entry::Decimal, shell::atLeast(0), assetsMessage } }))
+        return;
+
+    const calculators::RetirementInput input = needInput();
+    const calculators::RetirementPlan plan
+        = calculators::retirementPlan(input, shell::decimalValue(ui->EditRetireFund));
+    ui->MemoRetire->setPlainText(
+        QString::fromStdString(calculators::retirementPlanText(input, plan, shell::regional())));
+    QTextCursor caret = ui->MemoRetire->textCursor();
+    caret.movePosition(QTextCursor::Start);
+    ui->MemoRetire->setTextCursor(caret);
+}

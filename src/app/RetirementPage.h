@@ -7,6 +7,10 @@ namespace Ui {
 class RetirementPage;
 }
 
+namespace calculators {
+struct RetirementInput;
+}
+
 // The "Retirement Planning" page: the nest egg an inflation-adjusted income needs and the yearly saving for it.
 class RetirementPage final : public QWidget
 {
@@ -17,5 +21,12 @@ public:
     ~RetirementPage() override;
 
 private:
+    void Button5Click();
+    void Button8Click();
+
+    // The page's six fields checked in order; the first failure warns and selects its field.
+    bool needFieldsPass();
+    calculators::RetirementInput needInput() const;
+
     std::unique_ptr<Ui::RetirementPage> ui;
 };
