@@ -9,6 +9,7 @@
 #include "WindowPlacement.h"
 #include "ui_FinCal.h"
 
+#include <QAbstractButton>
 #include <QLayout>
 
 namespace {
@@ -39,6 +40,12 @@ TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
     connect(ui->Button3, &QPushButton::clicked, this, shell::guarded(this, [this] { Button3Click(); }));
     connect(ui->About1, &QAction::triggered, this, shell::guarded(this, [this] { About1Click(); }));
     connect(ui->Instructions1, &QAction::triggered, this, shell::guarded(this, [this] { Instructions1Click(); }));
+    // The Print buttons of the college and retirement savings plans both print a picture of this window.
+    for (const char* name : { "BitBtn2", "BitBtn3" }) {
+        auto* print = ui->ClientArea->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        Q_ASSERT(print);
+        connect(print, &QAbstractButton::clicked, this, shell::guarded(this, [this] { BitBtn2Click(); }));
+    }
 
     FormCreate(firstRun);
 }

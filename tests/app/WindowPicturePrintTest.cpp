@@ -6,10 +6,13 @@
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 
+#include <QAbstractButton>
+#include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -79,6 +82,23 @@ TEST_F(WindowPicturePrintTest, ACancelledDialogPrintsNothing)
     window.BitBtn2Click();
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
     EXPECT_FALSE(QFile::exists(pdfPath));
+}
+
+TEST_F(WindowPicturePrintTest, TheCollegeAndRetirementPrintButtonsPrintTheWindowPicture)
+{
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    const std::pair<const char*, const char*> buttons[] = { { "TabSheet6", "BitBtn2" }, { "TabSheet5", "BitBtn3" } };
+    for (const auto& [page, button] : buttons) {
+        SCOPED_TRACE(button);
+        recordedDialogs().printerRequests = 0;
+        pages->setCurrentWidget(window.findChild<QWidget*>(QString::fromLatin1(page)));
+        auto* print = window.findChild<QAbstractButton*>(QString::fromLatin1(button));
+        ASSERT_NE(print, nullptr);
+        print->click();
+        EXPECT_EQ(recordedDialogs().printerRequests, 1);
+        EXPECT_FALSE(QFile::exists(pdfPath));
+    }
 }
 
 TEST_F(WindowPicturePrintTest, PrintsTheClientAreaAtItsScreenSizeOnOnePage)
