@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Dialogs.h"
+#include "EnterKey.h"
 #include "FirstRunStore.h"
 #include "GuardedHandler.h"
 #include "LoanPage.h"
@@ -38,6 +39,8 @@ TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
     connect(ui->Button3, &QPushButton::clicked, this, shell::guarded(this, [this] { Button3Click(); }));
     connect(ui->About1, &QAction::triggered, this, shell::guarded(this, [this] { About1Click(); }));
     connect(ui->Instructions1, &QAction::triggered, this, shell::guarded(this, [this] { Instructions1Click(); }));
+    // Enter presses the active page's default button, wherever focus is in the window.
+    new shell::EnterKey(this, [this] { return ui->PageControl1->currentWidget(); });
 
     FormCreate(firstRun);
 }

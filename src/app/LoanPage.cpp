@@ -4,10 +4,9 @@
 #include "GuardedHandler.h"
 #include "LoanSolver.h"
 #include "Regional.h"
+#include "Unit5.h"
 #include "ValidationSteps.h"
 #include "ui_LoanPage.h"
-
-#include <QKeyEvent>
 
 namespace {
 
@@ -55,23 +54,16 @@ LoanPage::LoanPage(QWidget* parent)
 
 LoanPage::~LoanPage() = default;
 
-void LoanPage::setPrepaymentWindow(QWidget* window)
+void LoanPage::setPrepaymentWindow(TForm5* window)
 {
     prepaymentWindow = window;
+    if (window)
+        window->readLoanFrom(ui->Edit9, ui->Edit10, ui->Edit11);
 }
 
 void LoanPage::setClock(std::function<QDate()> clock)
 {
     today = std::move(clock);
-}
-
-void LoanPage::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        ui->ButtonCalcLoanPayment->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void LoanPage::ButtonCalcLoanPaymentClick()
