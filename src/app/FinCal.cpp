@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Dialogs.h"
+#include "EnterKey.h"
 #include "FirstRunStore.h"
 #include "GuardedHandler.h"
 #include "LoanPage.h"
@@ -46,6 +47,8 @@ TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
         Q_ASSERT(print);
         connect(print, &QAbstractButton::clicked, this, shell::guarded(this, [this] { BitBtn2Click(); }));
     }
+    // Enter presses the active page's default button, wherever focus is in the window.
+    new shell::EnterKey(this, [this] { return ui->PageControl1->currentWidget(); });
 
     FormCreate(firstRun);
 }

@@ -5,10 +5,9 @@
 #include "LoanSolver.h"
 #include "Regional.h"
 #include "TextStreamPrint.h"
+#include "Unit5.h"
 #include "ValidationSteps.h"
 #include "ui_LoanPage.h"
-
-#include <QKeyEvent>
 
 namespace {
 
@@ -57,23 +56,16 @@ LoanPage::LoanPage(QWidget* parent)
 
 LoanPage::~LoanPage() = default;
 
-void LoanPage::setPrepaymentWindow(QWidget* window)
+void LoanPage::setPrepaymentWindow(TForm5* window)
 {
     prepaymentWindow = window;
+    if (window)
+        window->readLoanFrom(ui->Edit9, ui->Edit10, ui->Edit11);
 }
 
 void LoanPage::setClock(std::function<QDate()> clock)
 {
     today = std::move(clock);
-}
-
-void LoanPage::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        ui->ButtonCalcLoanPayment->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void LoanPage::ButtonCalcLoanPaymentClick()

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class TForm5;
+
 namespace Ui {
 class LoanPage;
 }
@@ -20,14 +22,10 @@ public:
     explicit LoanPage(QWidget* parent = nullptr);
     ~LoanPage() override;
 
-    // The prepayment window created at start-up, shown by PrePay.
-    void setPrepaymentWindow(QWidget* window);
+    // The prepayment window created at start-up, shown by PrePay; it reads this page's loan fields.
+    void setPrepaymentWindow(TForm5* window);
     // Where the report takes today's date from.
     void setClock(std::function<QDate()> today);
-
-protected:
-    // Enter anywhere on the page (but in the editable report) presses Calculate, the page's default button.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ButtonCalcLoanPaymentClick();
@@ -37,6 +35,6 @@ private:
     void BitBtn1Click();
 
     std::unique_ptr<Ui::LoanPage> ui;
-    QPointer<QWidget> prepaymentWindow;
+    QPointer<TForm5> prepaymentWindow;
     std::function<QDate()> today;
 };

@@ -1,7 +1,28 @@
 #include "Unit5.h"
 
+#include "EnterKey.h"
+#include "FieldAssistance.h"
+#include "FieldEntry.h"
+#include "GuardedHandler.h"
+#include "Prepayment.h"
+#include "Regional.h"
+#include "ValidationSteps.h"
 #include "WindowPlacement.h"
 #include "ui_Unit5.h"
+
+namespace {
+
+using shell::Entry;
+
+const auto extraPaymentMessage
+    = QStringLiteral("The MONTHLY PAYMENT must be a number greater than 1. Please re-enter.");
+const auto startMonthMessage = QStringLiteral("The STARTING MONTH must be a number greater than 1. Please re-enter.");
+const auto extraPaymentHelp
+    = QStringLiteral("This is an amount that you will make in addition to your monthly payment.");
+const auto startMonthHelp
+    = QStringLiteral("The month that you will start paying an additional amount to your payment.");
+
+} // namespace
 
 TForm5::TForm5(QWidget* parent)
     : QWidget(parent)
@@ -13,9 +34,25 @@ TForm5::TForm5(QWidget* parent)
     setFixedSize(size());
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+
+    connect(ui->Button1, &QPushButton::clicked, this, shell::guarded(this, [this] { Button1Click(); }));
+    connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
+    new shell::EnterKey(this, [this] { return this; });
+    new shell::FieldAssistance(this,
+        {
+            { ui->Edit1, shell::selectFirst(10), extraPaymentHelp },
+            { ui->Edit2, shell::selectFirst(5), startMonthHelp },
+        });
 }
 
 TForm5::~TForm5() = default;
+
+void TForm5::readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount)
+{
+    loanRate = rate;
+    loanYears = years;
+    loanAmount = amount;
+}
 
 void TForm5::showEvent(QShowEvent* event)
 {
@@ -24,4 +61,37 @@ void TForm5::showEvent(QShowEvent* event)
         placed = true;
         shell::centreOnScreen(this);
     }
+}
+
+void TForm5::Button1Click()
+{
+    if (!shell::passes(this,
+            {
+                { ui->Edit1, Entry::Decimal, shell::atLeast(1), extraPaymentMessage },
+                { ui->Edit2, Entry::Decimal, shell::atLeast(1), startMonthMessage },
+            }))
+        return;
+    if (!loanRate || !loanYears || !loanAmount)
+        return;
+
+    // Read in this order; a text that does not convert ends the calculation in the application error box.
+    calculators::PrepaymentInput input;
+    input.annualRatePercent = shell::decimalValue(loanRate);
+    input.years = shell::wholeValue(loanYears);
+    input.loanAmount = shell::decimalValue(loanAmount);
+    input.extraPayment = shell::decimalValue(ui->Edit1);
+    input.startMonth = shell::wholeValue(ui->Edit2);
+    const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), shell::regional());
+
+    for (QWidget* panel : { ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4 })
+        panel->setVisible(true);
+    ui->Label5->setText(QString::fromStdString(texts.normalInterest));
+    ui->Label6->setText(QString::fromStdString(texts.prepaidInterest));
+    ui->Label7->setText(QString::fromStdString(texts.interestSavings));
+    ui->Label10->setText(QString::fromStdString(texts.monthsReduced));
+}
+
+void TForm5::BitBtn1Click()
+{
+    hide();
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
+
+class QLineEdit;
 
 namespace Ui {
 class TForm5;
 }
 
-// The prepayment window: created hidden at start-up, shown modeless over the main window.
+// The prepayment window: created hidden at start-up, shown modeless over the main window. It keeps no
+// copy of the loan: each Calculate reads the loan page's rate, years and amount fields as they stand.
 class TForm5 final : public QWidget
 {
     Q_OBJECT
@@ -16,10 +20,18 @@ public:
     explicit TForm5(QWidget* parent = nullptr);
     ~TForm5() override;
 
+    void readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Button1Click();
+    void BitBtn1Click();
+
     std::unique_ptr<Ui::TForm5> ui;
+    QPointer<QLineEdit> loanRate;
+    QPointer<QLineEdit> loanYears;
+    QPointer<QLineEdit> loanAmount;
     bool placed = false;
 };

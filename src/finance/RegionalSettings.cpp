@@ -112,13 +112,36 @@ LocaleConventions conventionsOf(locale_t locale)
     c.nSepBySpace = langinfoChar(N_SEP_BY_SPACE, locale);
     c.nSignPosn = langinfoChar(N_SIGN_POSN, locale);
     c.dateFormat = toUtf8(nl_langinfo_l(D_FMT, locale), codeset);
+    static constexpr nl_item months[12]
+        = { MON_1, MON_2, MON_3, MON_4, MON_5, MON_6, MON_7, MON_8, MON_9, MON_10, MON_11, MON_12 };
+    static constexpr nl_item abbreviatedMonths[12] = { ABMON_1, ABMON_2, ABMON_3, ABMON_4, ABMON_5, ABMON_6, ABMON_7,
+        ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12 };
+    static constexpr nl_item days[7] = { DAY_1, DAY_2, DAY_3, DAY_4, DAY_5, DAY_6, DAY_7 };
+    static constexpr nl_item abbreviatedDays[7] = { ABDAY_1, ABDAY_2, ABDAY_3, ABDAY_4, ABDAY_5, ABDAY_6, ABDAY_7 };
+    for (std::size_t i = 0; i < 12; ++i) {
+        c.dateNames.months[i] = toUtf8(nl_langinfo_l(months[i], locale), codeset);
+        c.dateNames.abbreviatedMonths[i] = toUtf8(nl_langinfo_l(abbreviatedMonths[i], locale), codeset);
+    }
+    for (std::size_t i = 0; i < 7; ++i) {
+        c.dateNames.days[i] = toUtf8(nl_langinfo_l(days[i], locale), codeset);
+        c.dateNames.abbreviatedDays[i] = toUtf8(nl_langinfo_l(abbreviatedDays[i], locale), codeset);
+    }
     return c;
 }
 
-// One strftime conversion as short date tokens; empty when the token language cannot express it.
+// One strftime conversion as short date tokens; empty when it is no part of a date.
 std::string dateTokenFor(char conversion, bool unpadded)
 {
     switch (conversion) {
+    case 'a':
+        return "ddd";
+    case 'A':
+        return "dddd";
+    case 'b':
+    case 'h':
+        return "mmm";
+    case 'B':
+        return "mmmm";
     case 'd':
         return unpadded ? "d" : "dd";
     case 'e':
@@ -135,8 +158,21 @@ std::string dateTokenFor(char conversion, bool unpadded)
         return "yyyy-mm-dd";
     case '%':
         return "%";
+    case 'n':
+        return " ";
+    case 't':
+        return "\t";
     default:
         return {};
+    }
+}
+
+template <std::size_t Count>
+void keepNamesGiven(std::array<std::string, Count>& names, const std::array<std::string, Count>& given)
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (!given[i].empty())
+            names[i] = given[i];
     }
 }
 
@@ -150,7 +186,14 @@ std::string shortDateFormatFromStrftime(std::string_view strftimeFormat)
     while (i < strftimeFormat.size()) {
         const char c = strftimeFormat[i++];
         if (c != '%') {
-            result += c;
+            // Letters that would read as tokens are quoted.
+            const char lower = static_cast<char>(c | 0x20);
+            if (c == '\'')
+                result += "''";
+            else if (lower == 'd' || lower == 'm' || lower == 'y')
+                result += std::string { '\'', c, '\'' };
+            else
+                result += c;
             continue;
         }
         // glibc flags, field width and the E/O modifiers change padding or numerals only.
@@ -163,7 +206,18 @@ std::string shortDateFormatFromStrftime(std::string_view strftimeFormat)
             ++i;
         if (i >= strftimeFormat.size())
             return fallback;
-        const std::string token = dateTokenFor(strftimeFormat[i++], unpadded);
+        const char conversion = strftimeFormat[i++];
+        // The century followed by the year in it is the four-digit year.
+        if (conversion == 'C') {
+            const std::size_t year = strftimeFormat.find('y', i);
+            if (year == std::string_view::npos
+                || strftimeFormat.substr(i, year - i).find_first_not_of("%EO") != std::string_view::npos)
+                return fallback;
+            result += "yyyy";
+            i = year + 1;
+            continue;
+        }
+        const std::string token = dateTokenFor(conversion, unpadded);
         if (token.empty())
             return fallback;
         result += token;
@@ -195,6 +249,10 @@ RegionalSettings regionalSettingsFrom(const LocaleConventions& conventions)
                                                                           : conventions.monetaryThousandsSeparator;
     settings.moneyDecimals = conventions.fracDigits >= 0 && conventions.fracDigits <= 9 ? conventions.fracDigits : 2;
     settings.shortDateFormat = shortDateFormatFromStrftime(conventions.dateFormat);
+    keepNamesGiven(settings.dateNames.months, conventions.dateNames.months);
+    keepNamesGiven(settings.dateNames.abbreviatedMonths, conventions.dateNames.abbreviatedMonths);
+    keepNamesGiven(settings.dateNames.days, conventions.dateNames.days);
+    keepNamesGiven(settings.dateNames.abbreviatedDays, conventions.dateNames.abbreviatedDays);
     return settings;
 }
 

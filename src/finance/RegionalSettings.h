@@ -1,10 +1,24 @@
 #pragma once
 
+#include <array>
 #include <climits>
 #include <string>
 #include <string_view>
 
 namespace finance {
+
+// The locale's own names of months (January first) and days (Sunday first), in full and abbreviated.
+struct DateNames
+{
+    std::array<std::string, 12> months = { "January", "February", "March", "April", "May", "June", "July", "August",
+        "September", "October", "November", "December" };
+    std::array<std::string, 12> abbreviatedMonths
+        = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+    std::array<std::string, 7> days = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+    std::array<std::string, 7> abbreviatedDays = { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };
+
+    bool operator==(const DateNames&) const = default;
+};
 
 // The user's regional settings, read once at start-up and passed to every format and number entry.
 // The member defaults are the United States English values.
@@ -19,8 +33,10 @@ struct RegionalSettings
     std::string thousandsSeparator = ",";
     std::string decimalSeparator = ".";
     int moneyDecimals = 2;
-    // Tokens d, dd, m, mm, yy, yyyy; any other character stands for itself.
+    // Tokens d, dd, ddd (day name, abbreviated), dddd (day name), m, mm, mmm (month name, abbreviated), mmmm
+    // (month name), yy, yyyy; text in single quotes ('' for a quote) and any other character stand for themselves.
     std::string shortDateFormat = "m/d/yy";
+    DateNames dateNames = {};
 
     bool operator==(const RegionalSettings&) const = default;
 };
@@ -41,6 +57,7 @@ struct LocaleConventions
     int nSepBySpace = CHAR_MAX;
     int nSignPosn = CHAR_MAX;
     std::string dateFormat;
+    DateNames dateNames; // an empty name keeps the English one
 };
 
 // Maps a locale's conventions onto the settings: the sign and symbol placement onto the nearest of the 4 positive
@@ -48,7 +65,8 @@ struct LocaleConventions
 // data (empty symbol, p_cs_precedes unspecified, as in C and POSIX) give the United States English values.
 RegionalSettings regionalSettingsFrom(const LocaleConventions& conventions);
 
-// A strftime date format ("%d.%m.%Y") as a short date format ("dd.mm.yyyy"); "m/d/yy" when it cannot be expressed.
+// A strftime date format ("%d. %b %Y") as a short date format ("dd. mmm yyyy"); "m/d/yy" when there is none or
+// it holds a conversion that is no part of a date.
 std::string shortDateFormatFromStrftime(std::string_view strftimeFormat);
 
 // The settings of the process environment's locale (LANG, LC_ALL, LC_MONETARY, ...). A locale without

@@ -1,5 +1,6 @@
 #include "ShortDate.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 
@@ -30,14 +31,46 @@ std::size_t runLength(std::string_view format, std::size_t pos, char letter)
     return length;
 }
 
+// 0 = Sunday; proleptic Gregorian calendar.
+int dayOfWeek(int year, int month, int day)
+{
+    static constexpr int monthOffsets[12] = { 0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4 };
+    year -= month < 3 ? 1 : 0;
+    const int floorDiv4 = year >= 0 ? year / 4 : (year - 3) / 4;
+    const int floorDiv100 = year >= 0 ? year / 100 : (year - 99) / 100;
+    const int floorDiv400 = year >= 0 ? year / 400 : (year - 399) / 400;
+    const int sum = year + floorDiv4 - floorDiv100 + floorDiv400 + monthOffsets[month - 1] + day;
+    return (sum % 7 + 7) % 7;
+}
+
+// The number (run 1), two digits (run 2), abbreviated name (run 3) or name (run 4) of a day or month.
+std::string dayOrMonth(const std::string* names, const std::string* abbreviated, int index, int value, std::size_t run)
+{
+    if (run >= 4)
+        return names[index];
+    if (run == 3)
+        return abbreviated[index];
+    return run == 2 ? twoDigits(value) : std::to_string(value);
+}
+
 } // namespace
 
 std::string shortDateText(const CivilDate& date, const RegionalSettings& settings)
 {
     const std::string_view format = settings.shortDateFormat;
+    const DateNames& names = settings.dateNames;
+    const int month = std::clamp(date.month, 1, 12);
     std::string text;
     std::size_t pos = 0;
     while (pos < format.size()) {
+        if (format[pos] == '\'') {
+            // Quoted text stands for itself; '' is a quote.
+            const std::size_t end = format.find('\'', pos + 1);
+            const std::size_t stop = end == std::string_view::npos ? format.size() : end;
+            text += stop == pos + 1 && end != std::string_view::npos ? "'" : format.substr(pos + 1, stop - pos - 1);
+            pos = stop == format.size() ? stop : stop + 1;
+            continue;
+        }
         const char letter = static_cast<char>(format[pos] | 0x20);
         const std::size_t run = letter == 'd' || letter == 'm' || letter == 'y' ? runLength(format, pos, letter) : 0;
         if (letter == 'y' && run >= 4) {
@@ -46,15 +79,15 @@ std::string shortDateText(const CivilDate& date, const RegionalSettings& setting
         } else if (letter == 'y' && run >= 2) {
             text += twoDigits(date.year);
             pos += 2;
-        } else if ((letter == 'd' || letter == 'm') && run >= 1) {
-            const int value = letter == 'd' ? date.day : date.month;
-            if (run >= 2) {
-                text += twoDigits(value);
-                pos += 2;
-            } else {
-                text += std::to_string(value);
-                pos += 1;
-            }
+        } else if (letter == 'd' && run >= 1) {
+            const std::size_t used = std::min<std::size_t>(run, 4);
+            text += dayOrMonth(
+                names.days.data(), names.abbreviatedDays.data(), dayOfWeek(date.year, month, date.day), date.day, used);
+            pos += used;
+        } else if (letter == 'm' && run >= 1) {
+            const std::size_t used = std::min<std::size_t>(run, 4);
+            text += dayOrMonth(names.months.data(), names.abbreviatedMonths.data(), month - 1, date.month, used);
+            pos += used;
         } else {
             text += format[pos++];
         }

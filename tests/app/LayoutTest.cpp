@@ -1,13 +1,18 @@
 // The windows as designed: positions, fonts, and nothing cut off.
 #include "FinCal.h"
 #include "FirstRunStore.h"
+#include "LoanPage.h"
 #include "RecordingDialogs.h"
+#include "Unit5.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -103,14 +108,59 @@ TEST_F(LayoutTest, AllFivePageTabsFitWithoutScrolling)
     EXPECT_LE(tabs->tabRect(tabs->count() - 1).right(), tabs->width());
 }
 
-TEST_F(LayoutTest, NoLabelCutsItsCaption)
+// The labels of a window whose caption does not fit: too wide for one line, or too tall once wrapped.
+std::string labelsThatCut(const QWidget* root)
 {
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || label->wordWrap())
+    std::string cut;
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
             continue;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        EXPECT_LE(needed, label->contentsRect().width()) << label->objectName().toStdString();
+        const QRect room = label->contentsRect();
+        const bool fits = label->wordWrap() ? label->heightForWidth(room.width()) <= room.height()
+                                            : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+        if (!fits)
+            cut += label->objectName().toStdString() + " \"" + label->text().toStdString() + "\"  ";
     }
+    return cut;
+}
+
+// Every caption a label takes: at start, in both solve-for modes and after results in each mode,
+// with the prepayment window's results of both worked examples.
+TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
+{
+    TForm5 prepayment;
+    window.loanPage()->setPrepaymentWindow(&prepayment);
+    prepayment.show();
+    const auto field = [this](const char* name) { return static_cast<QLineEdit*>(control(name)); };
+    const auto press = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };
+
+    EXPECT_EQ(labelsThatCut(&window), "") << "at start";
+    press(control("RadioLoanAmount"));
+    EXPECT_EQ(labelsThatCut(&window), "") << "amount mode";
+    field("EditLoanPayment")->setText(QStringLiteral("99999.99"));
+    press(control("ButtonCalcLoanPayment"));
+    EXPECT_EQ(labelsThatCut(&window), "") << "amount solved";
+    press(control("RadioLoanPayment"));
+    EXPECT_EQ(labelsThatCut(&window), "") << "payment mode";
+
+    const struct
+    {
+        const char* years;
+        const char* amount;
+        const char* start;
+    } loans[] = { { "15", "100000", "1" }, { "30", "200000", "13" }, { "30", "9999999", "1" } };
+    for (const auto& loan : loans) {
+        SCOPED_TRACE(loan.amount);
+        field("Edit10")->setText(QString::fromLatin1(loan.years));
+        field("Edit11")->setText(QString::fromLatin1(loan.amount));
+        press(control("ButtonCalcLoanPayment"));
+        EXPECT_EQ(labelsThatCut(&window), "") << "payment solved";
+        prepayment.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("100"));
+        prepayment.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromLatin1(loan.start));
+        press(prepayment.findChild<QPushButton*>(QStringLiteral("Button1")));
+        EXPECT_EQ(labelsThatCut(&prepayment), "") << "prepayment results";
+    }
+    EXPECT_TRUE(recordedDialogs().shown.empty());
 }
 
 } // namespace

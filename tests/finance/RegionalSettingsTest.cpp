@@ -1,9 +1,12 @@
 #include "RegionalSettings.h"
 
+#include "ShortDate.h"
+
 #include <climits>
 #include <clocale>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <optional>
 #include <string>
 
@@ -135,13 +138,48 @@ TEST(RegionalSettings, ShortDateFormatFromStrftime)
         const char* expected;
     } cases[] = { { "%m/%d/%y", "mm/dd/yy" }, { "%d.%m.%Y", "dd.mm.yyyy" }, { "%e.%m.%Y", "d.mm.yyyy" },
         { "%-d/%-m/%Y", "d/m/yyyy" }, { "%D", "mm/dd/yy" }, { "%F", "yyyy-mm-dd" },
-        { "%Y年%m月%d日", "yyyy年mm月dd日" }, { "%Ey/%Om", "yy/mm" },
-        { "%d %b %Y", "m/d/yy" }, // month names cannot be expressed
-        { "%d.%m.%", "m/d/yy" }, { "", "m/d/yy" } };
+        { "%Y年%m月%d日", "yyyy年mm月dd日" }, { "%Ey/%Om", "yy/mm" }, { "%d. %b %Y", "dd. mmm yyyy" },
+        { "%A, %B %d, %Y", "dddd, mmmm dd, yyyy" }, { "%a %e.%h", "ddd d.mmm" },
+        { "%d de %B de %Y", "dd 'd'e mmmm 'd'e yyyy" }, { "it's %y", "it''s yy" },
+        { "%OC%Oy %b %Od %A", "yyyy mmm dd dddd" }, { "%C", "m/d/yy" }, { "%d %H", "m/d/yy" }, { "%d.%m.%", "m/d/yy" },
+        { "", "m/d/yy" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.strftime);
         EXPECT_EQ(finance::shortDateFormatFromStrftime(c.strftime), c.expected);
     }
+}
+
+TEST(RegionalSettings, DateNamesComeFromTheLocale)
+{
+    LocaleConventions conventions = euroConventions();
+    conventions.dateFormat = "%d. %b %Y";
+    conventions.dateNames.abbreviatedMonths[11] = "des.";
+    conventions.dateNames.months[0] = ""; // not given: the English name stays
+    const RegionalSettings settings = finance::regionalSettingsFrom(conventions);
+    EXPECT_EQ(finance::shortDateText({ 2026, 12, 8 }, settings), "08. des. 2026");
+    EXPECT_EQ(settings.dateNames.months[0], "January");
+}
+
+// nb_NO is compiled into the build tree for this test (LOCPATH); it writes the month's name.
+TEST(RegionalSettings, NorwegianLocaleShowsItsOwnShortDate)
+{
+    locale_t norwegian = newlocale(LC_ALL_MASK, "nb_NO.UTF-8", locale_t {});
+    if (norwegian == locale_t {})
+        GTEST_SKIP() << "nb_NO.UTF-8 is not available";
+    freelocale(norwegian);
+    const char* previous = std::getenv("LC_ALL");
+    const std::optional<std::string> saved = previous ? std::optional<std::string>(previous) : std::nullopt;
+    setenv("LC_ALL", "nb_NO.UTF-8", 1);
+
+    const RegionalSettings settings = finance::systemRegionalSettings();
+    EXPECT_EQ(settings.shortDateFormat, "dd. mmm yyyy");
+    EXPECT_EQ(finance::shortDateText({ 2026, 12, 8 }, settings), "08. des. 2026");
+    EXPECT_EQ(finance::shortDateText({ 2026, 3, 4 }, settings), "04. mars 2026");
+
+    if (saved)
+        setenv("LC_ALL", saved->c_str(), 1);
+    else
+        unsetenv("LC_ALL");
 }
 
 } // namespace

@@ -18,14 +18,27 @@ TEST(ShortDate, TokensOfTheRegionalFormat)
         { "mm/dd/yyyy", { 2026, 3, 4 }, "03/04/2026" }, { "dd.mm.yyyy", { 1999, 11, 30 }, "30.11.1999" },
         { "yyyy-mm-dd", { 2000, 1, 9 }, "2000-01-09" }, { "D/M/YY", { 2026, 7, 1 }, "1/7/26" },
         { "yyyy年m月d日", { 2026, 5, 17 }, "2026年5月17日" },
-        { "yyy ddd", { 2026, 5, 7 }, "26y 077" }, // longest tokens first: yy y, dd d
-        { "mm/dd/yy", { 2100, 2, 3 }, "02/03/00" } };
+        { "yyy dd", { 2026, 5, 7 }, "26y 07" }, // longest tokens first: yy y
+        { "dddd, mmmm d, yyyy", { 2026, 12, 8 }, "Tuesday, December 8, 2026" },
+        { "ddd d mmm yy", { 2000, 1, 1 }, "Sat 1 Jan 00" }, { "ddd mmm dd", { 2024, 2, 29 }, "Thu Feb 29" },
+        { "ddd dd/mm", { 1999, 3, 1 }, "Mon 01/03" }, { "d 'de' mmmm", { 2026, 5, 7 }, "7 de May" },
+        { "''yy 'y'", { 2026, 5, 7 }, "'26 y" }, { "mm/dd/yy", { 2100, 2, 3 }, "02/03/00" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.format);
         RegionalSettings settings;
         settings.shortDateFormat = c.format;
         EXPECT_EQ(finance::shortDateText(c.date, settings), c.expected);
     }
+}
+
+TEST(ShortDate, NamesAreTheLocales)
+{
+    RegionalSettings settings;
+    settings.shortDateFormat = "dd. mmm yyyy / dddd d. mmmm";
+    settings.dateNames.abbreviatedMonths[11] = "des.";
+    settings.dateNames.months[11] = "desember";
+    settings.dateNames.days[2] = "tirsdag";
+    EXPECT_EQ(finance::shortDateText({ 2026, 12, 8 }, settings), "08. des. 2026 / tirsdag 8. desember");
 }
 
 } // namespace

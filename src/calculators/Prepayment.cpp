@@ -1,0 +1,72 @@
+#include "Prepayment.h"
+
+#include "CheckedMath.h"
+#include "FinanceErrors.h"
+#include "Formats.h"
+#include "TimeValue.h"
+
+#include <limits>
+
+namespace calculators {
+
+namespace {
+
+using finance::checked::result;
+
+// years x 12 as a 32-bit month count; a count beyond 32 bits is an overflow, never a wrapped number.
+std::int32_t monthsOf(std::int32_t years)
+{
+    const std::int64_t months = std::int64_t { years } * 12;
+    if (months > std::numeric_limits<std::int32_t>::max() || months < std::numeric_limits<std::int32_t>::min())
+        throw finance::EOverflow();
+    return static_cast<std::int32_t>(months);
+}
+
+} // namespace
+
+PrepaymentResult analysePrepayment(const PrepaymentInput& input)
+{
+    const std::int32_t months = monthsOf(input.years);
+    const Extended rate = finance::MonthlyRate(input.annualRatePercent);
+    const Extended payment = finance::Payment(rate, months, -input.loanAmount, 0, finance::PaymentTiming::EndOfPeriod);
+
+    PrepaymentResult out;
+    out.normalInterest = result(result(static_cast<Extended>(months) * payment) - input.loanAmount);
+
+    const Extended firstPrincipal = result(payment - result(rate * input.loanAmount));
+    const Extended firstPrincipalAndExtra = result(firstPrincipal + input.extraPayment);
+    const auto prepaying = [&input](std::int64_t month) { return month >= input.startMonth; };
+
+    // The extra payment only counts towards the threshold once it is being paid. The term bounds the loop
+    // where the balance stops falling: with a perpetuity payment the first principal is 0, and an extra
+    // payment below the balance's precision changes nothing.
+    Extended balance = input.loanAmount;
+    Extended interest = 0;
+    std::int64_t month = 1;
+    while (month <= months && balance >= (prepaying(month) ? firstPrincipalAndExtra : firstPrincipal)) {
+        const Extended monthInterest = result(rate * balance);
+        const Extended principal = result(payment - monthInterest);
+        balance = result(balance - principal);
+        if (prepaying(month))
+            balance = result(balance - input.extraPayment);
+        interest = result(interest + monthInterest);
+        ++month;
+    }
+
+    out.prepaidInterest = interest;
+    out.interestSavings = result(out.normalInterest - interest);
+    out.monthsReduced = static_cast<std::int32_t>(months - month + 1);
+    return out;
+}
+
+PrepaymentTexts prepaymentTexts(const PrepaymentResult& result, const finance::RegionalSettings& settings)
+{
+    return {
+        finance::moneyText(result.normalInterest, settings),
+        finance::moneyText(result.prepaidInterest, settings),
+        finance::moneyText(result.interestSavings, settings),
+        finance::groupedText(result.monthsReduced, settings),
+    };
+}
+
+} // namespace calculators

@@ -1,0 +1,246 @@
+// The prepayment window driven through its real widgets, reading the loan page of a real main window.
+// Reference figures: the month loop run in 50-digit decimal arithmetic (Python's decimal module).
+#include "FinCal.h"
+#include "FirstRunStore.h"
+#include "LoanPage.h"
+#include "RecordingDialogs.h"
+#include "Unit5.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString extraMessage = QStringLiteral("The MONTHLY PAYMENT must be a number greater than 1. Please re-enter.");
+const QString startMessage = QStringLiteral("The STARTING MONTH must be a number greater than 1. Please re-enter.");
+
+class NoWelcome final : public shell::FirstRunStore
+{
+public:
+    bool hasRunBefore() const override { return true; }
+    void rememberRun() override { }
+};
+
+class PrepaymentWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        recordedDialogs().reset();
+        window.loanPage()->setPrepaymentWindow(&prepayment);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // The loan page's way in: a calculated loan enables PrePay, which shows the window.
+        loanField("Edit11")->setText(QStringLiteral("100000"));
+        QTest::mouseClick(loanControl<QPushButton>("ButtonCalcLoanPayment"), Qt::LeftButton);
+        QTest::mouseClick(loanControl<QPushButton>("Button7"), Qt::LeftButton);
+        ASSERT_TRUE(prepayment.isVisible());
+        prepayment.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&prepayment));
+    }
+
+    template <typename Widget>
+    Widget* loanControl(const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* loanField(const char* name) { return loanControl<QLineEdit>(name); }
+
+    template <typename Widget>
+    Widget* control(const char* name)
+    {
+        auto* widget = prepayment.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
+    QString text(const char* label) { return control<QLabel>(label)->text(); }
+
+    void setLoan(const char* rate, const char* years, const char* amount)
+    {
+        loanField("Edit9")->setText(QString::fromUtf8(rate));
+        loanField("Edit10")->setText(QString::fromUtf8(years));
+        loanField("Edit11")->setText(QString::fromUtf8(amount));
+    }
+
+    void calculate(const char* extra, const char* start)
+    {
+        for (const auto& [name, value] : { std::pair { "Edit1", extra }, std::pair { "Edit2", start } }) {
+            field(name)->selectAll();
+            QTest::keyClicks(field(name), QString::fromUtf8(value));
+        }
+        QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+    }
+
+    std::vector<std::string> results()
+    {
+        std::vector<std::string> shown;
+        for (const char* label : { "Label5", "Label6", "Label7", "Label10" })
+            shown.push_back(text(label).toStdString());
+        return shown;
+    }
+
+    NoWelcome store;
+    TForm1 window { store };
+    TForm5 prepayment;
+};
+
+TEST_F(PrepaymentWindowTest, StartsWithItsInstructionsDefaultsAndNoResults)
+{
+    const QStringList lines = control<QPlainTextEdit>("Memo1")->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[1], QStringLiteral("off their loans early  -- this is called \"pre-paying\" a loan. "));
+    EXPECT_EQ(lines[10], QStringLiteral("would be month 13 of your loan period, so enter 13."));
+    EXPECT_EQ(field("Edit1")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("Edit2")->text(), QStringLiteral("1"));
+    for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4" })
+        EXPECT_FALSE(control<QWidget>(panel)->isVisible()) << panel;
+}
+
+TEST_F(PrepaymentWindowTest, ShowsTheFourResults)
+{
+    const struct
+    {
+        const char* rate;
+        const char* years;
+        const char* amount;
+        const char* extra;
+        const char* start;
+        std::vector<std::string> expected;
+    } cases[] = {
+        { "7", "15", "100000", "100", "1", { "$61,789.09", "$50,624.03", "$11,165.06", "29" } },
+        { "7", "30", "200000", "100", "13", { "$279,017.80", "$220,872.12", "$58,145.68", "65" } },
+        { "7", "15", "100000", "1", "1", { "$61,789.09", "$61,652.13", "$136.96", "0" } },
+        { "7", "15", "100000", "100000", "181", { "$61,789.09", "$61,789.09", "$0.00", "0" } },
+        { "7", "15", "100000", "50000", "120", { "$61,789.09", "$52,983.54", "$8,805.54", "61" } },
+        { "8.25", "30", "123456.78", "250", "61", { "$210,439.46", "$131,724.81", "$78,714.65", "130" } },
+        // The loan page edited after its calculation to 1000 %: the payment is the interest alone and the
+        // balance never falls before the starting month; the run ends with the term.
+        { "1000", "15", "100000", "100", "999999999", { "$14,900,000.00", "$15,000,000.00", "($100,000.00)", "0" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            testing::Message() << c.rate << " " << c.years << " " << c.amount << " " << c.extra << " " << c.start);
+        recordedDialogs().reset();
+        setLoan(c.rate, c.years, c.amount);
+        calculate(c.extra, c.start);
+        EXPECT_TRUE(recordedDialogs().shown.empty());
+        EXPECT_EQ(results(), c.expected);
+        for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4" })
+            EXPECT_TRUE(control<QWidget>(panel)->isVisible()) << panel;
+    }
+}
+
+TEST_F(PrepaymentWindowTest, BadInputKeepsThePreviousResults)
+{
+    calculate("100", "1");
+    const std::vector<std::string> before = results();
+
+    const struct
+    {
+        const char* extra;
+        const char* start;
+        const QString* warning; // nullptr: the application error box with the text below
+        const char* failing;
+        const char* error;
+    } cases[] = {
+        { "0", "1", &extraMessage, "Edit1", nullptr },
+        { "", "1", &extraMessage, "Edit1", nullptr },
+        { "0.99", "1", &extraMessage, "Edit1", nullptr },
+        { "$100", "1", &extraMessage, "Edit1", nullptr },
+        { "100", "0", &startMessage, "Edit2", nullptr },
+        { "100", "", &startMessage, "Edit2", nullptr },
+        { "100", "x", &startMessage, "Edit2", nullptr },
+        { "0", "0", &extraMessage, "Edit1", nullptr },
+        // A starting month with a fraction passes the check but is no whole number.
+        { "100", "13.0", nullptr, nullptr, "'13.0' is not a valid integer value." },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.extra << " / " << c.start);
+        recordedDialogs().reset();
+        calculate(c.extra, c.start);
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        if (c.warning) {
+            EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
+            EXPECT_EQ(recordedDialogs().shown[0].text, *c.warning);
+            QLineEdit* failing = field(c.failing);
+            EXPECT_TRUE(failing->hasFocus());
+            EXPECT_EQ(failing->selectedText(), failing->text());
+        } else {
+            EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+            EXPECT_EQ(recordedDialogs().shown[0].text, QString::fromUtf8(c.error));
+        }
+        EXPECT_EQ(results(), before);
+    }
+
+    // The loan page's fields are read without a check of their own.
+    recordedDialogs().reset();
+    loanField("Edit10")->setText(QStringLiteral("0"));
+    calculate("100", "1");
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("Floating point division by zero."));
+    EXPECT_EQ(results(), before);
+}
+
+TEST_F(PrepaymentWindowTest, ClicksSelectTheFirstCharactersAndDoubleClicksHelp)
+{
+    const struct
+    {
+        const char* name;
+        const char* text;
+        const char* selected;
+        const char* help;
+    } cases[] = {
+        { "Edit1", "123456789012", "1234567890",
+            "This is an amount that you will make in addition to your monthly "
+            "payment." },
+        { "Edit1", "250", "250", nullptr },
+        { "Edit2", "1234567", "12345", "The month that you will start paying an additional amount to your payment." },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        QLineEdit* edit = field(c.name);
+        edit->setText(QString::fromUtf8(c.text));
+        edit->setSelection(0, 2); // a click inside a selection first clears it
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 5, edit->height() / 2));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit->selectedText(), QString::fromUtf8(c.selected));
+        EXPECT_EQ(edit->selectionStart(), 0);
+        if (!c.help)
+            continue;
+        recordedDialogs().reset();
+        QTest::mouseDClick(edit, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+        EXPECT_EQ(recordedDialogs().shown[0].text, QString::fromUtf8(c.help));
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.text));
+    }
+}
+
+TEST_F(PrepaymentWindowTest, EnterCalculatesAndCloseOnlyHides)
+{
+    field("Edit1")->setText(QStringLiteral("100"));
+    QTest::keyClick(field("Edit2"), Qt::Key_Return);
+    EXPECT_EQ(text("Label10"), QStringLiteral("29"));
+
+    QTest::mouseClick(control<QPushButton>("BitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(prepayment.isVisible());
+    QTest::mouseClick(loanControl<QPushButton>("Button7"), Qt::LeftButton);
+    EXPECT_TRUE(prepayment.isVisible());
+    EXPECT_EQ(field("Edit1")->text(), QStringLiteral("100"));
+    EXPECT_EQ(text("Label10"), QStringLiteral("29"));
+    prepayment.close();
+    EXPECT_FALSE(prepayment.isVisible());
+    EXPECT_EQ(text("Label5"), QStringLiteral("$61,789.09"));
+}
+
+} // namespace
