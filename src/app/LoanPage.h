@@ -34,6 +34,8 @@ private:
     void RadioLoanPaymentClick();
     void RadioLoanAmountClick();
     void Button7Click();
+    void Button6Click();
+    void ButtonLoanMatrixClick();
 
     std::unique_ptr<Ui::LoanPage> ui;
     QPointer<QWidget> prepaymentWindow;
