@@ -2,6 +2,7 @@
 
 #include <QTableWidget>
 #include <QVariant>
+#include <algorithm>
 
 namespace shell {
 

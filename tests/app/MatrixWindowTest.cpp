@@ -135,6 +135,11 @@ struct OpeningCase
     std::vector<std::pair<int, std::vector<const char*>>> rows;
 };
 
+void PrintTo(const OpeningCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class MatrixOpening : public MatrixWindowTest, public ::testing::WithParamInterface<OpeningCase>
 { };
 

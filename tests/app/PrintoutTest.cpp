@@ -53,6 +53,11 @@ struct PagingCase
     int lastPageFirstMonth;
 };
 
+void PrintTo(const PagingCase& c, std::ostream* out)
+{
+    *out << c.months << " months";
+}
+
 class SchedulePaging : public ::testing::TestWithParam<PagingCase>
 { };
 

@@ -33,6 +33,11 @@ struct ScheduleCase
     bool closeWithEsc;
 };
 
+void PrintTo(const ScheduleCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class ScheduleWindowTest : public ::testing::TestWithParam<ScheduleCase>
 {
 protected:

@@ -18,6 +18,11 @@ struct ScheduleCase
     std::vector<Row> rows; // month numbers in the first text
 };
 
+void PrintTo(const ScheduleCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class AmortizationScheduleRows : public ::testing::TestWithParam<ScheduleCase>
 { };
 
