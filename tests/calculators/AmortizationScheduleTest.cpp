@@ -48,23 +48,13 @@ TEST_P(AmortizationScheduleRows, MatchTheReference)
 }
 
 INSTANTIATE_TEST_SUITE_P(Loans, AmortizationScheduleRows,
-    ::testing::Values(ScheduleCase { "Fifteen_years_at_7", 7, 15, 100000,
-                          { { "1", "$583.33", "$315.49", "$99,684.51" }, { "180", "$5.21", "$893.62", "$0.00" } } },
-        ScheduleCase { "One_year_with_cents", 5.5L, 1, 2500.50L,
-            { { "1", "$11.46", "$203.17", "$2,297.33" }, { "7", "$5.81", "$208.83", "$1,058.57" },
-                { "12", "$0.98", "$213.66", "$0.00" } } },
+    ::testing::Values(ScheduleCase { "One_year_with_cents", 5.5L, 1, 2500.50L,
+                          { { "1", "$11.46", "$203.17", "$2,297.33" }, { "7", "$5.81", "$208.83", "$1,058.57" },
+                              { "12", "$0.98", "$213.66", "$0.00" } } },
         ScheduleCase { "Fifty_years_at_30", 30, 50, 250000,
             { { "1", "$6,250.00", "$0.00", "$250,000.00" }, { "300", "$6,246.30", "$3.70", "$249,848.46" },
-                { "600", "$152.44", "$6,097.56", "$0.00" } } },
-        ScheduleCase { "Sixty_years_past_the_page_limit", 1, 60, 1000000,
-            { { "1", "$833.33", "$1,014.20", "$998,985.80" }, { "360", "$479.82", "$1,367.72", "$574,411.98" },
-                { "720", "$1.54", "$1,846.00", "$0.00" } } }),
+                { "600", "$152.44", "$6,097.56", "$0.00" } } }),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AmortizationSchedule, TitlesKeepTheGridsSpelling)
-{
-    EXPECT_EQ(calculators::scheduleTitles(), (Row { "Month", "Interest", "Principle", "Balance" }));
-}
 
 TEST(AmortizationSchedule, TermsWithoutMonthsEndInErrors)
 {
