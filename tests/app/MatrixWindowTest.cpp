@@ -316,19 +316,19 @@ TEST_F(MatrixWindowTest, CommaDecimalSettingsReadTheRateStepBack)
     comma.thousandsSeparator = ".";
     comma.decimalSeparator = ",";
     shell::installRegionalSettings(comma);
-    {
-        const auto window = open("150000", "30", "7");
-        const MatrixControls matrix { window.get() };
-        EXPECT_TRUE(recordedDialogs().shown.empty());
-        EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(",250"));
-        matrix.get<QScrollBar>("ScrollBar1")->setValue(9);
-        matrix.field("EditStartRate")->setText(QStringLiteral("6,5"));
-        matrix.calculate();
-        EXPECT_TRUE(recordedDialogs().shown.empty());
-        EXPECT_EQ(matrix.row(4),
-            texts({ "    Interest Rate = 7,625%", " 1.061,69 €", " 1.167,86 €", " 1.274,03 €", " 1.380,20 €" }));
-    }
-    shell::installRegionalSettings(finance::RegionalSettings {});
+    // The United States settings come back however the test ends.
+    const std::unique_ptr<void, void (*)(void*)> restore(
+        &comma, [](void*) { shell::installRegionalSettings(finance::RegionalSettings {}); });
+    const auto window = open("150000", "30", "7");
+    const MatrixControls matrix { window.get() };
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(",250"));
+    matrix.get<QScrollBar>("ScrollBar1")->setValue(9);
+    matrix.field("EditStartRate")->setText(QStringLiteral("6,5"));
+    matrix.calculate();
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_EQ(matrix.row(4),
+        texts({ "    Interest Rate = 7,625%", " 1.061,69 €", " 1.167,86 €", " 1.274,03 €", " 1.380,20 €" }));
 }
 
 } // namespace
