@@ -1,12 +1,15 @@
 #include "LoanPage.h"
 
+#include "AmortizationSchedule.h"
 #include "FieldEntry.h"
 #include "GuardedHandler.h"
 #include "LoanSolver.h"
 #include "Regional.h"
 #include "TextStreamPrint.h"
+#include "Unit3.h"
 #include "Unit5.h"
 #include "ValidationSteps.h"
+#include "matrix.h"
 #include "ui_LoanPage.h"
 
 namespace {
@@ -52,6 +55,9 @@ LoanPage::LoanPage(QWidget* parent)
     });
     connect(ui->Button7, &QPushButton::clicked, this, shell::guarded(this, [this] { Button7Click(); }));
     connect(ui->BitBtn1, &QToolButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
+    connect(ui->Button6, &QPushButton::clicked, this, shell::guarded(this, [this] { Button6Click(); }));
+    connect(
+        ui->ButtonLoanMatrix, &QPushButton::clicked, this, shell::guarded(this, [this] { ButtonLoanMatrixClick(); }));
 }
 
 LoanPage::~LoanPage() = default;
@@ -141,4 +147,27 @@ void LoanPage::BitBtn1Click()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
     shell::printTextArea(this, *ui->MemoLoanAnalysis);
+}
+
+void LoanPage::Button6Click()
+{
+    // The fields are read as they stand, without validation: the button is only enabled after a
+    // successful Calculate, but a term can still be typed over since.
+    const finance::Extended rate = shell::decimalValue(ui->Edit9);
+    const std::int32_t months = calculators::scheduleMonthCount(shell::wholeValue(ui->Edit10));
+    setScheduleMonthCount(months);
+    const finance::Extended amount = shell::decimalValue(ui->Edit11);
+    const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
+
+    // A new window at every press, owned by nobody and freed when it closes.
+    const auto window = std::make_unique<TAmortSch>();
+    window->showSchedule(schedule);
+    window->exec();
+}
+
+void LoanPage::ButtonLoanMatrixClick()
+{
+    const auto matrix
+        = std::make_unique<TFormMatrix>(LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() });
+    matrix->exec();
 }

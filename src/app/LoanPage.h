@@ -33,6 +33,8 @@ private:
     void RadioLoanAmountClick();
     void Button7Click();
     void BitBtn1Click();
+    void Button6Click();
+    void ButtonLoanMatrixClick();
 
     std::unique_ptr<Ui::LoanPage> ui;
     QPointer<TForm5> prepaymentWindow;

@@ -1,23 +1,84 @@
 #include "Unit3.h"
 
+#include "Dialogs.h"
+#include "GridCopy.h"
+#include "GuardedHandler.h"
+#include "PrintLayouts.h"
+#include "Regional.h"
+#include "StringGrid.h"
 #include "WindowPlacement.h"
 #include "ui_Unit3.h"
+
+#include <QPrinter>
+#include <QStyle>
+
+namespace {
+std::int32_t sharedMonthCount = 0;
+}
+
+std::int32_t scheduleMonthCount()
+{
+    return sharedMonthCount;
+}
+
+void setScheduleMonthCount(std::int32_t months)
+{
+    sharedMonthCount = months;
+}
 
 TAmortSch::TAmortSch(QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TAmortSch>())
 {
+    Q_INIT_RESOURCE(glyphs);
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
     setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
+    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    shell::applyColumnWidths(*ui->StringGrid1);
+    shell::addGridMenu(*ui->StringGrid1);
+
+    connect(ui->Button3, &QPushButton::clicked, this, shell::guarded(this, [this] { Button3Click(); }));
+    connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
 }
 
 TAmortSch::~TAmortSch() = default;
+
+void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
+{
+    QTableWidget& grid = *ui->StringGrid1;
+    const auto months = static_cast<int>(schedule.months.size());
+    shell::setGridRowCount(grid, months + 1);
+    const auto titles = calculators::scheduleTitles();
+    for (int column = 0; column < 4; ++column)
+        shell::setGridText(grid, column, 0, QString::fromStdString(titles[static_cast<std::size_t>(column)]));
+    const auto& settings = shell::regional();
+    for (int month = 1; month <= months; ++month) {
+        const auto texts
+            = calculators::scheduleRowTexts(month, schedule.months[static_cast<std::size_t>(month - 1)], settings);
+        for (int column = 0; column < 4; ++column)
+            shell::setGridText(grid, column, month, QString::fromStdString(texts[static_cast<std::size_t>(column)]));
+    }
+}
 
 void TAmortSch::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     shell::centreOnScreen(this);
+}
+
+void TAmortSch::Button3Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!shell::dialogs().choosePrinter(this, printer))
+        return;
+    // A failing printer ends the print-out without a message.
+    shell::printJobs(printer, shell::schedulePages(shell::gridTexts(*ui->StringGrid1), scheduleMonthCount()));
+}
+
+void TAmortSch::BitBtn1Click()
+{
+    close();
 }

@@ -1,13 +1,21 @@
 #pragma once
 
+#include "AmortizationSchedule.h"
+
 #include <QDialog>
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
 class TAmortSch;
 }
 
-// The amortization-schedule window, shown modally by the loan page's Schedule button.
+// The month count of the last schedule, written by the loan page's Schedule button and read by the
+// schedule window's Print button.
+std::int32_t scheduleMonthCount();
+void setScheduleMonthCount(std::int32_t months);
+
+// The amortization-schedule window: one grid row per month, printed 60 months to a page.
 class TAmortSch final : public QDialog
 {
     Q_OBJECT
@@ -16,9 +24,15 @@ public:
     explicit TAmortSch(QWidget* parent = nullptr);
     ~TAmortSch() override;
 
+    // Fills the grid: the title row, then one row per month.
+    void showSchedule(const calculators::AmortizationSchedule& schedule);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Button3Click();
+    void BitBtn1Click();
+
     std::unique_ptr<Ui::TAmortSch> ui;
 };

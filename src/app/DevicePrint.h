@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class QPrinter;
+
+namespace shell {
+
+// A text placed on a printed page: its top-left corner at (x, y) in printer device units, measured
+// from the top-left corner of the printable area.
+struct DeviceText
+{
+    int x;
+    int y;
+    QString text;
+
+    bool operator==(const DeviceText&) const = default;
+};
+
+using DevicePage = std::vector<DeviceText>;
+
+// Device units are 1/300 inch, or finer when the chosen paper's printable area is too small for the
+// pages, so that no line is cut. Text is drawn in the printer's default font.
+
+// The pages as one document. False when the printer fails; the print-out then ends where it was.
+bool printDocument(QPrinter& printer, const std::vector<DevicePage>& pages);
+
+// Each page as a print job of its own, stopping at the first that fails. Output to a file gets the
+// pages as one document instead, since every job would overwrite the file.
+bool printJobs(QPrinter& printer, const std::vector<DevicePage>& pages);
+
+} // namespace shell

@@ -1,0 +1,55 @@
+#include "AmortizationSchedule.h"
+
+#include "CheckedMath.h"
+#include "FinanceErrors.h"
+#include "Formats.h"
+#include "TimeValue.h"
+
+#include <limits>
+
+namespace calculators {
+
+std::int32_t scheduleMonthCount(std::int32_t years)
+{
+    const std::int64_t months = static_cast<std::int64_t>(years) * 12;
+    if (months > std::numeric_limits<std::int32_t>::max() || months < std::numeric_limits<std::int32_t>::min())
+        throw finance::FinanceError("Integer overflow");
+    return static_cast<std::int32_t>(months);
+}
+
+AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32_t months, Extended loanAmount)
+{
+    namespace checked = finance::checked;
+    const Extended rate = finance::MonthlyRate(annualRatePercent);
+    AmortizationSchedule schedule;
+    schedule.monthlyPayment = finance::Payment(rate, months, -loanAmount, 0, finance::PaymentTiming::EndOfPeriod);
+    // A negative count gives a finite payment but no months to show.
+    if (months < 1)
+        throw finance::FinanceError("An amortization schedule needs a term of at least one month");
+
+    schedule.months.reserve(static_cast<std::size_t>(months));
+    Extended balance = loanAmount;
+    for (std::int32_t month = 1; month <= months; ++month) {
+        ScheduleMonth figures;
+        figures.interest = checked::result(rate * balance);
+        figures.principal = checked::result(schedule.monthlyPayment - figures.interest);
+        balance = checked::result(balance - figures.principal);
+        figures.balance = balance;
+        schedule.months.push_back(figures);
+    }
+    return schedule;
+}
+
+std::array<std::string, 4> scheduleTitles()
+{
+    return { "Month", "Interest", "Principle", "Balance" };
+}
+
+std::array<std::string, 4> scheduleRowTexts(
+    std::int32_t month, const ScheduleMonth& figures, const finance::RegionalSettings& settings)
+{
+    return { finance::integerText(month), finance::moneyText(figures.interest, settings),
+        finance::moneyText(figures.principal, settings), finance::moneyText(figures.balance, settings) };
+}
+
+} // namespace calculators

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Extended.h"
+#include "RegionalSettings.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace calculators {
+
+using finance::Extended;
+
+// One month of a level-payment loan: what the payment splits into and what is left owing.
+struct ScheduleMonth
+{
+    Extended interest = 0;
+    Extended principal = 0;
+    Extended balance = 0;
+};
+
+struct AmortizationSchedule
+{
+    Extended monthlyPayment = 0;
+    std::vector<ScheduleMonth> months;
+};
+
+// A term in whole years as a month count; a count beyond 32 bits raises an "Integer overflow" error.
+std::int32_t scheduleMonthCount(std::int32_t years);
+
+// Month by month with end-of-month payments: the interest on the balance, the rest of the payment
+// repays principal. Nothing is rounded, so the last balance is a residue far below a cent. Arithmetic
+// errors propagate (a count of 0 divides by zero); a negative count raises an error of its own.
+AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32_t months, Extended loanAmount);
+
+// The grid's title row and the texts of month k (counted from 1).
+std::array<std::string, 4> scheduleTitles();
+std::array<std::string, 4> scheduleRowTexts(
+    std::int32_t month, const ScheduleMonth& figures, const finance::RegionalSettings& settings);
+
+} // namespace calculators

@@ -1,0 +1,94 @@
+#include "LoanMatrix.h"
+
+#include "CheckedMath.h"
+#include "Formats.h"
+#include "NumberEntry.h"
+#include "TimeValue.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace calculators {
+
+namespace {
+
+constexpr int amountRow = 1;
+constexpr int firstTermRow = 2;
+
+std::string termHeading(int loan, std::int32_t years)
+{
+    return " Loan #" + std::to_string(loan) + " = " + finance::integerText(years) + " years:";
+}
+
+} // namespace
+
+Extended matrixPayment(Extended amount, Extended annualRatePercent, std::int32_t years)
+{
+    const std::int64_t months = std::max<std::int64_t>(years, 0) * 12;
+    const auto periods
+        = static_cast<std::int32_t>(std::min<std::int64_t>(months, std::numeric_limits<std::int32_t>::max()));
+    return finance::Payment(
+        finance::MonthlyRate(annualRatePercent), periods, -amount, 0, finance::PaymentTiming::EndOfPeriod);
+}
+
+void fillLoanMatrix(
+    const MatrixEntries& entries, const finance::RegionalSettings& settings, const MatrixCellWriter& write)
+{
+    for (int column = 0; column < matrixColumnCount; ++column)
+        for (int row = 0; row < matrixRowCount; ++row)
+            write(column, row, {});
+
+    // Amounts in 64 bits: start + step x 3 cannot leave that range, however large the typed numbers.
+    const auto amount = [&entries](int column) {
+        return static_cast<std::int64_t>(finance::wholeNumberEntry(entries.startLoan))
+            + static_cast<std::int64_t>(finance::wholeNumberEntry(entries.loanIncrement)) * (column - 1);
+    };
+    const auto rate = [&entries, &settings](int index) {
+        const Extended start = finance::decimalNumberEntry(entries.startRate, settings);
+        const Extended step = finance::decimalNumberEntry(entries.rateIncrement, settings);
+        return finance::checked::result(step * index + start);
+    };
+    const auto rateHeading
+        = [&](int index) { return "    Interest Rate = " + finance::generalText(rate(index), settings) + "%"; };
+
+    // The spin boxes keep these in range; the clamps only guard the grid's size.
+    const int amountCount = std::clamp(entries.amountCount, 1, matrixColumnCount - 1);
+    const int rateCount = std::clamp(entries.rateCount, 1, 3);
+
+    for (int column = 1; column <= amountCount; ++column) {
+        write(column, 0, " Loan Amount #" + std::to_string(column));
+        write(column, amountRow, " $" + std::to_string(amount(column)));
+    }
+
+    const bool twoTerms = entries.term2 != entries.term1;
+    const int secondTermRow = firstTermRow + 1 + rateCount;
+    write(0, firstTermRow, termHeading(1, entries.term1));
+    for (int index = 0; index < rateCount; ++index)
+        write(0, firstTermRow + 1 + index, rateHeading(index));
+    if (twoTerms) {
+        write(0, secondTermRow, termHeading(2, entries.term2));
+        for (int index = 0; index < rateCount; ++index)
+            write(0, secondTermRow + 1 + index, rateHeading(index));
+    }
+
+    const auto payments = [&](int headingRow, std::int32_t years) {
+        for (int index = 0; index < rateCount; ++index)
+            for (int column = 1; column <= amountCount; ++column) {
+                const Extended payment = matrixPayment(static_cast<Extended>(amount(column)), rate(index), years);
+                write(column, headingRow + 1 + index, " " + finance::moneyText(payment, settings));
+            }
+    };
+    payments(firstTermRow, entries.term1);
+    if (twoTerms)
+        payments(secondTermRow, entries.term2);
+}
+
+std::string rateIncrementText(int position, const finance::RegionalSettings& settings)
+{
+    const std::string digits = std::to_string(position * 125);
+    if (digits.size() < 4)
+        return settings.decimalSeparator + digits;
+    return digits.substr(0, 1) + settings.decimalSeparator + digits.substr(1, 3);
+}
+
+} // namespace calculators

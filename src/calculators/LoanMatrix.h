@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Extended.h"
+#include "RegionalSettings.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace calculators {
+
+using finance::Extended;
+
+// The matrix window's grid: a heading row, the amounts, then one block of rates per loan term.
+constexpr int matrixColumnCount = 5;
+constexpr int matrixRowCount = 11;
+
+// What the fill reads: the field texts as typed and the spin box values.
+struct MatrixEntries
+{
+    std::string startLoan; // whole number
+    std::string loanIncrement; // whole number
+    std::string startRate; // annual percent, decimal
+    std::string rateIncrement; // percentage points, decimal
+    std::int32_t amountCount = 4; // 1 to 4
+    std::int32_t rateCount = 3; // 1 to 3
+    std::int32_t term1 = 1; // years
+    std::int32_t term2 = 1; // years
+};
+
+using MatrixCellWriter = std::function<void(int column, int row, const std::string& text)>;
+
+// Clears every cell, then writes the headings, amounts and payments cell by cell. A text that does not
+// convert or an arithmetic error ends the fill where it occurs, so the cells written so far stay.
+void fillLoanMatrix(
+    const MatrixEntries& entries, const finance::RegionalSettings& settings, const MatrixCellWriter& write);
+
+// The rate step chosen on the scroll bar, positions 1 to 16, as 0.125 points per position: ".250",
+// "1.125". The decimal separator is the regional one, so that the fill can read the text back.
+std::string rateIncrementText(int position, const finance::RegionalSettings& settings);
+
+// The monthly payment of a loan over a term in years. Terms below one year are taken as 0, which
+// divides by zero; a term too long for a 32-bit month count is paid as a perpetuity, as it would be.
+Extended matrixPayment(Extended amount, Extended annualRatePercent, std::int32_t years);
+
+} // namespace calculators

@@ -1,0 +1,56 @@
+// The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
+#include "RecordingDialogs.h"
+#include "Unit3.h"
+#include "matrix.h"
+
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectLettering(const QWidget& window, std::initializer_list<std::tuple<const char*, int, bool>> letterings)
+{
+    for (const auto& [name, pixels, bold] : letterings) {
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr) << name;
+        widget->ensurePolished();
+        EXPECT_EQ(widget->font().pixelSize(), pixels) << name;
+        EXPECT_EQ(widget->font().bold(), bold) << name;
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->objectName().toStdString();
+}
+
+TEST(LoanWindowsLayout, ScheduleWindow)
+{
+    TAmortSch window;
+    expectLettering(window, { { "StringGrid1", 11, false }, { "Button3", 13, true }, { "BitBtn1", 13, true } });
+}
+
+TEST(LoanWindowsLayout, MatrixWindow)
+{
+    recordedDialogs().reset();
+    TFormMatrix window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    expectLettering(window,
+        { { "StringGrid1", 11, false }, { "LabelTitle", 15, true }, { "GroupBox1", 13, true },
+            { "LabelLoanNum", 12, true }, { "EditStartLoan", 11, false }, { "SpinLoanNum", 11, false },
+            { "ButtonCalculate", 13, true } });
+
+    // The three groups' fields, the buttons, the grid; the disabled step field is passed over.
+    const char* order[] = { "EditStartLoan", "EditLoanIncrement", "SpinLoanNum", "EditStartRate", "ScrollBar1",
+        "SpinLoanIncs", "SpinTerm1", "SpinTerm2", "ButtonCalculate", "Button3", "BitBtn1", "StringGrid1" };
+    QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(order[0]));
+    for (std::size_t index = 1; index < std::size(order); ++index) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!widget->isEnabled() || widget->focusPolicy() == Qt::NoFocus
+            || (widget->inherits("QLineEdit") && widget->parentWidget()->inherits("QSpinBox")));
+        EXPECT_EQ(widget->objectName(), QString::fromLatin1(order[index]));
+    }
+}
+
+} // namespace

@@ -1,0 +1,334 @@
+// The loan payment matrix window: opening defaults, validation, the fill, the rate step and the
+// spin boxes, driven through its real widgets.
+#include "LoanPage.h"
+#include "ModalHelper.h"
+#include "RecordingDialogs.h"
+#include "Regional.h"
+#include "StringGrid.h"
+#include "matrix.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QStringList texts(const std::vector<const char*>& utf8)
+{
+    QStringList list;
+    for (const char* item : utf8)
+        list.append(text(item));
+    return list;
+}
+
+// Looks into a matrix window by control name.
+struct MatrixControls
+{
+    QWidget* window;
+
+    template <typename Widget>
+    Widget* get(const char* name) const
+    {
+        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
+    QSpinBox* spin(const char* name) const { return get<QSpinBox>(name); }
+    const QTableWidget& grid() const { return *get<QTableWidget>("StringGrid1"); }
+    QStringList row(int number) const { return shell::gridTexts(grid())[static_cast<std::size_t>(number)]; }
+    void calculate() const { get<QPushButton>("ButtonCalculate")->click(); }
+    void type(QWidget* target, const char* typed) const
+    {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(target, text(typed));
+    }
+};
+
+class MatrixWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { recordedDialogs().reset(); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0); }
+
+    // A matrix opened on the loan page's texts, shown and active.
+    std::unique_ptr<TFormMatrix> open(const char* amount, const char* years, const char* rate)
+    {
+        auto window = std::make_unique<TFormMatrix>(LoanPageTexts { text(amount), text(years), text(rate) });
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+};
+
+// Payments from P = A i / (1 - (1 + i)^-n), i = rate / 1200, in 50-digit decimal arithmetic.
+TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTexts)
+{
+    LoanPage page;
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    page.findChild<QLineEdit*>(QStringLiteral("Edit11"))->setText(QStringLiteral("150000"));
+    page.findChild<QLineEdit*>(QStringLiteral("Edit10"))->setText(QStringLiteral("30"));
+    for (const bool closeWithEsc : { false, true }) {
+        SCOPED_TRACE(closeWithEsc);
+        bool looked = false;
+        whenModalShows([&](QWidget* modal) {
+            looked = true;
+            const MatrixControls matrix { modal };
+            EXPECT_EQ(modal->objectName(), QStringLiteral("FormMatrix"));
+            EXPECT_EQ(modal->windowTitle(), QStringLiteral(" Loan Payment Matrix"));
+            EXPECT_EQ(modal->parentWidget(), nullptr);
+            EXPECT_EQ(modal->size(), QSize(622, 433));
+            EXPECT_TRUE(modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            EXPECT_EQ(modal->focusWidget(), matrix.field("EditStartLoan"));
+            EXPECT_EQ(matrix.field("EditLoanIncrement")->text(), QStringLiteral("15000"));
+            EXPECT_EQ(matrix.spin("SpinTerm1")->value(), 30);
+            EXPECT_EQ(matrix.spin("SpinTerm2")->value(), 30);
+            EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(".250"));
+            EXPECT_EQ(matrix.get<QScrollBar>("ScrollBar1")->value(), 2);
+            EXPECT_EQ(shell::gridRowCount(matrix.grid()), 11);
+
+            // Loan Term#2 typed as 15 and confirmed with Enter: the worked example.
+            matrix.type(matrix.spin("SpinTerm2"), "15");
+            QTest::keyClick(matrix.spin("SpinTerm2"), Qt::Key_Return);
+            EXPECT_EQ(matrix.row(1), texts({ "", " $150000", " $165000", " $180000", " $195000" }));
+            EXPECT_EQ(matrix.row(3),
+                texts({ "    Interest Rate = 7%", " $997.95", " $1,097.75", " $1,197.54", " $1,297.34" }));
+            EXPECT_EQ(matrix.row(6)[0], QStringLiteral(" Loan #2 = 15 years:"));
+            EXPECT_EQ(matrix.row(7),
+                texts({ "    Interest Rate = 7%", " $1,348.24", " $1,483.07", " $1,617.89", " $1,752.72" }));
+            EXPECT_EQ(matrix.row(8)[0], QStringLiteral("    Interest Rate = 7.25%"));
+            EXPECT_EQ(matrix.row(10), QStringList(5, QString()));
+
+            if (closeWithEsc)
+                QTest::keyClick(modal, Qt::Key_Escape);
+            else
+                QTest::mouseClick(matrix.get<QPushButton>("BitBtn1"), Qt::LeftButton);
+        });
+        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("ButtonLoanMatrix")), Qt::LeftButton);
+        EXPECT_TRUE(looked);
+        EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0);
+    }
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+struct OpeningCase
+{
+    const char* name;
+    const char* amount;
+    const char* years;
+    const char* rate;
+    const char* error; // in the application error box, or ""
+    const char* increment;
+    int terms;
+    std::vector<std::pair<int, std::vector<const char*>>> rows;
+};
+
+void PrintTo(const OpeningCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class MatrixOpening : public MatrixWindowTest, public ::testing::WithParamInterface<OpeningCase>
+{ };
+
+TEST_P(MatrixOpening, TakesItsDefaultsFromTheLoanPage)
+{
+    const OpeningCase& c = GetParam();
+    const auto window = open(c.amount, c.years, c.rate);
+    const MatrixControls matrix { window.get() };
+    if (*c.error) {
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+        EXPECT_EQ(recordedDialogs().shown[0].text, text(c.error));
+    } else {
+        EXPECT_TRUE(recordedDialogs().shown.empty());
+    }
+    EXPECT_EQ(matrix.field("EditStartLoan")->text(), text(c.amount));
+    EXPECT_EQ(matrix.field("EditLoanIncrement")->text(), text(c.increment));
+    EXPECT_EQ(matrix.spin("SpinTerm1")->value(), c.terms);
+    EXPECT_EQ(matrix.spin("SpinTerm2")->value(), c.terms);
+    for (const auto& [number, cells] : c.rows)
+        EXPECT_EQ(matrix.row(number), texts(cells)) << number;
+}
+
+INSTANTIATE_TEST_SUITE_P(LoanPageTexts, MatrixOpening,
+    ::testing::Values(
+        OpeningCase { "Initial_texts", "0", "15", "7", "", "0", 15,
+            { { 1, { "", " $0", " $0", " $0", " $0" } }, { 2, { " Loan #1 = 15 years:", "", "", "", "" } },
+                { 4, { "    Interest Rate = 7.25%", " $0.00", " $0.00", " $0.00", " $0.00" } },
+                { 5, { "    Interest Rate = 7.5%", " $0.00", " $0.00", " $0.00", " $0.00" } },
+                { 6, { "", "", "", "", "" } } } },
+        OpeningCase { "Tiny_amount", "7", "0", "7", "", "0", 1, { { 1, { "", " $7", " $7", " $7", " $7" } } } },
+        OpeningCase { "Long_term", "250000", "75", "8.5", "", "25000", 50,
+            { { 2, { " Loan #1 = 50 years:", "", "", "", "" } },
+                { 3, { "    Interest Rate = 8.5%", " $1,796.85", " $1,976.54", " $2,156.22", " $2,335.91" } } } },
+        // Texts that do not convert: the opening stops there, and the window still opens.
+        OpeningCase { "Amount_with_cents", "100000.50", "15", "7", "'100000.50' is not a valid integer value.", "", 1,
+            { { 0, { "", "", "", "", "" } }, { 1, { "", "", "", "", "" } } } },
+        OpeningCase { "Rate_with_percent", "100000", "15", "7%", "'7%' is not a valid floating point value.", "10000",
+            15,
+            { { 1, { "", " $100000", " $110000", " $120000", " $130000" } },
+                { 2, { " Loan #1 = 15 years:", "", "", "", "" } }, { 3, { "", "", "", "", "" } } } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RejectedCase
+{
+    const char* field;
+    const char* typed;
+    const char* message;
+};
+
+TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
+{
+    const char* startLoan = "STARTING LOAN VALUE must be an integer greater than 1. Do not enter any \"$\" signs. "
+                            "Please re-enter.";
+    const char* increment = "LOAN VALUE INCREMENT must be an integer greater than 1. Do not enter any \"$\" signs. "
+                            "Please re-enter.";
+    const char* shortRate = "Starting Interest Rate must be between 1 and 30, decimal numbers OK.";
+    const char* longRate = "Starting Interest Rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = "
+                           "8.25). Please re-enter.";
+    const RejectedCase cases[] = {
+        { "EditStartLoan", "1", startLoan },
+        { "EditStartLoan", "1.5", startLoan },
+        { "EditStartLoan", "150000.50", startLoan },
+        { "EditStartLoan", "150000 ", startLoan },
+        { "EditStartLoan", "$100", startLoan },
+        { "EditStartLoan", "", startLoan },
+        { "EditLoanIncrement", "1", increment },
+        { "EditLoanIncrement", "2e3", increment },
+        { "EditStartRate", "30.01", shortRate },
+        { "EditStartRate", "0.99", shortRate },
+        { "EditStartRate", "", shortRate },
+        { "EditStartRate", "7%", longRate },
+    };
+    const auto window = open("150000", "30", "7");
+    const MatrixControls matrix { window.get() };
+    const shell::GridTexts before = shell::gridTexts(matrix.grid());
+    for (const RejectedCase& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " '" + c.typed + "'");
+        recordedDialogs().reset();
+        QLineEdit* field = matrix.field(c.field);
+        const QString kept = field->text();
+        field->setText(text(c.typed));
+        matrix.field("EditRateInc")->setFocus();
+        matrix.calculate();
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
+        EXPECT_EQ(recordedDialogs().shown[0].text, text(c.message));
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_EQ(field->selectedText(), field->text());
+        EXPECT_EQ(shell::gridTexts(matrix.grid()), before);
+        field->setText(kept);
+    }
+    // The bounds pass: a loan value of 2, rates of 1 and 30.
+    matrix.field("EditStartLoan")->setText(QStringLiteral("2"));
+    matrix.field("EditLoanIncrement")->setText(QStringLiteral("2"));
+    matrix.field("EditStartRate")->setText(QStringLiteral("30"));
+    recordedDialogs().reset();
+    matrix.calculate();
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_EQ(matrix.row(1)[4], QStringLiteral(" $8"));
+}
+
+TEST_F(MatrixWindowTest, TheScrollBarSetsTheRateStepTheFillUses)
+{
+    const auto window = open("150000", "30", "7");
+    const MatrixControls matrix { window.get() };
+    matrix.get<QScrollBar>("ScrollBar1")->setValue(16);
+    EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral("2.000"));
+    // Changing the step alone leaves the grid as it was.
+    EXPECT_EQ(matrix.row(4)[0], QStringLiteral("    Interest Rate = 7.25%"));
+    matrix.calculate();
+    EXPECT_EQ(matrix.row(4)[0], QStringLiteral("    Interest Rate = 9%"));
+    EXPECT_EQ(matrix.row(5)[0], QStringLiteral("    Interest Rate = 11%"));
+}
+
+TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)
+{
+    const auto window = open("100000", "15", "8");
+    const MatrixControls matrix { window.get() };
+
+    // The two counts only move with the arrows.
+    QSpinBox* amounts = matrix.spin("SpinLoanNum");
+    matrix.type(amounts, "2");
+    EXPECT_EQ(amounts->text(), QStringLiteral("4"));
+    QTest::keyClick(amounts, Qt::Key_Down);
+    QTest::keyClick(amounts, Qt::Key_Down);
+    QTest::keyClick(amounts, Qt::Key_Down);
+    QTest::keyClick(matrix.spin("SpinLoanIncs"), Qt::Key_Down);
+    matrix.calculate();
+    EXPECT_EQ(matrix.row(1), texts({ "", " $100000", "", "", "" }));
+    EXPECT_EQ(matrix.row(4), texts({ "    Interest Rate = 8.25%", " $970.14", "", "", "" }));
+    EXPECT_EQ(matrix.row(5), QStringList(5, QString()));
+
+    // 99 years confirmed with Enter is used as typed (1188 months); leaving the box clamps it to 50.
+    QSpinBox* term = matrix.spin("SpinTerm1");
+    matrix.type(term, "99");
+    QTest::keyClick(term, Qt::Key_Return);
+    EXPECT_EQ(matrix.row(2)[0], QStringLiteral(" Loan #1 = 99 years:"));
+    EXPECT_EQ(matrix.row(3)[1], QStringLiteral(" $666.92"));
+    EXPECT_EQ(matrix.row(5)[0], QStringLiteral(" Loan #2 = 15 years:"));
+    matrix.field("EditStartLoan")->setFocus();
+    EXPECT_EQ(term->text(), QStringLiteral("50"));
+    EXPECT_EQ(term->value(), 50);
+
+    // A term of 0 or below stops the fill at that term's first payment, in the error box.
+    for (const char* typed : { "0", "-3" }) {
+        SCOPED_TRACE(typed);
+        recordedDialogs().reset();
+        matrix.type(term, typed);
+        QTest::keyClick(term, Qt::Key_Return);
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("Floating point division by zero."));
+        EXPECT_EQ(matrix.row(2)[0], QStringLiteral(" Loan #1 = %1 years:").arg(text(typed)));
+        EXPECT_EQ(matrix.row(3), texts({ "    Interest Rate = 8%", "", "", "", "" }));
+        matrix.field("EditStartLoan")->setFocus();
+        EXPECT_EQ(term->text(), QStringLiteral("1"));
+    }
+
+    // Back to one term: the second block goes, since every fill clears the grid; a second press changes nothing.
+    matrix.spin("SpinTerm1")->setValue(15);
+    matrix.spin("SpinTerm2")->setValue(15);
+    matrix.calculate();
+    const shell::GridTexts once = shell::gridTexts(matrix.grid());
+    matrix.calculate();
+    EXPECT_EQ(shell::gridTexts(matrix.grid()), once);
+    EXPECT_EQ(matrix.row(5), QStringList(5, QString()));
+}
+
+TEST_F(MatrixWindowTest, CommaDecimalSettingsReadTheRateStepBack)
+{
+    finance::RegionalSettings comma;
+    comma.currencySymbol = "€";
+    comma.positiveCurrencyForm = 3;
+    comma.thousandsSeparator = ".";
+    comma.decimalSeparator = ",";
+    shell::installRegionalSettings(comma);
+    // The United States settings come back however the test ends.
+    const std::unique_ptr<void, void (*)(void*)> restore(
+        &comma, [](void*) { shell::installRegionalSettings(finance::RegionalSettings {}); });
+    const auto window = open("150000", "30", "7");
+    const MatrixControls matrix { window.get() };
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(",250"));
+    matrix.get<QScrollBar>("ScrollBar1")->setValue(9);
+    matrix.field("EditStartRate")->setText(QStringLiteral("6,5"));
+    matrix.calculate();
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_EQ(matrix.row(4),
+        texts({ "    Interest Rate = 7,625%", " 1.061,69 €", " 1.167,86 €", " 1.274,03 €", " 1.380,20 €" }));
+}
+
+} // namespace

@@ -1,0 +1,188 @@
+// The Schedule button and the schedule window, driven from the loan page through their real widgets.
+#include "AmortizationSchedule.h"
+#include "GridCopy.h"
+#include "LoanPage.h"
+#include "ModalHelper.h"
+#include "RecordingDialogs.h"
+#include "StringGrid.h"
+#include "Unit3.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ScheduleCase
+{
+    const char* name;
+    const char* rate;
+    const char* years;
+    const char* amount;
+    const char* typedYears; // typed after Calculate without a click, or nullptr
+    int months;
+    std::vector<std::vector<const char*>> rows; // grid rows, the month number first
+    bool closeWithEsc;
+};
+
+void PrintTo(const ScheduleCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ScheduleWindowTest : public ::testing::TestWithParam<ScheduleCase>
+{
+protected:
+    void SetUp() override
+    {
+        recordedDialogs().reset();
+        page.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0); }
+
+    QLineEdit* field(const char* name) { return page.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) { return page.findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+    void calculate(const char* rate, const char* years, const char* amount)
+    {
+        field("Edit9")->setText(QString::fromLatin1(rate));
+        field("Edit10")->setText(QString::fromLatin1(years));
+        field("Edit11")->setText(QString::fromLatin1(amount));
+        button("ButtonCalcLoanPayment")->click();
+        ASSERT_TRUE(button("Button6")->isEnabled());
+    }
+
+    LoanPage page;
+};
+
+// Reference rows from the month-by-month recurrence in 50-digit decimal arithmetic.
+TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
+{
+    const ScheduleCase& c = GetParam();
+    calculate(c.rate, c.years, c.amount);
+    if (c.typedYears)
+        field("Edit10")->setText(QString::fromLatin1(c.typedYears));
+
+    bool looked = false;
+    whenModalShows([&](QWidget* modal) {
+        looked = true;
+        EXPECT_TRUE(modal->inherits("TAmortSch"));
+        EXPECT_EQ(modal->parentWidget(), nullptr);
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("Amortization Schedule"));
+        EXPECT_EQ(modal->size(), QSize(389, 358));
+        EXPECT_TRUE(modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(liveTopLevelCount("TAmortSch"), 1);
+        EXPECT_EQ(scheduleMonthCount(), c.months);
+
+        const auto* grid = modal->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+        EXPECT_EQ(shell::gridRowCount(*grid), c.months + 1);
+        EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        EXPECT_EQ(shell::gridTexts(*grid)[0],
+            (QStringList { QStringLiteral("Month"), QStringLiteral("Interest"), QStringLiteral("Principle"),
+                QStringLiteral("Balance") }));
+        for (const auto& row : c.rows) {
+            QStringList expected;
+            for (const char* text : row)
+                expected.append(QString::fromUtf8(text));
+            EXPECT_EQ(shell::gridTexts(*grid)[expected[0].toUInt()], expected);
+        }
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(grid->columnWidth(column), 95);
+
+        if (c.closeWithEsc)
+            QTest::keyClick(modal, Qt::Key_Escape);
+        else
+            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(button("Button6"), Qt::LeftButton);
+    EXPECT_TRUE(looked);
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Loans, ScheduleWindowTest,
+    ::testing::Values(
+        ScheduleCase { "Worked_example", "7", "15", "100000", nullptr, 180,
+            { { "1", "$583.33", "$315.49", "$99,684.51" }, { "180", "$5.21", "$893.62", "$0.00" } }, false },
+        ScheduleCase {
+            "One_year", "12.75", "1", "19999.99", nullptr, 12, { { "12", "$18.76", "$1,765.24", "$0.00" } }, true },
+        // A term typed over after Calculate is used as it stands, past the page's 50 years too.
+        ScheduleCase { "Sixty_years_typed", "1", "30", "1000000", "60", 720,
+            { { "360", "$479.82", "$1,367.72", "$574,411.98" }, { "720", "$1.54", "$1,846.00", "$0.00" } }, false }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FailingCase
+{
+    const char* years;
+    const char* amount;
+    const char* message;
+};
+
+TEST_F(ScheduleWindowTest, UnreadableOrEmptyTermsEndInTheErrorBoxWithoutAWindow)
+{
+    const FailingCase cases[] = {
+        { "abc", "100000", "'abc' is not a valid integer value." },
+        { "0", "100000", "Floating point division by zero." },
+        { "-1", "100000", "An amortization schedule needs a term of at least one month." },
+        { "15", "100,000", "'100,000' is not a valid floating point value." },
+    };
+    calculate("7", "15", "100000");
+    for (const FailingCase& c : cases) {
+        SCOPED_TRACE(c.years);
+        recordedDialogs().reset();
+        field("Edit10")->setText(QString::fromLatin1(c.years));
+        field("Edit11")->setText(QString::fromLatin1(c.amount));
+        QTest::mouseClick(button("Button6"), Qt::LeftButton);
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+        EXPECT_EQ(recordedDialogs().shown[0].text, QString::fromLatin1(c.message));
+        EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0);
+    }
+    // The month count was stored before the amount failed to read.
+    EXPECT_EQ(scheduleMonthCount(), 180);
+}
+
+TEST(GridCopyTest, CopiesTheSelectionAsTabSeparatedLines)
+{
+    TAmortSch window;
+    window.showSchedule(calculators::amortizationSchedule(7, 12, 100000));
+    auto* grid = window.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    auto* menu = grid->findChild<QMenu*>(QStringLiteral("GridMenu"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Copy"));
+    EXPECT_EQ(grid->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    // Months 1 and 2, interest and principal; then the whole month and interest columns with their headings.
+    grid->setRangeSelected(QTableWidgetSelectionRange(0, 1, 1, 2), true);
+    EXPECT_EQ(shell::selectionText(*grid), QStringLiteral("$583.33\t$8,069.34\n$536.26\t$8,116.41"));
+    grid->clearSelection();
+    grid->setRangeSelected(QTableWidgetSelectionRange(0, 0, 11, 1), true);
+    const QStringList lines = shell::selectionText(*grid).split(u'\n');
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_EQ(lines[0], QStringLiteral("Month\tInterest"));
+    EXPECT_EQ(lines[12], QStringLiteral("12\t$50.18"));
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    grid->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
+    grid->clearSelection();
+    grid->setRangeSelected(QTableWidgetSelectionRange(2, 3, 2, 3), true);
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("$75,650.49"));
+    // The residue after the last month may fall either side of zero; it reads $0.00 all the same.
+    EXPECT_EQ(shell::gridText(*grid, 3, 12), QStringLiteral("$0.00"));
+}
+
+} // namespace
