@@ -15,7 +15,10 @@ rm -rf "$out"
 mkdir -p "$out"
 cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
 debs=("$out"/corvanta_"$version"_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no single corvanta_${version}_*.deb in $out"; exit 1; }
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    echo "FAIL: no single corvanta_${version}_*.deb in $out"
+    exit 1
+fi
 deb=${debs[0]}
 
 failures=0
