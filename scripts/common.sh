@@ -1,7 +1,8 @@
 # Shared by ./run and ./test: the Debian/Ubuntu packages the project needs, and the build set-up.
 
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev poppler-utils locales)
+TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils dpkg-dev lintian)
+DEB_PACKAGES=(dpkg-dev)
 
 # Installs the packages that are not installed yet; does nothing (and asks nothing) when all are there.
 ensure_packages() {

@@ -3,6 +3,7 @@
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "LoanPage.h"
+#include "ProgramIcon.h"
 #include "Regional.h"
 #include "RegionalSettings.h"
 #include "Unit3.h"
@@ -15,6 +16,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(shell::applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
+    // Every window's icon, and the menu entry (corvanta.desktop) that desktops match the running program to.
+    QApplication::setWindowIcon(shell::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvanta"));
     shell::installRegionalSettings(finance::systemRegionalSettings());
 
     shell::SettingsFirstRunStore firstRun;

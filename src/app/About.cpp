@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "ProgramIcon.h"
 #include "WindowPlacement.h"
 #include "ui_About.h"
 
@@ -11,6 +12,7 @@ TFormAbout::TFormAbout(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    setWindowIcon(shell::programIcon());
     connect(ui->ButtonAboutOK, &QPushButton::clicked, this, [this] { ButtonAboutOKClick(); });
 }
 

@@ -6,6 +6,7 @@
 #include "FirstRunStore.h"
 #include "GuardedHandler.h"
 #include "LoanPage.h"
+#include "ProgramIcon.h"
 #include "WindowPicturePrint.h"
 #include "WindowPlacement.h"
 #include "ui_FinCal.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(shell::programIcon());
 
     connect(ui->Exit1, &QAction::triggered, this, shell::guarded(this, [this] { Exit1Click(); }));
     connect(ui->Button3, &QPushButton::clicked, this, shell::guarded(this, [this] { Button3Click(); }));

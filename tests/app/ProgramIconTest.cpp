@@ -1,0 +1,44 @@
+// The program's icon: a true-sized picture for each size drawn, shown by the main window and the About box.
+#include "ProgramIcon.h"
+
+#include "About.h"
+#include "FinCal.h"
+#include "FirstRunStore.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartedBefore final : public shell::FirstRunStore
+{
+public:
+    bool hasRunBefore() const override { return true; }
+    void rememberRun() override { }
+};
+
+const QList<QSize> drawnSizes
+    = { { 16, 16 }, { 22, 22 }, { 24, 24 }, { 32, 32 }, { 48, 48 }, { 64, 64 }, { 128, 128 }, { 256, 256 } };
+
+TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
+{
+    EXPECT_EQ(shell::programIcon().availableSizes(), drawnSizes);
+    for (const QSize& size : drawnSizes) {
+        const QImage picture(QStringLiteral(":/icons/corvanta-%1.png").arg(size.width()));
+        EXPECT_EQ(picture.size(), size);
+        // Rounded corners are (all but) transparent; the middle of the house is opaque.
+        EXPECT_LT(qAlpha(picture.pixel(0, 0)), 16) << size.width();
+        EXPECT_EQ(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)), 255) << size.width();
+    }
+}
+
+TEST(ProgramIconTest, MainWindowAndAboutBoxShowIt)
+{
+    StartedBefore store;
+    TForm1 mainWindow(store);
+    TFormAbout about;
+    for (const QWidget* window : { static_cast<QWidget*>(&mainWindow), static_cast<QWidget*>(&about) })
+        EXPECT_EQ(window->windowIcon().availableSizes(), drawnSizes) << window->metaObject()->className();
+}
+
+} // namespace

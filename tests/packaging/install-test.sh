@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs Corvanta into a scratch prefix and checks that a desktop finds there all it needs to list it:
+# the program, a valid menu entry, the icon in every size and the Debian documents, and nothing else.
+set -euo pipefail
+build=$1
+prefix=$2
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+sizes=(16 22 24 32 48 64 128 256)
+expected=(
+    bin/corvanta
+    share/applications/corvanta.desktop
+    share/icons/hicolor/scalable/apps/corvanta.svg
+    share/doc/corvanta/copyright
+    share/doc/corvanta/changelog.gz
+    share/man/man1/corvanta.1.gz
+)
+for size in "${sizes[@]}"; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/corvanta.png")
+done
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+[ "$installed" = "$wanted" ] || fail "installed files differ from the expected list:
+$(diff <(echo "$wanted") <(echo "$installed") || true)"
+
+[ -x "$prefix/bin/corvanta" ] || fail "bin/corvanta is not executable"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for size in "${sizes[@]}"; do
+    png="$prefix/share/icons/hicolor/${size}x${size}/apps/corvanta.png"
+    [ -f "$png" ] || continue
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
+    [ "$width x $height" = "$size x $size" ] || fail "${size}x${size} icon is $width x $height"
+done
+
+desktop="$prefix/share/applications/corvanta.desktop"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects corvanta.desktop"
+else
+    fail "desktop-file-validate is missing (Debian desktop-file-utils)"
+fi
+for line in "Exec=corvanta" "Icon=corvanta" "Categories=Office;Finance;" "Name=Corvanta"; do
+    grep -qxF "$line" "$desktop" || fail "corvanta.desktop lacks '$line'"
+done
+
+gzip -t "$prefix/share/doc/corvanta/changelog.gz" "$prefix/share/man/man1/corvanta.1.gz" || fail "a .gz is damaged"
+grep -q '^License: GPL-3+$' "$prefix/share/doc/corvanta/copyright" || fail "copyright names no GPL-3+ licence"
+
+[ "$failures" -eq 0 ] && echo "installed layout under $prefix is complete"
+exit $((failures > 0))
