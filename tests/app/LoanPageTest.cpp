@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,12 +136,29 @@ TEST_F(LoanPageTest, SolveForModeOnlySwapsTheIndicatorLabels)
     EXPECT_EQ(control<QLabel>("Label50")->text(), QStringLiteral("REQUIRED"));
 }
 
+// A readable test name from the typed fields, e.g. "Payment_7_15_0_100000_3".
+std::string caseName(const LoanFields& fields, std::size_t index)
+{
+    std::string name = fields.mode == Mode::Payment ? "Payment" : "Amount";
+    for (const char* text : { fields.rate, fields.years, fields.payment, fields.amount }) {
+        name += '_';
+        for (const char* c = text; *c; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : 'x';
+    }
+    return name + '_' + std::to_string(index);
+}
+
 struct RejectedCase
 {
     LoanFields fields;
     const QString* message;
     const char* failingField;
 };
+
+void PrintTo(const RejectedCase& c, std::ostream* out)
+{
+    *out << caseName(c.fields, 0);
+}
 
 class LoanPageRejects : public LoanPageTest, public ::testing::WithParamInterface<RejectedCase>
 { };
@@ -197,7 +215,8 @@ INSTANTIATE_TEST_SUITE_P(Validation, LoanPageRejects,
         RejectedCase { { Mode::Amount, "7", "30", "x", "0" }, &paymentMessage, "EditLoanPayment" },
         // Several wrong fields: the rate is checked first, then the years, then the mode's money field.
         RejectedCase { { Mode::Payment, "31", "99", "0", "1" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Amount, "7", "99", "1", "1" }, &yearsMessage, "Edit10" }));
+        RejectedCase { { Mode::Amount, "7", "99", "1", "1" }, &yearsMessage, "Edit10" }),
+    [](const auto& info) { return caseName(info.param.fields, info.index); });
 
 struct SolvedCase
 {
@@ -208,6 +227,11 @@ struct SolvedCase
     const char* figuresLine;
     const char* interestLine;
 };
+
+void PrintTo(const SolvedCase& c, std::ostream* out)
+{
+    *out << caseName(c.fields, 0);
+}
 
 class LoanPageSolves : public LoanPageTest, public ::testing::WithParamInterface<SolvedCase>
 { };
@@ -278,7 +302,8 @@ INSTANTIATE_TEST_SUITE_P(Solving, LoanPageSolves,
             "Interest cost over the term of the loan is:  $255.98" },
         SolvedCase { { Mode::Amount, "12.5", "20", "999.99", "5" }, "Loan Amount =  $88,016.40", "999.99", "88016",
             "With a monthly payment of $999.99 you can borrow up to:  $88,016.40",
-            "Interest cost over the term of the loan is:  $151,981.20" }));
+            "Interest cost over the term of the loan is:  $151,981.20" }),
+    [](const auto& info) { return caseName(info.param.fields, info.index); });
 
 TEST_F(LoanPageTest, EachSuccessReplacesTheWholeReportAndAFailureKeepsIt)
 {
