@@ -136,8 +136,8 @@ TEST_F(LoanPageTest, SolveForModeOnlySwapsTheIndicatorLabels)
     EXPECT_EQ(control<QLabel>("Label50")->text(), QStringLiteral("REQUIRED"));
 }
 
-// A readable test name from the typed fields, e.g. "Payment_7_15_0_100000_3".
-std::string caseName(const LoanFields& fields, std::size_t index)
+// A readable name from the typed fields, e.g. "Payment_7_15_0_100000".
+std::string fieldsName(const LoanFields& fields)
 {
     std::string name = fields.mode == Mode::Payment ? "Payment" : "Amount";
     for (const char* text : { fields.rate, fields.years, fields.payment, fields.amount }) {
@@ -145,7 +145,12 @@ std::string caseName(const LoanFields& fields, std::size_t index)
         for (const char* c = text; *c; ++c)
             name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : 'x';
     }
-    return name + '_' + std::to_string(index);
+    return name;
+}
+
+std::string caseName(const LoanFields& fields, std::size_t index)
+{
+    return fieldsName(fields) + '_' + std::to_string(index);
 }
 
 struct RejectedCase
@@ -157,7 +162,7 @@ struct RejectedCase
 
 void PrintTo(const RejectedCase& c, std::ostream* out)
 {
-    *out << caseName(c.fields, 0);
+    *out << fieldsName(c.fields);
 }
 
 class LoanPageRejects : public LoanPageTest, public ::testing::WithParamInterface<RejectedCase>
@@ -230,7 +235,7 @@ struct SolvedCase
 
 void PrintTo(const SolvedCase& c, std::ostream* out)
 {
-    *out << caseName(c.fields, 0);
+    *out << fieldsName(c.fields);
 }
 
 class LoanPageSolves : public LoanPageTest, public ::testing::WithParamInterface<SolvedCase>
