@@ -1,5 +1,6 @@
 #include "CollegePage.h"
 
+#include "FieldAssistance.h"
 #include "FieldEntry.h"
 #include "GuardedHandler.h"
 #include "Regional.h"
@@ -40,6 +41,15 @@ CollegePage::CollegePage(QWidget* parent)
     connect(ui->Button9, &QPushButton::clicked, this, shell::guarded(this, [this] { Button9Click(ui->Button9); }));
     connect(ui->ButtonHowToCollege, &QPushButton::clicked, this,
         shell::guarded(this, [this] { ButtonHowToCollegeClick(ui->ButtonHowToCollege); }));
+    // The projection's fields select their text on a click; no field of the page has a help text.
+    new shell::FieldAssistance(this,
+        {
+            { ui->Edit19, shell::selectFirst(5), {} },
+            { ui->Edit22, shell::selectFirst(4), {} },
+            { ui->Edit23, shell::selectFirst(7), {} },
+            { ui->Edit24, shell::selectFirst(5), {} },
+            { ui->Edit25, shell::selectFirst(5), {} },
+        });
 }
 
 CollegePage::~CollegePage() = default;

@@ -1,6 +1,7 @@
 #include "LoanPage.h"
 
 #include "AmortizationSchedule.h"
+#include "FieldAssistance.h"
 #include "FieldEntry.h"
 #include "GuardedHandler.h"
 #include "LoanSolver.h"
@@ -26,6 +27,12 @@ const auto amountMessage
     = QStringLiteral("LOAN AMOUNT must be an integer greater than 1. Do not enter any \"$\" or commas.");
 const auto paymentMessage
     = QStringLiteral("MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas.");
+const auto rateHelp
+    = QStringLiteral("Enter the annual percentage rate (APR) for the loan, OK to use decimal but no \"%\" sign.");
+const auto yearsHelp = QStringLiteral("Enter the number of years the loan is for.");
+const auto paymentHelp = QStringLiteral("If you are solving for how much you can afford to borrow (loan amount), enter "
+                                        "the maximum monthly payment you want here.");
+const auto amountHelp = QStringLiteral("The amount borrowed, or loaned. Do not use $ or commas.");
 const auto requiredText = QStringLiteral("REQUIRED");
 const auto notApplicableText = QStringLiteral("NOT APPLICABLE");
 
@@ -58,6 +65,22 @@ LoanPage::LoanPage(QWidget* parent)
     connect(ui->Button6, &QPushButton::clicked, this, shell::guarded(this, [this] { Button6Click(); }));
     connect(
         ui->ButtonLoanMatrix, &QPushButton::clicked, this, shell::guarded(this, [this] { ButtonLoanMatrixClick(); }));
+
+    // A click into a field of the loan withdraws what depends on the last calculated loan, until the next
+    // successful Calculate; the results on show stay as they are.
+    const auto reset = [this] {
+        ui->Button6->setEnabled(false);
+        ui->Button7->setEnabled(false);
+        if (prepaymentWindow)
+            prepaymentWindow->hide();
+    };
+    new shell::FieldAssistance(this,
+        {
+            { ui->Edit9, shell::selectFirst(5, reset), rateHelp },
+            { ui->Edit10, shell::selectFirst(4, reset), yearsHelp },
+            { ui->EditLoanPayment, {}, paymentHelp },
+            { ui->Edit11, shell::selectFirst(9, reset), amountHelp },
+        });
 }
 
 LoanPage::~LoanPage() = default;

@@ -1,5 +1,6 @@
 #include "RetirementPage.h"
 
+#include "FieldAssistance.h"
 #include "FieldEntry.h"
 #include "GuardedHandler.h"
 #include "Regional.h"
@@ -25,6 +26,24 @@ const auto inflationMessage = QStringLiteral("Enter an estimated inflation rate,
 const auto assetsMessage = QStringLiteral("You must enter a valid number value for your current retirement assets, "
                                           "without $ or commas. If you have nothing, enter 0.");
 
+const auto retirementAgeHelp = QStringLiteral("Enter the age at which you plan on retiring.");
+const auto monthlyIncomeHelp
+    = QStringLiteral("This is an amount that will supplement Social Security and/or pension plan benefits. Please "
+                     "enter the amount in todays dollars.");
+const auto retirementYearsHelp
+    = QStringLiteral("The number of years after retirement that you will require an income. If you retire at 55 and "
+                     "plan to live until you are 85, enter 30.");
+const auto growthRateHelp
+    = QStringLiteral("Enter the interest rate anticipated through retirement that your investments will grow at. A "
+                     "rate of 5 to 7 percent would be considered conservative, whereas the stock market averages 13 "
+                     "percent.");
+const auto inflationHelp
+    = QStringLiteral("An inflation rate of 2 to 5 should be appropiate.  Over the last 20 years the Consumer Price "
+                     "Index (CPI) has been just above 5 percent per year. In the late 1990s, it has fallen to 2% or "
+                     "less.");
+const auto assetsHelp
+    = QStringLiteral("Amount you currently have saved for your retirement. This can include 401K accounts.");
+
 // The smallest monthly income the page plans for.
 constexpr finance::Extended smallestIncome = 2;
 
@@ -40,6 +59,16 @@ RetirementPage::RetirementPage(QWidget* parent)
 
     connect(ui->Button5, &QPushButton::clicked, this, shell::guarded(this, [this] { Button5Click(); }));
     connect(ui->Button8, &QPushButton::clicked, this, shell::guarded(this, [this] { Button8Click(); }));
+    new shell::FieldAssistance(this,
+        {
+            { ui->Edit20, shell::selectAll(), {} },
+            { ui->Edit21, shell::selectAll(), retirementAgeHelp },
+            { ui->Edit18, shell::selectAll(), monthlyIncomeHelp },
+            { ui->Edit17, shell::selectAll(), retirementYearsHelp },
+            { ui->Edit15, shell::selectAll(), growthRateHelp },
+            { ui->Edit16, shell::selectAll(), inflationHelp },
+            { ui->EditRetireFund, shell::selectAll(), assetsHelp },
+        });
 }
 
 RetirementPage::~RetirementPage() = default;

@@ -1,5 +1,6 @@
 #include "SavingsPage.h"
 
+#include "FieldAssistance.h"
 #include "FieldEntry.h"
 #include "GuardedHandler.h"
 #include "Regional.h"
@@ -20,6 +21,17 @@ const auto desiredValueMessage
     = QStringLiteral("Desired Value must be larger than Current Value, enter with no $ or commas.");
 const auto growYearsMessage = QStringLiteral("Years must be between 1 and 100, entered as integer. Please re-enter.");
 
+const auto rateHelp = QStringLiteral("This is the annual rate (APR) your money will increase by each year.");
+const auto yearsHelp
+    = QStringLiteral("Years must be between 1 and 200. This is how long the money will accumulate and grow.");
+const auto currentAmountHelp
+    = QStringLiteral("The current value of your investment/savings account. This is your starting balance.");
+const auto contributionHelp = QStringLiteral("The amount you will contribute to your savings on a regular basis.");
+const auto currentValueHelp = QStringLiteral(
+    "How much savings do you have right now? (you will be investing this amount trying to reach your goal)");
+const auto desiredValueHelp = QStringLiteral("How much do you want your savings to be worth in the future?");
+const auto growYearsHelp = QStringLiteral("How many years will the money grow?");
+
 // Contributions and the current amount are optional: an empty field counts as nothing.
 void zeroWhenEmpty(QLineEdit* field)
 {
@@ -36,6 +48,16 @@ SavingsPage::SavingsPage(QWidget* parent)
     ui->setupUi(this);
     connect(ui->Button1, &QPushButton::clicked, this, shell::guarded(this, [this] { Button1Click(); }));
     connect(ui->Button4, &QPushButton::clicked, this, shell::guarded(this, [this] { Button4Click(); }));
+    new shell::FieldAssistance(this,
+        {
+            { ui->Edit1, shell::selectAll(), rateHelp },
+            { ui->Edit2, shell::selectFirst(4), yearsHelp },
+            { ui->Edit4, shell::selectFirst(9), currentAmountHelp },
+            { ui->Edit3, shell::selectFirst(8), contributionHelp },
+            { ui->Edit13, shell::selectFirst(11), currentValueHelp },
+            { ui->Edit14, shell::selectFirst(11), desiredValueHelp },
+            { ui->Edit12, shell::selectFirst(3), growYearsHelp },
+        });
 }
 
 SavingsPage::~SavingsPage() = default;

@@ -1,4 +1,4 @@
-// The main window from the keyboard: the loan page's focus chain and what Enter presses.
+// The main window from the keyboard: each page's focus chain and what Enter presses.
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "LoanPage.h"
@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -59,6 +60,31 @@ protected:
         ASSERT_EQ(control<QLabel>("LabelLoanOutput")->text(), QStringLiteral("Monthly Payment =  $898.83"));
     }
 
+    // Calculates the college and retirement pages, which reveals their savings plans.
+    void revealPlans()
+    {
+        control<QLineEdit>("Edit19")->setText(QStringLiteral("5"));
+        control<QLineEdit>("Edit20")->setText(QStringLiteral("35"));
+        control<QLineEdit>("Edit18")->setText(QStringLiteral("3000"));
+        for (const char* calculate : { "Button9", "Button5" })
+            control<QPushButton>(calculate)->click();
+        ASSERT_TRUE(recordedDialogs().shown.empty());
+    }
+
+    void showPage(const char* name) { control<QTabWidget>("PageControl1")->setCurrentWidget(control(name)); }
+
+    // The names of the widgets that Tab reaches from the page tabs.
+    QString tabChain(int presses)
+    {
+        control<QTabBar>("qt_tabwidget_tabbar")->setFocus();
+        QStringList chain;
+        for (int press = 0; press < presses; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            chain << focusName();
+        }
+        return chain.join(u' ');
+    }
+
     NoWelcome store;
     TForm1 window { store };
     TForm5 prepayment;
@@ -67,18 +93,70 @@ protected:
 TEST_F(KeyboardTest, TabWalksTheLoanPageInItsOrder)
 {
     calculateLoan();
-    control<QTabBar>("qt_tabwidget_tabbar")->setFocus();
     const QString report = control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText();
-    QStringList chain;
-    for (int press = 0; press < 15; ++press) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        chain << focusName();
-    }
-    EXPECT_EQ(chain.join(u' ').toStdString(),
+    EXPECT_EQ(tabChain(15).toStdString(),
         std::string("RadioLoanPayment Edit9 Edit10 EditLoanPayment Edit11 ButtonCalcLoanPayment ButtonLoanMatrix "
                     "Button6 Button7 BitBtn1 MemoLoanAnalysis Memo1 Button3 tabs RadioLoanPayment"));
     // Tab moved on from the report instead of typing into it.
     EXPECT_EQ(control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText(), report);
+}
+
+TEST_F(KeyboardTest, TabWalksTheOtherPagesInTheirOrder)
+{
+    revealPlans();
+    const struct
+    {
+        const char* page;
+        const char* chain;
+    } cases[] = {
+        { "TabSheet7",
+            "EditCurrentMort EditRefinMort EditRefinTerm EditRate EditCloseCosts EditPoints Button1CalcRefinance "
+            "Button3 tabs" },
+        { "TabSheet6",
+            "Button9 Edit19 Edit22 Edit23 Edit24 Edit25 EditCurrCollegeFund EditCollFundGrowth MemoHowToCollege "
+            "BitBtn2 ButtonHowToCollege Button3 tabs" },
+        { "TabSheet5",
+            "Edit20 Edit21 Edit18 Edit17 Edit15 Edit16 Button5 Button8 EditRetireFund MemoRetire BitBtn3 Button3 "
+            "tabs" },
+        { "TabSheet1", "Edit1 Edit2 Edit4 Edit3 RadioButton1 Button1 Edit13 Edit14 Edit12 Button4 Button3 tabs" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page);
+        showPage(c.page);
+        const auto presses = static_cast<int>(QString::fromLatin1(c.chain).count(u' ')) + 1;
+        EXPECT_EQ(tabChain(presses).toStdString(), std::string(c.chain));
+    }
+}
+
+TEST_F(KeyboardTest, EnterPressesEachPagesDefaultButton)
+{
+    revealPlans();
+    const struct
+    {
+        const char* page;
+        const char* focus;
+        const char* pressed; // nullptr: the page has no default button
+    } cases[] = {
+        { "TabSheet7", "EditRate", "Button1CalcRefinance" },
+        { "TabSheet6", "Edit23", "Button9" },
+        { "TabSheet6", "EditCollFundGrowth", "Button9" },
+        { "TabSheet6", "ButtonHowToCollege", "ButtonHowToCollege" },
+        { "TabSheet5", "Edit18", "Button5" },
+        { "TabSheet1", "Edit2", nullptr },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.focus);
+        showPage(c.page);
+        QObject listening;
+        QStringList pressed;
+        for (QAbstractButton* button : control(c.page)->findChildren<QAbstractButton*>()) {
+            QObject::connect(
+                button, &QAbstractButton::clicked, &listening, [&pressed, button] { pressed << button->objectName(); });
+        }
+        control(c.focus)->setFocus();
+        QTest::keyClick(control(c.focus), Qt::Key_Return);
+        EXPECT_EQ(pressed.join(u' ').toStdString(), c.pressed ? c.pressed : "");
+    }
 }
 
 TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOrElseCalculate)
