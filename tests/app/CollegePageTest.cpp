@@ -94,6 +94,11 @@ struct Rejected
     const char* field;
 };
 
+void PrintTo(const Rejected& c, std::ostream* out)
+{
+    *out << c.field;
+}
+
 class CollegeRejects : public CollegePageTest, public ::testing::WithParamInterface<Rejected>
 { };
 

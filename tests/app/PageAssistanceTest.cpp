@@ -84,6 +84,11 @@ struct ClickCase
     int maxLength;
 };
 
+void PrintTo(const ClickCase& c, std::ostream* out)
+{
+    *out << c.field;
+}
+
 class FieldClick : public ::testing::TestWithParam<ClickCase>
 { };
 
@@ -145,6 +150,11 @@ struct DoubleClickCase
     const char* help; // empty: nothing is shown
     const char* text = nullptr; // what the field holds, when not its default
 };
+
+void PrintTo(const DoubleClickCase& c, std::ostream* out)
+{
+    *out << c.field;
+}
 
 class FieldDoubleClick : public ::testing::TestWithParam<DoubleClickCase>
 { };
