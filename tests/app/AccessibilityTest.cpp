@@ -1,0 +1,188 @@
+// Every window for screen readers and the keyboard: names, descriptions, caption buddies, focus chains.
+#include "About.h"
+#include "FinCal.h"
+#include "FirstRunStore.h"
+#include "RecordingDialogs.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "matrix.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class NoWelcome final : public shell::FirstRunStore
+{
+public:
+    bool hasRunBefore() const override { return true; }
+    void rememberRun() override { }
+};
+
+// The controls a user reaches with Tab, without the parts that Qt builds inside its own widgets.
+QList<QWidget*> focusableControls(const QWidget& window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool inner = widget->objectName().startsWith(QLatin1String("qt_"))
+            || qobject_cast<QSpinBox*>(widget->parentWidget()) != nullptr;
+        if ((widget->focusPolicy() & Qt::TabFocus) && !inner)
+            controls << widget;
+    }
+    return controls;
+}
+
+// What a screen reader announces for a control.
+QString spokenName(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+class AccessibilityTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { recordedDialogs().reset(); }
+
+    template <typename Window, typename... Arguments>
+    Window& open(Arguments&&... arguments)
+    {
+        auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
+        Window& shown = *window;
+        windows.push_back(std::move(window));
+        return shown;
+    }
+
+    void openAll()
+    {
+        open<TForm1>(store);
+        open<TForm5>();
+        open<TAmortSch>();
+        open<TFormMatrix>(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+        open<TFormAbout>();
+    }
+
+    NoWelcome store;
+    std::vector<std::unique_ptr<QWidget>> windows;
+};
+
+TEST_F(AccessibilityTest, EveryFocusableControlIsNamedAndDescribedByItsHint)
+{
+    openAll();
+    int checked = 0;
+    for (const auto& window : windows) {
+        for (QWidget* control : focusableControls(*window)) {
+            SCOPED_TRACE(window->metaObject()->className() + std::string(" ") + control->objectName().toStdString());
+            EXPECT_FALSE(control->accessibleName().trimmed().isEmpty());
+            EXPECT_FALSE(control->accessibleName().contains(u'&'));
+            EXPECT_EQ(control->accessibleDescription(), control->toolTip());
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 81);
+}
+
+TEST_F(AccessibilityTest, EveryCaptionIsItsFieldsBuddyAndNamesIt)
+{
+    openAll();
+    int buddies = 0;
+    for (const auto& window : windows) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            QWidget* field = label->buddy();
+            if (!field || field->inherits("QAbstractButton"))
+                continue;
+            SCOPED_TRACE(label->objectName().toStdString());
+            // The caption as read, without line breaks or the closing colon.
+            QString caption = label->text().simplified();
+            while (caption.endsWith(u':'))
+                caption.chop(1);
+            EXPECT_EQ(field->accessibleName().toStdString(), caption.trimmed().toStdString());
+            ++buddies;
+        }
+    }
+    EXPECT_EQ(buddies, 42);
+}
+
+TEST_F(AccessibilityTest, ScreenReadersAnnounceTheCaptions)
+{
+    openAll();
+    const struct
+    {
+        const char* window;
+        const char* control;
+        const char* name;
+    } cases[] = {
+        { "TForm1", "Edit9", "Interest Rate" },
+        { "TForm1", "Edit11", "Loan Amount" },
+        { "TForm1", "ButtonCalcLoanPayment", "Calculate" },
+        { "TForm1", "Button7", "PrePay" },
+        { "TForm1", "BitBtn1", "Print" },
+        { "TForm1", "MemoLoanAnalysis", "Loan Information Viewing Window" },
+        { "TForm1", "Button3", "Exit Program" },
+        { "TForm1", "EditPoints", "Mortgage Points (% of loan)" },
+        { "TForm1", "Edit19", "Child's Age" },
+        { "TForm1", "ButtonHowToCollege", "How To" },
+        { "TForm1", "Edit18", "Desired monthly income" },
+        { "TForm1", "RadioButton3", "Weekly" },
+        { "TForm1", "Edit12", "Years It Will Grow?" },
+        { "TForm5", "Edit2", "Starting in month" },
+        { "TAmortSch", "StringGrid1", "Amortization Schedule" },
+        { "TFormMatrix", "SpinLoanIncs", "# of Rate Increments" },
+        { "TFormMatrix", "SpinTerm2", "Loan Term#2" },
+        { "TFormAbout", "ButtonAboutOK", "OK" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        QWidget* control = nullptr;
+        for (const auto& window : windows) {
+            if (window->inherits(c.window))
+                control = window->findChild<QWidget*>(QString::fromLatin1(c.control));
+        }
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(spokenName(control).toStdString(), std::string(c.name));
+    }
+}
+
+TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
+{
+    const struct
+    {
+        const char* window;
+        const char* chain;
+    } cases[] = {
+        { "TForm5", "Edit1 Edit2 Button1 BitBtn1 Memo1 Edit1" },
+        { "TAmortSch", "StringGrid1 Button3 BitBtn1 StringGrid1" },
+        { "TFormAbout", "Memo1 ButtonAboutOK Memo1" },
+    };
+    open<TForm5>();
+    open<TAmortSch>();
+    open<TFormAbout>();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        QWidget* window = nullptr;
+        for (const auto& candidate : windows) {
+            if (candidate->inherits(c.window))
+                window = candidate.get();
+        }
+        ASSERT_NE(window, nullptr);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        const QStringList expected = QString::fromLatin1(c.chain).split(u' ');
+        window->findChild<QWidget*>(expected.front())->setFocus();
+        QStringList chain { expected.front() };
+        while (chain.size() < expected.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            chain << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(chain.join(u' ').toStdString(), std::string(c.chain));
+        window->hide();
+    }
+}
+
+} // namespace
