@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -30,4 +31,13 @@ using BenchClock = std::chrono::steady_clock;
 inline double millisecondsSince(BenchClock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(BenchClock::now() - start).count();
+}
+
+// The processor time this thread has used, in milliseconds. On a machine shared with other work a task of a
+// few milliseconds is often preempted, which wall time counts and processor time does not.
+inline double threadCpuMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }

@@ -21,6 +21,7 @@ struct Run
 {
     double firstPaintMs = 0;
     double peakMemoryMb = 0;
+    double processorMs = 0; // the whole process, to its end
 };
 
 long long monotonicNs()
@@ -84,6 +85,8 @@ bool runProbe(const std::string& program, const std::vector<std::string>& enviro
         return false;
     run.firstPaintMs = static_cast<double>(std::stoll(text) - started) / 1e6;
     run.peakMemoryMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    const auto milliseconds = [](const timeval& time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
+    run.processorMs = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
     return true;
 }
 
@@ -95,7 +98,7 @@ void benchPlatform(const BenchOptions& options, const std::string& platform, con
     const std::string corvanta = options.programFolder + "/bench_startup_corvanta";
     const std::string empty = options.programFolder + "/bench_startup_empty";
 
-    Samples corvantaPaint, emptyPaint, corvantaMemory, emptyMemory;
+    Samples corvantaPaint, emptyPaint, corvantaMemory, emptyMemory, corvantaCpu, emptyCpu;
     Run warmUp;
     runProbe(corvanta, environment, warmUp);
     runProbe(empty, environment, warmUp);
@@ -109,10 +112,15 @@ void benchPlatform(const BenchOptions& options, const std::string& platform, con
         emptyPaint.values.push_back(floor.firstPaintMs);
         corvantaMemory.values.push_back(ours.peakMemoryMb);
         emptyMemory.values.push_back(floor.peakMemoryMb);
+        corvantaCpu.values.push_back(ours.processorMs);
+        emptyCpu.values.push_back(floor.processorMs);
     }
     printFigure("start-up to first paint, Corvanta (" + platform + ")", corvantaPaint, "ms");
     printFigure("start-up to first paint, empty window (" + platform + ")", emptyPaint, "ms");
     printRatio("empty window, run by run", pairedRatio(corvantaPaint, emptyPaint), 1.5);
+    printFigure("processor time to exit, Corvanta (" + platform + ")", corvantaCpu, "ms");
+    printFigure("processor time to exit, empty window (" + platform + ")", emptyCpu, "ms");
+    printRatio("empty window, run by run", pairedRatio(corvantaCpu, emptyCpu), 0);
     printFigure("peak memory, Corvanta (" + platform + ")", corvantaMemory, "MiB");
     printFigure("peak memory, empty window (" + platform + ")", emptyMemory, "MiB");
     printRatio("empty window", ratio(corvantaMemory, emptyMemory), 1.3);
