@@ -8,9 +8,10 @@ TFormAbout::TFormAbout(QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TFormAbout>())
 {
-    ui->setupUi(this);
+    // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
+    ui->setupUi(this);
     setFixedSize(size());
     setWindowIcon(shell::programIcon());
     connect(ui->ButtonAboutOK, &QPushButton::clicked, this, [this] { ButtonAboutOKClick(); });

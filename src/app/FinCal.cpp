@@ -32,10 +32,11 @@ TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::TForm1>())
 {
-    ui->setupUi(this);
-    // A fixed-size window with system menu and minimise only: it cannot be maximised or resized.
+    // A fixed-size window with system menu and minimise only: it cannot be maximised or resized. Flags first:
+    // set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(shell::programIcon());
 

@@ -138,8 +138,12 @@ void LoanPage::ButtonCalcLoanPaymentClick()
     const calculators::LoanReportContext context { ui->Edit9->text().toStdString(), ui->Edit10->text().toStdString(),
         { date.year(), date.month(), date.day() } };
     ui->MemoLoanAnalysis->clear();
+    // The report goes in as one text, a line to a paragraph: appended line by line, every line laid out
+    // the lines before it once more.
+    QStringList lines;
     for (const std::string& line : calculators::loanReportLines(input, solution, context, settings))
-        ui->MemoLoanAnalysis->appendPlainText(QString::fromStdString(line));
+        lines.append(QString::fromStdString(line));
+    ui->MemoLoanAnalysis->appendPlainText(lines.join(u'\n'));
     QTextCursor caret = ui->MemoLoanAnalysis->textCursor();
     caret.movePosition(QTextCursor::Start);
     ui->MemoLoanAnalysis->setTextCursor(caret);

@@ -28,9 +28,10 @@ TForm5::TForm5(QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::TForm5>())
 {
-    ui->setupUi(this);
+    // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
+    ui->setupUi(this);
     setFixedSize(size());
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);

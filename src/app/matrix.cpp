@@ -54,9 +54,10 @@ TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* parent)
     , ui(std::make_unique<Ui::TFormMatrix>())
 {
     Q_INIT_RESOURCE(glyphs);
-    ui->setupUi(this);
+    // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    ui->setupUi(this);
     setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));

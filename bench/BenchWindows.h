@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "FinCal.h"
+#include "FirstRunStore.h"
+#include "Unit3.h"
+#include "Unit5.h"
+
+#include <memory>
+
+// Message boxes and the print dialog answered at once and counted: a benchmark must never wait for a user.
+class CountingDialogs final : public shell::Dialogs
+{
+public:
+    void warning(QWidget*, const QString&) override { ++shown; }
+    void information(QWidget*, const QString&) override { ++shown; }
+    void error(QWidget*, const QString&) override { ++shown; }
+    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+
+    int shown = 0;
+};
+
+class ReturningUser final : public shell::FirstRunStore
+{
+public:
+    bool hasRunBefore() const override { return true; }
+    void rememberRun() override { }
+};
+
+// The start-up windows as the program creates them, with the counting dialogs installed.
+struct BenchWindows
+{
+    BenchWindows();
+    ~BenchWindows();
+
+    CountingDialogs dialogs;
+    ReturningUser firstRun;
+    std::unique_ptr<TForm1> main;
+    std::unique_ptr<TForm5> prepayment;
+    std::unique_ptr<TAmortSch> schedule;
+};
