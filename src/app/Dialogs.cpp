@@ -2,9 +2,13 @@
 
 #include "ApplicationTitle.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace shell {
 namespace {
@@ -36,6 +40,19 @@ public:
     {
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
+    }
+    QString chooseSaveFile(
+        QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QFileDialog dialog(parent, caption, QDir(folder).filePath(suggestedName), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // A name typed without an extension gets the one the suggested name has.
+        dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
 };
 

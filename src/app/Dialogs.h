@@ -19,6 +19,11 @@ public:
     virtual void error(QWidget* parent, const QString& text) = 0;
     // The system print dialog; false when the user cancels.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The system's save dialog, opening on the suggested file name in the user's documents folder and
+    // asking before replacing a file; the chosen path, or an empty text when the user cancels.
+    virtual QString chooseSaveFile(
+        QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter)
+        = 0;
 };
 
 Dialogs& dialogs();

@@ -4,6 +4,7 @@
 #include "FieldAssistance.h"
 #include "FieldEntry.h"
 #include "GuardedHandler.h"
+#include "LoanChartSeries.h"
 #include "LoanSolver.h"
 #include "Regional.h"
 #include "TextStreamPrint.h"
@@ -189,6 +190,12 @@ void LoanPage::Button6Click()
     // A new window at every press, owned by nobody and freed when it closes.
     const auto window = std::make_unique<TAmortSch>();
     window->showSchedule(schedule);
+    // The loan chart also draws the prepayment window's result when it is for this loan.
+    if (prepaymentWindow) {
+        const auto& prepayment = prepaymentWindow->lastCalculation();
+        if (prepayment && calculators::isSameLoan(*prepayment, rate, months, amount))
+            window->setPrepayment(*prepayment);
+    }
     window->exec();
 }
 

@@ -2,13 +2,17 @@
 
 #include "Dialogs.h"
 #include "GridCopy.h"
+#include "GridCsv.h"
 #include "GuardedHandler.h"
+#include "LoanChart.h"
 #include "PrintLayouts.h"
 #include "Regional.h"
 #include "StringGrid.h"
 #include "WindowPlacement.h"
 #include "ui_Unit3.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPrinter>
 #include <QStyle>
 
@@ -39,16 +43,29 @@ TAmortSch::TAmortSch(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     shell::applyColumnWidths(*ui->StringGrid1);
-    shell::addGridMenu(*ui->StringGrid1);
+    QMenu* menu = shell::addGridMenu(*ui->StringGrid1);
+    shell::addCsvExport(*menu, *ui->StringGrid1, this, QStringLiteral("Amortization Schedule.csv"));
+    QAction* chart = menu->addAction(QStringLiteral("Loan Chart\u2026"));
+    chart->setObjectName(QStringLiteral("GridLoanChart"));
+    chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    // The window holds the action too, so that Ctrl+G works without the menu.
+    addAction(chart);
 
+    connect(chart, &QAction::triggered, this, shell::guarded(this, [this] { GridLoanChartClick(); }));
     connect(ui->Button3, &QPushButton::clicked, this, shell::guarded(this, [this] { Button3Click(); }));
     connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
 }
 
 TAmortSch::~TAmortSch() = default;
 
+void TAmortSch::setPrepayment(const calculators::PrepaymentInput& input)
+{
+    prepayment = input;
+}
+
 void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
 {
+    shownSchedule = schedule;
     QTableWidget& grid = *ui->StringGrid1;
     const auto months = static_cast<int>(schedule.months.size());
     shell::setGridRowCount(grid, months + 1);
@@ -82,4 +99,12 @@ void TAmortSch::Button3Click()
 void TAmortSch::BitBtn1Click()
 {
     close();
+}
+
+void TAmortSch::GridLoanChartClick()
+{
+    // A new chart at every request, owned by nobody and freed when it closes.
+    const auto chart = std::make_unique<TLoanChart>();
+    chart->showLoan(shownSchedule, prepayment);
+    chart->exec();
 }

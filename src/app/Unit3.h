@@ -1,10 +1,12 @@
 #pragma once
 
 #include "AmortizationSchedule.h"
+#include "Prepayment.h"
 
 #include <QDialog>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TAmortSch;
@@ -26,6 +28,8 @@ public:
 
     // Fills the grid: the title row, then one row per month.
     void showSchedule(const calculators::AmortizationSchedule& schedule);
+    // A prepayment analysis of the same loan, which the loan chart draws as well.
+    void setPrepayment(const calculators::PrepaymentInput& prepayment);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +37,9 @@ protected:
 private:
     void Button3Click();
     void BitBtn1Click();
+    void GridLoanChartClick();
 
     std::unique_ptr<Ui::TAmortSch> ui;
+    calculators::AmortizationSchedule shownSchedule;
+    std::optional<calculators::PrepaymentInput> prepayment;
 };

@@ -55,6 +55,11 @@ void TForm5::readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount)
     loanAmount = amount;
 }
 
+const std::optional<calculators::PrepaymentInput>& TForm5::lastCalculation() const
+{
+    return calculated;
+}
+
 void TForm5::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -90,6 +95,7 @@ void TForm5::Button1Click()
     ui->Label6->setText(QString::fromStdString(texts.prepaidInterest));
     ui->Label7->setText(QString::fromStdString(texts.interestSavings));
     ui->Label10->setText(QString::fromStdString(texts.monthsReduced));
+    calculated = input;
 }
 
 void TForm5::BitBtn1Click()

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Prepayment.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 
@@ -21,6 +24,8 @@ public:
     ~TForm5() override;
 
     void readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount);
+    // What the results on show were calculated from; nothing before the first successful Calculate.
+    const std::optional<calculators::PrepaymentInput>& lastCalculation() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,4 +39,5 @@ private:
     QPointer<QLineEdit> loanYears;
     QPointer<QLineEdit> loanAmount;
     bool placed = false;
+    std::optional<calculators::PrepaymentInput> calculated;
 };

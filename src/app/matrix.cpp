@@ -5,6 +5,7 @@
 #include "FinanceErrors.h"
 #include "Formats.h"
 #include "GridCopy.h"
+#include "GridCsv.h"
 #include "GuardedHandler.h"
 #include "LoanMatrix.h"
 #include "NumberEntry.h"
@@ -62,7 +63,8 @@ TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     shell::applyColumnWidths(*ui->StringGrid1);
-    shell::addGridMenu(*ui->StringGrid1);
+    shell::addCsvExport(
+        *shell::addGridMenu(*ui->StringGrid1), *ui->StringGrid1, this, QStringLiteral("Loan Payment Matrix.csv"));
 
     connect(ui->ScrollBar1, &QScrollBar::valueChanged, this, shell::guarded(this, [this] { ScrollBar1Change(); }));
     connect(ui->ButtonCalculate, &QPushButton::clicked, this, shell::guarded(this, [this] { ButtonCalculateClick(); }));

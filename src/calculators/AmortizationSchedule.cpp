@@ -22,6 +22,7 @@ AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32
     namespace checked = finance::checked;
     const Extended rate = finance::MonthlyRate(annualRatePercent);
     AmortizationSchedule schedule;
+    schedule.loanAmount = loanAmount;
     schedule.monthlyPayment = finance::Payment(rate, months, -loanAmount, 0, finance::PaymentTiming::EndOfPeriod);
     // A negative count gives a finite payment but no months to show.
     if (months < 1)

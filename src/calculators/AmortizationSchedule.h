@@ -22,6 +22,7 @@ struct ScheduleMonth
 
 struct AmortizationSchedule
 {
+    Extended loanAmount = 0; // the balance before the first month
     Extended monthlyPayment = 0;
     std::vector<ScheduleMonth> months;
 };

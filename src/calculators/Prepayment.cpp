@@ -22,9 +22,8 @@ std::int32_t monthsOf(std::int32_t years)
     return static_cast<std::int32_t>(months);
 }
 
-} // namespace
-
-PrepaymentResult analysePrepayment(const PrepaymentInput& input)
+// The month loop of the analysis. Each processed month's balance goes to the sink, when there is one.
+PrepaymentResult runPrepayment(const PrepaymentInput& input, std::vector<Extended>* monthBalances)
 {
     const std::int32_t months = monthsOf(input.years);
     const Extended rate = finance::MonthlyRate(input.annualRatePercent);
@@ -50,6 +49,8 @@ PrepaymentResult analysePrepayment(const PrepaymentInput& input)
         if (prepaying(month))
             balance = result(balance - input.extraPayment);
         interest = result(interest + monthInterest);
+        if (monthBalances)
+            monthBalances->push_back(balance);
         ++month;
     }
 
@@ -57,6 +58,20 @@ PrepaymentResult analysePrepayment(const PrepaymentInput& input)
     out.interestSavings = result(out.normalInterest - interest);
     out.monthsReduced = static_cast<std::int32_t>(months - month + 1);
     return out;
+}
+
+} // namespace
+
+PrepaymentResult analysePrepayment(const PrepaymentInput& input)
+{
+    return runPrepayment(input, nullptr);
+}
+
+std::vector<Extended> prepaymentBalances(const PrepaymentInput& input)
+{
+    std::vector<Extended> balances;
+    runPrepayment(input, &balances);
+    return balances;
 }
 
 PrepaymentTexts prepaymentTexts(const PrepaymentResult& result, const finance::RegionalSettings& settings)

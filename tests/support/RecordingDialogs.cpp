@@ -23,6 +23,13 @@ bool RecordingDialogs::choosePrinter(QWidget*, QPrinter& printer)
     return confirmPrinter;
 }
 
+QString RecordingDialogs::chooseSaveFile(QWidget*, const QString&, const QString& suggestedName, const QString&)
+{
+    ++saveFileRequests;
+    suggestedSaveName = suggestedName;
+    return saveFileAnswer;
+}
+
 void RecordingDialogs::reset()
 {
     shown.clear();
@@ -30,6 +37,9 @@ void RecordingDialogs::reset()
     confirmPrinter = false;
     whileShowing = nullptr;
     preparePrinter = nullptr;
+    saveFileAnswer.clear();
+    suggestedSaveName.clear();
+    saveFileRequests = 0;
 }
 
 void RecordingDialogs::record(Kind kind, const QString& text)

@@ -25,6 +25,8 @@ public:
     void information(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString chooseSaveFile(
+        QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override;
 
     void reset();
 
@@ -33,6 +35,10 @@ public:
     bool confirmPrinter = false;
     // Runs on the chosen printer when the print dialog is confirmed, e.g. to print into a PDF file.
     std::function<void(QPrinter&)> preparePrinter;
+    // The save dialog answers with this path (empty: cancelled) and remembers the name it suggested.
+    QString saveFileAnswer;
+    QString suggestedSaveName;
+    int saveFileRequests = 0;
     // Runs while a box is "on screen", to look at the program at that moment.
     std::function<void()> whileShowing;
 
