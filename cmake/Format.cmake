@@ -4,7 +4,7 @@ if(CLANG_FORMAT_EXE)
     file(GLOB_RECURSE CORVANTA_FORMAT_SOURCES CONFIGURE_DEPENDS
         ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
         ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h
-        ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+        ${PROJECT_SOURCE_DIR}/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/fuzz/*.h ${PROJECT_SOURCE_DIR}/bench/*.cpp)
     add_custom_target(format
         COMMAND ${CLANG_FORMAT_EXE} -i --style=file ${CORVANTA_FORMAT_SOURCES}
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -7,12 +7,15 @@ target_compile_definitions(corvanta_config INTERFACE
 if(CORVANTA_WERROR)
     target_compile_options(corvanta_config INTERFACE -Werror)
 endif()
+# Undefined behaviour stops the program rather than printing and carrying on, so that a test fails on it.
 if(CORVANTA_SANITIZE)
-    target_compile_options(corvanta_config INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_compile_options(corvanta_config INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(corvanta_config INTERFACE -fsanitize=address,undefined)
 endif()
 if(CORVANTA_FUZZ)
     # Coverage for libFuzzer and the sanitizers on everything the fuzz targets link.
-    target_compile_options(corvanta_config INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+    target_compile_options(corvanta_config INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(corvanta_config INTERFACE -fsanitize=address,undefined)
 endif()

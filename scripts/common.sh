@@ -3,6 +3,9 @@
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils dpkg-dev lintian)
 DEB_PACKAGES=(dpkg-dev)
+# CI adds clang for the libFuzzer targets and clang-tidy for static analysis; ./test runs the fuzz targets
+# whenever clang-14 is there.
+CI_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14)
 
 # Installs the packages that are not installed yet; does nothing (and asks nothing) when all are there.
 ensure_packages() {
@@ -22,9 +25,47 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures the one build folder; CI (CI=true) turns warnings into errors.
+# ON under CI (CI=true), where warnings are errors.
+werror_setting() {
+    if [ -n "${CI:-}" ]; then echo ON; else echo OFF; fi
+}
+
+# Configures the one build folder.
 configure_build() {
-    local werror=OFF
-    [ -n "${CI:-}" ] && werror=ON
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANTA_WERROR="$werror" >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANTA_WERROR="$(werror_setting)" >/dev/null
+}
+
+# Runs a command and says how long it took: timed <name> <command...>
+timed() {
+    local name=$1 start=$SECONDS
+    shift
+    echo "== $name"
+    "$@"
+    echo "== $name: $((SECONDS - start)) s"
+}
+
+# Builds the libFuzzer targets with clang-14 in build-fuzz/ and runs each for a short, seeded, bounded time.
+run_fuzz_smoke() {
+    CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCORVANTA_WERROR="$(werror_setting)" -DCORVANTA_FUZZ=ON -DCORVANTA_BUILD_APP=OFF -DCORVANTA_BUILD_TESTS=OFF \
+        >/dev/null
+    cmake --build build-fuzz
+    (cd build-fuzz && ctest --output-on-failure -j "$(nproc)")
+}
+
+# Builds and runs the whole suite with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
+run_sanitized_suite() {
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANTA_WERROR=ON -DCORVANTA_SANITIZE=ON >/dev/null
+    cmake --build build-asan
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+        LSAN_OPTIONS="suppressions=$PWD/../.ci/lsan.supp:print_suppressions=0" UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j "$(nproc)")
+}
+
+# clang-tidy with the repository's .clang-tidy over every source file of src/, from build/'s compile commands.
+run_clang_tidy() {
+    run-clang-tidy-14 -p build -quiet -j "$(nproc)" "$PWD/src/" >build/clang-tidy.log 2>&1 || {
+        grep -v "^Suppressed\|^Use -header-filter\|warnings generated" build/clang-tidy.log
+        return 1
+    }
 }

@@ -11,7 +11,7 @@ using finance::PaymentTiming;
 LoanSolution solveLoan(const LoanInput& input)
 {
     LoanSolution solution;
-    solution.months = input.years * 12;
+    solution.months = finance::checked::multiply(input.years, 12);
     const Extended rate = finance::MonthlyRate(input.annualRatePercent);
     const Extended months = solution.months;
 

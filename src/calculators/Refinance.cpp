@@ -15,8 +15,8 @@ RefinanceSavings refinanceSavings(const RefinanceInput& input)
 {
     using finance::checked::result;
     RefinanceSavings savings;
-    savings.newPayment = finance::Payment(finance::MonthlyRate(input.annualRatePercent), input.termYears * 12,
-        -input.principal, 0, finance::PaymentTiming::EndOfPeriod);
+    savings.newPayment = finance::Payment(finance::MonthlyRate(input.annualRatePercent),
+        finance::checked::multiply(input.termYears, 12), -input.principal, 0, finance::PaymentTiming::EndOfPeriod);
     savings.totalClosingCosts
         = result(input.closingCosts + result(result(input.pointsPercent * input.principal) * percent));
     savings.monthlySaving = result(input.currentPayment - savings.newPayment);

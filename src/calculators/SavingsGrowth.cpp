@@ -24,11 +24,11 @@ Extended savingsFutureValue(const SavingsGrowthInput& input)
     case ContributionFrequency::Annually:
         break;
     case ContributionFrequency::Monthly:
-        periods = input.years * 12;
+        periods = finance::checked::multiply(input.years, 12);
         periodicPercent = input.annualRatePercent * oneTwelfth;
         break;
     case ContributionFrequency::Weekly:
-        periods = input.years * 52;
+        periods = finance::checked::multiply(input.years, 52);
         periodicPercent = input.annualRatePercent * oneFiftySecond;
         break;
     }

@@ -37,6 +37,14 @@ Extended divide(Extended numerator, Extended denominator)
     return result(numerator / denominator);
 }
 
+std::int32_t multiply(std::int32_t a, std::int32_t b)
+{
+    std::int32_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product))
+        throw EOverflow();
+    return product;
+}
+
 Extended exp(Extended x)
 {
     if (std::isnan(x))

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace finance::digits {
 
@@ -33,6 +35,22 @@ std::string nonFiniteText(Extended value)
     if (std::isnan(value))
         return "NAN";
     return std::signbit(value) ? "-INF" : "INF";
+}
+
+// |value| with bits the C++ library reads as the arithmetic does. A pseudo-denormal (exponent field 0 with the
+// explicit integer bit set) is 2^-16382 x 1.f to the FPU, but std::to_chars decodes the same bits as a denormal
+// 2^63 times smaller; it is rebuilt from its significand as the equal normal value.
+Extended magnitudeOf(Extended value)
+{
+    const Extended magnitude = std::fabs(value);
+    unsigned char bytes[sizeof(Extended)] = {};
+    std::memcpy(bytes, &magnitude, sizeof bytes);
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, bytes, sizeof significand);
+    const bool exponentFieldZero = bytes[8] == 0 && (bytes[9] & 0x7f) == 0;
+    if (exponentFieldZero && (significand >> 63) != 0)
+        return std::ldexp(static_cast<Extended>(significand), -16445);
+    return magnitude;
 }
 
 std::string integerDigits(const DecimalDigits& number)
@@ -159,7 +177,7 @@ DecimalDigits eighteenDigits(Extended value)
     // Exactly "d.ddddddddddddddddde+X...": 18 digits, then the signed exponent from offset 20.
     char buffer[64];
     const auto written
-        = std::to_chars(std::begin(buffer), std::end(buffer), std::fabs(value), std::chars_format::scientific, 17);
+        = std::to_chars(std::begin(buffer), std::end(buffer), magnitudeOf(value), std::chars_format::scientific, 17);
     number.digits.assign(1, buffer[0]);
     number.digits.append(buffer + 2, 17);
     int exponent = 0;

@@ -66,6 +66,8 @@ std::string toUtf8(const char* raw, const std::string& codeset)
         return text;
     std::string converted;
     iconv_t descriptor = iconv_open("UTF-8", codeset.c_str());
+    // iconv_open reports failure as (iconv_t)-1: the cast is its interface, not a pointer we make.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     if (descriptor != reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1))) {
         std::string buffer(text.size() * 4 + 4, '\0');
         char* in = text.data();

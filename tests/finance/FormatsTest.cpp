@@ -3,6 +3,8 @@
 #include "NumberEntry.h"
 
 #include <clocale>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -137,6 +139,24 @@ TEST(Formats, IntegerPartBeyondFifteenDigitsGivesGeneralText)
         { "fixed 0", fixed0, 999999999999999.5L, "1E15" },
         { "fixed 0", fixed0, 999999999999999.4L, "999999999999999" },
         { "grouped", grouped, 1e15L, "1E15" },
+    });
+}
+
+// Exponent field 0 with the explicit integer bit set: the FPU reads 2^-16382 x 1.f, and so must the digits.
+TEST(Formats, PseudoDenormalsShowTheValueTheArithmeticSees)
+{
+    const auto pseudoDenormal = [](std::uint64_t significand, bool negative) {
+        unsigned char bytes[sizeof(Extended)] = {};
+        std::memcpy(bytes, &significand, sizeof significand);
+        bytes[9] = negative ? 0x80 : 0;
+        Extended value = 0;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    };
+    // 2^-16382 x (1 + 2^-63) and 2^-16382 x 1.5, from 50-digit decimal arithmetic.
+    expectTexts({
+        { "general", general, pseudoDenormal(0x8000000000000001, false), "3.36210314311209E-4932" },
+        { "general", general, pseudoDenormal(0xC000000000000000, true), "-5.04315471466814E-4932" },
     });
 }
 

@@ -9,16 +9,19 @@
 
 void whenModalShows(std::function<void(QWidget*)> action)
 {
-    auto timer = std::make_shared<QTimer>();
+    // The timer deletes itself once it has answered or given up. (Holding it in a shared pointer that its own
+    // slot captured kept every timer alive for the rest of the run.)
+    auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
     timer->setInterval(10);
-    QObject::connect(timer.get(), &QTimer::timeout, [timer, tries, action] {
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action = std::move(action)] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal && ++*tries < 500)
             return;
         timer->stop();
         if (modal)
             action(modal);
+        timer->deleteLater();
     });
     timer->start();
 }
