@@ -47,6 +47,14 @@ QStringList literalsOf(const QString& source)
     return found;
 }
 
+// A message template has words of its own besides its placeholders; a bare "%s" would match anything.
+bool isTemplate(const QString& literal)
+{
+    QString words = literal;
+    words.remove(QRegularExpression(QStringLiteral("%[smnd]")));
+    return words.trimmed().size() >= 12;
+}
+
 QString placeholderPattern(const QString& literal)
 {
     QString pattern = QRegularExpression::escape(literal);
@@ -71,7 +79,7 @@ KnownMessages::KnownMessages(const QStringList& sourceFolders)
                 if (literal.trimmed().isEmpty())
                     continue;
                 literals.append(literal);
-                if (literal.contains(u'%'))
+                if (literal.contains(u'%') && isTemplate(literal))
                     patterns.emplace_back(placeholderPattern(literal), QRegularExpression::DotMatchesEverythingOption);
                 // A conversion message is built as a quote, the typed text, then this literal.
                 if (literal.startsWith(QStringLiteral("' is not a valid")))
