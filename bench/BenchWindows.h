@@ -16,6 +16,7 @@ public:
     void information(QWidget*, const QString&) override { ++shown; }
     void error(QWidget*, const QString&) override { ++shown; }
     bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 
     int shown = 0;
 };

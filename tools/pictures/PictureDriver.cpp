@@ -76,6 +76,11 @@ public:
         pdf.clear();
         return true;
     }
+    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        fail(QStringLiteral("a save dialog"));
+        return {};
+    }
 
     QString pdf;
 };
