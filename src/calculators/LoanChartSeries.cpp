@@ -90,7 +90,10 @@ std::vector<AxisTick> moneyTicks(Extended lowest, Extended highest, const financ
             if (last - first > mostMoneySteps)
                 continue;
             std::vector<AxisTick> ticks;
-            for (Extended k = first; k <= last; ++k) {
+            // At most mostMoneySteps + 1 ticks, counted in whole steps from the first.
+            const auto count = static_cast<int>(last - first);
+            for (int index = 0; index <= count; ++index) {
+                const Extended k = first + index;
                 // Whole steps multiply exactly; cents and tenths are counted in whole cents or tenths first.
                 const Extended value = exponent >= 0 ? k * step : (k * multiple) / decimalStep(1, -exponent);
                 ticks.push_back({ value,
