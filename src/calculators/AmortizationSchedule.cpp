@@ -27,6 +27,8 @@ AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32
     // A negative count gives a finite payment but no months to show.
     if (months < 1)
         throw finance::FinanceError("An amortization schedule needs a term of at least one month");
+    if (months > longestTermMonths)
+        throw finance::FinanceError(termTooLongMessage);
 
     schedule.months.reserve(static_cast<std::size_t>(months));
     Extended balance = loanAmount;

@@ -27,12 +27,18 @@ struct AmortizationSchedule
     std::vector<ScheduleMonth> months;
 };
 
+// The Years field holds at most three digits, so no window gives a longer term; a longer one would only
+// build a schedule too large to show, for seconds or until memory runs out.
+constexpr std::int32_t longestTermMonths = 999 * 12;
+inline constexpr const char* termTooLongMessage = "A loan term has at most 999 years";
+
 // A term in whole years as a month count; a count beyond 32 bits raises an "Integer overflow" error.
 std::int32_t scheduleMonthCount(std::int32_t years);
 
 // Month by month with end-of-month payments: the interest on the balance, the rest of the payment
 // repays principal. Nothing is rounded, so the last balance is a residue far below a cent. Arithmetic
-// errors propagate (a count of 0 divides by zero); a negative count raises an error of its own.
+// errors propagate (a count of 0 divides by zero); a negative count or one beyond the longest term raises
+// an error of its own.
 AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32_t months, Extended loanAmount);
 
 // The grid's title row and the texts of month k (counted from 1).

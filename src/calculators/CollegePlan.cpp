@@ -42,7 +42,7 @@ Extended totalCost(const CollegeCostInput& input, Extended firstYear)
 CollegeCost projectCollegeCost(const CollegeCostInput& input)
 {
     CollegeCost cost;
-    cost.yearsUntilCollege = input.startingAge - input.childAge;
+    cost.yearsUntilCollege = finance::checked::subtract(input.startingAge, input.childAge);
     cost.firstYearCost = firstYearCost(input, cost.yearsUntilCollege);
     cost.totalCost = totalCost(input, cost.firstYearCost);
     return cost;
@@ -72,7 +72,7 @@ CollegePlan planCollegeSaving(const CollegeCostInput& input, const CollegeFund& 
     const Extended growthRate = fund.growthPercent * percent;
 
     CollegeCost& cost = plan.cost;
-    cost.yearsUntilCollege = input.startingAge - input.childAge;
+    cost.yearsUntilCollege = finance::checked::subtract(input.startingAge, input.childAge);
     cost.firstYearCost = firstYearCost(input, cost.yearsUntilCollege);
     plan.fundAtCollegeStart
         = finance::FutureValue(growthRate, cost.yearsUntilCollege, 0, -fund.currentValue, PaymentTiming::EndOfPeriod);

@@ -1,5 +1,6 @@
 #include "Prepayment.h"
 
+#include "AmortizationSchedule.h"
 #include "CheckedMath.h"
 #include "FinanceErrors.h"
 #include "Formats.h"
@@ -13,12 +14,15 @@ namespace {
 
 using finance::checked::result;
 
-// years x 12 as a 32-bit month count; a count beyond 32 bits is an overflow, never a wrapped number.
+// years x 12 as a 32-bit month count; a count beyond 32 bits is an overflow, never a wrapped number. A term
+// longer than any window gives is refused before the month loop runs through it.
 std::int32_t monthsOf(std::int32_t years)
 {
     const std::int64_t months = std::int64_t { years } * 12;
     if (months > std::numeric_limits<std::int32_t>::max() || months < std::numeric_limits<std::int32_t>::min())
         throw finance::EOverflow();
+    if (months > longestTermMonths)
+        throw finance::FinanceError(termTooLongMessage);
     return static_cast<std::int32_t>(months);
 }
 

@@ -30,7 +30,7 @@ Extended realRatePercent(const RetirementInput& input)
 
 std::int32_t yearsToRetirement(const RetirementInput& input)
 {
-    return input.retirementAge - input.currentAge;
+    return checked::subtract(input.retirementAge, input.currentAge);
 }
 
 // Today's monthly income in the money of the day of retirement.

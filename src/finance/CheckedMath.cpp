@@ -45,6 +45,14 @@ std::int32_t multiply(std::int32_t a, std::int32_t b)
     return product;
 }
 
+std::int32_t subtract(std::int32_t a, std::int32_t b)
+{
+    std::int32_t difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference))
+        throw EOverflow();
+    return difference;
+}
+
 Extended exp(Extended x)
 {
     if (std::isnan(x))

@@ -17,6 +17,9 @@ Extended divide(Extended numerator, Extended denominator);
 // A product of counts (years times periods per year); beyond 32 bits raises EOverflow.
 std::int32_t multiply(std::int32_t a, std::int32_t b);
 
+// A difference of counts (years between two ages); beyond 32 bits raises EOverflow.
+std::int32_t subtract(std::int32_t a, std::int32_t b);
+
 // e^x, computed as 2^(x * log2 e); overflow raises EOverflow, underflow gives 0.
 Extended exp(Extended x);
 

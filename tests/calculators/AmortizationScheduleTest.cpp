@@ -66,6 +66,17 @@ TEST(AmortizationSchedule, TermsWithoutMonthsEndInErrors)
     } catch (const finance::FinanceError& error) {
         EXPECT_STREQ(error.what(), "An amortization schedule needs a term of at least one month");
     }
+    // The Years field's three digits bound the term; a longer one is refused before any month is built.
+    EXPECT_EQ(calculators::amortizationSchedule(7, 999 * 12, 100000).months.size(), 11988U);
+    for (const std::int32_t months : { 1000 * 12, 2147483640 }) {
+        SCOPED_TRACE(months);
+        try {
+            calculators::amortizationSchedule(7, months, 100000);
+            ADD_FAILURE() << "a term beyond 999 years gave a schedule";
+        } catch (const finance::FinanceError& error) {
+            EXPECT_STREQ(error.what(), "A loan term has at most 999 years");
+        }
+    }
     EXPECT_EQ(calculators::scheduleMonthCount(178956970), 2147483640);
     EXPECT_THROW(calculators::scheduleMonthCount(178956971), finance::FinanceError);
     EXPECT_THROW(calculators::scheduleMonthCount(-178956971), finance::FinanceError);

@@ -71,4 +71,11 @@ TEST(CollegePlan, NoYearsLeftDividesByZeroOnlyWhenThereIsAShortage)
     EXPECT_EQ(calculators::planCollegeSaving({ 18, 18, 7000, 4, 5 }, { 40000, 7 }).kind, CollegePlanKind::FullyFunded);
 }
 
+// Ages far apart enough that the years between them leave 32 bits: an overflow, never a wrapped count.
+TEST(CollegePlan, YearsBeyondThirtyTwoBitsOverflow)
+{
+    EXPECT_THROW(calculators::projectCollegeCost({ -2000000000, 2000000000, 7000, 4, 5 }), finance::EOverflow);
+    EXPECT_THROW(calculators::planCollegeSaving({ -2000000000, 2000000000, 7000, 4, 5 }, { 0, 7 }), finance::EOverflow);
+}
+
 } // namespace

@@ -83,6 +83,13 @@ TEST(Prepayment, TermsThePaymentCannotTakeRaise)
         EXPECT_STREQ(error.what(), "Payment");
     }
     EXPECT_THROW(calculators::analysePrepayment({ 7, 200000000, 100000, 100, 1 }), finance::EOverflow);
+    // Longer than the Years field's three digits allow: refused at once, not run for 1.8 million months.
+    try {
+        calculators::analysePrepayment({ 7, 150100, 100000, 0, 1 });
+        FAIL() << "no error";
+    } catch (const finance::FinanceError& error) {
+        EXPECT_STREQ(error.what(), "A loan term has at most 999 years");
+    }
 }
 
 } // namespace

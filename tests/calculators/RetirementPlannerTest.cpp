@@ -4,6 +4,7 @@
 #include "RetirementPlanner.h"
 
 #include "../finance/ExtendedNear.h"
+#include "FinanceErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,14 @@ TEST(RetirementPlannerTexts, FollowTheRegionalSettings)
     EXPECT_EQ(calculators::retirementPlanText(input, calculators::retirementPlan(input, 100000), german),
         "At 7,00 percent per year your current account will grow to 761.225,50 €. That will leave you with a shortage "
         "of 1.628.894,34 € which may be made up by contributing 17.244,13 € per year.");
+}
+
+// Ages far apart enough that the years between them leave 32 bits: an overflow, never a wrapped count.
+TEST(RetirementPlanner, YearsBeyondThirtyTwoBitsOverflow)
+{
+    const calculators::RetirementInput input { -2000000000, 2000000000, 3000, 25, 7, 3 };
+    EXPECT_THROW(calculators::retirementNeed(input), finance::EOverflow);
+    EXPECT_THROW(calculators::retirementPlan(input, 0), finance::EOverflow);
 }
 
 } // namespace
