@@ -125,7 +125,7 @@ std::string labelsThatCut(const QWidget* root)
 }
 
 // Every caption a label takes: at start, in both solve-for modes and after results in each mode,
-// with the prepayment window's results of both worked examples.
+// with the prepayment window's results for a 15-year and a 30-year loan.
 TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
 {
     TForm5 prepayment;

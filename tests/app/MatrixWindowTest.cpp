@@ -99,7 +99,7 @@ TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
             EXPECT_EQ(matrix.get<QScrollBar>("ScrollBar1")->value(), 2);
             EXPECT_EQ(shell::gridRowCount(matrix.grid()), 11);
 
-            // Loan Term#2 typed as 15 and confirmed with Enter: the worked example.
+            // Loan Term#2 typed as 15 and confirmed with Enter: the usual 15 and 30 year comparison.
             matrix.type(matrix.spin("SpinTerm2"), "15");
             QTest::keyClick(matrix.spin("SpinTerm2"), Qt::Key_Return);
             EXPECT_EQ(matrix.row(1), texts({ "", " $150000", " $165000", " $180000", " $195000" }));
