@@ -2,6 +2,7 @@
 #include "RefinancePage.h"
 
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 #include "TimeValue.h"
 
 #include <QLabel>
@@ -36,34 +37,13 @@ const char* const fieldNames[]
 const char* const panelNames[] = { "Panel4", "PanelMonthlySavings", "PanelCloseCosts", "PanelBreakEven" };
 using Panels = std::array<std::string, 4>;
 
-class RefinancePageTest : public ::testing::Test
+class RefinancePageTest : public ShownPage<RefinancePage>
 {
 protected:
-    void SetUp() override
-    {
-        recordedDialogs().reset();
-        page.show();
-        page.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    }
-
-    template <typename Widget>
-    Widget* control(const char* name)
-    {
-        auto* widget = page.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
-
     void fillIn(const Fields& texts)
     {
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            QLineEdit* edit = field(fieldNames[i]);
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
-            QTest::keyClicks(edit, QString::fromUtf8(texts[i]));
-        }
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            typeOver(fieldNames[i], texts[i]);
     }
 
     void pressCalculate() { QTest::mouseClick(control<QPushButton>("Button1CalcRefinance"), Qt::LeftButton); }
@@ -83,8 +63,6 @@ protected:
             && control<QWidget>("LabelMonthlySavings")->isVisible() && control<QWidget>("PanelBreakEven")->isVisible()
             && control<QWidget>("LabelBreakEven")->isVisible();
     }
-
-    RefinancePage page;
 };
 
 TEST_F(RefinancePageTest, StartsEmptyWithPlaceholdersAndHiddenResults)

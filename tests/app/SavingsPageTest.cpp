@@ -2,6 +2,7 @@
 #include "SavingsPage.h"
 
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,34 +38,12 @@ struct Goal
     const char* years;
 };
 
-class SavingsPageTest : public ::testing::Test
+class SavingsPageTest : public ShownPage<SavingsPage>
 {
 protected:
-    void SetUp() override
-    {
-        recordedDialogs().reset();
-        page.show();
-        page.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    }
-
-    template <typename Widget>
-    Widget* control(const char* name)
-    {
-        auto* widget = page.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
     QString caption(const char* name) { return control<QLabel>(name)->text(); }
 
-    void type(const char* name, const char* text)
-    {
-        QLineEdit* edit = field(name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
+    void type(const char* name, const char* text) { typeOver(name, text); }
 
     void calculateGrowth(const Growth& growth)
     {
@@ -93,8 +72,6 @@ protected:
         EXPECT_TRUE(field(failing)->hasFocus());
         EXPECT_EQ(field(failing)->selectedText(), field(failing)->text());
     }
-
-    SavingsPage page;
 };
 
 TEST_F(SavingsPageTest, StartsWithDefaultsHintsAndEmptyResults)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RecordingDialogs.h"
+
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// A page shown on its own and active, with the recorder emptied; its controls are found by name and
+// typed into as a user would.
+template <typename Page>
+class ShownPage : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        recordedDialogs().reset();
+        page.show();
+        page.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    }
+
+    template <typename Widget>
+    Widget* control(const char* name)
+    {
+        auto* widget = page.template findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
+
+    // Select all, delete, then type the text key by key.
+    void typeOver(const char* name, const char* text)
+    {
+        QLineEdit* edit = field(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+
+    Page page;
+};
