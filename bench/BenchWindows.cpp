@@ -1,5 +1,6 @@
 #include "BenchWindows.h"
 
+#include "BuiltOnFirstShow.h"
 #include "LoanPage.h"
 #include "Regional.h"
 
@@ -10,6 +11,9 @@ BenchWindows::BenchWindows()
     prepayment = std::make_unique<TForm5>();
     schedule = std::make_unique<TAmortSch>();
     main->loanPage()->setPrepaymentWindow(prepayment.get());
+    // The presses look their controls up by name, on pages that have not been shown yet.
+    shell::buildAll(*main);
+    shell::buildAll(*prepayment);
 }
 
 BenchWindows::~BenchWindows()

@@ -31,12 +31,18 @@ constexpr finance::Extended smallestAnnualCost = 2;
 } // namespace
 
 CollegePage::CollegePage(QWidget* parent)
-    : QWidget(parent)
-    , ui(std::make_unique<Ui::CollegePage>())
+    : BuiltOnFirstShow(parent)
+{ }
+
+CollegePage::~CollegePage() = default;
+
+void CollegePage::buildControls()
 {
     // The glyphs live in this static library, so their resource must be registered by hand.
     Q_INIT_RESOURCE(glyphs);
+    ui = std::make_unique<Ui::CollegePage>();
     ui->setupUi(this);
+    connect(ui->BitBtn2, &QAbstractButton::clicked, this, &CollegePage::printWindowPressed);
 
     connect(ui->Button9, &QPushButton::clicked, this, shell::guarded(this, [this] { Button9Click(ui->Button9); }));
     connect(ui->ButtonHowToCollege, &QPushButton::clicked, this,
@@ -51,8 +57,6 @@ CollegePage::CollegePage(QWidget* parent)
             { ui->Edit25, shell::selectFirst(5), {} },
         });
 }
-
-CollegePage::~CollegePage() = default;
 
 calculators::CollegeCostInput CollegePage::costInput() const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuiltOnFirstShow.h"
 #include "CollegePlan.h"
 
 #include <QWidget>
@@ -11,7 +12,7 @@ class CollegePage;
 
 // The "Saving for College" page: the future cost of an education and the yearly saving it needs.
 // Calculate and How To each run the other, so that one press refreshes the projection and the plan.
-class CollegePage final : public QWidget
+class CollegePage final : public shell::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -19,7 +20,12 @@ public:
     explicit CollegePage(QWidget* parent = nullptr);
     ~CollegePage() override;
 
+Q_SIGNALS:
+    // The page's Print button: the main window prints a picture of itself.
+    void printWindowPressed();
+
 private:
+    void buildControls() override;
     // The projection. Unless started by How To, a success goes on into How To. Returns whether the
     // fields passed their checks and the projection was shown.
     bool Button9Click(const QObject* sender);

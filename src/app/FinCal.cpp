@@ -11,7 +11,6 @@
 #include "WindowPlacement.h"
 #include "ui_FinCal.h"
 
-#include <QAbstractButton>
 #include <QLayout>
 
 namespace {
@@ -45,11 +44,8 @@ TForm1::TForm1(shell::FirstRunStore& firstRun, QWidget* parent)
     connect(ui->About1, &QAction::triggered, this, shell::guarded(this, [this] { About1Click(); }));
     connect(ui->Instructions1, &QAction::triggered, this, shell::guarded(this, [this] { Instructions1Click(); }));
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
-    for (const char* name : { "BitBtn2", "BitBtn3" }) {
-        auto* print = ui->ClientArea->findChild<QAbstractButton*>(QString::fromLatin1(name));
-        Q_ASSERT(print);
-        connect(print, &QAbstractButton::clicked, this, shell::guarded(this, [this] { BitBtn2Click(); }));
-    }
+    connect(ui->TabSheet6, &CollegePage::printWindowPressed, this, shell::guarded(this, [this] { BitBtn2Click(); }));
+    connect(ui->TabSheet5, &RetirementPage::printWindowPressed, this, shell::guarded(this, [this] { BitBtn2Click(); }));
     // Enter presses the active page's default button, wherever focus is in the window.
     new shell::EnterKey(this, [this] { return ui->PageControl1->currentWidget(); });
 

@@ -43,12 +43,17 @@ constexpr finance::Extended smallestMoney = 2;
 } // namespace
 
 LoanPage::LoanPage(QWidget* parent)
-    : QWidget(parent)
-    , ui(std::make_unique<Ui::LoanPage>())
+    : BuiltOnFirstShow(parent)
     , today([] { return QDate::currentDate(); })
+{ }
+
+LoanPage::~LoanPage() = default;
+
+void LoanPage::buildControls()
 {
     // The glyphs live in this static library, so their resource must be registered by hand.
     Q_INIT_RESOURCE(glyphs);
+    ui = std::make_unique<Ui::LoanPage>();
     ui->setupUi(this);
 
     connect(ui->ButtonCalcLoanPayment, &QPushButton::clicked, this,
@@ -84,11 +89,11 @@ LoanPage::LoanPage(QWidget* parent)
         });
 }
 
-LoanPage::~LoanPage() = default;
-
 void LoanPage::setPrepaymentWindow(TForm5* window)
 {
     prepaymentWindow = window;
+    // The prepayment window reads this page's fields, so they must exist.
+    ensureBuilt();
     if (window)
         window->readLoanFrom(ui->Edit9, ui->Edit10, ui->Edit11);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BuiltOnFirstShow.h"
+
 #include <QDate>
 #include <QPointer>
 #include <QWidget>
@@ -14,7 +16,7 @@ class LoanPage;
 
 // The "Loans and Mortgages" page: solves a monthly loan for its payment or its amount and writes the
 // loan analysis report. Its fields are what the schedule, prepayment and matrix windows read.
-class LoanPage final : public QWidget
+class LoanPage final : public shell::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -28,6 +30,7 @@ public:
     void setClock(std::function<QDate()> today);
 
 private:
+    void buildControls() override;
     void ButtonCalcLoanPaymentClick();
     void RadioLoanPaymentClick();
     void RadioLoanAmountClick();

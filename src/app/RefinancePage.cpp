@@ -39,15 +39,18 @@ QString text(const std::string& value)
 } // namespace
 
 RefinancePage::RefinancePage(QWidget* parent)
-    : QWidget(parent)
-    , ui(std::make_unique<Ui::RefinancePage>())
+    : BuiltOnFirstShow(parent)
+{ }
+
+RefinancePage::~RefinancePage() = default;
+
+void RefinancePage::buildControls()
 {
+    ui = std::make_unique<Ui::RefinancePage>();
     ui->setupUi(this);
     connect(ui->Button1CalcRefinance, &QPushButton::clicked, this,
         shell::guarded(this, [this] { Button1CalcRefinanceClick(); }));
 }
-
-RefinancePage::~RefinancePage() = default;
 
 void RefinancePage::Button1CalcRefinanceClick()
 {

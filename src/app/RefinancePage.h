@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BuiltOnFirstShow.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -8,7 +10,7 @@ class RefinancePage;
 }
 
 // The "Refinancing a Home" page: the new payment, the monthly saving and the months to break even.
-class RefinancePage final : public QWidget
+class RefinancePage final : public shell::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -17,6 +19,7 @@ public:
     ~RefinancePage() override;
 
 private:
+    void buildControls() override;
     void Button1CalcRefinanceClick();
 
     std::unique_ptr<Ui::RefinancePage> ui;

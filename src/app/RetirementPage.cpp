@@ -50,12 +50,18 @@ constexpr finance::Extended smallestIncome = 2;
 } // namespace
 
 RetirementPage::RetirementPage(QWidget* parent)
-    : QWidget(parent)
-    , ui(std::make_unique<Ui::RetirementPage>())
+    : BuiltOnFirstShow(parent)
+{ }
+
+RetirementPage::~RetirementPage() = default;
+
+void RetirementPage::buildControls()
 {
     // The glyphs live in this static library, so their resource must be registered by hand.
     Q_INIT_RESOURCE(glyphs);
+    ui = std::make_unique<Ui::RetirementPage>();
     ui->setupUi(this);
+    connect(ui->BitBtn3, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
 
     connect(ui->Button5, &QPushButton::clicked, this, shell::guarded(this, [this] { Button5Click(); }));
     connect(ui->Button8, &QPushButton::clicked, this, shell::guarded(this, [this] { Button8Click(); }));
@@ -70,8 +76,6 @@ RetirementPage::RetirementPage(QWidget* parent)
             { ui->EditRetireFund, shell::selectAll(), assetsHelp },
         });
 }
-
-RetirementPage::~RetirementPage() = default;
 
 bool RetirementPage::needFieldsPass()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BuiltOnFirstShow.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -12,7 +14,7 @@ struct RetirementInput;
 }
 
 // The "Retirement Planning" page: the nest egg an inflation-adjusted income needs and the yearly saving for it.
-class RetirementPage final : public QWidget
+class RetirementPage final : public shell::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -20,7 +22,12 @@ public:
     explicit RetirementPage(QWidget* parent = nullptr);
     ~RetirementPage() override;
 
+Q_SIGNALS:
+    // The page's Print button: the main window prints a picture of itself.
+    void printWindowPressed();
+
 private:
+    void buildControls() override;
     void Button5Click();
     void Button8Click();
 

@@ -42,9 +42,14 @@ void zeroWhenEmpty(QLineEdit* field)
 } // namespace
 
 SavingsPage::SavingsPage(QWidget* parent)
-    : QWidget(parent)
-    , ui(std::make_unique<Ui::SavingsPage>())
+    : BuiltOnFirstShow(parent)
+{ }
+
+SavingsPage::~SavingsPage() = default;
+
+void SavingsPage::buildControls()
 {
+    ui = std::make_unique<Ui::SavingsPage>();
     ui->setupUi(this);
     connect(ui->Button1, &QPushButton::clicked, this, shell::guarded(this, [this] { Button1Click(); }));
     connect(ui->Button4, &QPushButton::clicked, this, shell::guarded(this, [this] { Button4Click(); }));
@@ -59,8 +64,6 @@ SavingsPage::SavingsPage(QWidget* parent)
             { ui->Edit12, shell::selectFirst(3), growYearsHelp },
         });
 }
-
-SavingsPage::~SavingsPage() = default;
 
 void SavingsPage::Button1Click()
 {

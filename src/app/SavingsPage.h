@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BuiltOnFirstShow.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -8,7 +10,7 @@ class SavingsPage;
 }
 
 // The "Savings and Interest Rates" page: savings growth with regular contributions and the required rate of return.
-class SavingsPage final : public QWidget
+class SavingsPage final : public shell::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -17,6 +19,7 @@ public:
     ~SavingsPage() override;
 
 private:
+    void buildControls() override;
     void Button1Click();
     void Button4Click();
 

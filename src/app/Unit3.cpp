@@ -31,16 +31,22 @@ void setScheduleMonthCount(std::int32_t months)
 }
 
 TAmortSch::TAmortSch(QWidget* parent)
-    : QDialog(parent)
-    , ui(std::make_unique<Ui::TAmortSch>())
+    : BuiltOnFirstShow(parent)
 {
     Q_INIT_RESOURCE(glyphs);
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+TAmortSch::~TAmortSch() = default;
+
+void TAmortSch::buildControls()
+{
+    ui = std::make_unique<Ui::TAmortSch>();
     ui->setupUi(this);
     setFixedSize(size());
-    setAttribute(Qt::WA_QuitOnClose, false);
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     shell::applyColumnWidths(*ui->StringGrid1);
     QMenu* menu = shell::addGridMenu(*ui->StringGrid1);
@@ -56,8 +62,6 @@ TAmortSch::TAmortSch(QWidget* parent)
     connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
 }
 
-TAmortSch::~TAmortSch() = default;
-
 void TAmortSch::setPrepayment(const calculators::PrepaymentInput& input)
 {
     prepayment = input;
@@ -66,6 +70,7 @@ void TAmortSch::setPrepayment(const calculators::PrepaymentInput& input)
 void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
 {
     shownSchedule = schedule;
+    ensureBuilt();
     QTableWidget& grid = *ui->StringGrid1;
     const auto months = static_cast<int>(schedule.months.size());
     shell::setGridRowCount(grid, months + 1);

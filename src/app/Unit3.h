@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AmortizationSchedule.h"
+#include "BuiltOnFirstShow.h"
 #include "Prepayment.h"
 
 #include <QDialog>
@@ -18,7 +19,7 @@ std::int32_t scheduleMonthCount();
 void setScheduleMonthCount(std::int32_t months);
 
 // The amortization-schedule window: one grid row per month, printed 60 months to a page.
-class TAmortSch final : public QDialog
+class TAmortSch final : public shell::BuiltOnFirstShow<QDialog>
 {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls() override;
     void Button3Click();
     void BitBtn1Click();
     void GridLoanChartClick();

@@ -25,16 +25,22 @@ const auto startMonthHelp
 } // namespace
 
 TForm5::TForm5(QWidget* parent)
-    : QWidget(parent)
-    , ui(std::make_unique<Ui::TForm5>())
+    : BuiltOnFirstShow(parent)
 {
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
-    ui->setupUi(this);
-    setFixedSize(size());
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+TForm5::~TForm5() = default;
+
+void TForm5::buildControls()
+{
+    ui = std::make_unique<Ui::TForm5>();
+    ui->setupUi(this);
+    setFixedSize(size());
 
     connect(ui->Button1, &QPushButton::clicked, this, shell::guarded(this, [this] { Button1Click(); }));
     connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
@@ -45,8 +51,6 @@ TForm5::TForm5(QWidget* parent)
             { ui->Edit2, shell::selectFirst(5), startMonthHelp },
         });
 }
-
-TForm5::~TForm5() = default;
 
 void TForm5::readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuiltOnFirstShow.h"
 #include "Prepayment.h"
 
 #include <QPointer>
@@ -15,7 +16,7 @@ class TForm5;
 
 // The prepayment window: created hidden at start-up, shown modeless over the main window. It keeps no
 // copy of the loan: each Calculate reads the loan page's rate, years and amount fields as they stand.
-class TForm5 final : public QWidget
+class TForm5 final : public shell::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls() override;
     void Button1Click();
     void BitBtn1Click();
 

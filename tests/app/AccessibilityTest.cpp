@@ -1,5 +1,6 @@
 // Every window for screen readers and the keyboard: names, descriptions, caption buddies, focus chains.
 #include "About.h"
+#include "BuiltOnFirstShow.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "RecordingDialogs.h"
@@ -54,6 +55,8 @@ protected:
     {
         auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
         Window& shown = *window;
+        // Every control is examined, also those of pages and windows not shown yet.
+        shell::buildAll(shown);
         windows.push_back(std::move(window));
         return shown;
     }

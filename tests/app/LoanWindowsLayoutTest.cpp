@@ -1,4 +1,5 @@
 // The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
+#include "BuiltOnFirstShow.h"
 #include "RecordingDialogs.h"
 #include "Unit3.h"
 #include "matrix.h"
@@ -26,6 +27,7 @@ void expectLettering(const QWidget& window, std::initializer_list<std::tuple<con
 TEST(LoanWindowsLayout, ScheduleWindow)
 {
     TAmortSch window;
+    shell::buildAll(window);
     expectLettering(window, { { "StringGrid1", 11, false }, { "Button3", 13, true }, { "BitBtn1", 13, true } });
 }
 

@@ -1,4 +1,5 @@
 // The main window's frame: pages, menu, About box, Instructions, the first-run welcome and the exits.
+#include "BuiltOnFirstShow.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "ModalHelper.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -174,6 +176,36 @@ TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }
 
+// Start-up builds the controls of the loan page only; each other page and the hidden windows build theirs
+// the first time they are shown, and once only.
+TEST_F(MainWindowTest, BuildsEachPageAndWindowWhenFirstShown)
+{
+    TForm1 window(returning);
+    TForm5 prepayment;
+    const auto fields = [](const QWidget* w) { return w->findChildren<QLineEdit*>().size(); };
+    auto* pages = control<QTabWidget>(window, "PageControl1");
+    EXPECT_EQ(fields(pages->widget(0)), 4);
+    for (int page = 1; page < pages->count(); ++page)
+        EXPECT_EQ(fields(pages->widget(page)), 0) << page;
+    EXPECT_EQ(fields(&prepayment), 0);
+
+    window.show();
+    const int built[] = { 4, 6, 7, 7, 7 };
+    for (int page = 1; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        EXPECT_EQ(fields(pages->widget(page)), built[page]) << page;
+        // The page the stack shows fills it, as if it had been built with the window.
+        EXPECT_EQ(pages->widget(page)->geometry(), pages->widget(0)->geometry()) << page;
+    }
+    pages->setCurrentIndex(0);
+    pages->setCurrentIndex(1);
+    EXPECT_EQ(fields(pages->widget(1)), 6);
+
+    prepayment.show();
+    EXPECT_EQ(fields(&prepayment), 2);
+    prepayment.hide();
+}
+
 TEST(SecondaryWindowsTest, StartHiddenStayOnTopAndNeverKeepTheProgramRunning)
 {
     TForm5 prepayment;
@@ -184,6 +216,8 @@ TEST(SecondaryWindowsTest, StartHiddenStayOnTopAndNeverKeepTheProgramRunning)
     };
     for (const auto& [window, caption, size] : windows) {
         EXPECT_FALSE(window->isVisible()) << caption;
+        // What the window is once its controls are built, as it is the first time it shows.
+        shell::buildAll(*window);
         EXPECT_EQ(window->windowTitle(), QString::fromLatin1(caption));
         EXPECT_EQ(window->minimumSize(), size) << caption;
         EXPECT_EQ(window->maximumSize(), size) << caption;

@@ -1,4 +1,5 @@
 // Clicks and double-clicks into the entry fields of every page, with real mouse events on the main window.
+#include "BuiltOnFirstShow.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "LoanPage.h"
@@ -31,6 +32,8 @@ public:
     {
         recordedDialogs().reset();
         window.loanPage()->setPrepaymentWindow(&prepayment);
+        // Fields are looked up by name on pages that have not been shown yet.
+        shell::buildAll(window);
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));

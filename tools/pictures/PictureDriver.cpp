@@ -12,6 +12,7 @@
 //   grab:Window=name           saves the window as FOLDER/name.png
 // Window is a window class (TForm1, TForm5, TAmortSch, TFormMatrix, TFormAbout); exactly one of that
 // class must be visible. A message box, a missing control or a failed save ends the run with an error.
+#include "BuiltOnFirstShow.h"
 #include "Dialogs.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
@@ -244,6 +245,9 @@ int main(int argc, char* argv[])
     TForm5 prepaymentWindow;
     TAmortSch scheduleWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
+    // Steps name controls on pages and windows that have not been shown yet.
+    shell::buildAll(mainWindow);
+    shell::buildAll(prepaymentWindow);
     mainWindow.show();
 
     arguments.removeFirst();
