@@ -4,7 +4,7 @@
 #include "GridCopy.h"
 #include "GridCsv.h"
 #include "GuardedHandler.h"
-#include "LoanChart.h"
+#include "LoanChartModule.h"
 #include "PrintLayouts.h"
 #include "Regional.h"
 #include "StringGrid.h"
@@ -108,8 +108,5 @@ void TAmortSch::BitBtn1Click()
 
 void TAmortSch::GridLoanChartClick()
 {
-    // A new chart at every request, owned by nobody and freed when it closes.
-    const auto chart = std::make_unique<TLoanChart>();
-    chart->showLoan(shownSchedule, prepayment);
-    chart->exec();
+    shell::showLoanChart(shownSchedule, prepayment);
 }

@@ -8,6 +8,7 @@
 #include "ModalHelper.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "Regional.h"
 #include "Unit5.h"
 
 #include <QAction>
@@ -169,6 +170,28 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
         schedule->close();
     });
     child<QPushButton>(&page, "Button6")->click();
+}
+
+// The chart is a module of its own, loaded by the schedule; it writes money in the program's regional settings
+// and asks the program's printer dialog, not copies of its own.
+TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
+{
+    calculateLoan("100000");
+    finance::RegionalSettings euro;
+    euro.currencySymbol = "€";
+    euro.positiveCurrencyForm = 3;
+    euro.thousandsSeparator = ".";
+    euro.decimalSeparator = ",";
+    shell::installRegionalSettings(euro);
+    // The United States settings come back however the test ends.
+    const std::unique_ptr<void, void (*)(void*)> restore(
+        &euro, [](void*) { shell::installRegionalSettings(finance::RegionalSettings {}); });
+    lookAtChart([](QWidget* window) {
+        EXPECT_EQ(axisLabels(child<QChartView>(window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
+            QStringLiteral("100.000 €"));
+        child<QPushButton>(window, "Button3")->click();
+    });
+    EXPECT_EQ(recordedDialogs().printerRequests, 1);
 }
 
 TEST(LoanChartPrint, BothViewsPrintOnOnePage)

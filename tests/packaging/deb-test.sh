@@ -47,6 +47,7 @@ for path in ./usr/bin/corvanta ./usr/share/applications/corvanta.desktop \
     ./usr/share/doc/corvanta/copyright; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
+grep -q " ./usr/lib/\(.*/\)\?corvanta/corvanta-loan-chart.so\$" <<<"$contents" || fail "the package lacks the chart module"
 grep -v ' root/root ' <<<"$contents" && fail "files not owned by root"
 
 [ "$failures" -eq 0 ] && echo "$(basename "$deb") is complete"

@@ -16,6 +16,7 @@
 #include "Dialogs.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
+#include "LoanChartModule.h"
 #include "LoanPage.h"
 #include "Regional.h"
 #include "RegionalSettings.h"
@@ -239,6 +240,7 @@ int main(int argc, char* argv[])
     shell::installRegionalSettings(finance::RegionalSettings {});
     PictureDialogs dialogs;
     shell::installDialogs(&dialogs);
+    shell::setLoanChartModuleFolder(QStringLiteral(CORVANTA_CHART_MODULE_FOLDER));
 
     NoWelcome store;
     TForm1 mainWindow(store);
