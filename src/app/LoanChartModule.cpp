@@ -34,15 +34,15 @@ QStringList moduleCandidates()
 
 ShowLoanChart loadEntry()
 {
+    // Kept until the program ends and never unloaded: the chart's classes stay registered with Qt.
+    static QLibrary module;
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     QString reasons;
     for (const QString& candidate : moduleCandidates()) {
-        // Never unloaded: the chart's classes stay registered with Qt until the program ends.
-        auto* module = new QLibrary(candidate);
-        module->setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (auto entry = reinterpret_cast<ShowLoanChart>(module->resolve("corvantaShowLoanChart")))
+        module.setFileName(candidate);
+        if (auto entry = reinterpret_cast<ShowLoanChart>(module.resolve("corvantaShowLoanChart")))
             return entry;
-        reasons += QLatin1Char('\n') + module->errorString();
-        delete module;
+        reasons += QLatin1Char('\n') + module.errorString();
     }
     throw std::runtime_error((QStringLiteral("The loan chart cannot be shown:") + reasons).toStdString());
 }

@@ -4,6 +4,7 @@
 #include "AmortizationSchedule.h"
 #include "BuiltOnFirstShow.h"
 #include "LoanChart.h"
+#include "LoanChartModule.h"
 #include "LoanPage.h"
 #include "ModalHelper.h"
 #include "PdfWords.h"
@@ -192,6 +193,29 @@ TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
         child<QPushButton>(window, "Button3")->click();
     });
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
+}
+
+// Without its module the schedule says why in the error box and stays open; ctest runs each test in a
+// process of its own, so no earlier test has loaded the module here.
+TEST_F(LoanChartWindowTest, AMissingChartModuleEndsInTheErrorBox)
+{
+    QTemporaryDir empty;
+    shell::setLoanChartModuleFolder(empty.path());
+    const std::unique_ptr<void, void (*)(void*)> restore(
+        &empty, [](void*) { shell::setLoanChartModuleFolder(QStringLiteral(CORVANTA_CHART_MODULE_FOLDER)); });
+    calculateLoan("100000");
+    bool scheduleStayed = false;
+    whenModalShows([&](QWidget* schedule) {
+        QTest::keyClick(child<QTableWidget>(schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
+        scheduleStayed = schedule->isVisible();
+        QTest::keyClick(schedule, Qt::Key_Escape);
+    });
+    child<QPushButton>(&page, "Button6")->click();
+    EXPECT_TRUE(scheduleStayed);
+    ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+    EXPECT_TRUE(recordedDialogs().shown[0].text.startsWith(QStringLiteral("The loan chart cannot be shown:\n")));
+    EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QStringLiteral("corvanta-loan-chart.so")));
 }
 
 TEST(LoanChartPrint, BothViewsPrintOnOnePage)
