@@ -3,7 +3,6 @@
 // loop in 50-digit decimal arithmetic.
 #include "AmortizationSchedule.h"
 #include "BuiltOnFirstShow.h"
-#include "LoanChart.h"
 #include "LoanChartModule.h"
 #include "LoanPage.h"
 #include "ModalHelper.h"
@@ -206,6 +205,7 @@ TEST_F(LoanChartWindowTest, AMissingChartModuleEndsInTheErrorBox)
     calculateLoan("100000");
     bool scheduleStayed = false;
     whenModalShows([&](QWidget* schedule) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(schedule));
         QTest::keyClick(child<QTableWidget>(schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
         scheduleStayed = schedule->isVisible();
         QTest::keyClick(schedule, Qt::Key_Escape);
@@ -228,9 +228,11 @@ TEST(LoanChartPrint, BothViewsPrintOnOnePage)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     };
-    TLoanChart chart;
-    chart.showLoan(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
-    child<QPushButton>(&chart, "Button3")->click();
+    whenModalShows([](QWidget* chart) {
+        child<QPushButton>(chart, "Button3")->click();
+        chart->close();
+    });
+    shell::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
     EXPECT_TRUE(recordedDialogs().shown.empty());
 
