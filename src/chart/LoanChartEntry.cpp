@@ -3,6 +3,7 @@
 #include "LoanChartModule.h"
 
 #include <memory>
+#include <type_traits>
 
 extern "C" Q_DECL_EXPORT void corvantaShowLoanChart(
     const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)
