@@ -3,6 +3,7 @@
 #include "CollegePage.h"
 
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,23 +40,9 @@ const QString exampleSentence = QStringLiteral("13 years from now, the planned e
 const QString examplePlan = QStringLiteral("Assuming your education fund will grow 7.00 percent annually, you will "
                                            "need to begin contributing $2,824.72 each year for the next 13 years.");
 
-class CollegePageTest : public ::testing::Test
+class CollegePageTest : public ShownPage<CollegePage>
 {
 protected:
-    void SetUp() override
-    {
-        recordedDialogs().reset();
-        page.show();
-        page.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    }
-
-    template <typename Widget = QWidget>
-    Widget* control(const char* name)
-    {
-        return page.findChild<Widget*>(QString::fromLatin1(name));
-    }
-
     void fillIn(const Fields& fields)
     {
         for (std::size_t i = 0; i < fields.size(); ++i)
@@ -74,8 +61,6 @@ protected:
         EXPECT_TRUE(field->hasFocus());
         EXPECT_EQ(field->selectedText(), field->text());
     }
-
-    CollegePage page;
 };
 
 TEST_F(CollegePageTest, DefaultsLeaveTheChildsAgeToTheUserAndShowNothing)

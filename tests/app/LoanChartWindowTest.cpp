@@ -3,6 +3,7 @@
 // loop in 50-digit decimal arithmetic.
 #include "AmortizationSchedule.h"
 #include "BuiltOnFirstShow.h"
+#include "EuroSettings.h"
 #include "LoanChartModule.h"
 #include "LoanPage.h"
 #include "ModalHelper.h"
@@ -177,15 +178,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
 TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
 {
     calculateLoan("100000");
-    finance::RegionalSettings euro;
-    euro.currencySymbol = "€";
-    euro.positiveCurrencyForm = 3;
-    euro.thousandsSeparator = ".";
-    euro.decimalSeparator = ",";
-    shell::installRegionalSettings(euro);
-    // The United States settings come back however the test ends.
-    const std::unique_ptr<void, void (*)(void*)> restore(
-        &euro, [](void*) { shell::installRegionalSettings(finance::RegionalSettings {}); });
+    const EuroSettings euro;
     lookAtChart([](QWidget* window) {
         EXPECT_EQ(axisLabels(child<QChartView>(window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
             QStringLiteral("100.000 €"));

@@ -1,5 +1,6 @@
 // The loan payment matrix window: opening defaults, validation, the fill, the rate step and the
 // spin boxes, driven through its real widgets.
+#include "EuroSettings.h"
 #include "LoanPage.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
@@ -310,15 +311,7 @@ TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)
 
 TEST_F(MatrixWindowTest, CommaDecimalSettingsReadTheRateStepBack)
 {
-    finance::RegionalSettings comma;
-    comma.currencySymbol = "€";
-    comma.positiveCurrencyForm = 3;
-    comma.thousandsSeparator = ".";
-    comma.decimalSeparator = ",";
-    shell::installRegionalSettings(comma);
-    // The United States settings come back however the test ends.
-    const std::unique_ptr<void, void (*)(void*)> restore(
-        &comma, [](void*) { shell::installRegionalSettings(finance::RegionalSettings {}); });
+    const EuroSettings comma;
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
     EXPECT_TRUE(recordedDialogs().shown.empty());

@@ -3,6 +3,7 @@
 #include "RetirementPage.h"
 
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -46,24 +47,9 @@ std::string typed(const NeedFields& fields)
     return joined;
 }
 
-class RetirementPageTest : public ::testing::Test
+class RetirementPageTest : public ShownPage<RetirementPage>
 {
 protected:
-    void SetUp() override
-    {
-        recordedDialogs().reset();
-        page.show();
-        page.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    }
-
-    template <typename Widget = QWidget>
-    Widget* control(const char* name)
-    {
-        auto* widget = page.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     bool shown(const char* name) { return control(name)->isVisible(); }
     QString sentence() { return control<QLabel>("Label40")->text(); }
     QString plan() { return control<QPlainTextEdit>("MemoRetire")->toPlainText(); }
@@ -98,8 +84,6 @@ protected:
         EXPECT_TRUE(failing->hasFocus());
         EXPECT_EQ(failing->selectedText(), failing->text());
     }
-
-    RetirementPage page;
 };
 
 TEST_F(RetirementPageTest, StartsWithItsDefaultsAndOnlyTheInputs)

@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
     }
 
-    template <typename Widget>
+    template <typename Widget = QWidget>
     Widget* control(const char* name)
     {
         auto* widget = page.template findChild<Widget*>(QString::fromLatin1(name));
