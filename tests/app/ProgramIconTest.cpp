@@ -24,12 +24,12 @@ TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
 {
     EXPECT_EQ(shell::programIcon().availableSizes(), drawnSizes);
     for (const QSize& size : drawnSizes) {
-        const QImage picture(QStringLiteral(":/icons/corvanta-%1.png").arg(size.width()));
+        const QImage picture(QStringLiteral(CORVANTA_ICON_FOLDER "/corvanta-%1.png").arg(size.width()));
         EXPECT_EQ(picture.size(), size);
         // Rounded corners are (all but) transparent; the middle of the house is opaque.
         EXPECT_LT(qAlpha(picture.pixel(0, 0)), 16) << size.width();
         EXPECT_EQ(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)), 255) << size.width();
-        // The icon decodes its pictures only when asked, and then hands out the one drawn for the size.
+        // The pixels built into the program are the PNG's, and the icon hands out the picture drawn for the size.
         constexpr auto shown = QImage::Format_ARGB32_Premultiplied;
         EXPECT_EQ(shell::programIcon().pixmap(size).toImage().convertToFormat(shown), picture.convertToFormat(shown))
             << size.width();
