@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
+#include "FontConfigurationLoad.h"
 #include "LoanPage.h"
 #include "ProgramIcon.h"
 #include "Regional.h"
@@ -16,6 +17,7 @@ namespace shell {
 
 int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWindow)>& beforeShow)
 {
+    FontConfigurationLoad fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName(applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
@@ -25,6 +27,7 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     installRegionalSettings(finance::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
+    fontConfiguration.wait();
     TForm1 mainWindow(firstRun);
     TForm5 prepaymentWindow;
     TAmortSch scheduleWindow;
