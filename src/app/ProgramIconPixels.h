@@ -5,11 +5,12 @@
 
 namespace shell {
 
-// One picture of the program icon: size x size pixels, row by row, each premultiplied ARGB.
+// One picture of the program icon, size x size premultiplied ARGB pixels, as runs: pairs of a count and the
+// pixel repeated that many times, row after row.
 struct IconPicture
 {
     int size;
-    const std::uint32_t* pixels;
+    std::span<const std::uint32_t> runs;
 };
 
 // The icon's pictures from the smallest to the largest, decoded from its PNGs when the program was built.

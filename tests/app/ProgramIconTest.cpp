@@ -36,6 +36,28 @@ TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
     }
 }
 
+TEST(ProgramIconTest, OtherSizesComeFromTheNextLargerPictureAndAreNeverEnlarged)
+{
+    // Requested size, and the size handed out.
+    const QList<std::pair<QSize, QSize>> cases = { { { 20, 20 }, { 20, 20 } }, { { 100, 100 }, { 100, 100 } },
+        { { 300, 300 }, { 256, 256 } }, { { 40, 20 }, { 20, 20 } }, { { 8, 8 }, { 8, 8 } } };
+    for (const auto& [asked, given] : cases) {
+        EXPECT_EQ(shell::programIcon().actualSize(asked), given) << asked.width() << "x" << asked.height();
+        EXPECT_EQ(shell::programIcon().pixmap(asked).size(), given) << asked.width() << "x" << asked.height();
+    }
+    // Scaled down from the 22-pixel picture, the middle of the house stays opaque.
+    const QImage scaled = shell::programIcon().pixmap(QSize(20, 20)).toImage();
+    EXPECT_EQ(qAlpha(scaled.pixel(10, 10)), 255);
+}
+
+TEST(ProgramIconTest, DisabledLookIsDerivedFromTheNormalPicture)
+{
+    const QImage normal = shell::programIcon().pixmap(QSize(32, 32)).toImage();
+    const QImage disabled = shell::programIcon().pixmap(QSize(32, 32), QIcon::Disabled).toImage();
+    ASSERT_EQ(disabled.size(), normal.size());
+    EXPECT_NE(disabled.convertToFormat(normal.format()), normal);
+}
+
 TEST(ProgramIconTest, MainWindowAndAboutBoxShowIt)
 {
     StartedBefore store;
