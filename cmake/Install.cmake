@@ -6,7 +6,7 @@ set(CORVANTA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(CORVANTA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvanta)
 
 install(TARGETS corvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS corvanta_loan_chart LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)
+install(TARGETS corvanta_loan_chart corvanta_print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)
 install(FILES ${CORVANTA_PACKAGING_DIR}/corvanta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size IN LISTS CORVANTA_ICON_SIZES)
     install(FILES ${CORVANTA_PACKAGING_DIR}/icons/corvanta-${size}.png

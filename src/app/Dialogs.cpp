@@ -1,13 +1,12 @@
 #include "Dialogs.h"
 
 #include "ApplicationTitle.h"
+#include "PrintModule.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 
 namespace shell {
@@ -38,8 +37,7 @@ public:
     }
     bool choosePrinter(QWidget* parent, QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
+        return printing().showPrintDialog(parent, printer);
     }
     QString chooseSaveFile(
         QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override

@@ -6,8 +6,8 @@
 #include "FirstRunStore.h"
 #include "GuardedHandler.h"
 #include "LoanPage.h"
+#include "PrintModule.h"
 #include "ProgramIcon.h"
-#include "WindowPicturePrint.h"
 #include "WindowPlacement.h"
 #include "ui_FinCal.h"
 
@@ -61,7 +61,7 @@ LoanPage* TForm1::loanPage() const
 
 void TForm1::BitBtn2Click()
 {
-    shell::printWindowPicture(this, ui->ClientArea);
+    shell::printing().printWindowPicture(this, ui->ClientArea);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -3,7 +3,6 @@
 #include "AmortizationSchedule.h"
 #include "Prepayment.h"
 
-#include <QString>
 #include <optional>
 
 namespace shell {
@@ -17,9 +16,5 @@ using ShowLoanChart = void (*)(
 // a module that cannot be loaded raises an error that names it.
 void showLoanChart(
     const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment);
-
-// A folder to look in before the program's own ones: the build tree, for tests and tools that run from
-// another folder than the program.
-void setLoanChartModuleFolder(const QString& folder);
 
 } // namespace shell

@@ -6,8 +6,8 @@
 #include "GuardedHandler.h"
 #include "LoanChartSeries.h"
 #include "LoanSolver.h"
+#include "PrintModule.h"
 #include "Regional.h"
-#include "TextStreamPrint.h"
 #include "Unit3.h"
 #include "Unit5.h"
 #include "ValidationSteps.h"
@@ -179,7 +179,7 @@ void LoanPage::Button7Click()
 void LoanPage::BitBtn1Click()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
-    shell::printTextArea(this, *ui->MemoLoanAnalysis);
+    shell::printing().printTextArea(this, *ui->MemoLoanAnalysis);
 }
 
 void LoanPage::Button6Click()

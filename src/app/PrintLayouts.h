@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DevicePrint.h"
+#include "DevicePage.h"
 
 #include <QStringList>
 #include <vector>

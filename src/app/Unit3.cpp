@@ -6,6 +6,7 @@
 #include "GuardedHandler.h"
 #include "LoanChartModule.h"
 #include "PrintLayouts.h"
+#include "PrintModule.h"
 #include "Regional.h"
 #include "StringGrid.h"
 #include "WindowPlacement.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPrinter>
 #include <QStyle>
 
 namespace {
@@ -94,11 +94,8 @@ void TAmortSch::showEvent(QShowEvent* event)
 
 void TAmortSch::Button3Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!shell::dialogs().choosePrinter(this, printer))
-        return;
-    // A failing printer ends the print-out without a message.
-    shell::printJobs(printer, shell::schedulePages(shell::gridTexts(*ui->StringGrid1), scheduleMonthCount()));
+    shell::printing().printPages(this, shell::schedulePages(shell::gridTexts(*ui->StringGrid1), scheduleMonthCount()),
+        shell::PrintJobs::JobPerPage);
 }
 
 void TAmortSch::BitBtn1Click()

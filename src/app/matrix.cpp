@@ -10,13 +10,13 @@
 #include "LoanMatrix.h"
 #include "NumberEntry.h"
 #include "PrintLayouts.h"
+#include "PrintModule.h"
 #include "Regional.h"
 #include "StringGrid.h"
 #include "ValidationSteps.h"
 #include "WindowPlacement.h"
 #include "ui_matrix.h"
 
-#include <QPrinter>
 #include <QStyle>
 
 namespace {
@@ -143,11 +143,8 @@ void TFormMatrix::fillGrid()
 
 void TFormMatrix::Button3Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!shell::dialogs().choosePrinter(this, printer))
-        return;
-    // A failing printer ends the print-out without a message.
-    shell::printDocument(printer, { shell::matrixPage(shell::gridTexts(*ui->StringGrid1)) });
+    shell::printing().printPages(
+        this, { shell::matrixPage(shell::gridTexts(*ui->StringGrid1)) }, shell::PrintJobs::OneDocument);
 }
 
 void TFormMatrix::BitBtn1Click()

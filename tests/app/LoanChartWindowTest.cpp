@@ -7,6 +7,7 @@
 #include "LoanChartModule.h"
 #include "LoanPage.h"
 #include "ModalHelper.h"
+#include "Modules.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "Regional.h"
@@ -192,9 +193,9 @@ TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
 TEST_F(LoanChartWindowTest, AMissingChartModuleEndsInTheErrorBox)
 {
     QTemporaryDir empty;
-    shell::setLoanChartModuleFolder(empty.path());
+    shell::setModuleFolder(empty.path());
     const std::unique_ptr<void, void (*)(void*)> restore(
-        &empty, [](void*) { shell::setLoanChartModuleFolder(QStringLiteral(CORVANTA_CHART_MODULE_FOLDER)); });
+        &empty, [](void*) { shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER)); });
     calculateLoan("100000");
     bool scheduleStayed = false;
     whenModalShows([&](QWidget* schedule) {

@@ -1,6 +1,7 @@
 // The schedule and matrix print-outs: their layouts in device units, and real print-outs read back
 // from PDF files with pdftotext -bbox.
 #include "AmortizationSchedule.h"
+#include "Modules.h"
 #include "PrintLayouts.h"
 #include "RecordingDialogs.h"
 #include "Unit3.h"
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -255,6 +257,24 @@ TEST_F(PrintToPdf, ACancelledDialogPrintsNothingAndAFailingPrinterEndsQuietly)
     matrix.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(recordedDialogs().printerRequests, 3);
     EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Without its module no window prints: the Print press says why in the error box and the window stays usable.
+// ctest runs each test in a process of its own, so no earlier test has loaded the module here.
+TEST_F(PrintToPdf, AMissingPrintModuleEndsInTheErrorBox)
+{
+    QTemporaryDir empty;
+    shell::setModuleFolder(empty.path());
+    const std::unique_ptr<void, void (*)(void*)> restore(
+        &empty, [](void*) { shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER)); });
+    TFormMatrix matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    matrix.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    EXPECT_EQ(recordedDialogs().printerRequests, 0);
+    ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+    EXPECT_TRUE(recordedDialogs().shown[0].text.startsWith(QStringLiteral("Printing is not available:\n")));
+    EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QStringLiteral("corvanta-print.so")));
     EXPECT_FALSE(QFile::exists(pdf));
 }
 

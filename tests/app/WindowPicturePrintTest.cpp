@@ -1,9 +1,8 @@
 // The picture of the main window: scaled to keep its size on paper, on one page.
-#include "WindowPicturePrint.h"
-
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "PdfWords.h"
+#include "PrintedPictureSize.h"
 #include "RecordingDialogs.h"
 
 #include <QAbstractButton>

@@ -10,11 +10,12 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 sizes=(16 22 24 32 48 64 128 256)
-# The loan chart module goes into a folder of the program's own under the library folder.
+# The loan chart and print modules go into a folder of the program's own under the library folder.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected=(
     bin/corvanta
     "$libdir/corvanta/corvanta-loan-chart.so"
+    "$libdir/corvanta/corvanta-print.so"
     share/applications/corvanta.desktop
     share/icons/hicolor/scalable/apps/corvanta.svg
     share/doc/corvanta/copyright

@@ -1,6 +1,6 @@
 // The test program of the windows: one QApplication, no display, the recorder for every dialog,
 // United States regional settings and settings kept apart from the developer's own.
-#include "LoanChartModule.h"
+#include "Modules.h"
 #include "RecordingDialogs.h"
 #include "Regional.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
     shell::installRegionalSettings(finance::RegionalSettings {});
     shell::installDialogs(&recordedDialogs());
-    shell::setLoanChartModuleFolder(QStringLiteral(CORVANTA_CHART_MODULE_FOLDER));
+    shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER));
 
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -16,8 +16,8 @@
 #include "Dialogs.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
-#include "LoanChartModule.h"
 #include "LoanPage.h"
+#include "Modules.h"
 #include "Regional.h"
 #include "RegionalSettings.h"
 #include "Unit3.h"
@@ -240,7 +240,7 @@ int main(int argc, char* argv[])
     shell::installRegionalSettings(finance::RegionalSettings {});
     PictureDialogs dialogs;
     shell::installDialogs(&dialogs);
-    shell::setLoanChartModuleFolder(QStringLiteral(CORVANTA_CHART_MODULE_FOLDER));
+    shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER));
 
     NoWelcome store;
     TForm1 mainWindow(store);

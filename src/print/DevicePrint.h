@@ -1,24 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "DevicePage.h"
+
 #include <vector>
 
 class QPrinter;
 
 namespace shell {
-
-// A text placed on a printed page: its top-left corner at (x, y) in printer device units, measured
-// from the top-left corner of the printable area.
-struct DeviceText
-{
-    int x;
-    int y;
-    QString text;
-
-    bool operator==(const DeviceText&) const = default;
-};
-
-using DevicePage = std::vector<DeviceText>;
 
 // Device units are 1/300 inch, or finer when the chosen paper's printable area is too small for the
 // pages, so that no line is cut. Text is drawn in the printer's default font.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "DevicePage.h"
+
+#include <vector>
+
+class QPlainTextEdit;
+class QPrinter;
+class QWidget;
+
+namespace shell {
+
+// How printed pages go to the printer: one document, or each page as a print job of its own (output to a
+// file still gets one document, since every job would overwrite the file).
+enum class PrintJobs {
+    OneDocument,
+    JobPerPage,
+};
+
+// Everything that prints lives in a module of its own, so that start-up neither maps nor relocates Qt's
+// printing library. The module offers these under the name "corvantaPrintEntries". Each one that asks for a
+// printer does so through dialogs().choosePrinter, and a cancelled dialog prints nothing.
+struct PrintEntries
+{
+    // The system print dialog, for the real dialogs: false when the user cancels.
+    bool (*showPrintDialog)(QWidget* parent, QPrinter& printer);
+    // Asks for a printer, then prints a picture of the client area exactly as shown, on one page.
+    void (*printWindowPicture)(QWidget* owner, QWidget* clientArea);
+    // Asks for a printer, then prints the text area's lines as it shows them, as a plain-text stream.
+    void (*printTextArea)(QWidget* owner, const QPlainTextEdit& memo);
+    // Asks for a printer, then prints the pages at their device positions. A failing printer ends the
+    // print-out where it was, without a message.
+    void (*printPages)(QWidget* owner, const std::vector<DevicePage>& pages, PrintJobs jobs);
+};
+
+// The print module's entries, loaded the first time; a module that cannot be loaded raises an error that
+// names it.
+const PrintEntries& printing();
+
+} // namespace shell

@@ -1,0 +1,15 @@
+#pragma once
+
+class QPrinter;
+class QWidget;
+
+namespace shell {
+
+// Prints an image of the widget exactly as it is displayed, at the top-left corner of one page.
+void printWidgetPicture(QPrinter& printer, QWidget* widget);
+
+// Asks for a printer in the print dialog, then prints a picture of the client area on one page.
+// A cancelled dialog prints nothing.
+void printWindowPicture(QWidget* owner, QWidget* clientArea);
+
+} // namespace shell
