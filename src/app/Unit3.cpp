@@ -1,6 +1,5 @@
 #include "Unit3.h"
 
-#include "Dialogs.h"
 #include "GridCopy.h"
 #include "GridCsv.h"
 #include "GuardedHandler.h"

@@ -1,6 +1,5 @@
 #include "matrix.h"
 
-#include "Dialogs.h"
 #include "FieldEntry.h"
 #include "FinanceErrors.h"
 #include "Formats.h"
