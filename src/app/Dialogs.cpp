@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "PrintModule.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,11 +11,26 @@
 #include <QStandardPaths>
 
 namespace shell {
+
+void prepareSystemDialog(QWidget& dialog)
+{
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // An owner's style sheet reaches its child windows too (the matrix sets bold labels and buttons); the
+    // dialog's own sheet wins over inherited ones, so it restores the application's font.
+    const QFont font = QApplication::font();
+    const QString size = font.pointSizeF() > 0 ? QString::number(font.pointSizeF()) + QStringLiteral("pt")
+                                               : QString::number(font.pixelSize()) + QStringLiteral("px");
+    dialog.setStyleSheet(
+        QStringLiteral("* { font: %1 %2 \"%3\"; }")
+            .arg(font.bold() ? QStringLiteral("bold") : QStringLiteral("normal"), size, font.family()));
+}
+
 namespace {
 
 void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    prepareSystemDialog(box);
     // What the user typed may reach a message: it is shown as typed, never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -48,6 +64,7 @@ public:
         dialog.setFileMode(QFileDialog::AnyFile);
         // A name typed without an extension gets the one the suggested name has.
         dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+        prepareSystemDialog(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();

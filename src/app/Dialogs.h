@@ -27,6 +27,11 @@ public:
 };
 
 Dialogs& dialogs();
+
+// Makes a box or system dialog open above every window of the program, the stay-on-top ones included
+// (a box hidden under the prepayment window would look like a hang), in the system's normal font whatever
+// style sheet its owner carries. The box leaves with its own stacking when it closes.
+void prepareSystemDialog(QWidget& dialog);
 // Replaces the dialogs in use; nullptr brings back the real ones. The caller keeps ownership.
 void installDialogs(Dialogs* replacement);
 
