@@ -10,7 +10,7 @@ TFormAbout::TFormAbout(QWidget* parent)
 {
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
+        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     setFixedSize(size());
     setWindowIcon(shell::programIcon());

@@ -1,0 +1,102 @@
+// Boxes and dialogs open above every window of the program, the stay-on-top ones included, and in the
+// system's normal font whatever window owns them. A window manager keeps a stay-on-top window above every
+// window without that hint, so a box without it would open hidden under the prepayment window.
+#include "BuiltOnFirstShow.h"
+#include "Dialogs.h"
+#include "FinCal.h"
+#include "FirstRunStore.h"
+#include "ModalHelper.h"
+#include "RecordingDialogs.h"
+#include "Unit5.h"
+#include "matrix.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+class NoWelcome final : public shell::FirstRunStore
+{
+public:
+    bool hasRunBefore() const override { return true; }
+    void rememberRun() override { }
+};
+
+// What keeps a box in sight: the stay-on-top hint, and no bold text borrowed from its owner's style sheet.
+std::string whatHidesOrBolds(QWidget* box)
+{
+    std::string faults;
+    if (!box->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        faults += "not above stay-on-top windows; ";
+    for (const QWidget* text : box->findChildren<QWidget*>())
+        if ((qobject_cast<const QLabel*>(text) || qobject_cast<const QAbstractButton*>(text)) && text->isVisible()
+            && text->font().bold())
+            faults += "bold " + text->objectName().toStdString() + "; ";
+    return faults;
+}
+
+class DialogStackingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        shell::installDialogs(nullptr);
+        window.show();
+        shell::buildAll(prepayment);
+        prepayment.show();
+        matrix.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&matrix));
+    }
+    void TearDown() override { shell::installDialogs(&recordedDialogs()); }
+
+    // Opens a box with the real dialogs and returns what would hide it, closing it as it shows.
+    std::string faultsOf(const std::function<void()>& open)
+    {
+        std::string faults = "never shown";
+        whenModalShows([&faults](QWidget* box) {
+            faults = whatHidesOrBolds(box);
+            box->close();
+        });
+        open();
+        return faults;
+    }
+
+    NoWelcome store;
+    TForm1 window { store };
+    TForm5 prepayment;
+    TFormMatrix matrix { LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") } };
+};
+
+TEST_F(DialogStackingTest, EveryBoxOpensAboveEveryWindowInTheNormalFont)
+{
+    const struct
+    {
+        const char* owner;
+        QWidget* window;
+    } owners[] = { { "main window", &window }, { "prepayment", &prepayment }, { "matrix", &matrix } };
+    const auto text = QStringLiteral("A message.");
+    for (const auto& [name, owner] : owners) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(faultsOf([&] { shell::dialogs().warning(owner, text); }), "") << "warning";
+        EXPECT_EQ(faultsOf([&] { shell::dialogs().information(owner, text); }), "") << "information";
+        EXPECT_EQ(faultsOf([&] { shell::dialogs().error(owner, text); }), "") << "error box";
+        EXPECT_EQ(faultsOf([&] {
+            shell::dialogs().chooseSaveFile(owner, QStringLiteral("Save"), QStringLiteral("a.csv"), QString());
+        }),
+            "")
+            << "save dialog";
+    }
+    EXPECT_EQ(faultsOf([this] { window.findChild<QAction*>(QStringLiteral("About1"))->trigger(); }), "") << "About box";
+
+    // The windows themselves keep their own stacking: only the boxes were raised.
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(prepayment.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(matrix.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+} // namespace
