@@ -206,7 +206,7 @@ void LoanPage::Button6Click()
 
 void LoanPage::ButtonLoanMatrixClick()
 {
-    const auto matrix
-        = std::make_unique<TFormMatrix>(LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() });
+    const auto matrix = std::make_unique<TFormMatrix>(
+        LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() }, this);
     matrix->exec();
 }

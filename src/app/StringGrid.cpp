@@ -1,10 +1,34 @@
 #include "StringGrid.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVariant>
 #include <algorithm>
 
 namespace shell {
+namespace {
+
+// A grid without a horizontal scroll bar must never scroll sideways: the last column gives up whatever the
+// columns need beyond the room beside the vertical scroll bar, so a chosen cell cannot push the first column
+// out of view.
+void fitLastColumn(QTableWidget& grid)
+{
+    const int last = grid.columnCount() - 1;
+    if (last < 0 || grid.horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        return;
+    grid.ensurePolished();
+    int room = grid.width() - 2 * grid.frameWidth();
+    if (grid.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        room -= grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid.verticalScrollBar());
+    for (int column = 0; column < last; ++column)
+        room -= grid.columnWidth(column);
+    if (grid.columnWidth(last) > room)
+        grid.setColumnWidth(last, std::max(room, grid.horizontalHeader()->minimumSectionSize()));
+}
+
+} // namespace
 
 int gridRowCount(const QTableWidget& grid)
 {
@@ -51,11 +75,14 @@ GridTexts gridTexts(const QTableWidget& grid)
     return texts;
 }
 
-void applyColumnWidths(QTableWidget& grid)
+void setUpGrid(QTableWidget& grid)
 {
+    for (int column = 0; column < grid.columnCount(); ++column)
+        setGridText(grid, column, 0, QString());
     const QStringList widths = grid.property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
     for (qsizetype column = 0; column < widths.size(); ++column)
         grid.setColumnWidth(static_cast<int>(column), widths[column].trimmed().toInt());
+    fitLastColumn(grid);
 }
 
 } // namespace shell

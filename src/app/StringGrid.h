@@ -18,7 +18,8 @@ QString gridText(const QTableWidget& grid, int column, int row);
 void setGridText(QTableWidget& grid, int column, int row, const QString& text);
 GridTexts gridTexts(const QTableWidget& grid);
 
-// Column widths are window data: the grid's "columnWidths" property in its .ui, e.g. "164,112,112".
-void applyColumnWidths(QTableWidget& grid);
+// Column widths are window data: the grid's "columnWidths" property in its .ui, e.g. "164,112,112". The
+// heading row starts empty, so the table's own column numbers never show, even before a first fill.
+void setUpGrid(QTableWidget& grid);
 
 } // namespace shell

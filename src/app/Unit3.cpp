@@ -47,7 +47,7 @@ void TAmortSch::buildControls()
     ui->setupUi(this);
     setFixedSize(size());
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    shell::applyColumnWidths(*ui->StringGrid1);
+    shell::setUpGrid(*ui->StringGrid1);
     QMenu* menu = shell::addGridMenu(*ui->StringGrid1);
     shell::addCsvExport(*menu, *ui->StringGrid1, this, QStringLiteral("Amortization Schedule.csv"));
     QAction* chart = menu->addAction(QStringLiteral("Loan Chart\u2026"));

@@ -49,8 +49,8 @@ std::function<bool(finance::Extended)> wholeAtLeastTwo(const QLineEdit* field)
 
 } // namespace
 
-TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* parent)
-    : QDialog(parent)
+TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* opener)
+    : QDialog(nullptr)
     , ui(std::make_unique<Ui::TFormMatrix>())
 {
     Q_INIT_RESOURCE(glyphs);
@@ -61,7 +61,7 @@ TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* parent)
     setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    shell::applyColumnWidths(*ui->StringGrid1);
+    shell::setUpGrid(*ui->StringGrid1);
     shell::addCsvExport(
         *shell::addGridMenu(*ui->StringGrid1), *ui->StringGrid1, this, QStringLiteral("Loan Payment Matrix.csv"));
 
@@ -71,7 +71,7 @@ TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* parent)
     connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
 
     // The window opens even when the loan page's texts do not convert.
-    shell::runGuarded(this, [this, &loan] { FormCreate(loan); });
+    shell::runGuarded(opener ? opener : this, [this, &loan] { FormCreate(loan); });
 }
 
 TFormMatrix::~TFormMatrix() = default;

@@ -22,7 +22,9 @@ class TFormMatrix final : public QDialog
     Q_OBJECT
 
 public:
-    explicit TFormMatrix(const LoanPageTexts& loan, QWidget* parent = nullptr);
+    // The matrix has no owner. The opener is the window whose press opens it: an error while the matrix takes
+    // the loan's texts is shown over the opener, since the matrix itself is not on screen yet.
+    explicit TFormMatrix(const LoanPageTexts& loan, QWidget* opener = nullptr);
     ~TFormMatrix() override;
 
 protected:

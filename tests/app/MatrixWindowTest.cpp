@@ -8,6 +8,8 @@
 #include "StringGrid.h"
 #include "matrix.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -162,6 +164,24 @@ TEST_P(MatrixOpening, TakesItsDefaultsFromTheLoanPage)
     EXPECT_EQ(matrix.spin("SpinTerm2")->value(), c.terms);
     for (const auto& [number, cells] : c.rows)
         EXPECT_EQ(matrix.row(number), texts(cells)) << number;
+    // The heading row shows only what was written into it, never the table's own column numbers.
+    for (int column = 0; column < matrix.grid().columnCount(); ++column)
+        EXPECT_EQ(matrix.grid().model()->headerData(column, Qt::Horizontal).toString(), matrix.row(0)[column]);
+}
+
+// A loan amount that is not whole stops the opening while the matrix is not yet on screen: the error box
+// stands over the loan page's window, which is where the user is looking.
+TEST_F(MatrixWindowTest, AnOpeningErrorIsShownOverTheLoanPage)
+{
+    LoanPage page;
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    page.findChild<QLineEdit*>(QStringLiteral("Edit11"))->setText(QStringLiteral("150000.5"));
+    whenModalShows([](QWidget* modal) { modal->close(); });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("ButtonLoanMatrix")), Qt::LeftButton);
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("'150000.5' is not a valid integer value."));
+    EXPECT_EQ(recordedDialogs().shown[0].owner, &page);
 }
 
 INSTANTIATE_TEST_SUITE_P(LoanPageTexts, MatrixOpening,
@@ -254,6 +274,32 @@ TEST_F(MatrixWindowTest, TheScrollBarSetsTheRateStepTheFillUses)
     matrix.calculate();
     EXPECT_EQ(matrix.row(4)[0], QStringLiteral("    Interest Rate = 9%"));
     EXPECT_EQ(matrix.row(5)[0], QStringLiteral("    Interest Rate = 11%"));
+}
+
+// The keys move the rate step as its arrow buttons do, from the opening step .250, and the focus shows.
+TEST_F(MatrixWindowTest, TheScrollBarsKeysFollowItsArrowsAndItsFocusShows)
+{
+    const auto window = open("150000", "30", "7");
+    const MatrixControls matrix { window.get() };
+    auto* scrollBar = matrix.get<QScrollBar>("ScrollBar1");
+    const QImage unfocused = scrollBar->grab().toImage();
+    const struct
+    {
+        Qt::Key key;
+        const char* step;
+    } cases[] = { { Qt::Key_Right, ".375" }, { Qt::Key_Up, ".375" }, { Qt::Key_Left, ".125" }, { Qt::Key_Down, ".125" },
+        { Qt::Key_End, "2.000" }, { Qt::Key_Home, ".125" } };
+    matrix.field("EditStartRate")->setFocus();
+    QTest::keyClick(matrix.field("EditStartRate"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), scrollBar);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        scrollBar->setValue(2);
+        QTest::keyClick(scrollBar, c.key);
+        EXPECT_EQ(matrix.field("EditRateInc")->text(), QString::fromLatin1(c.step));
+    }
+    scrollBar->setValue(2);
+    EXPECT_NE(scrollBar->grab().toImage(), unfocused);
 }
 
 TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -83,7 +84,7 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
         EXPECT_EQ(liveTopLevelCount("TAmortSch"), 1);
         EXPECT_EQ(scheduleMonthCount(), c.months);
 
-        const auto* grid = modal->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+        auto* grid = modal->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
         EXPECT_EQ(shell::gridRowCount(*grid), c.months + 1);
         EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         EXPECT_EQ(shell::gridTexts(*grid)[0],
@@ -95,8 +96,19 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
                 expected.append(QString::fromUtf8(text));
             EXPECT_EQ(shell::gridTexts(*grid)[expected[0].toUInt()], expected);
         }
-        for (int column = 0; column < 4; ++column)
+        // The last column gives up what the vertical scroll bar needs, so the grid never scrolls sideways:
+        // whatever cell is chosen, or Ctrl+End, the Month column stays whole.
+        for (int column = 0; column < 3; ++column)
             EXPECT_EQ(grid->columnWidth(column), 95);
+        QTableWidget* table = grid;
+        for (int column = 0; column < 4; ++column)
+            for (const int row : { 0, c.months - 1 }) {
+                table->setCurrentCell(row, column);
+                QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier);
+                EXPECT_EQ(table->horizontalScrollBar()->value(), 0) << column << ' ' << row;
+                EXPECT_EQ(table->columnViewportPosition(0), 0) << column << ' ' << row;
+            }
+        EXPECT_LE(table->columnViewportPosition(3) + table->columnWidth(3), table->viewport()->width());
 
         if (c.closeWithEsc)
             QTest::keyClick(modal, Qt::Key_Escape);

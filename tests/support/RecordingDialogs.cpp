@@ -1,18 +1,20 @@
 #include "RecordingDialogs.h"
 
-void RecordingDialogs::warning(QWidget*, const QString& text)
+#include <QWidget>
+
+void RecordingDialogs::warning(QWidget* parent, const QString& text)
 {
-    record(Kind::Warning, text);
+    record(Kind::Warning, text, parent);
 }
 
-void RecordingDialogs::information(QWidget*, const QString& text)
+void RecordingDialogs::information(QWidget* parent, const QString& text)
 {
-    record(Kind::Information, text);
+    record(Kind::Information, text, parent);
 }
 
-void RecordingDialogs::error(QWidget*, const QString& text)
+void RecordingDialogs::error(QWidget* parent, const QString& text)
 {
-    record(Kind::Error, text);
+    record(Kind::Error, text, parent);
 }
 
 bool RecordingDialogs::choosePrinter(QWidget*, QPrinter& printer)
@@ -42,9 +44,9 @@ void RecordingDialogs::reset()
     saveFileRequests = 0;
 }
 
-void RecordingDialogs::record(Kind kind, const QString& text)
+void RecordingDialogs::record(Kind kind, const QString& text, const QWidget* parent)
 {
-    shown.push_back({ kind, text });
+    shown.push_back({ kind, text, parent ? parent->window() : nullptr });
     if (whileShowing)
         whileShowing();
 }

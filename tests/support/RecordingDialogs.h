@@ -19,6 +19,8 @@ public:
     {
         Kind kind;
         QString text;
+        // The window the box was shown over.
+        const QWidget* owner = nullptr;
     };
 
     void warning(QWidget* parent, const QString& text) override;
@@ -43,7 +45,7 @@ public:
     std::function<void()> whileShowing;
 
 private:
-    void record(Kind kind, const QString& text);
+    void record(Kind kind, const QString& text, const QWidget* parent);
 };
 
 // The recorder that the test program installs for every test.
