@@ -105,8 +105,12 @@ void CollegePage::ButtonHowToCollegeClick(const QObject* sender)
             {
                 { ui->EditCurrCollegeFund, Entry::Decimal, shell::atLeast(0), fundMessage },
                 { ui->EditCollFundGrowth, Entry::Decimal, shell::between(1, 50), growthMessage },
-            }))
+            })) {
+        // The projection beside the plan may be new: an old plan would stand next to figures it does not
+        // belong to.
+        ui->MemoHowToCollege->clear();
         return;
+    }
 
     // Emptied before computing: a plan that ends in an error leaves no stale text behind.
     ui->MemoHowToCollege->clear();

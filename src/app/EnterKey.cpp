@@ -40,6 +40,16 @@ QAbstractButton* defaultButtonOf(const QWidget* scope)
     return name.isEmpty() ? nullptr : scope->findChild<QAbstractButton*>(name);
 }
 
+// The innermost section around the receiver that names a default button: a plan section of a page runs its
+// own button, the rest of the page the page's.
+QAbstractButton* sectionDefaultButton(const QWidget* receiver, const QWidget* window)
+{
+    for (const QWidget* w = receiver; w && w != window; w = w->parentWidget())
+        if (QAbstractButton* button = defaultButtonOf(w))
+            return button;
+    return nullptr;
+}
+
 } // namespace
 
 EnterKey::EnterKey(QWidget* window, std::function<QWidget*()> defaultScope)
@@ -63,7 +73,7 @@ bool EnterKey::eventFilter(QObject* watched, QEvent* event)
     QAbstractButton* button = nullptr;
     if (qobject_cast<QPushButton*>(receiver) || qobject_cast<QToolButton*>(receiver))
         button = static_cast<QAbstractButton*>(receiver);
-    else
+    else if (!(button = sectionDefaultButton(receiver, window)))
         button = defaultButtonOf(defaultScope());
     if (button)
         button->click();

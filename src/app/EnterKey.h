@@ -9,7 +9,8 @@ namespace shell {
 
 // Enter in a window presses the push button that has focus, and otherwise the default button: the one that
 // the widget given by defaultScope names in its "defaultButton" property (a window or its active page; no
-// property, no default button). An editable multi-line text keeps Enter for its new lines.
+// property, no default button). A section inside it (a group or panel around the focused widget) may name a
+// default button of its own in the same property. An editable multi-line text keeps Enter for its new lines.
 class EnterKey final : public QObject
 {
 public:

@@ -10,6 +10,8 @@
 #include "WindowPlacement.h"
 #include "ui_Unit5.h"
 
+#include <QAction>
+
 namespace {
 
 using shell::Entry;
@@ -44,6 +46,8 @@ void TForm5::buildControls()
 
     connect(ui->Button1, &QPushButton::clicked, this, shell::guarded(this, [this] { Button1Click(); }));
     connect(ui->BitBtn1, &QPushButton::clicked, this, shell::guarded(this, [this] { BitBtn1Click(); }));
+    // Esc closes the window as Close does, like the schedule's and the matrix's cancel buttons.
+    connect(ui->ActionClose, &QAction::triggered, this, shell::guarded(this, [this] { BitBtn1Click(); }));
     new shell::EnterKey(this, [this] { return this; });
     new shell::FieldAssistance(this,
         {

@@ -164,24 +164,31 @@ TEST_F(CollegePageTest, CalculateAndHowToShowTheCostAndOnePlan)
 }
 
 // How To after a rejected projection stops there: one warning, no conversion error, no plan for zero or
-// negative years. A refused plan field is reported after the projection. Either way the old plan stays.
-TEST_F(CollegePageTest, HowToKeepsThePlanWhenSomethingIsRejected)
+// negative years, and the old plan stays beside the old projection. A refused plan field is reported after a
+// new projection, from either button: the old plan no longer belongs to it and goes.
+TEST_F(CollegePageTest, HowToKeepsThePlanOnlyBesideItsProjection)
 {
-    const Rejected cases[] = {
-        { { "", "18", "7000", "4", "5", "0", "7" }, &childAge, "Edit19" },
-        { { "18", "18", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" },
-        { { "20", "18", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" },
-        { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "EditCollFundGrowth" },
+    const struct
+    {
+        Rejected rejected;
+        const char* button;
+        bool planStays;
+    } cases[] = {
+        { { { "", "18", "7000", "4", "5", "0", "7" }, &childAge, "Edit19" }, "ButtonHowToCollege", true },
+        { { { "18", "18", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" }, "ButtonHowToCollege", true },
+        { { { "20", "18", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" }, "ButtonHowToCollege", true },
+        { { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "EditCollFundGrowth" }, "ButtonHowToCollege", false },
+        { { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "EditCollFundGrowth" }, "Button9", false },
     };
-    fillIn(example);
-    press("Button9");
-    for (const Rejected& c : cases) {
-        SCOPED_TRACE(c.field);
+    for (const auto& [c, button, planStays] : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + button);
+        fillIn(example);
+        press("Button9");
         recordedDialogs().reset();
         fillIn(c.fields);
-        press("ButtonHowToCollege");
+        press(button);
         expectOneWarning(*c.message, c.field);
-        EXPECT_EQ(plan(), examplePlan);
+        EXPECT_EQ(plan(), planStays ? examplePlan : QString());
     }
     EXPECT_EQ(sentence(), QStringLiteral("12 years from now, the planned education will cost $54,183"));
 }

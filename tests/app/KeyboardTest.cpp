@@ -7,6 +7,8 @@
 #include "Unit5.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -147,7 +149,11 @@ TEST_F(KeyboardTest, EnterPressesEachPagesDefaultButton)
     } cases[] = {
         { "TabSheet7", "EditRate", "Button1CalcRefinance" },
         { "TabSheet6", "Edit23", "Button9" },
-        { "TabSheet6", "EditCollFundGrowth", "Button9" },
+        // A plan section's fields run its How To; the rest of the page runs Calculate.
+        { "TabSheet6", "EditCollFundGrowth", "ButtonHowToCollege" },
+        { "TabSheet6", "EditCurrCollegeFund", "ButtonHowToCollege" },
+        { "TabSheet5", "EditRetireFund", "Button8" },
+        { "TabSheet5", "Edit16", "Button5" },
         { "TabSheet6", "ButtonHowToCollege", "ButtonHowToCollege" },
         { "TabSheet5", "Edit18", "Button5" },
         { "TabSheet1", "Edit2", nullptr },
@@ -198,6 +204,52 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOrElseCalculate)
     QTest::keyClick(report, Qt::Key_Return);
     EXPECT_EQ(report->blockCount(), lines + 1);
     EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+// Every result can be selected with the mouse and copied with Ctrl+C, while Tab still passes it by and it
+// stays read-only.
+TEST_F(KeyboardTest, ResultsCanBeSelectedAndCopied)
+{
+    const struct
+    {
+        QWidget* root;
+        const char* page; // nullptr: the prepayment window
+        const char* result;
+    } cases[] = {
+        { &window, "TabSheet3", "LabelLoanOutput" },
+        { &window, "TabSheet7", "Panel4" },
+        { &window, "TabSheet7", "PanelMonthlySavings" },
+        { &window, "TabSheet7", "PanelCloseCosts" },
+        { &window, "TabSheet7", "PanelBreakEven" },
+        { &window, "TabSheet6", "Label44" },
+        { &window, "TabSheet5", "Label40" },
+        { &window, "TabSheet1", "Panel1" },
+        { &window, "TabSheet1", "Panel7" },
+        { &prepayment, nullptr, "Label5" },
+        { &prepayment, nullptr, "Label6" },
+        { &prepayment, nullptr, "Label7" },
+        { &prepayment, nullptr, "Label10" },
+    };
+    calculateLoan();
+    control<QPushButton>("Button7")->click();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result);
+        if (c.page)
+            showPage(c.page);
+        auto* label = c.root->findChild<QLabel*>(QString::fromLatin1(c.result));
+        ASSERT_NE(label, nullptr);
+        for (QWidget* shown = label; !shown->isWindow() && !shown->parentWidget()->inherits("QStackedWidget");
+             shown = shown->parentWidget())
+            shown->setVisible(true);
+        label->setText(QStringLiteral("$1,234.56"));
+        label->setFocus(Qt::MouseFocusReason);
+        label->setSelection(0, static_cast<int>(label->text().size()));
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("$1,234.56"));
+        QTest::keyClicks(label, QStringLiteral("9"));
+        EXPECT_EQ(label->text(), QStringLiteral("$1,234.56"));
+        EXPECT_FALSE(label->focusPolicy() & Qt::TabFocus);
+    }
 }
 
 } // namespace

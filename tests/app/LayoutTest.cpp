@@ -1,4 +1,5 @@
 // The windows as designed: positions, fonts, and nothing cut off.
+#include "BuiltOnFirstShow.h"
 #include "FinCal.h"
 #include "FirstRunStore.h"
 #include "LoanPage.h"
@@ -161,6 +162,32 @@ TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
         EXPECT_EQ(labelsThatCut(&prepayment), "") << "prepayment results";
     }
     EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+// A caption ends before the field it names, with room between them, on every page and in the prepayment window.
+TEST_F(LayoutTest, EveryCaptionEndsBeforeItsField)
+{
+    TForm5 prepayment;
+    shell::buildAll(window);
+    shell::buildAll(prepayment);
+    std::string touching;
+    for (const QWidget* root : { static_cast<QWidget*>(&window), static_cast<QWidget*>(&prepayment) })
+        for (QLabel* label : root->findChildren<QLabel*>()) {
+            label->ensurePolished();
+            const QWidget* field = label->buddy();
+            const QPoint fieldAt = field ? field->mapTo(root, QPoint(0, 0)) : QPoint();
+            const QPoint labelAt = label->mapTo(root, label->contentsRect().topLeft());
+            const bool sameRow = field && fieldAt.y() < labelAt.y() + label->contentsRect().height()
+                && labelAt.y() < fieldAt.y() + field->height();
+            if (!sameRow || fieldAt.x() <= labelAt.x() || label->wordWrap())
+                continue;
+            const int textEnd = label->alignment().testFlag(Qt::AlignRight)
+                ? labelAt.x() + label->contentsRect().width()
+                : labelAt.x() + label->fontMetrics().horizontalAdvance(label->text());
+            if (textEnd > fieldAt.x() - 2)
+                touching += label->objectName().toStdString() + " ";
+        }
+    EXPECT_EQ(touching, "");
 }
 
 } // namespace

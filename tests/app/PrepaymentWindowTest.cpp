@@ -238,6 +238,17 @@ TEST_F(PrepaymentWindowTest, EnterCalculatesAndCloseOnlyHides)
     EXPECT_TRUE(prepayment.isVisible());
     EXPECT_EQ(field("Edit1")->text(), QStringLiteral("100"));
     EXPECT_EQ(text("Label10"), QStringLiteral("29"));
+    // Esc closes it as Close does, wherever the focus is in it.
+    for (const char* focus : { "Edit1", "Button1", "Memo1" }) {
+        SCOPED_TRACE(focus);
+        prepayment.show();
+        prepayment.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&prepayment));
+        control<QWidget>(focus)->setFocus();
+        QTest::keyClick(control<QWidget>(focus), Qt::Key_Escape);
+        EXPECT_FALSE(prepayment.isVisible());
+    }
+    prepayment.show();
     prepayment.close();
     EXPECT_FALSE(prepayment.isVisible());
     EXPECT_EQ(text("Label5"), QStringLiteral("$61,789.09"));
