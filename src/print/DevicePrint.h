@@ -9,7 +9,7 @@ class QPrinter;
 namespace shell {
 
 // Device units are 1/300 inch, or finer when the chosen paper's printable area is too small for the
-// pages, so that no line is cut. Text is drawn in the printer's default font.
+// pages, so that no line is cut. Text is drawn in the device page font, sized in device units.
 
 // The pages as one document. False when the printer fails; the print-out then ends where it was.
 bool printDocument(QPrinter& printer, const std::vector<DevicePage>& pages);
