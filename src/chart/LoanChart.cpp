@@ -58,6 +58,7 @@ void TLoanChart::showEvent(QShowEvent* event)
 void TLoanChart::Button3Click()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Corvanta loan chart"));
     if (!shell::dialogs().choosePrinter(this, printer))
         return;
     shell::printCharts(printer,

@@ -72,9 +72,12 @@ bool printJobs(QPrinter& printer, const std::vector<DevicePage>& pages)
     if (!printer.outputFileName().isEmpty())
         return printDocument(printer, pages);
     fitResolution(printer, pages);
-    for (const DevicePage& page : pages)
-        if (!printFitted(printer, { page }))
+    const QString name = printer.docName();
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        printer.setDocName(QStringLiteral("%1, page %2 of %3").arg(name).arg(index + 1).arg(pages.size()));
+        if (!printFitted(printer, { pages[index] }))
             return false;
+    }
     return true;
 }
 

@@ -14,8 +14,9 @@ namespace shell {
 // The pages as one document. False when the printer fails; the print-out then ends where it was.
 bool printDocument(QPrinter& printer, const std::vector<DevicePage>& pages);
 
-// Each page as a print job of its own, stopping at the first that fails. Output to a file gets the
-// pages as one document instead, since every job would overwrite the file.
+// Each page as a print job of its own, named after the printer's document name and the page ("…, page 2 of
+// 3"), stopping at the first that fails. Output to a file gets the pages as one document instead, under the
+// document name, since every job would overwrite the file.
 bool printJobs(QPrinter& printer, const std::vector<DevicePage>& pages);
 
 } // namespace shell

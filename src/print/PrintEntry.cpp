@@ -41,9 +41,11 @@ bool showPrintDialog(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void printPages(QWidget* owner, const std::vector<shell::DevicePage>& pages, shell::PrintJobs jobs)
+void printPages(
+    QWidget* owner, const std::vector<shell::DevicePage>& pages, shell::PrintJobs jobs, const QString& jobName)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobName);
     if (!shell::dialogs().choosePrinter(owner, printer))
         return;
     if (jobs == shell::PrintJobs::JobPerPage)

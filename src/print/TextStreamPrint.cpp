@@ -47,9 +47,10 @@ void printTextStream(QPrinter& printer, const QStringList& lines)
         throw std::runtime_error("The printer could not finish the print job");
 }
 
-void printTextArea(QWidget* owner, const QPlainTextEdit& memo)
+void printTextArea(QWidget* owner, const QPlainTextEdit& memo, const QString& jobName)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobName);
     if (!dialogs().choosePrinter(owner, printer))
         return;
     printTextStream(printer, displayedLines(memo));

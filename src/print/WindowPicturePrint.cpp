@@ -25,9 +25,10 @@ void printWidgetPicture(QPrinter& printer, QWidget* widget)
         throw std::runtime_error("The printer could not finish the print job");
 }
 
-void printWindowPicture(QWidget* owner, QWidget* clientArea)
+void printWindowPicture(QWidget* owner, QWidget* clientArea, const QString& jobName)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobName);
     if (!dialogs().choosePrinter(owner, printer))
         return;
     printWidgetPicture(printer, clientArea);

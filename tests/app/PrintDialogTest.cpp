@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -50,6 +51,7 @@ struct ShownPrintDialog
     QStringList boldTexts;
     bool sizeOfTheApplicationFont = false;
     bool staysOnTop = false;
+    QString documentName;
 };
 
 // Looks at the next print dialog once it is the active modal window, then cancels it. What it saw outlives
@@ -94,6 +96,7 @@ std::shared_ptr<const ShownPrintDialog> whenPrintDialogShows()
                 seen.sizeOfTheApplicationFont = false;
         }
         seen.staysOnTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        seen.documentName = dialog->printer()->docName();
         dialog->reject();
     });
     timer->start();
@@ -104,6 +107,7 @@ struct PrintOut
 {
     const char* name;
     std::function<void()> press;
+    const char* jobName;
 };
 
 class PrintDialogTest : public ::testing::TestWithParam<PrintOut>
@@ -114,7 +118,8 @@ protected:
     void TearDown() override { shell::installDialogs(&recordedDialogs()); }
 };
 
-TEST_P(PrintDialogTest, OffersAllPagesOnlyAboveEveryWindowInTheNormalFont)
+// The printer in the dialog already carries the job's name, which Qt's dialog also offers as the file name.
+TEST_P(PrintDialogTest, OffersAllPagesOnlyAboveEveryWindowInTheNormalFontForANamedJob)
 {
     const auto shown = whenPrintDialogShows();
     GetParam().press();
@@ -128,6 +133,7 @@ TEST_P(PrintDialogTest, OffersAllPagesOnlyAboveEveryWindowInTheNormalFont)
     EXPECT_EQ(seen.boldTexts, QStringList()) << seen.boldTexts.join(u',').toStdString();
     EXPECT_TRUE(seen.sizeOfTheApplicationFont);
     EXPECT_TRUE(seen.staysOnTop);
+    EXPECT_EQ(seen.documentName.toStdString(), GetParam().jobName);
 }
 
 const LoanPageTexts loan { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") };
@@ -138,24 +144,28 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintDialogTest,
                               LoanPage page;
                               page.show();
                               button(&page, "BitBtn1")->click();
-                          } },
+                          },
+                          "Corvanta loan analysis" },
         PrintOut { "WindowPicture",
             [] {
                 ReturningUser returning;
                 TForm1 window(returning);
                 window.BitBtn2Click();
-            } },
+            },
+            "Corvanta window picture" },
         PrintOut { "Schedule",
             [] {
                 TAmortSch window;
                 window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
                 button(&window, "Button3")->click();
-            } },
+            },
+            "Corvanta amortization schedule" },
         PrintOut { "Matrix",
             [] {
                 TFormMatrix window(loan);
                 button(&window, "Button3")->click();
-            } },
+            },
+            "Corvanta loan payment matrix" },
         PrintOut { "LoanChart",
             [] {
                 whenModalShows([](QWidget* chart) {
@@ -163,7 +173,8 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintDialogTest,
                     chart->close();
                 });
                 shell::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
-            } }),
+            },
+            "Corvanta loan chart" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
