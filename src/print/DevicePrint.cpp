@@ -1,5 +1,6 @@
 #include "DevicePrint.h"
 
+#include "PrintJob.h"
 #include "PrintLayouts.h"
 
 #include <QFontMetricsF>
@@ -41,44 +42,39 @@ void draw(QPainter& painter, const DevicePage& page)
         painter.drawText(QPointF(text.x, text.y + ascent), text.text);
 }
 
-bool printFitted(QPrinter& printer, const std::vector<DevicePage>& pages)
+void printFitted(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
+    beginPrintJob(painter, printer);
     painter.setFont(devicePageFont());
     for (std::size_t index = 0; index < pages.size(); ++index) {
-        if (index > 0 && !printer.newPage()) {
-            painter.end();
-            return false;
-        }
+        if (index > 0)
+            nextPrintedPage(painter, printer);
         draw(painter, pages[index]);
-        if (!painter.isActive())
-            return false;
     }
-    return painter.end();
+    endPrintJob(painter, printer);
 }
 
 } // namespace
 
-bool printDocument(QPrinter& printer, const std::vector<DevicePage>& pages)
+void printDocument(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
     fitResolution(printer, pages);
-    return printFitted(printer, pages);
+    printFitted(printer, pages);
 }
 
-bool printJobs(QPrinter& printer, const std::vector<DevicePage>& pages)
+void printJobs(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
-    if (!printer.outputFileName().isEmpty())
-        return printDocument(printer, pages);
+    if (!printer.outputFileName().isEmpty()) {
+        printDocument(printer, pages);
+        return;
+    }
     fitResolution(printer, pages);
     const QString name = printer.docName();
     for (std::size_t index = 0; index < pages.size(); ++index) {
         printer.setDocName(QStringLiteral("%1, page %2 of %3").arg(name).arg(index + 1).arg(pages.size()));
-        if (!printFitted(printer, { pages[index] }))
-            return false;
+        printFitted(printer, { pages[index] });
     }
-    return true;
 }
 
 } // namespace shell

@@ -1,10 +1,12 @@
 // The door into the print module: the program resolves this one function by name.
 #include "DevicePrint.h"
 #include "Dialogs.h"
+#include "PrintJob.h"
 #include "PrintModule.h"
 #include "TextStreamPrint.h"
 #include "WindowPicturePrint.h"
 
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -54,7 +56,20 @@ void printPages(
         shell::printDocument(printer, pages);
 }
 
-const shell::PrintEntries entries { showPrintDialog, shell::printWindowPicture, shell::printTextArea, printPages };
+void printDrawing(QWidget* owner, const QString& jobName, const std::function<void(QPainter&)>& draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobName);
+    if (!shell::dialogs().choosePrinter(owner, printer))
+        return;
+    QPainter painter;
+    shell::beginPrintJob(painter, printer);
+    draw(painter);
+    shell::endPrintJob(painter, printer);
+}
+
+const shell::PrintEntries entries { showPrintDialog, shell::printWindowPicture, shell::printTextArea, printPages,
+    printDrawing };
 
 } // namespace
 

@@ -1,5 +1,6 @@
-// The real print dialog behind every Print button: all pages, no range to choose, above the program's
-// stay-on-top windows and in the application's normal font whatever its owner's style sheet.
+// Every Print button: the real print dialog it shows (all pages, no range to choose, above the program's
+// stay-on-top windows, in the application's normal font whatever its owner's style sheet, for a named job), and
+// a printer that fails.
 #include "AmortizationSchedule.h"
 #include "Dialogs.h"
 #include "FinCal.h"
@@ -13,12 +14,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -110,17 +114,17 @@ struct PrintOut
     const char* jobName;
 };
 
-class PrintDialogTest : public ::testing::TestWithParam<PrintOut>
+class PrintButtonTest : public ::testing::TestWithParam<PrintOut>
 {
 protected:
-    // The program's own dialogs for these tests; the recorder again afterwards.
-    void SetUp() override { shell::installDialogs(nullptr); }
+    void SetUp() override { recordedDialogs().reset(); }
     void TearDown() override { shell::installDialogs(&recordedDialogs()); }
 };
 
 // The printer in the dialog already carries the job's name, which Qt's dialog also offers as the file name.
-TEST_P(PrintDialogTest, OffersAllPagesOnlyAboveEveryWindowInTheNormalFontForANamedJob)
+TEST_P(PrintButtonTest, TheDialogOffersAllPagesOnlyAboveEveryWindowInTheNormalFontForANamedJob)
 {
+    shell::installDialogs(nullptr);
     const auto shown = whenPrintDialogShows();
     GetParam().press();
     const ShownPrintDialog& seen = *shown;
@@ -136,9 +140,27 @@ TEST_P(PrintDialogTest, OffersAllPagesOnlyAboveEveryWindowInTheNormalFontForANam
     EXPECT_EQ(seen.documentName.toStdString(), GetParam().jobName);
 }
 
+TEST_P(PrintButtonTest, APrinterThatCannotStartEndsThePrintOutInTheErrorBox)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("no such folder/printout.pdf"));
+    recordedDialogs().confirmPrinter = true;
+    recordedDialogs().preparePrinter = [&pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    };
+    GetParam().press();
+
+    EXPECT_EQ(recordedDialogs().printerRequests, 1);
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
+    EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("The printer could not start the print job."));
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 const LoanPageTexts loan { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") };
 
-INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintDialogTest,
+INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
     ::testing::Values(PrintOut { "LoanReport",
                           [] {
                               LoanPage page;
@@ -150,7 +172,10 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintDialogTest,
             [] {
                 ReturningUser returning;
                 TForm1 window(returning);
-                window.BitBtn2Click();
+                window.show();
+                window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+                    ->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet6")));
+                button(&window, "BitBtn2")->click();
             },
             "Corvanta window picture" },
         PrintOut { "Schedule",
