@@ -12,7 +12,8 @@ namespace shell {
 void beginPrintJob(QPainter& painter, QPrinter& printer);
 // Starts the job's next page.
 void nextPrintedPage(QPainter& painter, QPrinter& printer);
-// Ends the job, which sends it to the printer.
+// Ends the job, which sends it to the printer; a print system that refuses or fails the job (a queue that does
+// not accept jobs) is a failure too.
 void endPrintJob(QPainter& painter, QPrinter& printer);
 
 } // namespace shell
