@@ -61,7 +61,7 @@ LoanPage* TForm1::loanPage() const
 
 void TForm1::BitBtn2Click()
 {
-    shell::printing().printWindowPicture(this, ui->ClientArea);
+    shell::printing().printWindowPicture(this, ui->ClientArea, QStringLiteral("Corvanta window picture"));
 }
 
 void TForm1::showEvent(QShowEvent* event)

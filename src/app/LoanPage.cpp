@@ -179,7 +179,7 @@ void LoanPage::Button7Click()
 void LoanPage::BitBtn1Click()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
-    shell::printing().printTextArea(this, *ui->MemoLoanAnalysis);
+    shell::printing().printTextArea(this, *ui->MemoLoanAnalysis, QStringLiteral("Corvanta loan analysis"));
 }
 
 void LoanPage::Button6Click()

@@ -1,11 +1,13 @@
 #include "PrintLayouts.h"
 
+#include <QFont>
 #include <algorithm>
 #include <array>
 
 namespace shell {
 namespace {
 
+constexpr int fontSize = 27;
 constexpr int monthsPerPage = 60;
 constexpr int lineHeight = 50;
 constexpr std::array scheduleColumns { 100, 450, 900, 1350 };
@@ -19,6 +21,13 @@ void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, i
 }
 
 } // namespace
+
+QFont devicePageFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(fontSize);
+    return font;
+}
 
 std::vector<DevicePage> schedulePages(const GridTexts& grid, int monthCount)
 {

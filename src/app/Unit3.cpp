@@ -94,7 +94,7 @@ void TAmortSch::showEvent(QShowEvent* event)
 void TAmortSch::Button3Click()
 {
     shell::printing().printPages(this, shell::schedulePages(shell::gridTexts(*ui->StringGrid1), scheduleMonthCount()),
-        shell::PrintJobs::JobPerPage);
+        shell::PrintJobs::JobPerPage, QStringLiteral("Corvanta amortization schedule"));
 }
 
 void TAmortSch::BitBtn1Click()

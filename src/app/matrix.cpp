@@ -142,8 +142,8 @@ void TFormMatrix::fillGrid()
 
 void TFormMatrix::Button3Click()
 {
-    shell::printing().printPages(
-        this, { shell::matrixPage(shell::gridTexts(*ui->StringGrid1)) }, shell::PrintJobs::OneDocument);
+    shell::printing().printPages(this, { shell::matrixPage(shell::gridTexts(*ui->StringGrid1)) },
+        shell::PrintJobs::OneDocument, QStringLiteral("Corvanta loan payment matrix"));
 }
 
 void TFormMatrix::BitBtn1Click()

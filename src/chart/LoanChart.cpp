@@ -1,14 +1,14 @@
 #include "LoanChart.h"
 
-#include "Dialogs.h"
 #include "Formats.h"
 #include "GuardedHandler.h"
 #include "LoanChartViews.h"
+#include "PrintModule.h"
 #include "Regional.h"
 #include "WindowPlacement.h"
 #include "ui_LoanChart.h"
 
-#include <QPrinter>
+#include <QPainter>
 #include <QStyle>
 
 TLoanChart::TLoanChart(QWidget* parent)
@@ -57,13 +57,12 @@ void TLoanChart::showEvent(QShowEvent* event)
 
 void TLoanChart::Button3Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!shell::dialogs().choosePrinter(this, printer))
-        return;
-    shell::printCharts(printer,
-        { shell::balanceChart(data, prepaidName, ui->ChartBalance->font()),
-            shell::yearlyChart(data, ui->ChartYears->font()) },
-        ui->ChartBalance->size());
+    shell::printing().printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
+        shell::drawCharts(painter,
+            { shell::balanceChart(data, prepaidName, ui->ChartBalance->font()),
+                shell::yearlyChart(data, ui->ChartYears->font()) },
+            ui->ChartBalance->size());
+    });
 }
 
 void TLoanChart::BitBtn1Click()

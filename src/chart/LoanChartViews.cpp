@@ -10,11 +10,9 @@
 #include <QGraphicsWidget>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPrinter>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <memory>
-#include <stdexcept>
 
 namespace shell {
 namespace {
@@ -147,7 +145,7 @@ QChart* yearlyChart(const calculators::LoanChartData& data, const QFont& font)
     return chart;
 }
 
-void printCharts(QPrinter& printer, const std::vector<QChart*>& charts, QSizeF layoutSize)
+void drawCharts(QPainter& painter, const std::vector<QChart*>& charts, QSizeF layoutSize)
 {
     // The scenes own the charts from here on.
     std::vector<std::unique_ptr<QGraphicsScene>> scenes;
@@ -157,9 +155,6 @@ void printCharts(QPrinter& printer, const std::vector<QChart*>& charts, QSizeF l
         chart->setGeometry(QRectF(QPointF(0, 0), layoutSize));
     }
 
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw std::runtime_error("The printer could not start the print job");
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect page = painter.viewport();
     const int share = charts.empty() ? 0 : page.height() / static_cast<int>(charts.size());
@@ -167,8 +162,6 @@ void printCharts(QPrinter& printer, const std::vector<QChart*>& charts, QSizeF l
         const QRectF target(page.left(), page.top() + share * static_cast<int>(index), page.width(), share);
         scenes[index]->render(&painter, target, QRectF(QPointF(0, 0), layoutSize), Qt::KeepAspectRatio);
     }
-    if (!painter.end())
-        throw std::runtime_error("The printer could not finish the print job");
 }
 
 } // namespace shell

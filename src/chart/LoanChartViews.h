@@ -8,7 +8,7 @@
 #include <vector>
 
 class QChart;
-class QPrinter;
+class QPainter;
 
 namespace shell {
 
@@ -19,8 +19,8 @@ QChart* balanceChart(const calculators::LoanChartData& data, const QString& prep
 // Principal and interest paid in each year, stacked.
 QChart* yearlyChart(const calculators::LoanChartData& data, const QFont& font);
 
-// Draws the charts one below the other on one page, each laid out at the given size (as on screen) and
-// scaled to its share of the printable area. The charts are taken over and freed.
-void printCharts(QPrinter& printer, const std::vector<QChart*>& charts, QSizeF layoutSize);
+// Draws the charts one below the other in the painter's viewport (a printed page's printable area), each laid
+// out at the given size (as on screen) and scaled to its share. The charts are taken over and freed.
+void drawCharts(QPainter& painter, const std::vector<QChart*>& charts, QSizeF layoutSize);
 
 } // namespace shell

@@ -1,6 +1,8 @@
 #include "DevicePrint.h"
 
-#include <QApplication>
+#include "PrintJob.h"
+#include "PrintLayouts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -13,24 +15,23 @@ namespace {
 constexpr qreal basicResolution = 300;
 constexpr qreal finestResolution = 1200;
 
-// Positions are fixed in device units while text keeps its size in inches: the resolution at which
-// every text ends inside the printable area.
+// Positions and the font are both in device units, so the pages take the same room at every resolution: the
+// coarsest resolution at which every text ends inside the printable area.
 void fitResolution(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
     printer.setResolution(static_cast<int>(basicResolution));
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
-    const QFontMetricsF metrics(QApplication::font(), &printer);
-    const qreal unitsPerInch = printer.resolution();
-    qreal needed = basicResolution;
-    const auto require = [&needed](qreal position, qreal room) {
-        if (room > 0)
-            needed = std::max(needed, position / room);
-    };
+    const QFontMetricsF metrics(devicePageFont(), &printer);
+    qreal right = 0;
+    qreal bottom = 0;
     for (const DevicePage& page : pages)
         for (const DeviceText& text : page) {
-            require(text.x, area.width() - metrics.horizontalAdvance(text.text) / unitsPerInch);
-            require(text.y, area.height() - metrics.height() / unitsPerInch);
+            right = std::max(right, text.x + metrics.horizontalAdvance(text.text));
+            bottom = std::max(bottom, text.y + metrics.height());
         }
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+    qreal needed = basicResolution;
+    if (area.width() > 0 && area.height() > 0)
+        needed = std::max({ needed, right / area.width(), bottom / area.height() });
     printer.setResolution(static_cast<int>(std::ceil(std::min(needed, finestResolution))));
 }
 
@@ -41,40 +42,39 @@ void draw(QPainter& painter, const DevicePage& page)
         painter.drawText(QPointF(text.x, text.y + ascent), text.text);
 }
 
-bool printFitted(QPrinter& printer, const std::vector<DevicePage>& pages)
+void printFitted(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
+    beginPrintJob(painter, printer);
+    painter.setFont(devicePageFont());
     for (std::size_t index = 0; index < pages.size(); ++index) {
-        if (index > 0 && !printer.newPage()) {
-            painter.end();
-            return false;
-        }
+        if (index > 0)
+            nextPrintedPage(painter, printer);
         draw(painter, pages[index]);
-        if (!painter.isActive())
-            return false;
     }
-    return painter.end();
+    endPrintJob(painter, printer);
 }
 
 } // namespace
 
-bool printDocument(QPrinter& printer, const std::vector<DevicePage>& pages)
+void printDocument(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
     fitResolution(printer, pages);
-    return printFitted(printer, pages);
+    printFitted(printer, pages);
 }
 
-bool printJobs(QPrinter& printer, const std::vector<DevicePage>& pages)
+void printJobs(QPrinter& printer, const std::vector<DevicePage>& pages)
 {
-    if (!printer.outputFileName().isEmpty())
-        return printDocument(printer, pages);
+    if (!printer.outputFileName().isEmpty()) {
+        printDocument(printer, pages);
+        return;
+    }
     fitResolution(printer, pages);
-    for (const DevicePage& page : pages)
-        if (!printFitted(printer, { page }))
-            return false;
-    return true;
+    const QString name = printer.docName();
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        printer.setDocName(QStringLiteral("%1, page %2 of %3").arg(name).arg(index + 1).arg(pages.size()));
+        printFitted(printer, { pages[index] });
+    }
 }
 
 } // namespace shell

@@ -2,12 +2,12 @@
 
 #include "Dialogs.h"
 #include "MemoLines.h"
+#include "PrintJob.h"
 #include "TextStreamLayout.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
-#include <stdexcept>
 
 namespace shell {
 namespace {
@@ -25,8 +25,7 @@ QFont streamFont()
 void printTextStream(QPrinter& printer, const QStringList& lines)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw std::runtime_error("The printer could not start the print job");
+    beginPrintJob(painter, printer);
     painter.setFont(streamFont());
     const QFontMetrics fontMetrics = painter.fontMetrics();
     const TextStreamMetrics metrics { fontMetrics.height(), fontMetrics.averageCharWidth(),
@@ -35,21 +34,19 @@ void printTextStream(QPrinter& printer, const QStringList& lines)
     const std::vector<PrintedPage> pages = layoutTextStream(lines, metrics, QSize(printer.width(), printer.height()));
     bool firstPage = true;
     for (const PrintedPage& page : pages) {
-        if (!firstPage && !printer.newPage()) {
-            painter.end();
-            throw std::runtime_error("The printer could not start a new page");
-        }
+        if (!firstPage)
+            nextPrintedPage(painter, printer);
         firstPage = false;
         for (const PlacedText& placed : page)
             painter.drawText(placed.x, placed.top + fontMetrics.ascent(), placed.text);
     }
-    if (!painter.end())
-        throw std::runtime_error("The printer could not finish the print job");
+    endPrintJob(painter, printer);
 }
 
-void printTextArea(QWidget* owner, const QPlainTextEdit& memo)
+void printTextArea(QWidget* owner, const QPlainTextEdit& memo, const QString& jobName)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobName);
     if (!dialogs().choosePrinter(owner, printer))
         return;
     printTextStream(printer, displayedLines(memo));

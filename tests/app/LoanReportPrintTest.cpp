@@ -99,10 +99,11 @@ TEST_F(LoanReportPrintTest, ACancelledDialogPrintsNothing)
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }
 
-TEST_F(LoanReportPrintTest, AnEmptyReportStartsAndEndsAJobWithNoText)
+TEST_F(LoanReportPrintTest, AnEmptyReportStartsAndEndsANamedJobWithNoText)
 {
     pressPrint();
     const PdfText text = printed();
+    EXPECT_EQ(text.title, QStringLiteral("Corvanta loan analysis"));
     EXPECT_EQ(text.pageCount, 1);
     EXPECT_TRUE(text.words.empty());
     EXPECT_TRUE(recordedDialogs().shown.empty());

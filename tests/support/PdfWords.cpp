@@ -19,6 +19,8 @@ std::optional<PdfText> readPdfText(const QString& path)
     static const QRegularExpression element(QStringLiteral(
         R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     PdfText text;
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"));
+    text.title = QTextDocumentFragment::fromHtml(title.match(xhtml).captured(1)).toPlainText();
     for (const QRegularExpressionMatch& match : element.globalMatch(xhtml)) {
         if (match.captured(0) == u"<page ") {
             ++text.pageCount;

@@ -17,6 +17,7 @@ struct PdfWord
 
 struct PdfText
 {
+    QString title; // the document's name, which a print job carries
     int pageCount = 0;
     std::vector<PdfWord> words;
 };
