@@ -1,8 +1,8 @@
 // Corvanta's benchmarks: start-up, presses, the 600-month schedule and the core, each against the
 // toolkit's (or the C library's) own floor measured in the same run. Prints figures; judges nothing.
 #include "Bench.h"
-#include "Regional.h"
 #include "RegionalSettings.h"
+#include "shell/Regional.h"
 
 #include <QApplication>
 #include <QSysInfo>
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
-    shell::installRegionalSettings(finance::systemRegionalSettings());
+    app::installRegionalSettings(finance::systemRegionalSettings());
 
     std::printf("Corvanta benchmarks on %s, %u hardware threads, %s, Qt %s, in-process platform %s\n",
         processorName().c_str(), std::thread::hardware_concurrency(),

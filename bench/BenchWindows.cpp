@@ -1,22 +1,22 @@
 #include "BenchWindows.h"
 
-#include "BuiltOnFirstShow.h"
-#include "LoanPage.h"
-#include "Regional.h"
+#include "pages/LoanPage.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/Regional.h"
 
 BenchWindows::BenchWindows()
 {
-    shell::installDialogs(&dialogs);
+    app::installDialogs(&dialogs);
     main = std::make_unique<TForm1>(firstRun);
     prepayment = std::make_unique<TForm5>();
     schedule = std::make_unique<TAmortSch>();
     main->loanPage()->setPrepaymentWindow(prepayment.get());
     // The presses look their controls up by name, on pages that have not been shown yet.
-    shell::buildAll(*main);
-    shell::buildAll(*prepayment);
+    app::buildAll(*main);
+    app::buildAll(*prepayment);
 }
 
 BenchWindows::~BenchWindows()
 {
-    shell::installDialogs(nullptr);
+    app::installDialogs(nullptr);
 }

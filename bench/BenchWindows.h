@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "Unit3.h"
-#include "Unit5.h"
+#include "shell/Dialogs.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
+#include "windows/PrepaymentWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <memory>
 
 // Message boxes and the print dialog answered at once and counted: a benchmark must never wait for a user.
-class CountingDialogs final : public shell::Dialogs
+class CountingDialogs final : public app::Dialogs
 {
 public:
     void warning(QWidget*, const QString&) override { ++shown; }
@@ -21,7 +21,7 @@ public:
     int shown = 0;
 };
 
-class ReturningUser final : public shell::FirstRunStore
+class ReturningUser final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }

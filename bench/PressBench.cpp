@@ -3,10 +3,10 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "FinCal.h"
-#include "LoanPage.h"
-#include "Unit5.h"
-#include "matrix.h"
+#include "pages/LoanPage.h"
+#include "windows/MainWindow.h"
+#include "windows/MatrixWindow.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

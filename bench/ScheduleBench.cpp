@@ -4,7 +4,7 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "BuiltOnFirstShow.h"
+#include "shell/BuiltOnFirstShow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -112,7 +112,7 @@ void benchSchedule(const BenchOptions& options)
     for (int i = 0; i < options.scheduleRuns; ++i) {
         TAmortSch window;
         // The window builds its controls when first used; the fill alone is what is timed.
-        shell::buildAll(window);
+        app::buildAll(window);
         const double start = threadCpuMilliseconds();
         window.showSchedule(schedule);
         fill.values.push_back(threadCpuMilliseconds() - start);

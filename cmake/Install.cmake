@@ -6,9 +6,8 @@ set(CORVANTA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(CORVANTA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvanta)
 
 install(TARGETS corvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS corvanta_loan_chart corvanta_print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/corvanta)
 install(FILES ${CORVANTA_PACKAGING_DIR}/corvanta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size IN LISTS CORVANTA_ICON_SIZES)
+foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${CORVANTA_PACKAGING_DIR}/icons/corvanta-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME corvanta.png)
 endforeach()

@@ -1,12 +1,12 @@
 // Every window for screen readers and the keyboard: names, descriptions, caption buddies, focus chains.
-#include "About.h"
-#include "BuiltOnFirstShow.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "Unit5.h"
-#include "matrix.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/FirstRunStore.h"
+#include "windows/AboutBox.h"
+#include "windows/MainWindow.h"
+#include "windows/MatrixWindow.h"
+#include "windows/PrepaymentWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,7 +18,7 @@
 
 namespace {
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -56,7 +56,7 @@ protected:
         auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
         Window& shown = *window;
         // Every control is examined, also those of pages and windows not shown yet.
-        shell::buildAll(shown);
+        app::buildAll(shown);
         windows.push_back(std::move(window));
         return shown;
     }

@@ -1,6 +1,6 @@
 // The college page driven through its real widgets. Reference figures: 50-digit decimal arithmetic of
 // P (1 + k)^n ((1 + k)^Y - 1) / k for the total, F (1 + g)^n for the fund, shortage g / ((1 + g)^n - 1).
-#include "CollegePage.h"
+#include "pages/CollegePage.h"
 
 #include "RecordingDialogs.h"
 #include "ShownPage.h"

@@ -1,14 +1,14 @@
 // Boxes and dialogs open above every window of the program, the stay-on-top ones included, and in the
 // system's normal font whatever window owns them. A window manager keeps a stay-on-top window above every
 // window without that hint, so a box without it would open hidden under the prepayment window.
-#include "BuiltOnFirstShow.h"
-#include "Dialogs.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "Unit5.h"
-#include "matrix.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/Dialogs.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
+#include "windows/MatrixWindow.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,7 +20,7 @@
 
 namespace {
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -45,14 +45,14 @@ class DialogStackingTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        shell::installDialogs(nullptr);
+        app::installDialogs(nullptr);
         window.show();
-        shell::buildAll(prepayment);
+        app::buildAll(prepayment);
         prepayment.show();
         matrix.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&matrix));
     }
-    void TearDown() override { shell::installDialogs(&recordedDialogs()); }
+    void TearDown() override { app::installDialogs(&recordedDialogs()); }
 
     // Opens a box with the real dialogs and returns what would hide it, closing it as it shows.
     std::string faultsOf(const std::function<void()>& open)
@@ -82,11 +82,11 @@ TEST_F(DialogStackingTest, EveryBoxOpensAboveEveryWindowInTheNormalFont)
     const auto text = QStringLiteral("A message.");
     for (const auto& [name, owner] : owners) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(faultsOf([&] { shell::dialogs().warning(owner, text); }), "") << "warning";
-        EXPECT_EQ(faultsOf([&] { shell::dialogs().information(owner, text); }), "") << "information";
-        EXPECT_EQ(faultsOf([&] { shell::dialogs().error(owner, text); }), "") << "error box";
+        EXPECT_EQ(faultsOf([&] { app::dialogs().warning(owner, text); }), "") << "warning";
+        EXPECT_EQ(faultsOf([&] { app::dialogs().information(owner, text); }), "") << "information";
+        EXPECT_EQ(faultsOf([&] { app::dialogs().error(owner, text); }), "") << "error box";
         EXPECT_EQ(faultsOf([&] {
-            shell::dialogs().chooseSaveFile(owner, QStringLiteral("Save"), QStringLiteral("a.csv"), QString());
+            app::dialogs().chooseSaveFile(owner, QStringLiteral("Save"), QStringLiteral("a.csv"), QString());
         }),
             "")
             << "save dialog";

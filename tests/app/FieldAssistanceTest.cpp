@@ -1,5 +1,5 @@
 // The field-assistance mechanism with a table of every kind of row.
-#include "FieldAssistance.h"
+#include "shell/FieldAssistance.h"
 
 #include "RecordingDialogs.h"
 
@@ -20,10 +20,10 @@ TEST(FieldAssistance, AppliesEachRowOfItsTable)
     first->move(0, 40);
     none->move(0, 80);
     QString order;
-    new shell::FieldAssistance(&window,
+    new app::FieldAssistance(&window,
         {
-            { all, shell::selectAll(), {} },
-            { first, shell::selectFirst(9, [&] { order += first->hasSelectedText() ? u's' : u'a'; }),
+            { all, app::selectAll(), {} },
+            { first, app::selectFirst(9, [&] { order += first->hasSelectedText() ? u's' : u'a'; }),
                 QStringLiteral("help") },
             { none, {}, QStringLiteral("only help") },
         });

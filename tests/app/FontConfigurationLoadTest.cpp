@@ -1,5 +1,5 @@
 // The font configuration read beside the application's start: its reader thread always ends joined.
-#include "FontConfigurationLoad.h"
+#include "shell/FontConfigurationLoad.h"
 
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
@@ -10,9 +10,9 @@ TEST(FontConfigurationLoadTest, ReaderEndsJoinedWhetherWaitedForOnceTwiceOrNever
 {
     // Left unjoined, a thread ends the program when it is destroyed: start-up may throw before wait().
     {
-        const shell::FontConfigurationLoad neverWaitedFor;
+        const app::FontConfigurationLoad neverWaitedFor;
     }
-    shell::FontConfigurationLoad load;
+    app::FontConfigurationLoad load;
     load.wait();
     load.wait();
     EXPECT_NE(FcConfigGetCurrent(), nullptr);

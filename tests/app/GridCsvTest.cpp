@@ -1,11 +1,11 @@
 // "Save as CSV…" in the schedule and matrix grids' menus: RFC 4180 text, read back from the file, and
 // failed writes that leave an earlier file as it was.
-#include "GridCsv.h"
+#include "widgets/GridCsv.h"
 
 #include "AmortizationSchedule.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "matrix.h"
+#include "windows/MatrixWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,7 +71,7 @@ TEST(CsvField, QuotesOnlyWhatNeedsQuoting)
     };
     for (const auto& [text, field] : cases) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(shell::csvField(QString::fromUtf8(text)), QString::fromUtf8(field));
+        EXPECT_EQ(app::csvField(QString::fromUtf8(text)), QString::fromUtf8(field));
     }
 }
 

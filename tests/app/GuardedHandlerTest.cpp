@@ -1,5 +1,5 @@
 // Errors that no validation step catches end the handler and reach the application error box.
-#include "GuardedHandler.h"
+#include "shell/GuardedHandler.h"
 
 #include "FinanceErrors.h"
 #include "RecordingDialogs.h"
@@ -24,14 +24,14 @@ TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt)
         { "", "" },
     };
     for (const auto& [message, shown] : cases)
-        EXPECT_EQ(shell::errorBoxText(QString::fromLatin1(message)), QString::fromLatin1(shown)) << message;
+        EXPECT_EQ(app::errorBoxText(QString::fromLatin1(message)), QString::fromLatin1(shown)) << message;
 }
 
 TEST(GuardedHandler, StopsAtTheErrorAndShowsOneErrorBox)
 {
     recordedDialogs().reset();
     int stepsDone = 0;
-    const auto handler = shell::guarded(nullptr, [&] {
+    const auto handler = app::guarded(nullptr, [&] {
         ++stepsDone;
         throw finance::EInvalidArgument("Payment");
     });
@@ -46,7 +46,7 @@ TEST(GuardedHandler, AHandlerThatSucceedsShowsNothing)
 {
     recordedDialogs().reset();
     bool ran = false;
-    shell::runGuarded(nullptr, [&] { ran = true; });
+    app::runGuarded(nullptr, [&] { ran = true; });
     EXPECT_TRUE(ran);
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }

@@ -4,14 +4,14 @@
 // over a second, every message box one of the program's own texts, no window left over.
 //
 // The seed is printed; CORVANTA_GUIRUN_SEED replays one, CORVANTA_GUIRUN_ACTIONS sets the length.
-#include "FinCal.h"
-#include "FirstRunStore.h"
 #include "HostileText.h"
 #include "KnownMessages.h"
-#include "LoanPage.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
+#include "windows/PrepaymentWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -47,7 +47,7 @@ const QStringList programExits { QStringLiteral("Button3"), QStringLiteral("Exit
 constexpr qint64 handlerLimitMs = 1000;
 constexpr int deepestModal = 3;
 
-class ReturningUser final : public shell::FirstRunStore
+class ReturningUser final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }

@@ -1,10 +1,10 @@
 // The main window from the keyboard: each page's focus chain and what Enter presses.
-#include "BuiltOnFirstShow.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "LoanPage.h"
 #include "RecordingDialogs.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +20,7 @@
 
 namespace {
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -36,7 +36,7 @@ protected:
         window.loanPage()->setPrepaymentWindow(&prepayment);
         // The prepayment window's controls are looked up before it is shown; the pages build as they are
         // shown, as they do for the user.
-        shell::buildAll(prepayment);
+        app::buildAll(prepayment);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -1,10 +1,10 @@
 // The windows as designed: positions, fonts, and nothing cut off.
-#include "BuiltOnFirstShow.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "LoanPage.h"
 #include "RecordingDialogs.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 
 namespace {
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -168,8 +168,8 @@ TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
 TEST_F(LayoutTest, EveryCaptionEndsBeforeItsField)
 {
     TForm5 prepayment;
-    shell::buildAll(window);
-    shell::buildAll(prepayment);
+    app::buildAll(window);
+    app::buildAll(prepayment);
     std::string touching;
     for (const QWidget* root : { static_cast<QWidget*>(&window), static_cast<QWidget*>(&prepayment) })
         for (QLabel* label : root->findChildren<QLabel*>()) {

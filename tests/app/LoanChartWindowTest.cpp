@@ -1,17 +1,17 @@
 // The loan chart, opened with Ctrl+G from the schedule window over the loan page and the prepayment
 // window, and printed on one page. Reference figures from the schedule's recurrence and the prepayment
 // loop in 50-digit decimal arithmetic.
+#include "windows/LoanChartWindow.h"
+
 #include "AmortizationSchedule.h"
-#include "BuiltOnFirstShow.h"
 #include "EuroSettings.h"
-#include "LoanChartModule.h"
-#include "LoanPage.h"
 #include "ModalHelper.h"
-#include "Modules.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
-#include "Regional.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/Regional.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QAction>
 #include <QBarSet>
@@ -53,13 +53,13 @@ protected:
         recordedDialogs().reset();
         page.setPrepaymentWindow(&prepayment);
         // The prepayment window's fields are filled before it is ever shown.
-        shell::buildAll(prepayment);
+        app::buildAll(prepayment);
         page.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
     void TearDown() override
     {
-        EXPECT_EQ(liveTopLevelCount("TLoanChart"), 0);
+        EXPECT_EQ(liveTopLevelCount("LoanChartWindow"), 0);
         EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0);
     }
 
@@ -101,7 +101,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
     ASSERT_TRUE(recordedDialogs().shown.empty());
 
     lookAtChart([](QWidget* window) {
-        EXPECT_TRUE(window->inherits("TLoanChart"));
+        EXPECT_TRUE(window->inherits("LoanChartWindow"));
         EXPECT_EQ(window->parentWidget(), nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Loan Chart"));
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -183,33 +183,9 @@ TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
     lookAtChart([](QWidget* window) {
         EXPECT_EQ(axisLabels(child<QChartView>(window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
             QStringLiteral("100.000 €"));
-        child<QPushButton>(window, "Button3")->click();
+        child<QPushButton>(window, "PrintButton")->click();
     });
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
-}
-
-// Without its module the schedule says why in the error box and stays open; ctest runs each test in a
-// process of its own, so no earlier test has loaded the module here.
-TEST_F(LoanChartWindowTest, AMissingChartModuleEndsInTheErrorBox)
-{
-    QTemporaryDir empty;
-    shell::setModuleFolder(empty.path());
-    const std::unique_ptr<void, void (*)(void*)> restore(
-        &empty, [](void*) { shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER)); });
-    calculateLoan("100000");
-    bool scheduleStayed = false;
-    whenModalShows([&](QWidget* schedule) {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(schedule));
-        QTest::keyClick(child<QTableWidget>(schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
-        scheduleStayed = schedule->isVisible();
-        QTest::keyClick(schedule, Qt::Key_Escape);
-    });
-    child<QPushButton>(&page, "Button6")->click();
-    EXPECT_TRUE(scheduleStayed);
-    ASSERT_EQ(recordedDialogs().shown.size(), 1U);
-    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
-    EXPECT_TRUE(recordedDialogs().shown[0].text.startsWith(QStringLiteral("The loan chart cannot be shown:\n")));
-    EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QStringLiteral("corvanta-loan-chart.so")));
 }
 
 TEST(LoanChartPrint, BothViewsPrintOnOnePage)
@@ -223,10 +199,10 @@ TEST(LoanChartPrint, BothViewsPrintOnOnePage)
         printer.setOutputFileName(pdf);
     };
     whenModalShows([](QWidget* chart) {
-        child<QPushButton>(chart, "Button3")->click();
+        child<QPushButton>(chart, "PrintButton")->click();
         chart->close();
     });
-    shell::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
+    app::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
     EXPECT_TRUE(recordedDialogs().shown.empty());
 

@@ -1,8 +1,8 @@
 // The loan page driven through its real widgets: type into the fields, press Calculate, read what shows.
-#include "LoanPage.h"
+#include "pages/LoanPage.h"
 
 #include "RecordingDialogs.h"
-#include "Unit5.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

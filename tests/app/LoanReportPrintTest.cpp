@@ -1,8 +1,8 @@
 // The loan page's Print button: the report goes to the chosen printer as plain text lines, read back from a PDF.
-#include "LoanPage.h"
-#include "MemoLines.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "pages/LoanPage.h"
+#include "printing/MemoLines.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -31,7 +31,7 @@ TEST(DisplayedLines, LeaveOutOnlyALastEmptyLine)
     for (const auto& [text, lines] : cases) {
         SCOPED_TRACE(text.toStdString());
         memo.setPlainText(text);
-        EXPECT_EQ(shell::displayedLines(memo), lines);
+        EXPECT_EQ(app::displayedLines(memo), lines);
     }
 }
 

@@ -1,8 +1,8 @@
 // The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
-#include "BuiltOnFirstShow.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "matrix.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "windows/MatrixWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QLabel>
 #include <QTest>
@@ -27,7 +27,7 @@ void expectLettering(const QWidget& window, std::initializer_list<std::tuple<con
 TEST(LoanWindowsLayout, ScheduleWindow)
 {
     TAmortSch window;
-    shell::buildAll(window);
+    app::buildAll(window);
     expectLettering(window, { { "StringGrid1", 11, false }, { "Button3", 13, true }, { "BitBtn1", 13, true } });
 }
 

@@ -1,11 +1,12 @@
 // The main window's frame: pages, menu, About box, Instructions, the first-run welcome and the exits.
-#include "BuiltOnFirstShow.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
+#include "windows/MainWindow.h"
+
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "Unit5.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/FirstRunStore.h"
+#include "windows/PrepaymentWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,7 +27,7 @@ const QString welcomeText = QStringLiteral(
     "required data and hit calculate. When in doubt, try double-clicking any field for more assistance. We hope you "
     "find this program to be a useful addition to your software library. Let's get started!");
 
-class RememberingStore final : public shell::FirstRunStore
+class RememberingStore final : public app::FirstRunStore
 {
 public:
     explicit RememberingStore(bool startedBefore)
@@ -217,7 +218,7 @@ TEST(SecondaryWindowsTest, StartHiddenStayOnTopAndNeverKeepTheProgramRunning)
     for (const auto& [window, caption, size] : windows) {
         EXPECT_FALSE(window->isVisible()) << caption;
         // What the window is once its controls are built, as it is the first time it shows.
-        shell::buildAll(*window);
+        app::buildAll(*window);
         EXPECT_EQ(window->windowTitle(), QString::fromLatin1(caption));
         EXPECT_EQ(window->minimumSize(), size) << caption;
         EXPECT_EQ(window->maximumSize(), size) << caption;
@@ -230,10 +231,10 @@ TEST(SecondaryWindowsTest, StartHiddenStayOnTopAndNeverKeepTheProgramRunning)
 TEST(FirstRunStoreTest, RemembersTheFirstStartInTheUserSettings)
 {
     QSettings(QStringLiteral("Brellin"), QStringLiteral("Corvanta")).clear();
-    shell::SettingsFirstRunStore store;
+    app::SettingsFirstRunStore store;
     EXPECT_FALSE(store.hasRunBefore());
     store.rememberRun();
-    EXPECT_TRUE(shell::SettingsFirstRunStore().hasRunBefore());
+    EXPECT_TRUE(app::SettingsFirstRunStore().hasRunBefore());
     QSettings(QStringLiteral("Brellin"), QStringLiteral("Corvanta")).clear();
 }
 

@@ -1,12 +1,13 @@
 // The loan payment matrix window: opening defaults, validation, the fill, the rate step and the
 // spin boxes, driven through its real widgets.
+#include "windows/MatrixWindow.h"
+
 #include "EuroSettings.h"
-#include "LoanPage.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "Regional.h"
-#include "StringGrid.h"
-#include "matrix.h"
+#include "pages/LoanPage.h"
+#include "shell/Regional.h"
+#include "widgets/StringGrid.h"
 
 #include <QApplication>
 #include <QImage>
@@ -48,7 +49,7 @@ struct MatrixControls
     QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
     QSpinBox* spin(const char* name) const { return get<QSpinBox>(name); }
     const QTableWidget& grid() const { return *get<QTableWidget>("StringGrid1"); }
-    QStringList row(int number) const { return shell::gridTexts(grid())[static_cast<std::size_t>(number)]; }
+    QStringList row(int number) const { return app::gridTexts(grid())[static_cast<std::size_t>(number)]; }
     void calculate() const { get<QPushButton>("ButtonCalculate")->click(); }
     void type(QWidget* target, const char* typed) const
     {
@@ -100,7 +101,7 @@ TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
             EXPECT_EQ(matrix.spin("SpinTerm2")->value(), 30);
             EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(".250"));
             EXPECT_EQ(matrix.get<QScrollBar>("ScrollBar1")->value(), 2);
-            EXPECT_EQ(shell::gridRowCount(matrix.grid()), 11);
+            EXPECT_EQ(app::gridRowCount(matrix.grid()), 11);
 
             // Loan Term#2 typed as 15 and confirmed with Enter: the usual 15 and 30 year comparison.
             matrix.type(matrix.spin("SpinTerm2"), "15");
@@ -236,7 +237,7 @@ TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
     };
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
-    const shell::GridTexts before = shell::gridTexts(matrix.grid());
+    const app::GridTexts before = app::gridTexts(matrix.grid());
     for (const RejectedCase& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " '" + c.typed + "'");
         recordedDialogs().reset();
@@ -250,7 +251,7 @@ TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
         EXPECT_EQ(recordedDialogs().shown[0].text, text(c.message));
         EXPECT_TRUE(field->hasFocus());
         EXPECT_EQ(field->selectedText(), field->text());
-        EXPECT_EQ(shell::gridTexts(matrix.grid()), before);
+        EXPECT_EQ(app::gridTexts(matrix.grid()), before);
         field->setText(kept);
     }
     // The bounds pass: a loan value of 2, rates of 1 and 30.
@@ -349,9 +350,9 @@ TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)
     matrix.spin("SpinTerm1")->setValue(15);
     matrix.spin("SpinTerm2")->setValue(15);
     matrix.calculate();
-    const shell::GridTexts once = shell::gridTexts(matrix.grid());
+    const app::GridTexts once = app::gridTexts(matrix.grid());
     matrix.calculate();
-    EXPECT_EQ(shell::gridTexts(matrix.grid()), once);
+    EXPECT_EQ(app::gridTexts(matrix.grid()), once);
     EXPECT_EQ(matrix.row(5), QStringList(5, QString()));
 }
 

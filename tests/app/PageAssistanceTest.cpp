@@ -1,10 +1,10 @@
 // Clicks and double-clicks into the entry fields of every page, with real mouse events on the main window.
-#include "BuiltOnFirstShow.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "LoanPage.h"
 #include "RecordingDialogs.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
+#include "windows/PrepaymentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +16,7 @@
 
 namespace {
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -33,7 +33,7 @@ public:
         recordedDialogs().reset();
         window.loanPage()->setPrepaymentWindow(&prepayment);
         // Fields are looked up by name on pages that have not been shown yet.
-        shell::buildAll(window);
+        app::buildAll(window);
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -1,10 +1,11 @@
 // The prepayment window driven through its real widgets, reading the loan page of a real main window.
 // Reference figures: the month loop run in 50-digit decimal arithmetic (Python's decimal module).
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "LoanPage.h"
+#include "windows/PrepaymentWindow.h"
+
 #include "RecordingDialogs.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,7 @@ namespace {
 const QString extraMessage = QStringLiteral("The MONTHLY PAYMENT must be a number greater than 1. Please re-enter.");
 const QString startMessage = QStringLiteral("The STARTING MONTH must be a number greater than 1. Please re-enter.");
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }

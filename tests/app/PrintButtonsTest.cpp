@@ -2,15 +2,15 @@
 // stay-on-top windows, in the application's normal font whatever its owner's style sheet, for a named job), and
 // a printer that fails.
 #include "AmortizationSchedule.h"
-#include "Dialogs.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "LoanChartModule.h"
-#include "LoanPage.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "matrix.h"
+#include "pages/LoanPage.h"
+#include "shell/Dialogs.h"
+#include "shell/FirstRunStore.h"
+#include "windows/LoanChartWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/MatrixWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,7 +30,7 @@
 
 namespace {
 
-class ReturningUser final : public shell::FirstRunStore
+class ReturningUser final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -118,13 +118,13 @@ class PrintButtonTest : public ::testing::TestWithParam<PrintOut>
 {
 protected:
     void SetUp() override { recordedDialogs().reset(); }
-    void TearDown() override { shell::installDialogs(&recordedDialogs()); }
+    void TearDown() override { app::installDialogs(&recordedDialogs()); }
 };
 
 // The printer in the dialog already carries the job's name, which Qt's dialog also offers as the file name.
 TEST_P(PrintButtonTest, TheDialogOffersAllPagesOnlyAboveEveryWindowInTheNormalFontForANamedJob)
 {
-    shell::installDialogs(nullptr);
+    app::installDialogs(nullptr);
     const auto shown = whenPrintDialogShows();
     GetParam().press();
     const ShownPrintDialog& seen = *shown;
@@ -194,10 +194,10 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
         PrintOut { "LoanChart",
             [] {
                 whenModalShows([](QWidget* chart) {
-                    button(chart, "Button3")->click();
+                    button(chart, "PrintButton")->click();
                     chart->close();
                 });
-                shell::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
+                app::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
             },
             "Corvanta loan chart" }),
     [](const auto& info) { return std::string(info.param.name); });

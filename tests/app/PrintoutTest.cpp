@@ -2,11 +2,10 @@
 // from PDF files with pdftotext -bbox.
 #include "AmortizationSchedule.h"
 #include "LoanMatrix.h"
-#include "Modules.h"
-#include "PrintLayouts.h"
 #include "RecordingDialogs.h"
-#include "Unit3.h"
-#include "matrix.h"
+#include "printing/PrintLayouts.h"
+#include "windows/MatrixWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,13 +21,13 @@
 
 namespace {
 
-using shell::DevicePage;
-using shell::DeviceText;
+using app::DevicePage;
+using app::DeviceText;
 
 // A grid whose cells name themselves: "r5c2" for grid row 5, column 2.
-shell::GridTexts namedGrid(int rows, int columns)
+app::GridTexts namedGrid(int rows, int columns)
 {
-    shell::GridTexts grid;
+    app::GridTexts grid;
     for (int row = 0; row < rows; ++row) {
         QStringList cells;
         for (int column = 0; column < columns; ++column)
@@ -68,7 +67,7 @@ class SchedulePaging : public ::testing::TestWithParam<PagingCase>
 TEST_P(SchedulePaging, SixtyMonthsToAPageAndEveryMonthPrinted)
 {
     const PagingCase& c = GetParam();
-    const auto pages = shell::schedulePages(namedGrid(c.months + 1, 4), c.months);
+    const auto pages = app::schedulePages(namedGrid(c.months + 1, 4), c.months);
     ASSERT_EQ(pages.size(), c.pages);
 
     // Page 1: the grid's own title row at the top, a month every 50 units.
@@ -99,19 +98,19 @@ INSTANTIATE_TEST_SUITE_P(Terms, SchedulePaging,
 
 TEST(SchedulePrintLayout, PrintsOnlyMonthsTheGridHolds)
 {
-    EXPECT_EQ(shell::schedulePages(namedGrid(13, 4), 600).size(), 1u);
-    EXPECT_EQ(shell::schedulePages(namedGrid(13, 4), 600)[0].size(), 13u * 4u);
-    EXPECT_EQ(shell::schedulePages(namedGrid(13, 4), -5)[0], scheduleRowAt(0, 0));
-    EXPECT_TRUE(shell::schedulePages({}, 12).empty());
+    EXPECT_EQ(app::schedulePages(namedGrid(13, 4), 600).size(), 1u);
+    EXPECT_EQ(app::schedulePages(namedGrid(13, 4), 600)[0].size(), 13u * 4u);
+    EXPECT_EQ(app::schedulePages(namedGrid(13, 4), -5)[0], scheduleRowAt(0, 0));
+    EXPECT_TRUE(app::schedulePages({}, 12).empty());
 }
 
 TEST(MatrixPrintLayout, CellsOnTheirLinesEmptyOnesLeftOutAndTheFooter)
 {
-    shell::GridTexts grid = namedGrid(11, 5);
+    app::GridTexts grid = namedGrid(11, 5);
     grid[0][0].clear();
     grid[10] = QStringList(5, QString());
     grid[3][2] = QStringLiteral(" $1,097.75");
-    const DevicePage page = shell::matrixPage(grid);
+    const DevicePage page = app::matrixPage(grid);
 
     ASSERT_EQ(page.size(), 4u + 9u * 5u + 1u);
     EXPECT_EQ(page[0], (DeviceText { 600, 100, QStringLiteral("r0c1") }));
@@ -123,9 +122,9 @@ TEST(MatrixPrintLayout, CellsOnTheirLinesEmptyOnesLeftOutAndTheFooter)
 }
 
 // The matrix's grid texts as the calculator fills them for the entries.
-shell::GridTexts matrixGrid(const calculators::MatrixEntries& entries)
+app::GridTexts matrixGrid(const calculators::MatrixEntries& entries)
 {
-    shell::GridTexts grid(calculators::matrixRowCount, QStringList(calculators::matrixColumnCount, QString()));
+    app::GridTexts grid(calculators::matrixRowCount, QStringList(calculators::matrixColumnCount, QString()));
     calculators::fillLoanMatrix(
         entries, finance::RegionalSettings {}, [&grid](int column, int row, const std::string& text) {
             grid[static_cast<std::size_t>(row)][column] = QString::fromStdString(text);
@@ -134,9 +133,9 @@ shell::GridTexts matrixGrid(const calculators::MatrixEntries& entries)
 }
 
 // The schedule window's grid texts for a loan.
-shell::GridTexts scheduleGrid(const calculators::AmortizationSchedule& schedule)
+app::GridTexts scheduleGrid(const calculators::AmortizationSchedule& schedule)
 {
-    shell::GridTexts grid;
+    app::GridTexts grid;
     const auto toList = [](const std::array<std::string, 4>& texts) {
         QStringList cells;
         for (const std::string& text : texts)
@@ -162,7 +161,7 @@ TEST(DevicePageFont, EveryTextEndsBeforeTheNextColumnAtEveryResolution)
 {
     const auto matrix
         = [](const char* startRate, const char* rateIncrement, const char* startLoan, const char* loanIncrement) {
-              return std::vector<DevicePage> { shell::matrixPage(
+              return std::vector<DevicePage> { app::matrixPage(
                   matrixGrid({ startLoan, loanIncrement, startRate, rateIncrement, 4, 3, 30, 15 })) };
           };
     const ColumnFitCase cases[] = {
@@ -170,13 +169,13 @@ TEST(DevicePageFont, EveryTextEndsBeforeTheNextColumnAtEveryResolution)
         { "rates of 15 significant digits up to 34, amounts near the 32-bit limit",
             { matrix("29.9999999999999", "2.000", "2000000000", "49000000") } },
         { "a schedule of 99,999,999 at 30 % over 50 years",
-            shell::schedulePages(scheduleGrid(calculators::amortizationSchedule(30, 600, 99999999)), 600) },
+            app::schedulePages(scheduleGrid(calculators::amortizationSchedule(30, 600, 99999999)), 600) },
     };
     for (const int resolution : { 300, 450, 600, 1200 }) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setResolution(resolution);
-        const QFontMetricsF metrics(shell::devicePageFont(), &printer);
+        const QFontMetricsF metrics(app::devicePageFont(), &printer);
         for (const ColumnFitCase& fit : cases) {
             SCOPED_TRACE(std::string(fit.name) + " at " + std::to_string(resolution) + " units an inch");
             for (const DevicePage& page : fit.pages)
@@ -321,24 +320,6 @@ TEST_F(PrintToPdf, ACancelledDialogPrintsNothing)
     matrix.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(recordedDialogs().printerRequests, 2);
     EXPECT_TRUE(recordedDialogs().shown.empty());
-    EXPECT_FALSE(QFile::exists(pdf));
-}
-
-// Without its module no window prints: the Print press says why in the error box and the window stays usable.
-// ctest runs each test in a process of its own, so no earlier test has loaded the module here.
-TEST_F(PrintToPdf, AMissingPrintModuleEndsInTheErrorBox)
-{
-    QTemporaryDir empty;
-    shell::setModuleFolder(empty.path());
-    const std::unique_ptr<void, void (*)(void*)> restore(
-        &empty, [](void*) { shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER)); });
-    TFormMatrix matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-    matrix.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
-    EXPECT_EQ(recordedDialogs().printerRequests, 0);
-    ASSERT_EQ(recordedDialogs().shown.size(), 1U);
-    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
-    EXPECT_TRUE(recordedDialogs().shown[0].text.startsWith(QStringLiteral("Printing is not available:\n")));
-    EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QStringLiteral("corvanta-print.so")));
     EXPECT_FALSE(QFile::exists(pdf));
 }
 

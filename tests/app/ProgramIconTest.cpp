@@ -1,16 +1,16 @@
 // The program's icon: a true-sized picture for each size drawn, shown by the main window and the About box.
-#include "ProgramIcon.h"
+#include "shell/ProgramIcon.h"
 
-#include "About.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
+#include "shell/FirstRunStore.h"
+#include "windows/AboutBox.h"
+#include "windows/MainWindow.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
 
-class StartedBefore final : public shell::FirstRunStore
+class StartedBefore final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -22,7 +22,7 @@ const QList<QSize> drawnSizes
 
 TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
 {
-    EXPECT_EQ(shell::programIcon().availableSizes(), drawnSizes);
+    EXPECT_EQ(app::programIcon().availableSizes(), drawnSizes);
     for (const QSize& size : drawnSizes) {
         const QImage picture(QStringLiteral(CORVANTA_ICON_FOLDER "/corvanta-%1.png").arg(size.width()));
         EXPECT_EQ(picture.size(), size);
@@ -31,7 +31,7 @@ TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
         EXPECT_EQ(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)), 255) << size.width();
         // The pixels built into the program are the PNG's, and the icon hands out the picture drawn for the size.
         constexpr auto shown = QImage::Format_ARGB32_Premultiplied;
-        EXPECT_EQ(shell::programIcon().pixmap(size).toImage().convertToFormat(shown), picture.convertToFormat(shown))
+        EXPECT_EQ(app::programIcon().pixmap(size).toImage().convertToFormat(shown), picture.convertToFormat(shown))
             << size.width();
     }
 }
@@ -42,18 +42,18 @@ TEST(ProgramIconTest, OtherSizesComeFromTheNextLargerPictureAndAreNeverEnlarged)
     const QList<std::pair<QSize, QSize>> cases = { { { 20, 20 }, { 20, 20 } }, { { 100, 100 }, { 100, 100 } },
         { { 300, 300 }, { 256, 256 } }, { { 40, 20 }, { 20, 20 } }, { { 8, 8 }, { 8, 8 } } };
     for (const auto& [asked, given] : cases) {
-        EXPECT_EQ(shell::programIcon().actualSize(asked), given) << asked.width() << "x" << asked.height();
-        EXPECT_EQ(shell::programIcon().pixmap(asked).size(), given) << asked.width() << "x" << asked.height();
+        EXPECT_EQ(app::programIcon().actualSize(asked), given) << asked.width() << "x" << asked.height();
+        EXPECT_EQ(app::programIcon().pixmap(asked).size(), given) << asked.width() << "x" << asked.height();
     }
     // Scaled down from the 22-pixel picture, the middle of the house stays opaque.
-    const QImage scaled = shell::programIcon().pixmap(QSize(20, 20)).toImage();
+    const QImage scaled = app::programIcon().pixmap(QSize(20, 20)).toImage();
     EXPECT_EQ(qAlpha(scaled.pixel(10, 10)), 255);
 }
 
 TEST(ProgramIconTest, DisabledLookIsDerivedFromTheNormalPicture)
 {
-    const QImage normal = shell::programIcon().pixmap(QSize(32, 32)).toImage();
-    const QImage disabled = shell::programIcon().pixmap(QSize(32, 32), QIcon::Disabled).toImage();
+    const QImage normal = app::programIcon().pixmap(QSize(32, 32)).toImage();
+    const QImage disabled = app::programIcon().pixmap(QSize(32, 32), QIcon::Disabled).toImage();
     ASSERT_EQ(disabled.size(), normal.size());
     EXPECT_NE(disabled.convertToFormat(normal.format()), normal);
 }

@@ -1,5 +1,5 @@
 // The refinancing page driven through its real widgets: type, press Calculate, read the panels.
-#include "RefinancePage.h"
+#include "pages/RefinancePage.h"
 
 #include "RecordingDialogs.h"
 #include "ShownPage.h"

@@ -1,6 +1,6 @@
 // The retirement page driven through its real widgets: the need with Calculate, the savings plan with How To.
 // Expected figures are the closed forms of the calculator tests, evaluated in 50-digit decimal arithmetic.
-#include "RetirementPage.h"
+#include "pages/RetirementPage.h"
 
 #include "RecordingDialogs.h"
 #include "ShownPage.h"

@@ -1,5 +1,5 @@
 // The savings page driven through its real widgets: savings growth and the required rate of return.
-#include "SavingsPage.h"
+#include "pages/SavingsPage.h"
 
 #include "RecordingDialogs.h"
 #include "ShownPage.h"

@@ -1,11 +1,12 @@
 // The Schedule button and the schedule window, driven from the loan page through their real widgets.
+#include "windows/ScheduleWindow.h"
+
 #include "AmortizationSchedule.h"
-#include "GridCopy.h"
-#include "LoanPage.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "StringGrid.h"
-#include "Unit3.h"
+#include "pages/LoanPage.h"
+#include "widgets/GridCopy.h"
+#include "widgets/StringGrid.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -85,16 +86,16 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
         EXPECT_EQ(scheduleMonthCount(), c.months);
 
         auto* grid = modal->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-        EXPECT_EQ(shell::gridRowCount(*grid), c.months + 1);
+        EXPECT_EQ(app::gridRowCount(*grid), c.months + 1);
         EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-        EXPECT_EQ(shell::gridTexts(*grid)[0],
+        EXPECT_EQ(app::gridTexts(*grid)[0],
             (QStringList { QStringLiteral("Month"), QStringLiteral("Interest"), QStringLiteral("Principle"),
                 QStringLiteral("Balance") }));
         for (const auto& row : c.rows) {
             QStringList expected;
             for (const char* text : row)
                 expected.append(QString::fromUtf8(text));
-            EXPECT_EQ(shell::gridTexts(*grid)[expected[0].toUInt()], expected);
+            EXPECT_EQ(app::gridTexts(*grid)[expected[0].toUInt()], expected);
         }
         // The last column gives up what the vertical scroll bar needs, so the grid never scrolls sideways:
         // whatever cell is chosen, or Ctrl+End, the Month column stays whole.
@@ -175,10 +176,10 @@ TEST(GridCopyTest, CopiesTheSelectionAsTabSeparatedLines)
 
     // Months 1 and 2, interest and principal; then the whole month and interest columns with their headings.
     grid->setRangeSelected(QTableWidgetSelectionRange(0, 1, 1, 2), true);
-    EXPECT_EQ(shell::selectionText(*grid), QStringLiteral("$583.33\t$8,069.34\n$536.26\t$8,116.41"));
+    EXPECT_EQ(app::selectionText(*grid), QStringLiteral("$583.33\t$8,069.34\n$536.26\t$8,116.41"));
     grid->clearSelection();
     grid->setRangeSelected(QTableWidgetSelectionRange(0, 0, 11, 1), true);
-    const QStringList lines = shell::selectionText(*grid).split(u'\n');
+    const QStringList lines = app::selectionText(*grid).split(u'\n');
     ASSERT_EQ(lines.size(), 13);
     EXPECT_EQ(lines[0], QStringLiteral("Month\tInterest"));
     EXPECT_EQ(lines[12], QStringLiteral("12\t$50.18"));
@@ -194,7 +195,7 @@ TEST(GridCopyTest, CopiesTheSelectionAsTabSeparatedLines)
     menu->actions()[0]->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("$75,650.49"));
     // The residue after the last month may fall either side of zero; it reads $0.00 all the same.
-    EXPECT_EQ(shell::gridText(*grid, 3, 12), QStringLiteral("$0.00"));
+    EXPECT_EQ(app::gridText(*grid, 3, 12), QStringLiteral("$0.00"));
 }
 
 } // namespace

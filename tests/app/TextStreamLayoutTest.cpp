@@ -1,14 +1,14 @@
 // The text stream's layout on its own, with a font whose every character is 10 wide and 20 high.
-#include "TextStreamLayout.h"
+#include "printing/TextStreamLayout.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using shell::PlacedText;
-using shell::PrintedPage;
+using app::PlacedText;
+using app::PrintedPage;
 
-const shell::TextStreamMetrics tenWide { 20, 10, [](const QString& text) { return 10 * int(text.size()); } };
+const app::TextStreamMetrics tenWide { 20, 10, [](const QString& text) { return 10 * int(text.size()); } };
 
 struct LayoutCase
 {
@@ -60,7 +60,7 @@ TEST(TextStreamLayout, PlacesLinesOnPages)
 {
     for (const LayoutCase& layoutCase : layoutCases) {
         SCOPED_TRACE(layoutCase.name);
-        EXPECT_EQ(shell::layoutTextStream(layoutCase.lines, tenWide, layoutCase.page), layoutCase.expected);
+        EXPECT_EQ(app::layoutTextStream(layoutCase.lines, tenWide, layoutCase.page), layoutCase.expected);
     }
 }
 

@@ -1,9 +1,9 @@
 // The picture of the main window: scaled to keep its size on paper, on one page.
-#include "FinCal.h"
-#include "FirstRunStore.h"
 #include "PdfWords.h"
-#include "PrintedPictureSize.h"
 #include "RecordingDialogs.h"
+#include "printing/PrintedPictureSize.h"
+#include "shell/FirstRunStore.h"
+#include "windows/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -21,8 +21,8 @@ namespace {
 struct SizeCase
 {
     QSize pixels;
-    shell::Resolution printer;
-    shell::Resolution screen;
+    app::Resolution printer;
+    app::Resolution screen;
     QSize dots;
 };
 
@@ -41,11 +41,11 @@ TEST(PrintedPictureSize, KeepsThePhysicalSizeToTheNearestDot)
     };
     for (const SizeCase& size : cases) {
         SCOPED_TRACE(size.printer.x);
-        EXPECT_EQ(shell::printedPictureSize(size.pixels, size.printer, size.screen), size.dots);
+        EXPECT_EQ(app::printedPictureSize(size.pixels, size.printer, size.screen), size.dots);
     }
 }
 
-class ReturningUser final : public shell::FirstRunStore
+class ReturningUser final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }

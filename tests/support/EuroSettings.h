@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Regional.h"
+#include "shell/Regional.h"
 
 // Regional settings for one test: "€" after the amount with a blank, "." grouping and "," decimals, as in
 // many European locales. The United States settings come back however the test ends.
@@ -14,9 +14,9 @@ public:
         euro.positiveCurrencyForm = 3;
         euro.thousandsSeparator = ".";
         euro.decimalSeparator = ",";
-        shell::installRegionalSettings(euro);
+        app::installRegionalSettings(euro);
     }
-    ~EuroSettings() { shell::installRegionalSettings(finance::RegionalSettings {}); }
+    ~EuroSettings() { app::installRegionalSettings(finance::RegionalSettings {}); }
     EuroSettings(const EuroSettings&) = delete;
     EuroSettings& operator=(const EuroSettings&) = delete;
 };

@@ -1,8 +1,7 @@
 // The test program of the windows: one QApplication, no display, the recorder for every dialog,
 // United States regional settings and settings kept apart from the developer's own.
-#include "Modules.h"
 #include "RecordingDialogs.h"
-#include "Regional.h"
+#include "shell/Regional.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -16,9 +15,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanta"));
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
-    shell::installRegionalSettings(finance::RegionalSettings {});
-    shell::installDialogs(&recordedDialogs());
-    shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER));
+    app::installRegionalSettings(finance::RegionalSettings {});
+    app::installDialogs(&recordedDialogs());
 
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "shell/Dialogs.h"
 
 #include <QString>
 #include <functional>
 #include <vector>
 
 // Stands in for the message boxes and the print dialog: answers at once and remembers what was shown.
-class RecordingDialogs final : public shell::Dialogs
+class RecordingDialogs final : public app::Dialogs
 {
 public:
     enum class Kind {

@@ -12,16 +12,15 @@
 //   grab:Window=name           saves the window as FOLDER/name.png
 // Window is a window class (TForm1, TForm5, TAmortSch, TFormMatrix, TFormAbout); exactly one of that
 // class must be visible. A message box, a missing control or a failed save ends the run with an error.
-#include "BuiltOnFirstShow.h"
-#include "Dialogs.h"
-#include "FinCal.h"
-#include "FirstRunStore.h"
-#include "LoanPage.h"
-#include "Modules.h"
-#include "Regional.h"
 #include "RegionalSettings.h"
-#include "Unit3.h"
-#include "Unit5.h"
+#include "pages/LoanPage.h"
+#include "shell/BuiltOnFirstShow.h"
+#include "shell/Dialogs.h"
+#include "shell/FirstRunStore.h"
+#include "shell/Regional.h"
+#include "windows/MainWindow.h"
+#include "windows/PrepaymentWindow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -51,7 +50,7 @@ void fail(const QString& why)
     QCoreApplication::exit(1);
 }
 
-class NoWelcome final : public shell::FirstRunStore
+class NoWelcome final : public app::FirstRunStore
 {
 public:
     bool hasRunBefore() const override { return true; }
@@ -60,7 +59,7 @@ public:
 
 // A picture of a calculation must not hide a warning: every message box ends the run. The print dialog
 // is answered with a PDF file.
-class PictureDialogs final : public shell::Dialogs
+class PictureDialogs final : public app::Dialogs
 {
 public:
     void warning(QWidget*, const QString& text) override { fail(QStringLiteral("warning: ") + text); }
@@ -237,10 +236,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     // United States settings, so that the pictures show the same money on every machine.
-    shell::installRegionalSettings(finance::RegionalSettings {});
+    app::installRegionalSettings(finance::RegionalSettings {});
     PictureDialogs dialogs;
-    shell::installDialogs(&dialogs);
-    shell::setModuleFolder(QStringLiteral(CORVANTA_MODULE_FOLDER));
+    app::installDialogs(&dialogs);
 
     NoWelcome store;
     TForm1 mainWindow(store);
@@ -248,8 +246,8 @@ int main(int argc, char* argv[])
     TAmortSch scheduleWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
     // Steps name controls on pages and windows that have not been shown yet.
-    shell::buildAll(mainWindow);
-    shell::buildAll(prepaymentWindow);
+    app::buildAll(mainWindow);
+    app::buildAll(prepaymentWindow);
     mainWindow.show();
 
     arguments.removeFirst();
@@ -257,6 +255,6 @@ int main(int argc, char* argv[])
     StepRunner runner(folder, arguments, dialogs);
     runner.start();
     const int result = QApplication::exec();
-    shell::installDialogs(nullptr);
+    app::installDialogs(nullptr);
     return failed ? 1 : result;
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CollegePlan.h"
+#include "shell/BuiltOnFirstShow.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class CollegePage;
+}
+
+// The "Saving for College" page: the future cost of an education and the yearly saving it needs.
+// Calculate and How To each run the other, so that one press refreshes the projection and the plan.
+class CollegePage final : public app::BuiltOnFirstShow<QWidget>
+{
+    Q_OBJECT
+
+public:
+    explicit CollegePage(QWidget* parent = nullptr);
+    ~CollegePage() override;
+
+Q_SIGNALS:
+    // The page's Print button: the main window prints a picture of itself.
+    void printWindowPressed();
+
+private:
+    void buildControls() override;
+    // The projection. Unless started by How To, a success goes on into How To. Returns whether the
+    // fields passed their checks and the projection was shown.
+    bool Button9Click(const QObject* sender);
+    // The savings plan, after running Calculate unless started by it.
+    void ButtonHowToCollegeClick(const QObject* sender);
+
+    // The page fields that the projection and the plan both read; they must convert.
+    calculators::CollegeCostInput costInput() const;
+
+    std::unique_ptr<Ui::CollegePage> ui;
+};

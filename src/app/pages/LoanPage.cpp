@@ -1,0 +1,211 @@
+#include "pages/LoanPage.h"
+
+#include "AmortizationSchedule.h"
+#include "LoanChartSeries.h"
+#include "LoanSolver.h"
+#include "printing/TextStreamPrint.h"
+#include "shell/FieldAssistance.h"
+#include "shell/FieldEntry.h"
+#include "shell/GuardedHandler.h"
+#include "shell/Regional.h"
+#include "shell/ValidationSteps.h"
+#include "ui_LoanPage.h"
+#include "windows/MatrixWindow.h"
+#include "windows/PrepaymentWindow.h"
+#include "windows/ScheduleWindow.h"
+
+namespace {
+
+using app::Entry;
+using app::ValidationStep;
+
+const auto rateMessage = QStringLiteral("Interest rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = "
+                                        "8.25) but do not use \"%\" signs. Please re-enter.");
+const auto yearsMessage = QStringLiteral("Years must be between 1 and 50");
+const auto yearsNotIntegerMessage
+    = QStringLiteral("The YEARS value must be an integer between 1 and 50, please re-enter.");
+const auto amountMessage
+    = QStringLiteral("LOAN AMOUNT must be an integer greater than 1. Do not enter any \"$\" or commas.");
+const auto paymentMessage
+    = QStringLiteral("MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas.");
+const auto rateHelp
+    = QStringLiteral("Enter the annual percentage rate (APR) for the loan, OK to use decimal but no \"%\" sign.");
+const auto yearsHelp = QStringLiteral("Enter the number of years the loan is for.");
+const auto paymentHelp = QStringLiteral("If you are solving for how much you can afford to borrow (loan amount), enter "
+                                        "the maximum monthly payment you want here.");
+const auto amountHelp = QStringLiteral("The amount borrowed, or loaned. Do not use $ or commas.");
+const auto requiredText = QStringLiteral("REQUIRED");
+const auto notApplicableText = QStringLiteral("NOT APPLICABLE");
+
+// The smallest loan amount or monthly payment the page works with.
+constexpr finance::Extended smallestMoney = 2;
+
+} // namespace
+
+LoanPage::LoanPage(QWidget* parent)
+    : BuiltOnFirstShow(parent)
+    , today([] { return QDate::currentDate(); })
+{ }
+
+LoanPage::~LoanPage() = default;
+
+void LoanPage::buildControls()
+{
+    // The glyphs live in this static library, so their resource must be registered by hand.
+    Q_INIT_RESOURCE(glyphs);
+    ui = std::make_unique<Ui::LoanPage>();
+    ui->setupUi(this);
+
+    connect(ui->ButtonCalcLoanPayment, &QPushButton::clicked, this,
+        app::guarded(this, [this] { ButtonCalcLoanPaymentClick(); }));
+    connect(ui->RadioLoanPayment, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            app::runGuarded(this, [this] { RadioLoanPaymentClick(); });
+    });
+    connect(ui->RadioLoanAmount, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            app::runGuarded(this, [this] { RadioLoanAmountClick(); });
+    });
+    connect(ui->Button7, &QPushButton::clicked, this, app::guarded(this, [this] { Button7Click(); }));
+    connect(ui->BitBtn1, &QToolButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
+    connect(ui->Button6, &QPushButton::clicked, this, app::guarded(this, [this] { Button6Click(); }));
+    connect(ui->ButtonLoanMatrix, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonLoanMatrixClick(); }));
+
+    // A click into a field of the loan withdraws what depends on the last calculated loan, until the next
+    // successful Calculate; the results on show stay as they are.
+    const auto reset = [this] {
+        ui->Button6->setEnabled(false);
+        ui->Button7->setEnabled(false);
+        if (prepaymentWindow)
+            prepaymentWindow->hide();
+    };
+    new app::FieldAssistance(this,
+        {
+            { ui->Edit9, app::selectFirst(5, reset), rateHelp },
+            { ui->Edit10, app::selectFirst(4, reset), yearsHelp },
+            { ui->EditLoanPayment, {}, paymentHelp },
+            { ui->Edit11, app::selectFirst(9, reset), amountHelp },
+        });
+}
+
+void LoanPage::setPrepaymentWindow(TForm5* window)
+{
+    prepaymentWindow = window;
+    // The prepayment window reads this page's fields, so they must exist.
+    ensureBuilt();
+    if (window)
+        window->readLoanFrom(ui->Edit9, ui->Edit10, ui->Edit11);
+}
+
+void LoanPage::setClock(std::function<QDate()> clock)
+{
+    today = std::move(clock);
+}
+
+void LoanPage::ButtonCalcLoanPaymentClick()
+{
+    using calculators::LoanSolveFor;
+    const bool paymentMode = ui->RadioLoanPayment->isChecked();
+
+    const ValidationStep requiredMoney = paymentMode
+        ? ValidationStep { ui->Edit11, Entry::Decimal, app::atLeast(smallestMoney), amountMessage }
+        : ValidationStep { ui->EditLoanPayment, Entry::Decimal, app::atLeast(smallestMoney), paymentMessage };
+    if (!app::passes(this,
+            {
+                { ui->Edit9, Entry::Decimal, app::between(1, 30), rateMessage },
+                { ui->Edit10, Entry::Whole, app::between(1, 50), yearsMessage, yearsNotIntegerMessage },
+                requiredMoney,
+            }))
+        return;
+
+    // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
+    QLineEdit* solvedField = paymentMode ? ui->EditLoanPayment : ui->Edit11;
+    if (!app::fieldAccepts(solvedField, Entry::Decimal, app::atLeast(smallestMoney)))
+        solvedField->setText(QStringLiteral("0"));
+
+    calculators::LoanInput input;
+    input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
+    input.annualRatePercent = app::decimalValue(ui->Edit9);
+    input.years = app::wholeValue(ui->Edit10);
+    input.monthlyPayment = app::decimalValue(ui->EditLoanPayment);
+    input.loanAmount = app::decimalValue(ui->Edit11);
+    const calculators::LoanSolution solution = calculators::solveLoan(input);
+
+    const auto& settings = app::regional();
+    ui->PanelLoanOutput->setVisible(true);
+    ui->LabelLoanOutput->setText(QString::fromStdString(calculators::loanResultCaption(input, solution, settings)));
+    solvedField->setText(QString::fromStdString(calculators::loanSolvedFieldText(input, solution, settings)));
+    ui->LabelLoanOutput->setVisible(true);
+    ui->Button6->setEnabled(true);
+    ui->Button7->setEnabled(true);
+
+    const QDate date = today();
+    const calculators::LoanReportContext context { ui->Edit9->text().toStdString(), ui->Edit10->text().toStdString(),
+        { date.year(), date.month(), date.day() } };
+    ui->MemoLoanAnalysis->clear();
+    // The report goes in as one text, a line to a paragraph: appended line by line, every line laid out
+    // the lines before it once more.
+    QStringList lines;
+    for (const std::string& line : calculators::loanReportLines(input, solution, context, settings))
+        lines.append(QString::fromStdString(line));
+    ui->MemoLoanAnalysis->appendPlainText(lines.join(u'\n'));
+    QTextCursor caret = ui->MemoLoanAnalysis->textCursor();
+    caret.movePosition(QTextCursor::Start);
+    ui->MemoLoanAnalysis->setTextCursor(caret);
+}
+
+void LoanPage::RadioLoanPaymentClick()
+{
+    ui->Label51->setText(requiredText);
+    ui->Label47->setText(notApplicableText);
+}
+
+void LoanPage::RadioLoanAmountClick()
+{
+    ui->Label51->setText(notApplicableText);
+    ui->Label47->setText(requiredText);
+}
+
+void LoanPage::Button7Click()
+{
+    if (!prepaymentWindow)
+        return;
+    prepaymentWindow->show();
+    prepaymentWindow->raise();
+    prepaymentWindow->activateWindow();
+}
+
+void LoanPage::BitBtn1Click()
+{
+    // The report as the user sees it, edits included, wrapped lines as shown.
+    app::printTextArea(this, *ui->MemoLoanAnalysis, QStringLiteral("Corvanta loan analysis"));
+}
+
+void LoanPage::Button6Click()
+{
+    // The fields are read as they stand, without validation: the button is only enabled after a
+    // successful Calculate, but a term can still be typed over since.
+    const finance::Extended rate = app::decimalValue(ui->Edit9);
+    const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->Edit10));
+    setScheduleMonthCount(months);
+    const finance::Extended amount = app::decimalValue(ui->Edit11);
+    const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
+
+    // A new window at every press, owned by nobody and freed when it closes.
+    const auto window = std::make_unique<TAmortSch>();
+    window->showSchedule(schedule);
+    // The loan chart also draws the prepayment window's result when it is for this loan.
+    if (prepaymentWindow) {
+        const auto& prepayment = prepaymentWindow->lastCalculation();
+        if (prepayment && calculators::isSameLoan(*prepayment, rate, months, amount))
+            window->setPrepayment(*prepayment);
+    }
+    window->exec();
+}
+
+void LoanPage::ButtonLoanMatrixClick()
+{
+    const auto matrix = std::make_unique<TFormMatrix>(
+        LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() }, this);
+    matrix->exec();
+}

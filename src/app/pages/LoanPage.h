@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/BuiltOnFirstShow.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class TForm5;
+
+namespace Ui {
+class LoanPage;
+}
+
+// The "Loans and Mortgages" page: solves a monthly loan for its payment or its amount and writes the
+// loan analysis report. Its fields are what the schedule, prepayment and matrix windows read.
+class LoanPage final : public app::BuiltOnFirstShow<QWidget>
+{
+    Q_OBJECT
+
+public:
+    explicit LoanPage(QWidget* parent = nullptr);
+    ~LoanPage() override;
+
+    // The prepayment window created at start-up, shown by PrePay; it reads this page's loan fields.
+    void setPrepaymentWindow(TForm5* window);
+    // Where the report takes today's date from.
+    void setClock(std::function<QDate()> today);
+
+private:
+    void buildControls() override;
+    void ButtonCalcLoanPaymentClick();
+    void RadioLoanPaymentClick();
+    void RadioLoanAmountClick();
+    void Button7Click();
+    void BitBtn1Click();
+    void Button6Click();
+    void ButtonLoanMatrixClick();
+
+    std::unique_ptr<Ui::LoanPage> ui;
+    QPointer<TForm5> prepaymentWindow;
+    std::function<QDate()> today;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/BuiltOnFirstShow.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class RefinancePage;
+}
+
+// The "Refinancing a Home" page: the new payment, the monthly saving and the months to break even.
+class RefinancePage final : public app::BuiltOnFirstShow<QWidget>
+{
+    Q_OBJECT
+
+public:
+    explicit RefinancePage(QWidget* parent = nullptr);
+    ~RefinancePage() override;
+
+private:
+    void buildControls() override;
+    void Button1CalcRefinanceClick();
+
+    std::unique_ptr<Ui::RefinancePage> ui;
+};

@@ -1,0 +1,137 @@
+#include "pages/RetirementPage.h"
+
+#include "RetirementPlanner.h"
+#include "shell/FieldAssistance.h"
+#include "shell/FieldEntry.h"
+#include "shell/GuardedHandler.h"
+#include "shell/Regional.h"
+#include "shell/ValidationSteps.h"
+#include "ui_RetirementPage.h"
+
+namespace {
+
+using app::Entry;
+
+const auto currentAgeMessage
+    = QStringLiteral("You must enter your current age as an integer (32,33,etc..). Please re-enter.");
+const auto retirementAgeMessage = QStringLiteral(
+    "Enter a retirement age equal to or older than your current age. Must be an integer (55, 65, etc..).");
+const auto monthlyIncomeMessage
+    = QStringLiteral("You must enter a desired monthly income (ex: 2500 or 5000) as a number, without $ or commas.");
+const auto retirementYearsMessage
+    = QStringLiteral("Enter the number of years you will spend in retirement living off your monthly income.");
+const auto growthRateMessage = QStringLiteral("Enter the estimated interest rate your retirement funds will grow at.");
+const auto inflationMessage = QStringLiteral("Enter an estimated inflation rate, greater than 0. OK to use decimals "
+                                             "but no % sign (ex: 2.5% = 2.5).");
+const auto assetsMessage = QStringLiteral("You must enter a valid number value for your current retirement assets, "
+                                          "without $ or commas. If you have nothing, enter 0.");
+
+const auto retirementAgeHelp = QStringLiteral("Enter the age at which you plan on retiring.");
+const auto monthlyIncomeHelp
+    = QStringLiteral("This is an amount that will supplement Social Security and/or pension plan benefits. Please "
+                     "enter the amount in todays dollars.");
+const auto retirementYearsHelp
+    = QStringLiteral("The number of years after retirement that you will require an income. If you retire at 55 and "
+                     "plan to live until you are 85, enter 30.");
+const auto growthRateHelp
+    = QStringLiteral("Enter the interest rate anticipated through retirement that your investments will grow at. A "
+                     "rate of 5 to 7 percent would be considered conservative, whereas the stock market averages 13 "
+                     "percent.");
+const auto inflationHelp
+    = QStringLiteral("An inflation rate of 2 to 5 should be appropiate.  Over the last 20 years the Consumer Price "
+                     "Index (CPI) has been just above 5 percent per year. In the late 1990s, it has fallen to 2% or "
+                     "less.");
+const auto assetsHelp
+    = QStringLiteral("Amount you currently have saved for your retirement. This can include 401K accounts.");
+
+// The smallest monthly income the page plans for.
+constexpr finance::Extended smallestIncome = 2;
+
+} // namespace
+
+RetirementPage::RetirementPage(QWidget* parent)
+    : BuiltOnFirstShow(parent)
+{ }
+
+RetirementPage::~RetirementPage() = default;
+
+void RetirementPage::buildControls()
+{
+    // The glyphs live in this static library, so their resource must be registered by hand.
+    Q_INIT_RESOURCE(glyphs);
+    ui = std::make_unique<Ui::RetirementPage>();
+    ui->setupUi(this);
+    connect(ui->BitBtn3, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
+
+    connect(ui->Button5, &QPushButton::clicked, this, app::guarded(this, [this] { Button5Click(); }));
+    connect(ui->Button8, &QPushButton::clicked, this, app::guarded(this, [this] { Button8Click(); }));
+    new app::FieldAssistance(this,
+        {
+            { ui->Edit20, app::selectAll(), {} },
+            { ui->Edit21, app::selectAll(), retirementAgeHelp },
+            { ui->Edit18, app::selectAll(), monthlyIncomeHelp },
+            { ui->Edit17, app::selectAll(), retirementYearsHelp },
+            { ui->Edit15, app::selectAll(), growthRateHelp },
+            { ui->Edit16, app::selectAll(), inflationHelp },
+            { ui->EditRetireFund, app::selectAll(), assetsHelp },
+        });
+}
+
+bool RetirementPage::needFieldsPass()
+{
+    // The current age has passed its own step by the time the retirement age is compared with it.
+    const auto atLeastCurrentAge
+        = [this](finance::Extended age) { return age >= static_cast<finance::Extended>(app::wholeValue(ui->Edit20)); };
+    return app::passes(this,
+        {
+            { ui->Edit20, Entry::Whole, app::atLeast(1), currentAgeMessage },
+            { ui->Edit21, Entry::Whole, atLeastCurrentAge, retirementAgeMessage },
+            { ui->Edit18, Entry::Decimal, app::atLeast(smallestIncome), monthlyIncomeMessage },
+            { ui->Edit17, Entry::Whole, app::atLeast(1), retirementYearsMessage },
+            { ui->Edit15, Entry::Decimal, app::atLeast(0), growthRateMessage },
+            { ui->Edit16, Entry::Decimal, app::atLeast(0), inflationMessage },
+        });
+}
+
+calculators::RetirementInput RetirementPage::needInput() const
+{
+    calculators::RetirementInput input;
+    input.currentAge = app::wholeValue(ui->Edit20);
+    input.retirementAge = app::wholeValue(ui->Edit21);
+    input.monthlyIncome = app::decimalValue(ui->Edit18);
+    input.retirementYears = app::wholeValue(ui->Edit17);
+    input.growthPercent = app::decimalValue(ui->Edit15);
+    input.inflationPercent = app::decimalValue(ui->Edit16);
+    return input;
+}
+
+void RetirementPage::Button5Click()
+{
+    // Shown before the fields are checked: once a plan is on screen, any new Calculate may leave it out of date.
+    if (ui->PanelRetireHowTo->isVisibleTo(this))
+        ui->LabelRecalc->setVisible(true);
+    if (!needFieldsPass())
+        return;
+
+    const calculators::RetirementInput input = needInput();
+    const calculators::RetirementNeed need = calculators::retirementNeed(input);
+    ui->Panel2->setVisible(true);
+    ui->Label40->setText(QString::fromStdString(calculators::retirementNeedSentence(input, need, app::regional())));
+    ui->PanelRetireHowTo->setVisible(true);
+}
+
+void RetirementPage::Button8Click()
+{
+    ui->LabelRecalc->setVisible(false);
+    // The page's fields may have changed since Calculate checked them.
+    if (!needFieldsPass()
+        || !app::passes(this, { { ui->EditRetireFund, Entry::Decimal, app::atLeast(0), assetsMessage } }))
+        return;
+
+    const calculators::RetirementInput input = needInput();
+    const calculators::RetirementPlan plan = calculators::retirementPlan(input, app::decimalValue(ui->EditRetireFund));
+    ui->MemoRetire->setPlainText(QString::fromStdString(calculators::retirementPlanText(input, plan, app::regional())));
+    QTextCursor caret = ui->MemoRetire->textCursor();
+    caret.movePosition(QTextCursor::Start);
+    ui->MemoRetire->setTextCursor(caret);
+}

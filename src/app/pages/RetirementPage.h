@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/BuiltOnFirstShow.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class RetirementPage;
+}
+
+namespace calculators {
+struct RetirementInput;
+}
+
+// The "Retirement Planning" page: the nest egg an inflation-adjusted income needs and the yearly saving for it.
+class RetirementPage final : public app::BuiltOnFirstShow<QWidget>
+{
+    Q_OBJECT
+
+public:
+    explicit RetirementPage(QWidget* parent = nullptr);
+    ~RetirementPage() override;
+
+Q_SIGNALS:
+    // The page's Print button: the main window prints a picture of itself.
+    void printWindowPressed();
+
+private:
+    void buildControls() override;
+    void Button5Click();
+    void Button8Click();
+
+    // The page's six fields checked in order; the first failure warns and selects its field.
+    bool needFieldsPass();
+    calculators::RetirementInput needInput() const;
+
+    std::unique_ptr<Ui::RetirementPage> ui;
+};

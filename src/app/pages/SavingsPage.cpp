@@ -1,0 +1,116 @@
+#include "pages/SavingsPage.h"
+
+#include "RequiredReturn.h"
+#include "SavingsGrowth.h"
+#include "shell/FieldAssistance.h"
+#include "shell/FieldEntry.h"
+#include "shell/GuardedHandler.h"
+#include "shell/Regional.h"
+#include "shell/ValidationSteps.h"
+#include "ui_SavingsPage.h"
+
+namespace {
+
+using app::Entry;
+
+const auto rateMessage = QStringLiteral("Interest rate must be between 1 and 50, decimals OK.");
+const auto yearsMessage
+    = QStringLiteral("Years must be between 1 and 200. This is how long the money will accumulate and grow.");
+const auto currentValueMessage = QStringLiteral("Current Value must be above $1. Enter without $ or commas.");
+const auto desiredValueMessage
+    = QStringLiteral("Desired Value must be larger than Current Value, enter with no $ or commas.");
+const auto growYearsMessage = QStringLiteral("Years must be between 1 and 100, entered as integer. Please re-enter.");
+
+const auto rateHelp = QStringLiteral("This is the annual rate (APR) your money will increase by each year.");
+const auto yearsHelp
+    = QStringLiteral("Years must be between 1 and 200. This is how long the money will accumulate and grow.");
+const auto currentAmountHelp
+    = QStringLiteral("The current value of your investment/savings account. This is your starting balance.");
+const auto contributionHelp = QStringLiteral("The amount you will contribute to your savings on a regular basis.");
+const auto currentValueHelp = QStringLiteral(
+    "How much savings do you have right now? (you will be investing this amount trying to reach your goal)");
+const auto desiredValueHelp = QStringLiteral("How much do you want your savings to be worth in the future?");
+const auto growYearsHelp = QStringLiteral("How many years will the money grow?");
+
+// Contributions and the current amount are optional: an empty field counts as nothing.
+void zeroWhenEmpty(QLineEdit* field)
+{
+    if (field->text().isEmpty())
+        field->setText(QStringLiteral("0"));
+}
+
+} // namespace
+
+SavingsPage::SavingsPage(QWidget* parent)
+    : BuiltOnFirstShow(parent)
+{ }
+
+SavingsPage::~SavingsPage() = default;
+
+void SavingsPage::buildControls()
+{
+    ui = std::make_unique<Ui::SavingsPage>();
+    ui->setupUi(this);
+    connect(ui->Button1, &QPushButton::clicked, this, app::guarded(this, [this] { Button1Click(); }));
+    connect(ui->Button4, &QPushButton::clicked, this, app::guarded(this, [this] { Button4Click(); }));
+    new app::FieldAssistance(this,
+        {
+            { ui->Edit1, app::selectAll(), rateHelp },
+            { ui->Edit2, app::selectFirst(4), yearsHelp },
+            { ui->Edit4, app::selectFirst(9), currentAmountHelp },
+            { ui->Edit3, app::selectFirst(8), contributionHelp },
+            { ui->Edit13, app::selectFirst(11), currentValueHelp },
+            { ui->Edit14, app::selectFirst(11), desiredValueHelp },
+            { ui->Edit12, app::selectFirst(3), growYearsHelp },
+        });
+}
+
+void SavingsPage::Button1Click()
+{
+    if (!app::passes(this,
+            {
+                { ui->Edit1, Entry::Decimal, app::between(1, 50), rateMessage },
+                { ui->Edit2, Entry::Whole, app::between(1, 200), yearsMessage },
+            }))
+        return;
+
+    zeroWhenEmpty(ui->Edit3);
+    zeroWhenEmpty(ui->Edit4);
+
+    // The contribution and the current amount are not validated: text that is no number ends in the error box.
+    calculators::SavingsGrowthInput input;
+    input.annualRatePercent = app::decimalValue(ui->Edit1);
+    input.years = app::wholeValue(ui->Edit2);
+    input.contribution = app::decimalValue(ui->Edit3);
+    input.currentAmount = app::decimalValue(ui->Edit4);
+    using calculators::ContributionFrequency;
+    input.frequency = ui->RadioButton3->isChecked() ? ContributionFrequency::Weekly
+        : ui->RadioButton2->isChecked()             ? ContributionFrequency::Monthly
+                                                    : ContributionFrequency::Annually;
+    const finance::Extended futureValue = calculators::savingsFutureValue(input);
+
+    ui->Panel1->setVisible(true);
+    ui->Panel1->setText(QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
+}
+
+void SavingsPage::Button4Click()
+{
+    // The desired value is compared with the current value's text converted once more.
+    const auto aboveCurrentValue
+        = [this](finance::Extended desired) { return desired > app::decimalValue(ui->Edit13); };
+    if (!app::passes(this,
+            {
+                { ui->Edit13, Entry::Decimal, app::atLeast(1), currentValueMessage },
+                { ui->Edit14, Entry::Decimal, aboveCurrentValue, desiredValueMessage },
+                { ui->Edit12, Entry::Whole, app::between(1, 100), growYearsMessage },
+            }))
+        return;
+
+    const std::int32_t years = app::wholeValue(ui->Edit12);
+    const finance::Extended currentValue = app::decimalValue(ui->Edit13);
+    const finance::Extended desiredValue = app::decimalValue(ui->Edit14);
+    const finance::Extended annualReturn = calculators::requiredAnnualReturn(currentValue, desiredValue, years);
+
+    ui->Panel7->setVisible(true);
+    ui->Panel7->setText(QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
+}

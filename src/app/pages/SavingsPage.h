@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shell/BuiltOnFirstShow.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class SavingsPage;
+}
+
+// The "Savings and Interest Rates" page: savings growth with regular contributions and the required rate of return.
+class SavingsPage final : public app::BuiltOnFirstShow<QWidget>
+{
+    Q_OBJECT
+
+public:
+    explicit SavingsPage(QWidget* parent = nullptr);
+    ~SavingsPage() override;
+
+private:
+    void buildControls() override;
+    void Button1Click();
+    void Button4Click();
+
+    std::unique_ptr<Ui::SavingsPage> ui;
+};

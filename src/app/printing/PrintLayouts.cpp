@@ -1,0 +1,66 @@
+#include "printing/PrintLayouts.h"
+
+#include <QFont>
+#include <algorithm>
+#include <array>
+
+namespace app {
+namespace {
+
+constexpr int fontSize = 27;
+constexpr int monthsPerPage = 60;
+constexpr int lineHeight = 50;
+constexpr std::array scheduleColumns { 100, 450, 900, 1350 };
+constexpr std::array matrixColumns { 100, 600, 1000, 1400, 1800 };
+
+void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, int y)
+{
+    for (std::size_t column = 0; column < columns.size() && column < static_cast<std::size_t>(cells.size()); ++column)
+        if (!cells[static_cast<qsizetype>(column)].isEmpty())
+            page.push_back({ columns[column], y, cells[static_cast<qsizetype>(column)] });
+}
+
+} // namespace
+
+QFont devicePageFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(fontSize);
+    return font;
+}
+
+std::vector<DevicePage> schedulePages(const GridTexts& grid, int monthCount)
+{
+    std::vector<DevicePage> pages;
+    if (grid.empty())
+        return pages;
+    // The count and the grid come from different places; only rows that exist are printed.
+    const int months = std::clamp(monthCount, 0, static_cast<int>(grid.size()) - 1);
+
+    DevicePage first;
+    for (int row = 0; row <= std::min(months, monthsPerPage); ++row)
+        placeRow(first, grid[static_cast<std::size_t>(row)], scheduleColumns, lineHeight * row);
+    pages.push_back(first);
+
+    const QStringList headings { QStringLiteral("Month"), QStringLiteral("Interest"), QStringLiteral("Principal"),
+        QStringLiteral("Balance") };
+    for (int pageStart = monthsPerPage; months > pageStart; pageStart += monthsPerPage) {
+        DevicePage page;
+        placeRow(page, headings, scheduleColumns, lineHeight);
+        for (int row = pageStart + 1; row <= std::min(months, pageStart + monthsPerPage); ++row)
+            placeRow(page, grid[static_cast<std::size_t>(row)], scheduleColumns, lineHeight * (row - pageStart + 1));
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+DevicePage matrixPage(const GridTexts& grid)
+{
+    DevicePage page;
+    for (std::size_t row = 0; row < grid.size(); ++row)
+        placeRow(page, grid[row], matrixColumns, 100 + lineHeight * static_cast<int>(row));
+    page.push_back({ 575, 1000, QStringLiteral("This report printed with Brellin Corvanta:  www.brellin.com") });
+    return page;
+}
+
+} // namespace app

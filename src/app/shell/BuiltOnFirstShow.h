@@ -1,0 +1,64 @@
+#pragma once
+
+class QWidget;
+
+namespace app {
+
+// Moves the controls of a page built inside a window to the place in the window's focus chain that the page
+// itself holds, so that Tab walks them where it would have had they been built with the page.
+void placeInFocusChain(QWidget& page);
+
+// A page or window whose controls can be built later than the widget itself.
+class Buildable
+{
+public:
+    // Builds the controls now, unless they are built already.
+    virtual void ensureBuilt() = 0;
+
+protected:
+    Buildable() = default;
+    Buildable(const Buildable&) = default;
+    Buildable& operator=(const Buildable&) = default;
+    ~Buildable() = default;
+};
+
+// A page or window that builds its controls from its window description the first time it is shown, not
+// when it is created: start-up then pays only for the page on screen, and the four hidden pages, the
+// hidden prepayment window and the unused start-up schedule window cost next to nothing until they are
+// opened. Nothing that the user sees differs, since nobody sees a control before its window is shown.
+template <typename Widget>
+class BuiltOnFirstShow : public Widget, public Buildable
+{
+public:
+    using Widget::Widget;
+
+    void setVisible(bool visible) override
+    {
+        if (visible)
+            ensureBuilt();
+        Widget::setVisible(visible);
+    }
+
+    void ensureBuilt() final
+    {
+        if (built)
+            return;
+        built = true;
+        buildControls();
+        if (!this->isWindow())
+            placeInFocusChain(*this);
+    }
+
+protected:
+    // Loads the window description and wires the handlers; runs once.
+    virtual void buildControls() = 0;
+
+private:
+    bool built = false;
+};
+
+// Builds root and every page and window under it that is still unbuilt, for whoever looks controls up by
+// name before they are shown (tests, the picture driver, the benchmarks).
+void buildAll(QWidget& root);
+
+} // namespace app

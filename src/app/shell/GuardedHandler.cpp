@@ -1,0 +1,28 @@
+#include "shell/GuardedHandler.h"
+
+#include "shell/Dialogs.h"
+
+#include <exception>
+#include <new>
+
+namespace app {
+
+QString errorBoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void runGuarded(QWidget* owner, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        dialogs().error(owner, QStringLiteral("Out of memory."));
+    } catch (const std::exception& error) {
+        dialogs().error(owner, errorBoxText(QString::fromUtf8(error.what())));
+    }
+}
+
+} // namespace app

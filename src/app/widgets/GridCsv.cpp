@@ -1,0 +1,81 @@
+#include "widgets/GridCsv.h"
+
+#include "shell/Dialogs.h"
+#include "shell/GuardedHandler.h"
+#include "widgets/StringGrid.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace app {
+
+QString csvField(const QString& text)
+{
+    static const QString mustQuote = QStringLiteral(",\"\r\n");
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return mustQuote.contains(c); }))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QByteArray csvText(const GridTexts& grid)
+{
+    QString text;
+    for (const QStringList& row : grid) {
+        QStringList fields;
+        for (const QString& cell : row)
+            fields.append(csvField(cell));
+        text += fields.join(u',') + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool saveFileWhole(const QString& path, const QByteArray& content, QString& reason)
+{
+    QSaveFile file(path);
+    // Unbuffered, so that every short write is seen here: a buffered flush that fills the disk part way
+    // loses the error, and the shortened file would be committed as if whole.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = file.errorString();
+        return false;
+    }
+    for (qint64 written = 0; written < content.size();) {
+        const qint64 step = file.write(content.constData() + written, content.size() - written);
+        if (step <= 0) {
+            reason = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += step;
+    }
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName)
+{
+    QAction* save = menu.addAction(QStringLiteral("Save as CSV\u2026"));
+    save->setObjectName(QStringLiteral("GridSaveCsv"));
+    QObject::connect(save, &QAction::triggered, owner, guarded(owner, [&grid, owner, suggestedName] {
+        const QString path = dialogs().chooseSaveFile(
+            owner, QStringLiteral("Save as CSV"), suggestedName, QStringLiteral("CSV files (*.csv)"));
+        if (path.isEmpty())
+            return;
+        QString reason;
+        if (!saveFileWhole(path, csvText(gridTexts(grid)), reason))
+            // One arg() call with both texts, so that a "%" in the file name is never read as a placeholder.
+            dialogs().warning(owner,
+                QStringLiteral("The file \"%1\" could not be saved: %2. Any earlier file of that name is unchanged.")
+                    .arg(QDir::toNativeSeparators(path), reason));
+    }));
+}
+
+} // namespace app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "printing/PrintLayouts.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QMenu;
+class QTableWidget;
+class QWidget;
+
+namespace app {
+
+// One CSV field: enclosed in double quotes, its quotes doubled, when it holds a comma, a quote or a line
+// break; otherwise exactly as it is, blanks included.
+QString csvField(const QString& text);
+
+// The grid row by row, headings first, as comma-separated records ended by CR LF, in UTF-8.
+QByteArray csvText(const GridTexts& grid);
+
+// Writes a temporary file in the target's folder and renames it over the target only once it is complete,
+// so a failed write leaves any earlier file as it was. False, with the reason, when it fails.
+bool saveFileWhole(const QString& path, const QByteArray& content, QString& reason);
+
+// Adds "Save as CSV…" to a grid's context menu: asks for a file in the save dialog, suggesting the given
+// name, and writes the grid's texts as shown. A failure is a warning naming the file.
+void addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName);
+
+} // namespace app

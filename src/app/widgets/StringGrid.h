@@ -1,0 +1,25 @@
+#pragma once
+
+#include "printing/PrintLayouts.h"
+
+#include <QString>
+
+class QTableWidget;
+
+namespace app {
+
+// A QTableWidget used as a grid of texts. Grid row 0 is the fixed heading row, shown by the horizontal
+// header so that it stays in view; grid rows 1 onwards are the table's rows.
+
+int gridRowCount(const QTableWidget& grid);
+void setGridRowCount(QTableWidget& grid, int rows);
+QString gridText(const QTableWidget& grid, int column, int row);
+// Cells are read-only and keep their text exactly, leading blanks included.
+void setGridText(QTableWidget& grid, int column, int row, const QString& text);
+GridTexts gridTexts(const QTableWidget& grid);
+
+// Column widths are window data: the grid's "columnWidths" property in its .ui, e.g. "164,112,112". The
+// heading row starts empty, so the table's own column numbers never show, even before a first fill.
+void setUpGrid(QTableWidget& grid);
+
+} // namespace app

@@ -1,0 +1,31 @@
+#include "windows/AboutBox.h"
+
+#include "shell/ProgramIcon.h"
+#include "shell/WindowPlacement.h"
+#include "ui_AboutBox.h"
+
+TFormAbout::TFormAbout(QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::TFormAbout>())
+{
+    // Flags first: set after the controls exist, they would re-style every control once more.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowIcon(app::programIcon());
+    connect(ui->ButtonAboutOK, &QPushButton::clicked, this, [this] { ButtonAboutOKClick(); });
+}
+
+TFormAbout::~TFormAbout() = default;
+
+void TFormAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    app::centreOnScreen(this);
+}
+
+void TFormAbout::ButtonAboutOKClick()
+{
+    close();
+}

@@ -1,0 +1,83 @@
+#include "windows/LoanChartWindow.h"
+
+#include "Formats.h"
+#include "printing/Printing.h"
+#include "shell/GuardedHandler.h"
+#include "shell/Regional.h"
+#include "shell/WindowPlacement.h"
+#include "ui_LoanChartWindow.h"
+#include "widgets/LoanChartViews.h"
+
+#include <QPainter>
+#include <QStyle>
+
+LoanChartWindow::LoanChartWindow(QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::LoanChartWindow>())
+{
+    Q_INIT_RESOURCE(glyphs);
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::WindowStaysOnTopHint);
+    setFixedSize(size());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { PrintButtonClick(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { CloseButtonClick(); }));
+}
+
+LoanChartWindow::~LoanChartWindow() = default;
+
+void LoanChartWindow::showLoan(
+    const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)
+{
+    std::vector<calculators::Extended> prepaid;
+    if (prepayment) {
+        prepaid = calculators::prepaymentBalances(*prepayment);
+        const auto& settings = app::regional();
+        prepaidName = QStringLiteral("Paying %1 more from month %2")
+                          .arg(QString::fromStdString(finance::moneyText(prepayment->extraPayment, settings)),
+                              QString::fromStdString(finance::integerText(prepayment->startMonth)));
+    }
+    data = calculators::loanChartData(schedule, prepaid);
+
+    // The views' fonts are the window's own, from its style sheet.
+    ui->ChartBalance->ensurePolished();
+    ui->ChartYears->ensurePolished();
+    ui->ChartBalance->setChart(app::balanceChart(data, prepaidName, ui->ChartBalance->font()));
+    ui->ChartYears->setChart(app::yearlyChart(data, ui->ChartYears->font()));
+}
+
+void LoanChartWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    app::centreOnScreen(this);
+}
+
+void LoanChartWindow::PrintButtonClick()
+{
+    app::printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
+        app::drawCharts(painter,
+            { app::balanceChart(data, prepaidName, ui->ChartBalance->font()),
+                app::yearlyChart(data, ui->ChartYears->font()) },
+            ui->ChartBalance->size());
+    });
+}
+
+void LoanChartWindow::CloseButtonClick()
+{
+    close();
+}
+
+namespace app {
+
+void showLoanChart(
+    const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)
+{
+    const auto chart = std::make_unique<LoanChartWindow>();
+    chart->showLoan(schedule, prepayment);
+    chart->exec();
+}
+
+} // namespace app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "AmortizationSchedule.h"
+#include "LoanChartSeries.h"
+#include "Prepayment.h"
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class LoanChartWindow;
+}
+
+// The loan chart: the remaining balance month by month and the principal and interest paid each year,
+// one view to a tab, printed together on one page.
+class LoanChartWindow final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit LoanChartWindow(QWidget* parent = nullptr);
+    ~LoanChartWindow() override;
+
+    // Draws the schedule's loan; with a prepayment analysis of the same loan, the balance paying extra too.
+    void showLoan(const calculators::AmortizationSchedule& schedule,
+        const std::optional<calculators::PrepaymentInput>& prepayment);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void PrintButtonClick();
+    void CloseButtonClick();
+
+    std::unique_ptr<Ui::LoanChartWindow> ui;
+    calculators::LoanChartData data;
+    QString prepaidName;
+};
+
+namespace app {
+
+// Shows a new loan chart of a schedule, modal, owned by nobody and freed when it closes; with a prepayment
+// analysis of the same loan, the balance paying extra too.
+void showLoanChart(
+    const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment);
+
+} // namespace app

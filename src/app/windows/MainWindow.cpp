@@ -1,0 +1,106 @@
+#include "windows/MainWindow.h"
+
+#include "pages/LoanPage.h"
+#include "printing/WindowPicturePrint.h"
+#include "shell/Dialogs.h"
+#include "shell/EnterKey.h"
+#include "shell/FirstRunStore.h"
+#include "shell/GuardedHandler.h"
+#include "shell/ProgramIcon.h"
+#include "shell/WindowPlacement.h"
+#include "ui_MainWindow.h"
+#include "windows/AboutBox.h"
+
+#include <QLayout>
+
+namespace {
+
+const auto instructionsText = QStringLiteral(
+    "Corvanta is meant to be self-explanatory. If you need assistance filling in any fields, try double-clicking "
+    "them for extra assistance. Otherwise, just go to the topic that interests you and fill in the required blanks "
+    "and click the CALCULATE button for the answer.");
+
+const auto welcomeText = QStringLiteral(
+    "Welcome to Corvanta. It is designed to be very easy to use. Just click the tab you want and enter the "
+    "required data and hit calculate. When in doubt, try double-clicking any field for more assistance. We hope you "
+    "find this program to be a useful addition to your software library. Let's get started!");
+
+} // namespace
+
+TForm1::TForm1(app::FirstRunStore& firstRun, QWidget* parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::TForm1>())
+{
+    // A fixed-size window with system menu and minimise only: it cannot be maximised or resized. Flags first:
+    // set after the controls exist, they would re-style every control once more.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    ui->setupUi(this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(app::programIcon());
+
+    connect(ui->Exit1, &QAction::triggered, this, app::guarded(this, [this] { Exit1Click(); }));
+    connect(ui->Button3, &QPushButton::clicked, this, app::guarded(this, [this] { Button3Click(); }));
+    connect(ui->About1, &QAction::triggered, this, app::guarded(this, [this] { About1Click(); }));
+    connect(ui->Instructions1, &QAction::triggered, this, app::guarded(this, [this] { Instructions1Click(); }));
+    // The Print buttons of the college and retirement savings plans both print a picture of this window.
+    connect(ui->TabSheet6, &CollegePage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
+    connect(ui->TabSheet5, &RetirementPage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
+    // Enter presses the active page's default button, wherever focus is in the window.
+    new app::EnterKey(this, [this] { return ui->PageControl1->currentWidget(); });
+
+    FormCreate(firstRun);
+}
+
+TForm1::~TForm1() = default;
+
+LoanPage* TForm1::loanPage() const
+{
+    return ui->TabSheet3;
+}
+
+void TForm1::BitBtn2Click()
+{
+    app::printWindowPicture(this, ui->ClientArea, QStringLiteral("Corvanta window picture"));
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!placed) {
+        placed = true;
+        app::centreOnScreen(this);
+    }
+}
+
+void TForm1::FormCreate(app::FirstRunStore& firstRun)
+{
+    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+    // The welcome comes while the window is being built, before it is ever shown.
+    if (!firstRun.hasRunBefore()) {
+        app::dialogs().information(nullptr, welcomeText);
+        firstRun.rememberRun();
+    }
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::Button3Click()
+{
+    close();
+}
+
+void TForm1::About1Click()
+{
+    // A fresh box each time, owned by nobody, freed when it closes.
+    const auto about = std::make_unique<TFormAbout>();
+    about->exec();
+}
+
+void TForm1::Instructions1Click()
+{
+    app::dialogs().information(this, instructionsText);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class LoanPage;
+
+namespace Ui {
+class TForm1;
+}
+
+namespace app {
+class FirstRunStore;
+}
+
+// The main window: five calculator pages, the menu and the Exit Program button.
+class TForm1 final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(app::FirstRunStore& firstRun, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    LoanPage* loanPage() const;
+
+    // Prints a picture of the client area as it is shown, on one page (the college and retirement pages'
+    // Print buttons).
+    void BitBtn2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate(app::FirstRunStore& firstRun);
+    void Exit1Click();
+    void Button3Click();
+    void About1Click();
+    void Instructions1Click();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    bool placed = false;
+};

@@ -1,0 +1,151 @@
+#include "windows/MatrixWindow.h"
+
+#include "FinanceErrors.h"
+#include "Formats.h"
+#include "LoanMatrix.h"
+#include "NumberEntry.h"
+#include "printing/PrintLayouts.h"
+#include "printing/Printing.h"
+#include "shell/FieldEntry.h"
+#include "shell/GuardedHandler.h"
+#include "shell/Regional.h"
+#include "shell/ValidationSteps.h"
+#include "shell/WindowPlacement.h"
+#include "ui_MatrixWindow.h"
+#include "widgets/GridCopy.h"
+#include "widgets/GridCsv.h"
+#include "widgets/StringGrid.h"
+
+#include <QStyle>
+
+namespace {
+
+using app::Entry;
+
+const auto startLoanMessage = QStringLiteral(
+    "STARTING LOAN VALUE must be an integer greater than 1. Do not enter any \"$\" signs. Please re-enter.");
+const auto loanIncrementMessage = QStringLiteral(
+    "LOAN VALUE INCREMENT must be an integer greater than 1. Do not enter any \"$\" signs. Please re-enter.");
+const auto startRateMessage = QStringLiteral("Starting Interest Rate must be between 1 and 30, decimal numbers OK.");
+const auto startRateNotANumberMessage = QStringLiteral(
+    "Starting Interest Rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = 8.25). Please re-enter.");
+
+constexpr int openingRateStep = 2;
+constexpr int rateCountOnOpening = 3;
+
+// A loan value must be at least 2 as a decimal number and also be a whole number: no decimal point,
+// exponent or trailing blank.
+std::function<bool(finance::Extended)> wholeAtLeastTwo(const QLineEdit* field)
+{
+    return [field](finance::Extended value) {
+        try {
+            app::wholeValue(field);
+        } catch (const finance::EConvertError&) {
+            return false;
+        }
+        return value >= 2;
+    };
+}
+
+} // namespace
+
+TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* opener)
+    : QDialog(nullptr)
+    , ui(std::make_unique<Ui::TFormMatrix>())
+{
+    Q_INIT_RESOURCE(glyphs);
+    // Flags first: set after the controls exist, they would re-style every control once more.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    ui->setupUi(this);
+    setFixedSize(size());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    app::setUpGrid(*ui->StringGrid1);
+    app::addCsvExport(
+        *app::addGridMenu(*ui->StringGrid1), *ui->StringGrid1, this, QStringLiteral("Loan Payment Matrix.csv"));
+
+    connect(ui->ScrollBar1, &QScrollBar::valueChanged, this, app::guarded(this, [this] { ScrollBar1Change(); }));
+    connect(ui->ButtonCalculate, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonCalculateClick(); }));
+    connect(ui->Button3, &QPushButton::clicked, this, app::guarded(this, [this] { Button3Click(); }));
+    connect(ui->BitBtn1, &QPushButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
+
+    // The window opens even when the loan page's texts do not convert.
+    app::runGuarded(opener ? opener : this, [this, &loan] { FormCreate(loan); });
+}
+
+TFormMatrix::~TFormMatrix() = default;
+
+void TFormMatrix::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    app::centreOnScreen(this);
+    FormShow();
+}
+
+void TFormMatrix::FormCreate(const LoanPageTexts& loan)
+{
+    ui->EditStartLoan->setText(loan.amount);
+    ui->EditLoanIncrement->setText(
+        QString::fromStdString(finance::integerText(app::wholeValue(ui->EditStartLoan) / 10)));
+    ui->SpinTerm1->setValue(finance::wholeNumberEntry(loan.years.toStdString()));
+    ui->SpinTerm2->setValue(ui->SpinTerm1->value());
+    ui->EditStartRate->setText(loan.rate);
+    ui->EditRateInc->setText(QString::fromStdString(calculators::rateIncrementText(openingRateStep, app::regional())));
+    ui->ScrollBar1->setValue(openingRateStep);
+    ui->SpinLoanIncs->setValue(rateCountOnOpening);
+    fillGrid();
+}
+
+void TFormMatrix::FormShow()
+{
+    ui->EditStartLoan->setFocus();
+}
+
+void TFormMatrix::ScrollBar1Change()
+{
+    ui->EditRateInc->setText(
+        QString::fromStdString(calculators::rateIncrementText(ui->ScrollBar1->value(), app::regional())));
+}
+
+void TFormMatrix::ButtonCalculateClick()
+{
+    if (!app::passes(this,
+            {
+                { ui->EditStartLoan, Entry::Decimal, wholeAtLeastTwo(ui->EditStartLoan), startLoanMessage },
+                { ui->EditLoanIncrement, Entry::Decimal, wholeAtLeastTwo(ui->EditLoanIncrement), loanIncrementMessage },
+                { ui->EditStartRate, Entry::Decimal, app::between(1, 30), startRateMessage,
+                    startRateNotANumberMessage },
+            }))
+        return;
+    fillGrid();
+}
+
+void TFormMatrix::fillGrid()
+{
+    QTableWidget& grid = *ui->StringGrid1;
+    app::setGridRowCount(grid, calculators::matrixRowCount);
+    calculators::MatrixEntries entries;
+    entries.startLoan = ui->EditStartLoan->text().toStdString();
+    entries.loanIncrement = ui->EditLoanIncrement->text().toStdString();
+    entries.startRate = ui->EditStartRate->text().toStdString();
+    entries.rateIncrement = ui->EditRateInc->text().toStdString();
+    entries.amountCount = ui->SpinLoanNum->typedValue();
+    entries.rateCount = ui->SpinLoanIncs->typedValue();
+    entries.term1 = ui->SpinTerm1->typedValue();
+    entries.term2 = ui->SpinTerm2->typedValue();
+    calculators::fillLoanMatrix(entries, app::regional(), [&grid](int column, int row, const std::string& text) {
+        app::setGridText(grid, column, row, QString::fromStdString(text));
+    });
+}
+
+void TFormMatrix::Button3Click()
+{
+    app::printPages(this, { app::matrixPage(app::gridTexts(*ui->StringGrid1)) }, app::PrintJobs::OneDocument,
+        QStringLiteral("Corvanta loan payment matrix"));
+}
+
+void TFormMatrix::BitBtn1Click()
+{
+    close();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "AmortizationSchedule.h"
+#include "Prepayment.h"
+#include "shell/BuiltOnFirstShow.h"
+
+#include <QDialog>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TAmortSch;
+}
+
+// The month count of the last schedule, written by the loan page's Schedule button and read by the
+// schedule window's Print button.
+std::int32_t scheduleMonthCount();
+void setScheduleMonthCount(std::int32_t months);
+
+// The amortization-schedule window: one grid row per month, printed 60 months to a page.
+class TAmortSch final : public app::BuiltOnFirstShow<QDialog>
+{
+    Q_OBJECT
+
+public:
+    explicit TAmortSch(QWidget* parent = nullptr);
+    ~TAmortSch() override;
+
+    // Fills the grid: the title row, then one row per month.
+    void showSchedule(const calculators::AmortizationSchedule& schedule);
+    // A prepayment analysis of the same loan, which the loan chart draws as well.
+    void setPrepayment(const calculators::PrepaymentInput& prepayment);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls() override;
+    void Button3Click();
+    void BitBtn1Click();
+    void GridLoanChartClick();
+
+    std::unique_ptr<Ui::TAmortSch> ui;
+    calculators::AmortizationSchedule shownSchedule;
+    std::optional<calculators::PrepaymentInput> prepayment;
+};
