@@ -211,12 +211,14 @@ public:
 
         const xcb_window_t window = waitForMap(started + options.timeout);
         if (window == XCB_WINDOW_NONE) {
+            const std::string output = options.logFolder.empty() ? "" : "; see " + program.logPath;
             if (childEnded && !(WIFEXITED(childStatus) && WEXITSTATUS(childStatus) == 0))
-                std::printf("%s: ended (status %d) before showing a window; see %s\n", program.name.c_str(),
-                    childStatus, program.logPath.c_str());
+                std::printf("%s: ended (%s %d) before showing a window%s\n", program.name.c_str(),
+                    WIFEXITED(childStatus) ? "exit code" : "signal",
+                    WIFEXITED(childStatus) ? WEXITSTATUS(childStatus) : WTERMSIG(childStatus), output.c_str());
             else
-                std::printf("%s: no window shown within %lld s; see %s\n", program.name.c_str(),
-                    static_cast<long long>(options.timeout.count()), program.logPath.c_str());
+                std::printf("%s: no window shown within %lld s%s\n", program.name.c_str(),
+                    static_cast<long long>(options.timeout.count()), output.c_str());
             end(0);
             return run;
         }
@@ -397,7 +399,8 @@ int main(int argc, char* argv[])
     std::vector<int> memoryAtExit(count);
     if (!options.logFolder.empty())
         for (const Program& program : options.programs)
-            std::fclose(std::fopen(program.logPath.c_str(), "w"));
+            if (FILE* log = std::fopen(program.logPath.c_str(), "w"))
+                std::fclose(log);
 
     std::printf("Start-up to the first window shown: exec to its map on the display, %d runs of each program, the "
                 "programs alternated (plus one warm-up round); peak memory (VmHWM) of the window's process %lld ms "
