@@ -5,7 +5,7 @@ TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils dpkg-dev li
 DEB_PACKAGES=(dpkg-dev)
 # CI adds clang for the libFuzzer targets and clang-tidy for static analysis; ./test runs the fuzz targets
 # whenever clang-14 is there.
-CI_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14)
+CI_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14 clang-format)
 
 # Installs the packages that are not installed yet; does nothing (and asks nothing) when all are there.
 ensure_packages() {

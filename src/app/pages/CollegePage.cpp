@@ -40,7 +40,7 @@ void CollegePage::buildControls()
 {
     // The glyphs live in this static library, so their resource must be registered by hand.
     Q_INIT_RESOURCE(glyphs);
-    ui = std::make_unique<Ui::CollegePage>();
+    ui.create();
     ui->setupUi(this);
     connect(ui->BitBtn2, &QAbstractButton::clicked, this, &CollegePage::printWindowPressed);
 

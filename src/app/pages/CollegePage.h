@@ -35,5 +35,6 @@ private:
     // The page fields that the projection and the plan both read; they must convert.
     calculators::CollegeCostInput costInput() const;
 
-    std::unique_ptr<Ui::CollegePage> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::CollegePage> ui;
 };

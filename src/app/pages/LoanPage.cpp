@@ -53,7 +53,7 @@ void LoanPage::buildControls()
 {
     // The glyphs live in this static library, so their resource must be registered by hand.
     Q_INIT_RESOURCE(glyphs);
-    ui = std::make_unique<Ui::LoanPage>();
+    ui.create();
     ui->setupUi(this);
 
     connect(ui->ButtonCalcLoanPayment, &QPushButton::clicked, this,

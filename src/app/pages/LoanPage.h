@@ -39,7 +39,8 @@ private:
     void Button6Click();
     void ButtonLoanMatrixClick();
 
-    std::unique_ptr<Ui::LoanPage> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::LoanPage> ui;
     QPointer<TForm5> prepaymentWindow;
     std::function<QDate()> today;
 };

@@ -46,7 +46,7 @@ RefinancePage::~RefinancePage() = default;
 
 void RefinancePage::buildControls()
 {
-    ui = std::make_unique<Ui::RefinancePage>();
+    ui.create();
     ui->setupUi(this);
     connect(ui->Button1CalcRefinance, &QPushButton::clicked, this,
         app::guarded(this, [this] { Button1CalcRefinanceClick(); }));

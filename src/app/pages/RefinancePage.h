@@ -22,5 +22,6 @@ private:
     void buildControls() override;
     void Button1CalcRefinanceClick();
 
-    std::unique_ptr<Ui::RefinancePage> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::RefinancePage> ui;
 };

@@ -59,7 +59,7 @@ void RetirementPage::buildControls()
 {
     // The glyphs live in this static library, so their resource must be registered by hand.
     Q_INIT_RESOURCE(glyphs);
-    ui = std::make_unique<Ui::RetirementPage>();
+    ui.create();
     ui->setupUi(this);
     connect(ui->BitBtn3, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
 

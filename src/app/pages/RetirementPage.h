@@ -35,5 +35,6 @@ private:
     bool needFieldsPass();
     calculators::RetirementInput needInput() const;
 
-    std::unique_ptr<Ui::RetirementPage> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::RetirementPage> ui;
 };

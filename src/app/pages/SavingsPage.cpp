@@ -49,7 +49,7 @@ SavingsPage::~SavingsPage() = default;
 
 void SavingsPage::buildControls()
 {
-    ui = std::make_unique<Ui::SavingsPage>();
+    ui.create();
     ui->setupUi(this);
     connect(ui->Button1, &QPushButton::clicked, this, app::guarded(this, [this] { Button1Click(); }));
     connect(ui->Button4, &QPushButton::clicked, this, app::guarded(this, [this] { Button4Click(); }));

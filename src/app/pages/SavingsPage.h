@@ -23,5 +23,6 @@ private:
     void Button1Click();
     void Button4Click();
 
-    std::unique_ptr<Ui::SavingsPage> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::SavingsPage> ui;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QtGlobal>
+#include <memory>
+
 class QWidget;
 
 namespace app {
@@ -55,6 +58,25 @@ protected:
 
 private:
     bool built = false;
+};
+
+// The controls of a page or window that builds them when first shown. They do not exist before ensureBuilt():
+// reaching them earlier stops a debug build at once, where a release build would follow a null pointer.
+template <typename Controls>
+class BuiltControls
+{
+public:
+    // Called once, by buildControls().
+    void create() { controls = std::make_unique<Controls>(); }
+
+    Controls* operator->() const
+    {
+        Q_ASSERT_X(controls, "BuiltControls", "a control was used before its page or window was built");
+        return controls.get();
+    }
+
+private:
+    std::unique_ptr<Controls> controls;
 };
 
 // Builds root and every page and window under it that is still unbuilt, for whoever looks controls up by

@@ -13,20 +13,10 @@
 
 #include <QApplication>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace app {
 
 int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWindow)>& beforeShow)
 {
-#if defined(__GLIBC__)
-    // One memory arena for the whole process, set before the first thread starts. glibc would give the font
-    // configuration's reader an arena of its own and leave the memory it frees resident there, out of the main
-    // thread's reach (about 0.1 MiB); the program's other threads only wait on the display and allocate little.
-    mallopt(M_ARENA_MAX, 1);
-#endif
     FontConfigurationLoad fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName(applicationTitle());

@@ -1,5 +1,6 @@
 #include "widgets/GridCopy.h"
 
+#include "shell/GuardedHandler.h"
 #include "widgets/StringGrid.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-            copySelection(grid);
+            runGuarded(&grid, [this] { copySelection(grid); });
             return true;
         }
         return QObject::eventFilter(watched, event);
@@ -87,7 +88,7 @@ QMenu* addGridMenu(QTableWidget& grid)
     // Shown in the menu; the grid itself hears the key through CopyKey.
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
-    QObject::connect(copy, &QAction::triggered, &grid, [&grid] { copySelection(grid); });
+    QObject::connect(copy, &QAction::triggered, &grid, guarded(&grid, [&grid] { copySelection(grid); }));
 
     grid.installEventFilter(new CopyKey(grid));
     grid.setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,5 +1,6 @@
 #include "windows/AboutBox.h"
 
+#include "shell/GuardedHandler.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WindowPlacement.h"
 #include "ui_AboutBox.h"
@@ -14,7 +15,7 @@ TFormAbout::TFormAbout(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     setWindowIcon(app::programIcon());
-    connect(ui->ButtonAboutOK, &QPushButton::clicked, this, [this] { ButtonAboutOKClick(); });
+    connect(ui->ButtonAboutOK, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonAboutOKClick(); }));
 }
 
 TFormAbout::~TFormAbout() = default;

@@ -40,7 +40,7 @@ TForm5::~TForm5() = default;
 
 void TForm5::buildControls()
 {
-    ui = std::make_unique<Ui::TForm5>();
+    ui.create();
     ui->setupUi(this);
     setFixedSize(size());
 

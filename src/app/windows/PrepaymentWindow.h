@@ -36,7 +36,8 @@ private:
     void Button1Click();
     void BitBtn1Click();
 
-    std::unique_ptr<Ui::TForm5> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::TForm5> ui;
     QPointer<QLineEdit> loanRate;
     QPointer<QLineEdit> loanYears;
     QPointer<QLineEdit> loanAmount;

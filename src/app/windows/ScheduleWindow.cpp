@@ -43,7 +43,7 @@ TAmortSch::~TAmortSch() = default;
 
 void TAmortSch::buildControls()
 {
-    ui = std::make_unique<Ui::TAmortSch>();
+    ui.create();
     ui->setupUi(this);
     setFixedSize(size());
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));

@@ -41,7 +41,8 @@ private:
     void BitBtn1Click();
     void GridLoanChartClick();
 
-    std::unique_ptr<Ui::TAmortSch> ui;
+    // The controls, which exist only once ensureBuilt() has run (the first show).
+    app::BuiltControls<Ui::TAmortSch> ui;
     calculators::AmortizationSchedule shownSchedule;
     std::optional<calculators::PrepaymentInput> prepayment;
 };
