@@ -62,7 +62,7 @@ window prepayment-window TForm5 "${loan[@]}" click:TForm1.Button7 TForm5.Edit1=1
 window matrix-window TFormMatrix "${loan[@]}" click:TForm1.ButtonLoanMatrix TFormMatrix.SpinTerm2=30 \
     click:TFormMatrix.ButtonCalculate
 window about-box TFormAbout action:TForm1.About1
-window loan-chart TLoanChart "${loan[@]}" click:TForm1.Button7 TForm5.Edit1=100 TForm5.Edit2=13 click:TForm5.Button1 \
+window loan-chart LoanChartWindow "${loan[@]}" click:TForm1.Button7 TForm5.Edit1=100 TForm5.Edit2=13 click:TForm5.Button1 \
     click:TForm1.Button6 "menu:TAmortSch.StringGrid1=Loan Chart…"
 printout loan-report-printout TForm1.BitBtn1 "${loan[@]}"
 printout window-picture-printout TForm1.BitBtn2 "${college[@]}"
