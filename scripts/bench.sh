@@ -7,8 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 ensure_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb
-configure_build
-cmake -S . -B build -DCORVANTA_BENCH=ON >/dev/null
+configure_build -DCORVANTA_BENCH=ON
 cmake --build build --target corvanta_bench
 
 scratch=$(mktemp -d)
