@@ -64,8 +64,7 @@ if $desktop_calculators; then
 else
     ensure_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb
 fi
-configure_build
-cmake -S . -B build -DCORVANTA_BENCH=ON >/dev/null
+configure_build -DCORVANTA_BENCH=ON
 if $desktop_calculators; then
     cmake --build build --target corvanta bench_startup_empty bench_window_shown
 else

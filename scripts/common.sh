@@ -30,9 +30,15 @@ werror_setting() {
     if [ -n "${CI:-}" ]; then echo ON; else echo OFF; fi
 }
 
-# Configures the one build folder.
+# Configures the one build folder, with the options given (configure_build -DCORVANTA_BUILD_TESTS=ON ...).
+# A build folder not configured yet (no build.ninja: new, or its configuration failed) leaves the tests out, so
+# that the program builds without the test packages; a configured one keeps its options, so that ./run after
+# ./test neither drops the tests nor makes the next ./test build them again.
 configure_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANTA_WERROR="$(werror_setting)" >/dev/null
+    local first=()
+    [ -f build/build.ninja ] || first=(-DCORVANTA_BUILD_TESTS=OFF)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANTA_WERROR="$(werror_setting)" "${first[@]}" "$@" \
+        >/dev/null
 }
 
 # Runs a command and says how long it took: timed <name> <command...>

@@ -7,8 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 ensure_packages "${RUN_PACKAGES[@]}" xvfb xauth poppler-utils
-configure_build
-cmake -S . -B build -DCORVANTA_PICTURES=ON >/dev/null
+configure_build -DCORVANTA_PICTURES=ON
 cmake --build build --target corvanta_pictures
 
 scratch=$(mktemp -d)
