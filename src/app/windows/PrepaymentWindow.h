@@ -33,8 +33,8 @@ protected:
 
 private:
     void buildControls() override;
-    void Button1Click();
-    void BitBtn1Click();
+    void Button1Click(); // Calculate
+    void BitBtn1Click(); // Close
 
     std::unique_ptr<Ui::TForm5> ui;
     QPointer<QLineEdit> loanRate;
