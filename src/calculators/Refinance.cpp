@@ -15,7 +15,7 @@ RefinanceSavings refinanceSavings(const RefinanceInput& input)
 {
     using finance::checked::result;
     RefinanceSavings savings;
-    savings.newPayment = finance::Payment(finance::MonthlyRate(input.annualRatePercent),
+    savings.newPayment = finance::Payment(finance::monthlyRate(input.annualRatePercent),
         finance::checked::multiply(input.termYears, 12), -input.principal, 0, finance::PaymentTiming::EndOfPeriod);
     savings.totalClosingCosts
         = result(input.closingCosts + result(result(input.pointsPercent * input.principal) * percent));
