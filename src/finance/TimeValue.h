@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Extended.h"
+#include "Percent.h"
 
 #include <cstdint>
 
@@ -27,9 +28,8 @@ Extended PresentValue(
 // constants in that order (not a division by 1200, which rounds differently).
 inline Extended monthlyRate(Extended annualPercent)
 {
-    constexpr Extended percent = 0.01L;
     constexpr Extended oneTwelfth = 1.0L / 12.0L;
-    return annualPercent * percent * oneTwelfth;
+    return fractionOf(annualPercent) * oneTwelfth;
 }
 
 } // namespace finance

@@ -64,6 +64,26 @@ TEST(TimeValue, SmallRateSeriesIsEvaluatedInOrder)
     EXPECT_EQ(finance::annuityFactor(12, End, 0.00005L, growth), ((12 - 1) * 0.00005L * 0.5L + 1) * 12);
 }
 
+// A typed percentage becomes a monthly rate as p * 0.01 * (1/12). Dividing by 1200, multiplying by
+// 0.01 / 12 or taking the twelfth first each changes the last bit of at least one of these rates.
+TEST(TimeValue, MonthlyRateOfATypedPercentage)
+{
+    const struct
+    {
+        Extended percentage, rate;
+    } cases[] = {
+        { 7, 0xb.f258bf258bf258cp-11L },
+        { 2.5L, 0x8.888888888888888p-12L },
+        { 3.3L, 0xb.4395810624dd2f2p-12L },
+        { 30, 0xc.cccccccccccccccp-9L },
+        { 25, 0xa.aaaaaaaaaaaaaabp-9L },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.percentage << "%");
+        EXPECT_EQ(finance::monthlyRate(c.percentage), c.rate);
+    }
+}
+
 TEST(TimeValue, Values)
 {
     using finance::FutureValue, finance::Payment, finance::PresentValue;
