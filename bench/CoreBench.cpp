@@ -51,7 +51,7 @@ void benchCore(const BenchOptions&)
 
     report("core: Payment", callsPerSecond([](int i) {
         sink = finance::Payment(
-            finance::MonthlyRate(7 + (i % 16) * 0.25L), 360, -150000, 0, finance::PaymentTiming::EndOfPeriod);
+            finance::monthlyRate(7 + (i % 16) * 0.25L), 360, -150000, 0, finance::PaymentTiming::EndOfPeriod);
     }),
         "floor: payment formula with powl", callsPerSecond([](int i) {
             const Extended rate = (7 + (i % 16) * 0.25L) / 1200;

@@ -20,7 +20,7 @@ std::int32_t scheduleMonthCount(std::int32_t years)
 AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32_t months, Extended loanAmount)
 {
     namespace checked = finance::checked;
-    const Extended rate = finance::MonthlyRate(annualRatePercent);
+    const Extended rate = finance::monthlyRate(annualRatePercent);
     AmortizationSchedule schedule;
     schedule.loanAmount = loanAmount;
     schedule.monthlyPayment = finance::Payment(rate, months, -loanAmount, 0, finance::PaymentTiming::EndOfPeriod);

@@ -3,16 +3,16 @@
 #include "CheckedMath.h"
 #include "Formats.h"
 #include "MessageTemplate.h"
+#include "Percent.h"
 #include "PowerLog.h"
 #include "TimeValue.h"
 
 namespace calculators {
 
+using finance::fractionOf;
 using finance::PaymentTiming;
 
 namespace {
-
-constexpr Extended percent = 0.01L;
 
 const char* const shortageTemplate = "At %n percent per year your education fund will grow to %m. That will leave a "
                                      "shortage of %m which may be made up by contributing %m per year for the next %d "
@@ -27,14 +27,14 @@ const char* const fullyFundedTemplate = "Assuming your education fund will grow 
 Extended firstYearCost(const CollegeCostInput& input, std::int32_t yearsUntilCollege)
 {
     return finance::FutureValue(
-        input.increasePercent * percent, yearsUntilCollege, 0, -input.annualCost, PaymentTiming::EndOfPeriod);
+        fractionOf(input.increasePercent), yearsUntilCollege, 0, -input.annualCost, PaymentTiming::EndOfPeriod);
 }
 
 // The years of college added up, the first at the first-year cost and each later one dearer by the increase.
 Extended totalCost(const CollegeCostInput& input, Extended firstYear)
 {
     return finance::FutureValue(
-        input.increasePercent * percent, input.yearsOfCollege, -firstYear, 0, PaymentTiming::EndOfPeriod);
+        fractionOf(input.increasePercent), input.yearsOfCollege, -firstYear, 0, PaymentTiming::EndOfPeriod);
 }
 
 } // namespace
@@ -69,7 +69,7 @@ CollegePlan planCollegeSaving(const CollegeCostInput& input, const CollegeFund& 
 {
     CollegePlan plan;
     plan.growthPercent = fund.growthPercent;
-    const Extended growthRate = fund.growthPercent * percent;
+    const Extended growthRate = fractionOf(fund.growthPercent);
 
     CollegeCost& cost = plan.cost;
     cost.yearsUntilCollege = finance::checked::subtract(input.startingAge, input.childAge);

@@ -72,6 +72,12 @@ bool isSameLoan(const PrepaymentInput& prepayment, Extended annualRatePercent, s
         && std::int64_t { prepayment.years } * monthsPerYear == months && prepayment.loanAmount == loanAmount;
 }
 
+std::string prepaidBalanceName(const PrepaymentInput& prepayment, const finance::RegionalSettings& settings)
+{
+    return "Paying " + finance::moneyText(prepayment.extraPayment, settings) + " more from month "
+        + finance::integerText(prepayment.startMonth);
+}
+
 std::vector<AxisTick> moneyTicks(Extended lowest, Extended highest, const finance::RegionalSettings& settings)
 {
     const Extended low = std::min<Extended>(lowest, 0);

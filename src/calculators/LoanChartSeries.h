@@ -38,6 +38,9 @@ LoanChartData loanChartData(const AmortizationSchedule& schedule, const std::vec
 bool isSameLoan(
     const PrepaymentInput& prepayment, Extended annualRatePercent, std::int32_t months, Extended loanAmount);
 
+// The name of the balance with the extra payments: "Paying $100.00 more from month 13".
+std::string prepaidBalanceName(const PrepaymentInput& prepayment, const finance::RegionalSettings& settings);
+
 // A labelled mark on a chart axis.
 struct AxisTick
 {

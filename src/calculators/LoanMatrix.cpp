@@ -28,7 +28,7 @@ Extended matrixPayment(Extended amount, Extended annualRatePercent, std::int32_t
     const auto periods
         = static_cast<std::int32_t>(std::min<std::int64_t>(months, std::numeric_limits<std::int32_t>::max()));
     return finance::Payment(
-        finance::MonthlyRate(annualRatePercent), periods, -amount, 0, finance::PaymentTiming::EndOfPeriod);
+        finance::monthlyRate(annualRatePercent), periods, -amount, 0, finance::PaymentTiming::EndOfPeriod);
 }
 
 void fillLoanMatrix(

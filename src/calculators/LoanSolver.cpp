@@ -12,7 +12,7 @@ LoanSolution solveLoan(const LoanInput& input)
 {
     LoanSolution solution;
     solution.months = finance::checked::multiply(input.years, 12);
-    const Extended rate = finance::MonthlyRate(input.annualRatePercent);
+    const Extended rate = finance::monthlyRate(input.annualRatePercent);
     const Extended months = solution.months;
 
     if (input.solveFor == LoanSolveFor::MonthlyPayment) {

@@ -30,7 +30,7 @@ std::int32_t monthsOf(std::int32_t years)
 PrepaymentResult runPrepayment(const PrepaymentInput& input, std::vector<Extended>* monthBalances)
 {
     const std::int32_t months = monthsOf(input.years);
-    const Extended rate = finance::MonthlyRate(input.annualRatePercent);
+    const Extended rate = finance::monthlyRate(input.annualRatePercent);
     const Extended payment = finance::Payment(rate, months, -input.loanAmount, 0, finance::PaymentTiming::EndOfPeriod);
 
     PrepaymentResult out;

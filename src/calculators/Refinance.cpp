@@ -1,24 +1,19 @@
 #include "Refinance.h"
 
 #include "CheckedMath.h"
+#include "Percent.h"
 #include "TimeValue.h"
 
 namespace calculators {
-
-namespace {
-
-constexpr Extended percent = 0.01L;
-
-} // namespace
 
 RefinanceSavings refinanceSavings(const RefinanceInput& input)
 {
     using finance::checked::result;
     RefinanceSavings savings;
-    savings.newPayment = finance::Payment(finance::MonthlyRate(input.annualRatePercent),
+    savings.newPayment = finance::Payment(finance::monthlyRate(input.annualRatePercent),
         finance::checked::multiply(input.termYears, 12), -input.principal, 0, finance::PaymentTiming::EndOfPeriod);
     savings.totalClosingCosts
-        = result(input.closingCosts + result(result(input.pointsPercent * input.principal) * percent));
+        = result(input.closingCosts + result(finance::fractionOf(result(input.pointsPercent * input.principal))));
     savings.monthlySaving = result(input.currentPayment - savings.newPayment);
     return savings;
 }

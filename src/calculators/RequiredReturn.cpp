@@ -2,6 +2,7 @@
 
 #include "CheckedMath.h"
 #include "Formats.h"
+#include "Percent.h"
 #include "PowerLog.h"
 
 namespace calculators {
@@ -15,7 +16,7 @@ Extended requiredAnnualReturn(Extended currentValue, Extended desiredValue, std:
 
 std::string requiredReturnSentence(Extended annualReturn, const finance::RegionalSettings& settings)
 {
-    const Extended percentage = finance::checked::result(annualReturn * 100);
+    const Extended percentage = finance::checked::result(finance::percentageOf(annualReturn));
     return "Requires " + finance::fixedText(percentage, 2, settings) + " average percent return each year.";
 }
 

@@ -3,6 +3,7 @@
 #include "CheckedMath.h"
 #include "Formats.h"
 #include "MessageTemplate.h"
+#include "Percent.h"
 #include "PowerLog.h"
 #include "TimeValue.h"
 
@@ -12,20 +13,14 @@ namespace {
 
 using finance::PaymentTiming;
 namespace checked = finance::checked;
-
-constexpr Extended percent = 0.01L;
-
-Extended fraction(Extended percentage)
-{
-    return checked::result(percentage * percent);
-}
+using finance::fractionOf;
 
 // The yearly rate of return left after inflation, in percent; exactly 0 when growth equals inflation.
 Extended realRatePercent(const RetirementInput& input)
 {
-    const Extended grown = fraction(input.growthPercent) + 1;
-    const Extended inflated = fraction(input.inflationPercent) + 1;
-    return checked::result(checked::result(checked::divide(grown, inflated) - 1) * 100);
+    const Extended grown = checked::result(fractionOf(input.growthPercent)) + 1;
+    const Extended inflated = checked::result(fractionOf(input.inflationPercent)) + 1;
+    return checked::result(finance::percentageOf(checked::result(checked::divide(grown, inflated) - 1)));
 }
 
 std::int32_t yearsToRetirement(const RetirementInput& input)
@@ -36,8 +31,8 @@ std::int32_t yearsToRetirement(const RetirementInput& input)
 // Today's monthly income in the money of the day of retirement.
 Extended inflatedMonthlyIncome(const RetirementInput& input, std::int32_t years)
 {
-    return finance::FutureValue(
-        fraction(input.inflationPercent), years, 0, -input.monthlyIncome, PaymentTiming::StartOfPeriod);
+    return finance::FutureValue(checked::result(fractionOf(input.inflationPercent)), years, 0, -input.monthlyIncome,
+        PaymentTiming::StartOfPeriod);
 }
 
 // A year's income paid monthly in advance for every year of retirement, less the present value of one unit of
@@ -46,14 +41,14 @@ Extended needAtRetirement(const RetirementInput& input, Extended realRate, Exten
 {
     const Extended yearlyIncome = checked::result(12 * monthlyIncome);
     return finance::PresentValue(
-        fraction(realRate), input.retirementYears, -yearlyIncome, 1, PaymentTiming::StartOfPeriod);
+        checked::result(fractionOf(realRate)), input.retirementYears, -yearlyIncome, 1, PaymentTiming::StartOfPeriod);
 }
 
 // What saving 1 at the end of each year grows to over the years at the growth rate. Without growth each year's
 // saving stays as it was, so the years themselves are the factor (the general formula would be 0 / 0).
 Extended accumulationFactor(Extended growthPercent, std::int32_t years)
 {
-    const Extended base = fraction(growthPercent) + 1;
+    const Extended base = checked::result(fractionOf(growthPercent)) + 1;
     const Extended growthPerYear = base - 1;
     if (growthPerYear == 0)
         return years;
@@ -90,8 +85,8 @@ RetirementPlan retirementPlan(const RetirementInput& input, Extended currentAsse
     plan.yearsToRetirement = yearsToRetirement(input);
     const Extended realRate = realRatePercent(input);
     const Extended monthlyIncome = inflatedMonthlyIncome(input, plan.yearsToRetirement);
-    plan.projectedAssets = finance::FutureValue(
-        fraction(input.growthPercent), plan.yearsToRetirement, 0, -currentAssets, PaymentTiming::EndOfPeriod);
+    plan.projectedAssets = finance::FutureValue(checked::result(fractionOf(input.growthPercent)),
+        plan.yearsToRetirement, 0, -currentAssets, PaymentTiming::EndOfPeriod);
     plan.need = needAtRetirement(input, realRate, monthlyIncome);
     plan.shortage = checked::result(plan.need - plan.projectedAssets);
     // Only a shortage is ever shown with a contribution; computing one for a covered need could fail for nothing.

@@ -2,6 +2,7 @@
 
 #include "CheckedMath.h"
 #include "Formats.h"
+#include "Percent.h"
 #include "Real48.h"
 #include "TimeValue.h"
 
@@ -9,7 +10,6 @@ namespace calculators {
 
 namespace {
 
-constexpr Extended percent = 0.01L;
 constexpr Extended oneTwelfth = 1.0L / 12.0L;
 constexpr Extended oneFiftySecond = 1.0L / 52.0L;
 
@@ -32,7 +32,7 @@ Extended savingsFutureValue(const SavingsGrowthInput& input)
         periodicPercent = input.annualRatePercent * oneFiftySecond;
         break;
     }
-    const Extended rate = finance::checked::result(periodicPercent * percent);
+    const Extended rate = finance::checked::result(finance::fractionOf(periodicPercent));
     const Extended futureValue = finance::FutureValue(
         rate, periods, -input.contribution, -input.currentAmount, finance::PaymentTiming::EndOfPeriod);
     return finance::storedAsReal48(futureValue);

@@ -63,7 +63,7 @@ Extended RaiseToReal(Extended base, Extended exponent)
     return checked::exp(exponent * checked::ln(base));
 }
 
-Extended LogOnePlus(Extended x)
+Extended logOnePlus(Extended x)
 {
     if (std::isnan(x) || x < -1)
         throw EInvalidOp();

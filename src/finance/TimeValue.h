@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Extended.h"
+#include "Percent.h"
 
 #include <cstdint>
 
@@ -13,7 +14,7 @@ enum class PaymentTiming : std::uint8_t {
 };
 
 // What a payment of 1 per period grows to by the end of period n; writes (1 + rate)^n to growth.
-Extended AnnuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate, Extended& growth);
+Extended annuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate, Extended& growth);
 
 // Cash-flow sign convention: money paid out and money received carry opposite signs.
 Extended FutureValue(
@@ -25,11 +26,10 @@ Extended PresentValue(
 
 // A typed annual percentage as a monthly rate: p * 0.01 * (1/12), two multiplications by extended
 // constants in that order (not a division by 1200, which rounds differently).
-inline Extended MonthlyRate(Extended annualPercent)
+inline Extended monthlyRate(Extended annualPercent)
 {
-    constexpr Extended percent = 0.01L;
     constexpr Extended oneTwelfth = 1.0L / 12.0L;
-    return annualPercent * percent * oneTwelfth;
+    return fractionOf(annualPercent) * oneTwelfth;
 }
 
 } // namespace finance

@@ -195,7 +195,7 @@ TEST_F(RefinancePageTest, ADearerLoanWarnsAfterTheResultsAreShown)
 TEST_F(RefinancePageTest, NoSavingEndsInTheErrorBoxAfterThreePanels)
 {
     const finance::Extended newPayment
-        = finance::Payment(finance::MonthlyRate(6.5L), 360, -150000, 0, finance::PaymentTiming::EndOfPeriod);
+        = finance::Payment(finance::monthlyRate(6.5L), 360, -150000, 0, finance::PaymentTiming::EndOfPeriod);
     std::array<char, 64> digits {};
     const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), newPayment);
     const std::string exactPayment(digits.data(), written.ptr);

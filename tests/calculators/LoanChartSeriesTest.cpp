@@ -100,6 +100,33 @@ TEST(LoanChart, PrepaidBalancesFollowTheAnalysisAndStopAtZero)
     }
 }
 
+TEST(LoanChart, PrepaidBalanceIsNamedByTheExtraPaymentAndItsFirstMonth)
+{
+    finance::RegionalSettings euro;
+    euro.currencySymbol = "€";
+    euro.positiveCurrencyForm = 3;
+    euro.thousandsSeparator = ".";
+    euro.decimalSeparator = ",";
+    const struct
+    {
+        const char* name;
+        Extended extraPayment;
+        std::int32_t startMonth;
+        const finance::RegionalSettings& settings;
+        const char* expected;
+    } cases[] = {
+        { "from the first month", 100, 1, us, "Paying $100.00 more from month 1" },
+        { "grouped, with cents", 1234.5L, 121, us, "Paying $1,234.50 more from month 121" },
+        { "a month count beyond a thousand is not grouped", 25, 1200, us, "Paying $25.00 more from month 1200" },
+        { "euro", 1234.5L, 13, euro, "Paying 1.234,50 € more from month 13" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const calculators::PrepaymentInput prepayment { 7, 30, 150000, c.extraPayment, c.startMonth };
+        EXPECT_EQ(calculators::prepaidBalanceName(prepayment, c.settings), c.expected);
+    }
+}
+
 TEST(LoanChart, MoneyTicksAreRoundAndLabelledInTheRegionalFormat)
 {
     const struct

@@ -52,7 +52,7 @@ TEST(TimeValue, AnnuityAndGrowthFactors)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Extended growth = -1;
-        EXPECT_TRUE(NearRelative(finance::AnnuityFactor(c.periods, c.timing, c.rate, growth), c.annuity, c.tolerance));
+        EXPECT_TRUE(NearRelative(finance::annuityFactor(c.periods, c.timing, c.rate, growth), c.annuity, c.tolerance));
         EXPECT_TRUE(NearRelative(growth, c.growth, c.tolerance));
     }
 }
@@ -61,13 +61,33 @@ TEST(TimeValue, AnnuityAndGrowthFactors)
 TEST(TimeValue, SmallRateSeriesIsEvaluatedInOrder)
 {
     Extended growth = 0;
-    EXPECT_EQ(finance::AnnuityFactor(12, End, 0.00005L, growth), ((12 - 1) * 0.00005L * 0.5L + 1) * 12);
+    EXPECT_EQ(finance::annuityFactor(12, End, 0.00005L, growth), ((12 - 1) * 0.00005L * 0.5L + 1) * 12);
+}
+
+// A typed percentage becomes a monthly rate as p * 0.01 * (1/12). Dividing by 1200, multiplying by
+// 0.01 / 12 or taking the twelfth first each changes the last bit of at least one of these rates.
+TEST(TimeValue, MonthlyRateOfATypedPercentage)
+{
+    const struct
+    {
+        Extended percentage, rate;
+    } cases[] = {
+        { 7, 0xb.f258bf258bf258cp-11L },
+        { 2.5L, 0x8.888888888888888p-12L },
+        { 3.3L, 0xb.4395810624dd2f2p-12L },
+        { 30, 0xc.cccccccccccccccp-9L },
+        { 25, 0xa.aaaaaaaaaaaaaabp-9L },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.percentage << "%");
+        EXPECT_EQ(finance::monthlyRate(c.percentage), c.rate);
+    }
 }
 
 TEST(TimeValue, Values)
 {
     using finance::FutureValue, finance::Payment, finance::PresentValue;
-    const Extended sevenPercentMonthly = finance::MonthlyRate(7);
+    const Extended sevenPercentMonthly = finance::monthlyRate(7);
     // Python3 decimal references as above; the perpetuity rows are -pv r / (t r + 1) and
     // -pmt (t r + 1) / r worked by hand.
     const struct
@@ -146,7 +166,7 @@ TEST(TimeValue, Errors)
 TEST(TimeValue, LoanAmountFromPaymentIsInverse)
 {
     constexpr Extended amount = 250000;
-    for (const Extended rate : { finance::MonthlyRate(7), finance::MonthlyRate(0.25L), finance::MonthlyRate(18),
+    for (const Extended rate : { finance::monthlyRate(7), finance::monthlyRate(0.25L), finance::monthlyRate(18),
              Extended { 0 }, 3e-5L, 0.5L }) {
         for (const std::int32_t periods : { 1, 12, 360, 100 }) {
             for (const auto timing : { End, Start }) {

@@ -26,10 +26,10 @@ Q_SIGNALS:
 
 private:
     void buildControls() override;
-    // The projection. Unless started by How To, a success goes on into How To. Returns whether the
+    // Calculate: the projection. Unless started by How To, a success goes on into How To. Returns whether the
     // fields passed their checks and the projection was shown.
     bool Button9Click(const QObject* sender);
-    // The savings plan, after running Calculate unless started by it.
+    // How To: the savings plan, after running Calculate unless started by it.
     void ButtonHowToCollegeClick(const QObject* sender);
 
     // The page fields that the projection and the plan both read; they must convert.

@@ -32,11 +32,11 @@ public:
 private:
     void buildControls() override;
     void ButtonCalcLoanPaymentClick();
-    void RadioLoanPaymentClick();
-    void RadioLoanAmountClick();
-    void Button7Click();
-    void BitBtn1Click();
-    void Button6Click();
+    void RadioLoanPaymentClick(); // solve for the monthly payment
+    void RadioLoanAmountClick(); // solve for the loan amount
+    void Button7Click(); // PrePay
+    void BitBtn1Click(); // Print: the loan analysis
+    void Button6Click(); // Schedule
     void ButtonLoanMatrixClick();
 
     // The controls, which exist only once ensureBuilt() has run (the first show).

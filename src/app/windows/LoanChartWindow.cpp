@@ -1,6 +1,5 @@
 #include "windows/LoanChartWindow.h"
 
-#include "Formats.h"
 #include "printing/Printing.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
@@ -35,10 +34,7 @@ void LoanChartWindow::showLoan(
     std::vector<calculators::Extended> prepaid;
     if (prepayment) {
         prepaid = calculators::prepaymentBalances(*prepayment);
-        const auto& settings = app::regional();
-        prepaidName = QStringLiteral("Paying %1 more from month %2")
-                          .arg(QString::fromStdString(finance::moneyText(prepayment->extraPayment, settings)),
-                              QString::fromStdString(finance::integerText(prepayment->startMonth)));
+        prepaidName = QString::fromStdString(calculators::prepaidBalanceName(*prepayment, app::regional()));
     }
     data = calculators::loanChartData(schedule, prepaid);
 

@@ -32,11 +32,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate(app::FirstRunStore& firstRun);
-    void Exit1Click();
-    void Button3Click();
-    void About1Click();
-    void Instructions1Click();
+    void FormCreate(app::FirstRunStore& firstRun); // opens on the loan page; welcomes a first run
+    void Exit1Click(); // File > Exit
+    void Button3Click(); // Exit Program
+    void About1Click(); // menu About
+    void Instructions1Click(); // menu Instructions
 
     std::unique_ptr<Ui::TForm1> ui;
     bool placed = false;

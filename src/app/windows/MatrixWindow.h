@@ -31,12 +31,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate(const LoanPageTexts& loan);
-    void FormShow();
-    void ScrollBar1Change();
+    void FormCreate(const LoanPageTexts& loan); // takes the loan page's texts, fills the grid
+    void FormShow(); // focus on the starting amount
+    void ScrollBar1Change(); // the rate increment
     void ButtonCalculateClick();
-    void Button3Click();
-    void BitBtn1Click();
+    void Button3Click(); // Print
+    void BitBtn1Click(); // Close
     void fillGrid();
 
     std::unique_ptr<Ui::TFormMatrix> ui;

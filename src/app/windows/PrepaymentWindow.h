@@ -33,8 +33,8 @@ protected:
 
 private:
     void buildControls() override;
-    void Button1Click();
-    void BitBtn1Click();
+    void Button1Click(); // Calculate
+    void BitBtn1Click(); // Close
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::TForm5> ui;

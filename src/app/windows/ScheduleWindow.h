@@ -37,9 +37,9 @@ protected:
 
 private:
     void buildControls() override;
-    void Button3Click();
-    void BitBtn1Click();
-    void GridLoanChartClick();
+    void Button3Click(); // Print
+    void BitBtn1Click(); // Close
+    void GridLoanChartClick(); // the grid menu's Loan Chart (Ctrl+G)
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::TAmortSch> ui;
