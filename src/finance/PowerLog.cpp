@@ -63,7 +63,7 @@ Extended RaiseToReal(Extended base, Extended exponent)
     return checked::exp(exponent * checked::ln(base));
 }
 
-Extended logOnePlus(Extended x)
+Extended LogOnePlus(Extended x)
 {
     if (std::isnan(x) || x < -1)
         throw EInvalidOp();

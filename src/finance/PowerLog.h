@@ -13,6 +13,6 @@ Extended RaiseToInteger(Extended x, std::int32_t n);
 Extended RaiseToReal(Extended base, Extended exponent);
 
 // ln(1 + x), accurate for x near 0.
-Extended logOnePlus(Extended x);
+Extended LogOnePlus(Extended x);
 
 } // namespace finance

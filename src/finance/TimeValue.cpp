@@ -34,7 +34,7 @@ std::optional<Factors> factorsInRange(std::int32_t periods, PaymentTiming timing
 {
     try {
         Factors f {};
-        f.annuity = annuityFactor(periods, timing, rate, f.growth);
+        f.annuity = AnnuityFactor(periods, timing, rate, f.growth);
         return f;
     } catch (const EOverflow&) {
         // The annuity factor can only overflow when the growth factor is within a few powers of
@@ -52,7 +52,7 @@ void requireRateAboveMinusOne(Extended rate, const char* function)
 
 } // namespace
 
-Extended annuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate, Extended& growth)
+Extended AnnuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate, Extended& growth)
 {
     const Extended n = periods;
     if (rate == 0) {
@@ -62,7 +62,7 @@ Extended annuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate
 
     Extended annuity;
     if (std::fabs(rate) < smallRateLimit) {
-        growth = checked::exp(checked::result(n * logOnePlus(rate)));
+        growth = checked::exp(checked::result(n * LogOnePlus(rate)));
         annuity = ((n - 1) * rate * 0.5L + 1) * n;
     } else {
         growth = RaiseToInteger(checked::result(rate + 1), periods);

@@ -14,7 +14,7 @@ enum class PaymentTiming : std::uint8_t {
 };
 
 // What a payment of 1 per period grows to by the end of period n; writes (1 + rate)^n to growth.
-Extended annuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate, Extended& growth);
+Extended AnnuityFactor(std::int32_t periods, PaymentTiming timing, Extended rate, Extended& growth);
 
 // Cash-flow sign convention: money paid out and money received carry opposite signs.
 Extended FutureValue(

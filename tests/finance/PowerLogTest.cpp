@@ -54,7 +54,7 @@ const std::string invalid = finance::EInvalidOp().what();
 const std::string zeroDivide = finance::EZeroDivide().what();
 const std::string overflow = finance::EOverflow().what();
 
-using finance::logOnePlus, finance::RaiseToInteger, finance::RaiseToReal;
+using finance::LogOnePlus, finance::RaiseToInteger, finance::RaiseToReal;
 
 // Inexact references: python3 decimal at 60 digits (x.ln(), x.exp(), x ** y).
 TEST(PowerLog, Values)
@@ -83,14 +83,14 @@ TEST(PowerLog, Values)
         { "(-1)^2147483647", [] { return RaiseToReal(-1, 2147483647.0L); }, -1, 0 },
         { "0.5^3e9 underflows", [] { return RaiseToReal(0.5L, 3e9L); }, 0, 0 },
 
-        { "ln(1 + 1e-10)", [] { return logOnePlus(1e-10L); }, 9.99999999950000000021711264e-11L, 1e-18L },
-        { "ln(1 - 1e-10)", [] { return logOnePlus(-1e-10L); }, -1.00000000005000000002171126e-10L, 1e-18L },
-        { "ln(1 + 1e-4000)", [] { return logOnePlus(1e-4000L); }, 1e-4000L, 1e-18L },
-        { "ln 1.1", [] { return logOnePlus(0.1L); }, 0.0953101798043248600451841712L, 1e-18L },
-        { "ln 1.25", [] { return logOnePlus(0.25L); }, 0.223143551314209755766295090L, 1e-18L },
-        { "ln 0.7", [] { return logOnePlus(-0.3L); }, -0.356674943938732378928127314L, 1e-18L },
-        { "ln 0.5", [] { return logOnePlus(-0.5L); }, -0.693147180559945309417232121L, 1e-18L },
-        { "ln(1 + 1e4000)", [] { return logOnePlus(1e4000L); }, 9210.34037197618273607196582L, 1e-18L },
+        { "ln(1 + 1e-10)", [] { return LogOnePlus(1e-10L); }, 9.99999999950000000021711264e-11L, 1e-18L },
+        { "ln(1 - 1e-10)", [] { return LogOnePlus(-1e-10L); }, -1.00000000005000000002171126e-10L, 1e-18L },
+        { "ln(1 + 1e-4000)", [] { return LogOnePlus(1e-4000L); }, 1e-4000L, 1e-18L },
+        { "ln 1.1", [] { return LogOnePlus(0.1L); }, 0.0953101798043248600451841712L, 1e-18L },
+        { "ln 1.25", [] { return LogOnePlus(0.25L); }, 0.223143551314209755766295090L, 1e-18L },
+        { "ln 0.7", [] { return LogOnePlus(-0.3L); }, -0.356674943938732378928127314L, 1e-18L },
+        { "ln 0.5", [] { return LogOnePlus(-0.5L); }, -0.693147180559945309417232121L, 1e-18L },
+        { "ln(1 + 1e4000)", [] { return LogOnePlus(1e4000L); }, 9210.34037197618273607196582L, 1e-18L },
     });
 }
 
@@ -109,9 +109,9 @@ TEST(PowerLog, Errors)
         { "0^-0.5", [] { return RaiseToReal(0, -0.5L); }, zeroDivide },
         { "2^3e9", [] { return RaiseToReal(2, 3e9L); }, overflow },
         { "2^NaN", [] { return RaiseToReal(2, NaN); }, invalid },
-        { "ln 0", [] { return logOnePlus(-1); }, zeroDivide },
-        { "ln -0.5", [] { return logOnePlus(-1.5L); }, invalid },
-        { "ln NaN", [] { return logOnePlus(NaN); }, invalid },
+        { "ln 0", [] { return LogOnePlus(-1); }, zeroDivide },
+        { "ln -0.5", [] { return LogOnePlus(-1.5L); }, invalid },
+        { "ln NaN", [] { return LogOnePlus(NaN); }, invalid },
     });
 }
 

@@ -52,7 +52,7 @@ TEST(TimeValue, AnnuityAndGrowthFactors)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Extended growth = -1;
-        EXPECT_TRUE(NearRelative(finance::annuityFactor(c.periods, c.timing, c.rate, growth), c.annuity, c.tolerance));
+        EXPECT_TRUE(NearRelative(finance::AnnuityFactor(c.periods, c.timing, c.rate, growth), c.annuity, c.tolerance));
         EXPECT_TRUE(NearRelative(growth, c.growth, c.tolerance));
     }
 }
@@ -61,7 +61,7 @@ TEST(TimeValue, AnnuityAndGrowthFactors)
 TEST(TimeValue, SmallRateSeriesIsEvaluatedInOrder)
 {
     Extended growth = 0;
-    EXPECT_EQ(finance::annuityFactor(12, End, 0.00005L, growth), ((12 - 1) * 0.00005L * 0.5L + 1) * 12);
+    EXPECT_EQ(finance::AnnuityFactor(12, End, 0.00005L, growth), ((12 - 1) * 0.00005L * 0.5L + 1) * 12);
 }
 
 // A typed percentage becomes a monthly rate as p * 0.01 * (1/12). Dividing by 1200, multiplying by
