@@ -4,7 +4,6 @@
 #include "pages/LoanPage.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/FirstRunStore.h"
-#include "shell/FontConfigurationLoad.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Regional.h"
 #include "windows/MainWindow.h"
@@ -17,7 +16,6 @@ namespace app {
 
 int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWindow)>& beforeShow)
 {
-    FontConfigurationLoad fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName(applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
@@ -27,7 +25,6 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     installRegionalSettings(finance::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
-    fontConfiguration.wait();
     TForm1 mainWindow(firstRun);
     TForm5 prepaymentWindow;
     TAmortSch scheduleWindow;
