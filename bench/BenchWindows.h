@@ -21,13 +21,6 @@ public:
     int shown = 0;
 };
 
-class ReturningUser final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 // The start-up windows as the program creates them, with the counting dialogs installed.
 struct BenchWindows
 {
@@ -35,7 +28,7 @@ struct BenchWindows
     ~BenchWindows();
 
     CountingDialogs dialogs;
-    ReturningUser firstRun;
+    app::ReturningUserStore firstRun;
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm5> prepayment;
     std::unique_ptr<TAmortSch> schedule;

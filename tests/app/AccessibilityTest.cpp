@@ -18,13 +18,6 @@
 
 namespace {
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 // The controls a user reaches with Tab, without the parts that Qt builds inside its own widgets.
 QList<QWidget*> focusableControls(const QWidget& window)
 {
@@ -70,7 +63,7 @@ protected:
         open<TFormAbout>();
     }
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     std::vector<std::unique_ptr<QWidget>> windows;
 };
 

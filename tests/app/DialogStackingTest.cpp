@@ -20,13 +20,6 @@
 
 namespace {
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 // What keeps a box in sight: the stay-on-top hint, and no bold text borrowed from its owner's style sheet.
 std::string whatHidesOrBolds(QWidget* box)
 {
@@ -66,7 +59,7 @@ protected:
         return faults;
     }
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     TForm1 window { store };
     TForm5 prepayment;
     TFormMatrix matrix { LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") } };

@@ -47,13 +47,6 @@ const QStringList programExits { QStringLiteral("Button3"), QStringLiteral("Exit
 constexpr qint64 handlerLimitMs = 1000;
 constexpr int deepestModal = 3;
 
-class ReturningUser final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 quint32 chosenSeed()
 {
     bool ok = false;
@@ -399,7 +392,7 @@ TEST(GuiRunTest, KeepsRunningWhateverTheUserDoes)
     int modals = 0;
     {
         // The windows the program creates at start-up, as it creates them.
-        ReturningUser returning;
+        app::ReturningUserStore returning;
         TForm1 mainWindow(returning);
         TForm5 prepaymentWindow;
         TAmortSch scheduleWindow;

@@ -20,13 +20,6 @@
 
 namespace {
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 class KeyboardTest : public ::testing::Test
 {
 protected:
@@ -95,7 +88,7 @@ protected:
         return chain.join(u' ');
     }
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     TForm1 window { store };
     TForm5 prepayment;
 };

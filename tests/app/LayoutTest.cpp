@@ -17,13 +17,6 @@
 
 namespace {
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 class LayoutTest : public ::testing::Test
 {
 protected:
@@ -41,7 +34,7 @@ protected:
         return widget;
     }
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     TForm1 window { store };
 };
 

@@ -27,16 +27,14 @@ const QString welcomeText = QStringLiteral(
     "required data and hit calculate. When in doubt, try double-clicking any field for more assistance. We hope you "
     "find this program to be a useful addition to your software library. Let's get started!");
 
+// A computer the program has never started on, which remembers the first start.
 class RememberingStore final : public app::FirstRunStore
 {
 public:
-    explicit RememberingStore(bool startedBefore)
-        : startedBefore(startedBefore)
-    { }
     bool hasRunBefore() const override { return startedBefore; }
     void rememberRun() override { startedBefore = true; }
 
-    bool startedBefore;
+    bool startedBefore = false;
 };
 
 class MainWindowTest : public ::testing::Test
@@ -53,7 +51,7 @@ protected:
         return widget;
     }
 
-    RememberingStore returning { true };
+    app::ReturningUserStore returning;
 };
 
 TEST_F(MainWindowTest, OpensOnTheLoanPageWithFivePagesInOrder)
@@ -156,7 +154,7 @@ TEST_F(MainWindowTest, ExitMenuAndExitButtonCloseTheWindow)
 
 TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
 {
-    RememberingStore firstStart { false };
+    RememberingStore firstStart;
     bool visibleDuringWelcome = true;
     recordedDialogs().whileShowing = [&] {
         visibleDuringWelcome = false;

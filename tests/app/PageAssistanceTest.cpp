@@ -16,13 +16,6 @@
 
 namespace {
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 // Every page in a calculated state: the loan of 100000 solved (Schedule and PrePay enabled) and the
 // college and retirement savings plans revealed.
 class PageAssistance
@@ -70,7 +63,7 @@ public:
 
     bool followUpsEnabled() { return control("Button6")->isEnabled() && control("Button7")->isEnabled(); }
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     TForm1 window { store };
     TForm5 prepayment;
 };

@@ -21,13 +21,6 @@ namespace {
 const QString extraMessage = QStringLiteral("The MONTHLY PAYMENT must be a number greater than 1. Please re-enter.");
 const QString startMessage = QStringLiteral("The STARTING MONTH must be a number greater than 1. Please re-enter.");
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 class PrepaymentWindowTest : public ::testing::Test
 {
 protected:
@@ -89,7 +82,7 @@ protected:
         return shown;
     }
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     TForm1 window { store };
     TForm5 prepayment;
 };

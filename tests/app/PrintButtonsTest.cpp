@@ -30,13 +30,6 @@
 
 namespace {
 
-class ReturningUser final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 QAbstractButton* button(const QWidget* window, const char* name)
 {
     auto* found = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -170,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
                           "Corvanta loan analysis" },
         PrintOut { "WindowPicture",
             [] {
-                ReturningUser returning;
+                app::ReturningUserStore returning;
                 TForm1 window(returning);
                 window.show();
                 window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))

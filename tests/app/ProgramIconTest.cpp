@@ -10,13 +10,6 @@
 
 namespace {
 
-class StartedBefore final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 const QList<QSize> drawnSizes = { { 16, 16 }, { 22, 22 }, { 24, 24 }, { 32, 32 }, { 48, 48 }, { 64, 64 } };
 
 TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
@@ -59,7 +52,7 @@ TEST(ProgramIconTest, DisabledLookIsDerivedFromTheNormalPicture)
 
 TEST(ProgramIconTest, MainWindowAndAboutBoxShowIt)
 {
-    StartedBefore store;
+    app::ReturningUserStore store;
     TForm1 mainWindow(store);
     TFormAbout about;
     for (const QWidget* window : { static_cast<QWidget*>(&mainWindow), static_cast<QWidget*>(&about) })

@@ -45,13 +45,6 @@ TEST(PrintedPictureSize, KeepsThePhysicalSizeToTheNearestDot)
     }
 }
 
-class ReturningUser final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 class WindowPicturePrintTest : public ::testing::Test
 {
 protected:
@@ -72,7 +65,7 @@ protected:
     QTemporaryDir folder;
     QString pdfPath = folder.filePath(QStringLiteral("window.pdf"));
     QRect printableArea;
-    ReturningUser returning;
+    app::ReturningUserStore returning;
     TForm1 window { returning };
 };
 

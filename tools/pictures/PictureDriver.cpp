@@ -50,13 +50,6 @@ void fail(const QString& why)
     QCoreApplication::exit(1);
 }
 
-class NoWelcome final : public app::FirstRunStore
-{
-public:
-    bool hasRunBefore() const override { return true; }
-    void rememberRun() override { }
-};
-
 // A picture of a calculation must not hide a warning: every message box ends the run. The print dialog
 // is answered with a PDF file.
 class PictureDialogs final : public app::Dialogs
@@ -240,7 +233,7 @@ int main(int argc, char* argv[])
     PictureDialogs dialogs;
     app::installDialogs(&dialogs);
 
-    NoWelcome store;
+    app::ReturningUserStore store;
     TForm1 mainWindow(store);
     TForm5 prepaymentWindow;
     TAmortSch scheduleWindow;

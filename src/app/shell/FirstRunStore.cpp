@@ -24,4 +24,11 @@ void SettingsFirstRunStore::rememberRun()
     settings.sync();
 }
 
+bool ReturningUserStore::hasRunBefore() const
+{
+    return true;
+}
+
+void ReturningUserStore::rememberRun() { }
+
 } // namespace app

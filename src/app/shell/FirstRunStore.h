@@ -19,4 +19,13 @@ public:
     void rememberRun() override;
 };
 
+// A user who has run the program before: no welcome, and nothing remembered. The store of the tests, the
+// benchmarks and the picture driver, which must neither wait for the welcome nor touch the user's settings.
+class ReturningUserStore final : public FirstRunStore
+{
+public:
+    bool hasRunBefore() const override;
+    void rememberRun() override;
+};
+
 } // namespace app
