@@ -1,4 +1,5 @@
 // Every window for screen readers and the keyboard: names, descriptions, caption buddies, focus chains.
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
@@ -61,6 +62,15 @@ protected:
         open<TAmortSch>();
         open<TFormMatrix>(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
         open<TFormAbout>();
+    }
+
+    // The open window of that class.
+    QWidget* opened(const char* className) const
+    {
+        for (const auto& window : windows)
+            if (window->inherits(className))
+                return window.get();
+        return nullptr;
     }
 
     app::ReturningUserStore store;
@@ -134,13 +144,9 @@ TEST_F(AccessibilityTest, ScreenReadersAnnounceTheCaptions)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
-        QWidget* control = nullptr;
-        for (const auto& window : windows) {
-            if (window->inherits(c.window))
-                control = window->findChild<QWidget*>(QString::fromLatin1(c.control));
-        }
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(spokenName(control).toStdString(), std::string(c.name));
+        QWidget* window = opened(c.window);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(spokenName(find(*window, c.control)).toStdString(), std::string(c.name));
     }
 }
 
@@ -160,17 +166,13 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
     open<TFormAbout>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.window);
-        QWidget* window = nullptr;
-        for (const auto& candidate : windows) {
-            if (candidate->inherits(c.window))
-                window = candidate.get();
-        }
+        QWidget* window = opened(c.window);
         ASSERT_NE(window, nullptr);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         const QStringList expected = QString::fromLatin1(c.chain).split(u' ');
-        window->findChild<QWidget*>(expected.front())->setFocus();
+        find(*window, qPrintable(expected.front()))->setFocus();
         QStringList chain { expected.front() };
         while (chain.size() < expected.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

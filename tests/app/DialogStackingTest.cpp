@@ -1,6 +1,7 @@
 // Boxes and dialogs open above every window of the program, the stay-on-top ones included, and in the
 // system's normal font whatever window owns them. A window manager keeps a stay-on-top window above every
 // window without that hint, so a box without it would open hidden under the prepayment window.
+#include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -84,7 +85,7 @@ TEST_F(DialogStackingTest, EveryBoxOpensAboveEveryWindowInTheNormalFont)
             "")
             << "save dialog";
     }
-    EXPECT_EQ(faultsOf([this] { window.findChild<QAction*>(QStringLiteral("About1"))->trigger(); }), "") << "About box";
+    EXPECT_EQ(faultsOf([this] { find<QAction>(window, "About1")->trigger(); }), "") << "About box";
 
     // The windows themselves keep their own stacking: only the boxes were raised.
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

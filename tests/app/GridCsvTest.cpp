@@ -3,6 +3,7 @@
 #include "widgets/GridCsv.h"
 
 #include "AmortizationSchedule.h"
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "windows/MatrixWindow.h"
 #include "windows/ScheduleWindow.h"
@@ -22,8 +23,7 @@ namespace {
 
 QAction* saveAction(QWidget& window)
 {
-    auto* menu = window.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->findChild<QMenu*>();
-    return menu ? menu->findChild<QAction*>(QStringLiteral("GridSaveCsv")) : nullptr;
+    return find<QAction>(*find<QMenu>(*find<QTableWidget>(window, "StringGrid1"), "GridMenu"), "GridSaveCsv");
 }
 
 QByteArray contents(const QString& path)

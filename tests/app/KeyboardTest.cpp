@@ -1,4 +1,5 @@
 // The main window from the keyboard: each page's focus chain and what Enter presses.
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -38,9 +39,7 @@ protected:
     template <typename Widget = QWidget>
     Widget* control(const char* name)
     {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return find<Widget>(window, name);
     }
 
     QString focusName() const
@@ -229,7 +228,7 @@ TEST_F(KeyboardTest, ResultsCanBeSelectedAndCopied)
         SCOPED_TRACE(c.result);
         if (c.page)
             showPage(c.page);
-        auto* label = c.root->findChild<QLabel*>(QString::fromLatin1(c.result));
+        auto* label = find<QLabel>(*c.root, c.result);
         ASSERT_NE(label, nullptr);
         for (QWidget* shown = label; !shown->isWindow() && !shown->parentWidget()->inherits("QStackedWidget");
              shown = shown->parentWidget())

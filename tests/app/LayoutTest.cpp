@@ -1,4 +1,5 @@
 // The windows as designed: positions, fonts, and nothing cut off.
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -27,12 +28,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    QWidget* control(const char* name)
-    {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    QWidget* control(const char* name) { return find(window, name); }
 
     app::ReturningUserStore store;
     TForm1 window { store };
@@ -98,7 +94,7 @@ TEST_F(LayoutTest, FontsAreGivenInPixels)
 
 TEST_F(LayoutTest, AllFivePageTabsFitWithoutScrolling)
 {
-    const QTabBar* tabs = static_cast<QTabWidget*>(control("PageControl1"))->tabBar();
+    const QTabBar* tabs = find<QTabWidget>(window, "PageControl1")->tabBar();
     EXPECT_LE(tabs->tabRect(tabs->count() - 1).right(), tabs->width());
 }
 
@@ -125,7 +121,7 @@ TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
     TForm5 prepayment;
     window.loanPage()->setPrepaymentWindow(&prepayment);
     prepayment.show();
-    const auto field = [this](const char* name) { return static_cast<QLineEdit*>(control(name)); };
+    const auto field = [this](const char* name) { return find<QLineEdit>(window, name); };
     const auto press = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };
 
     EXPECT_EQ(labelsThatCut(&window), "") << "at start";
@@ -149,9 +145,9 @@ TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
         field("Edit11")->setText(QString::fromLatin1(loan.amount));
         press(control("ButtonCalcLoanPayment"));
         EXPECT_EQ(labelsThatCut(&window), "") << "payment solved";
-        prepayment.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("100"));
-        prepayment.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromLatin1(loan.start));
-        press(prepayment.findChild<QPushButton*>(QStringLiteral("Button1")));
+        find<QLineEdit>(prepayment, "Edit1")->setText(QStringLiteral("100"));
+        find<QLineEdit>(prepayment, "Edit2")->setText(QString::fromLatin1(loan.start));
+        press(find(prepayment, "Button1"));
         EXPECT_EQ(labelsThatCut(&prepayment), "") << "prepayment results";
     }
     EXPECT_TRUE(recordedDialogs().shown.empty());

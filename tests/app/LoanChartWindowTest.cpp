@@ -4,6 +4,7 @@
 #include "windows/LoanChartWindow.h"
 
 #include "AmortizationSchedule.h"
+#include "Controls.h"
 #include "EuroSettings.h"
 #include "ModalHelper.h"
 #include "PdfWords.h"
@@ -31,14 +32,6 @@
 
 namespace {
 
-template <typename Widget>
-Widget* child(const QObject* parent, const char* name)
-{
-    auto* found = parent->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 QStringList axisLabels(QChart* chart, Qt::Alignment side)
 {
     const auto axes = chart->axes(side == Qt::AlignBottom ? Qt::Horizontal : Qt::Vertical);
@@ -65,10 +58,10 @@ protected:
 
     void calculateLoan(const char* amount)
     {
-        child<QLineEdit>(&page, "Edit9")->setText(QStringLiteral("7"));
-        child<QLineEdit>(&page, "Edit10")->setText(QStringLiteral("15"));
-        child<QLineEdit>(&page, "Edit11")->setText(QString::fromLatin1(amount));
-        child<QPushButton>(&page, "ButtonCalcLoanPayment")->click();
+        find<QLineEdit>(page, "Edit9")->setText(QStringLiteral("7"));
+        find<QLineEdit>(page, "Edit10")->setText(QStringLiteral("15"));
+        find<QLineEdit>(page, "Edit11")->setText(QString::fromLatin1(amount));
+        find<QPushButton>(page, "ButtonCalcLoanPayment")->click();
     }
 
     // Presses Schedule, opens the chart with Ctrl+G in the schedule window and hands it over to look at.
@@ -82,10 +75,10 @@ protected:
                 look(chart);
                 QTest::keyClick(chart, Qt::Key_Escape);
             });
-            QTest::keyClick(child<QTableWidget>(schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
+            QTest::keyClick(find<QTableWidget>(*schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
             QTest::keyClick(schedule, Qt::Key_Escape);
         });
-        child<QPushButton>(&page, "Button6")->click();
+        find<QPushButton>(page, "Button6")->click();
         EXPECT_TRUE(looked);
     }
 
@@ -96,8 +89,8 @@ protected:
 TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
 {
     calculateLoan("100000");
-    child<QLineEdit>(&prepayment, "Edit1")->setText(QStringLiteral("100"));
-    child<QPushButton>(&prepayment, "Button1")->click();
+    find<QLineEdit>(prepayment, "Edit1")->setText(QStringLiteral("100"));
+    find<QPushButton>(prepayment, "Button1")->click();
     ASSERT_TRUE(recordedDialogs().shown.empty());
 
     lookAtChart([](QWidget* window) {
@@ -106,7 +99,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Loan Chart"));
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-        QChart* balance = child<QChartView>(window, "ChartBalance")->chart();
+        QChart* balance = find<QChartView>(*window, "ChartBalance")->chart();
         const auto series = balance->series();
         ASSERT_EQ(series.size(), 3);
         const auto* scheduled = qobject_cast<QLineSeries*>(series[0]);
@@ -133,7 +126,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
             (QStringList { QStringLiteral("$0"), QStringLiteral("$20,000"), QStringLiteral("$40,000"),
                 QStringLiteral("$60,000"), QStringLiteral("$80,000"), QStringLiteral("$100,000") }));
 
-        QChart* years = child<QChartView>(window, "ChartYears")->chart();
+        QChart* years = find<QChartView>(*window, "ChartYears")->chart();
         ASSERT_EQ(years->series().size(), 1);
         const auto* bars = qobject_cast<QStackedBarSeries*>(years->series()[0]);
         ASSERT_NE(bars, nullptr);
@@ -150,7 +143,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
     // Another amount is another loan: the prepayment result is not drawn with it.
     calculateLoan("120000");
     lookAtChart([](QWidget* window) {
-        const auto series = child<QChartView>(window, "ChartBalance")->chart()->series();
+        const auto series = find<QChartView>(*window, "ChartBalance")->chart()->series();
         ASSERT_EQ(series.size(), 2);
         EXPECT_EQ(series[0]->name(), QStringLiteral("Balance"));
         EXPECT_TRUE(series[1]->inherits("QScatterSeries"));
@@ -162,7 +155,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
 {
     calculateLoan("100000");
     whenModalShows([](QWidget* schedule) {
-        auto* menu = child<QTableWidget>(schedule, "StringGrid1")->findChild<QMenu*>(QStringLiteral("GridMenu"));
+        auto* menu = find<QMenu>(*find<QTableWidget>(*schedule, "StringGrid1"), "GridMenu");
         QStringList texts;
         for (const QAction* action : menu->actions())
             texts.append(action->text() + QLatin1Char('|') + action->shortcut().toString());
@@ -171,7 +164,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
                 QStringLiteral("Loan Chart\u2026|Ctrl+G") }));
         schedule->close();
     });
-    child<QPushButton>(&page, "Button6")->click();
+    find<QPushButton>(page, "Button6")->click();
 }
 
 // The chart is a module of its own, loaded by the schedule; it writes money in the program's regional settings
@@ -181,9 +174,9 @@ TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
     calculateLoan("100000");
     const EuroSettings euro;
     lookAtChart([](QWidget* window) {
-        EXPECT_EQ(axisLabels(child<QChartView>(window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
+        EXPECT_EQ(axisLabels(find<QChartView>(*window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
             QStringLiteral("100.000 €"));
-        child<QPushButton>(window, "PrintButton")->click();
+        find<QPushButton>(*window, "PrintButton")->click();
     });
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
 }
@@ -199,7 +192,7 @@ TEST(LoanChartPrint, BothViewsPrintOnOnePage)
         printer.setOutputFileName(pdf);
     };
     whenModalShows([](QWidget* chart) {
-        child<QPushButton>(chart, "PrintButton")->click();
+        find<QPushButton>(*chart, "PrintButton")->click();
         chart->close();
     });
     app::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);

@@ -1,6 +1,7 @@
 // The loan page driven through its real widgets: type into the fields, press Calculate, read what shows.
 #include "pages/LoanPage.h"
 
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "windows/PrepaymentWindow.h"
 
@@ -54,9 +55,7 @@ protected:
     template <typename Widget>
     Widget* control(const char* name)
     {
-        auto* widget = page.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return find<Widget>(page, name);
     }
     QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
 

@@ -1,4 +1,5 @@
 // The loan page's Print button: the report goes to the chosen printer as plain text lines, read back from a PDF.
+#include "Controls.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
@@ -72,8 +73,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
 
-    QPlainTextEdit* memo() { return page.findChild<QPlainTextEdit*>(QStringLiteral("MemoLoanAnalysis")); }
-    void pressPrint() { QTest::mouseClick(page.findChild<QToolButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton); }
+    QPlainTextEdit* memo() { return find<QPlainTextEdit>(page, "MemoLoanAnalysis"); }
+    void pressPrint() { QTest::mouseClick(find<QToolButton>(page, "BitBtn1"), Qt::LeftButton); }
 
     PdfText printed()
     {
@@ -114,8 +115,8 @@ TEST_F(LoanReportPrintTest, PrintsTheReportAsShownWithTheUsersEdits)
     const std::pair<const char*, const char*> entries[]
         = { { "Edit9", "7" }, { "Edit10", "15" }, { "Edit11", "100000" } };
     for (const auto& [name, text] : entries)
-        page.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    page.findChild<QPushButton*>(QStringLiteral("ButtonCalcLoanPayment"))->click();
+        find<QLineEdit>(page, name)->setText(QString::fromLatin1(text));
+    find<QPushButton>(page, "ButtonCalcLoanPayment")->click();
 
     // The user signs the report and adds a remark long enough to wrap in the text area.
     QTextCursor caret = memo()->document()->find(QStringLiteral("Prepared for:"));

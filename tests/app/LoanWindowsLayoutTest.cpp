@@ -1,4 +1,5 @@
 // The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "windows/MatrixWindow.h"
@@ -13,8 +14,8 @@ namespace {
 void expectLettering(const QWidget& window, std::initializer_list<std::tuple<const char*, int, bool>> letterings)
 {
     for (const auto& [name, pixels, bold] : letterings) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
-        ASSERT_NE(widget, nullptr) << name;
+        auto* widget = find(window, name);
+        ASSERT_NE(widget, nullptr);
         widget->ensurePolished();
         EXPECT_EQ(widget->font().pixelSize(), pixels) << name;
         EXPECT_EQ(widget->font().bold(), bold) << name;
@@ -45,7 +46,7 @@ TEST(LoanWindowsLayout, MatrixWindow)
     // The three groups' fields, the buttons, the grid; the disabled step field is passed over.
     const char* order[] = { "EditStartLoan", "EditLoanIncrement", "SpinLoanNum", "EditStartRate", "ScrollBar1",
         "SpinLoanIncs", "SpinTerm1", "SpinTerm2", "ButtonCalculate", "Button3", "BitBtn1", "StringGrid1" };
-    QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(order[0]));
+    QWidget* widget = find(window, order[0]);
     for (std::size_t index = 1; index < std::size(order); ++index) {
         do
             widget = widget->nextInFocusChain();

@@ -1,6 +1,7 @@
 // The main window's frame: pages, menu, About box, Instructions, the first-run welcome and the exits.
 #include "windows/MainWindow.h"
 
+#include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -43,14 +44,6 @@ protected:
     void SetUp() override { recordedDialogs().reset(); }
     void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormAbout"), 0); }
 
-    template <typename Widget>
-    static Widget* control(const TForm1& window, const char* name)
-    {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     app::ReturningUserStore returning;
 };
 
@@ -58,7 +51,7 @@ TEST_F(MainWindowTest, OpensOnTheLoanPageWithFivePagesInOrder)
 {
     TForm1 window(returning);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("BRELLIN Corvanta :  www.brellin.com"));
-    auto* pages = control<QTabWidget>(window, "PageControl1");
+    auto* pages = find<QTabWidget>(window, "PageControl1");
     const std::pair<const char*, const char*> expected[] = {
         { "TabSheet3", "Loans and Mortgages" },
         { "TabSheet7", "Refinancing a Home" },
@@ -72,7 +65,7 @@ TEST_F(MainWindowTest, OpensOnTheLoanPageWithFivePagesInOrder)
         EXPECT_EQ(pages->tabText(index), QString::fromLatin1(expected[index].second));
     }
     EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
-    EXPECT_EQ(control<QPushButton>(window, "Button3")->text(), QStringLiteral("E&xit Program"));
+    EXPECT_EQ(find<QPushButton>(window, "Button3")->text(), QStringLiteral("E&xit Program"));
 }
 
 TEST_F(MainWindowTest, HasAFixedClientAreaAndNoMaximiseButton)
@@ -84,9 +77,9 @@ TEST_F(MainWindowTest, HasAFixedClientAreaAndNoMaximiseButton)
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_EQ(control<QWidget>(window, "PanelBackColor")->geometry(), QRect(0, 0, 627, 429));
-    EXPECT_EQ(control<QWidget>(window, "PageControl1")->geometry(), QRect(12, 10, 603, 384));
-    EXPECT_EQ(control<QWidget>(window, "Button3")->geometry(), QRect(504, 400, 116, 25));
+    EXPECT_EQ(find<QWidget>(window, "PanelBackColor")->geometry(), QRect(0, 0, 627, 429));
+    EXPECT_EQ(find<QWidget>(window, "PageControl1")->geometry(), QRect(12, 10, 603, 384));
+    EXPECT_EQ(find<QWidget>(window, "Button3")->geometry(), QRect(504, 400, 116, 25));
 }
 
 TEST_F(MainWindowTest, MenuHoldsExitAboutAndInstructions)
@@ -95,7 +88,7 @@ TEST_F(MainWindowTest, MenuHoldsExitAboutAndInstructions)
     const std::pair<const char*, const char*> actions[]
         = { { "Exit1", "E&xit" }, { "About1", "&About" }, { "Instructions1", "&Instructions.." } };
     for (const auto& [name, text] : actions)
-        EXPECT_EQ(control<QAction>(window, name)->text(), QString::fromLatin1(text));
+        EXPECT_EQ(find<QAction>(window, name)->text(), QString::fromLatin1(text));
     const QList<QAction*> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
@@ -105,7 +98,7 @@ TEST_F(MainWindowTest, MenuHoldsExitAboutAndInstructions)
 TEST_F(MainWindowTest, InstructionsComeAsInformation)
 {
     TForm1 window(returning);
-    control<QAction>(window, "Instructions1")->trigger();
+    find<QAction>(window, "Instructions1")->trigger();
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
     EXPECT_EQ(recordedDialogs().shown[0].text,
@@ -125,12 +118,12 @@ TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)
         whenModalShows([&](QWidget* box) {
             caption = box->windowTitle();
             modal = box->isModal();
-            firstLine = box->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().section(u'\n', 0, 0);
+            firstLine = find<QPlainTextEdit>(*box, "Memo1")->toPlainText().section(u'\n', 0, 0);
             EXPECT_EQ(box->size(), QSize(383, 304));
             EXPECT_EQ(liveTopLevelCount("TFormAbout"), 1);
-            QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("ButtonAboutOK")), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(*box, "ButtonAboutOK"), Qt::LeftButton);
         });
-        control<QAction>(window, "About1")->trigger();
+        find<QAction>(window, "About1")->trigger();
         EXPECT_EQ(caption, QStringLiteral("About"));
         EXPECT_TRUE(modal);
         EXPECT_EQ(firstLine, QStringLiteral("Corvanta v2.0"));
@@ -140,15 +133,15 @@ TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)
 
 TEST_F(MainWindowTest, ExitMenuAndExitButtonCloseTheWindow)
 {
-    for (const char* exit : { "Exit1", "Button3" }) {
+    for (const bool fromMenu : { true, false }) {
         TForm1 window(returning);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(exit)))
-            action->trigger();
+        if (fromMenu)
+            find<QAction>(window, "Exit1")->trigger();
         else
-            QTest::mouseClick(control<QPushButton>(window, exit), Qt::LeftButton);
-        EXPECT_FALSE(window.isVisible()) << exit;
+            QTest::mouseClick(find<QPushButton>(window, "Button3"), Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible()) << (fromMenu ? "Exit1" : "Button3");
     }
 }
 
@@ -182,7 +175,7 @@ TEST_F(MainWindowTest, BuildsEachPageAndWindowWhenFirstShown)
     TForm1 window(returning);
     TForm5 prepayment;
     const auto fields = [](const QWidget* w) { return w->findChildren<QLineEdit*>().size(); };
-    auto* pages = control<QTabWidget>(window, "PageControl1");
+    auto* pages = find<QTabWidget>(window, "PageControl1");
     EXPECT_EQ(fields(pages->widget(0)), 4);
     for (int page = 1; page < pages->count(); ++page)
         EXPECT_EQ(fields(pages->widget(page)), 0) << page;

@@ -2,6 +2,7 @@
 // spin boxes, driven through its real widgets.
 #include "windows/MatrixWindow.h"
 
+#include "Controls.h"
 #include "EuroSettings.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
@@ -39,18 +40,12 @@ struct MatrixControls
 {
     QWidget* window;
 
-    template <typename Widget>
-    Widget* get(const char* name) const
-    {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
-    QSpinBox* spin(const char* name) const { return get<QSpinBox>(name); }
-    const QTableWidget& grid() const { return *get<QTableWidget>("StringGrid1"); }
+    QLineEdit* field(const char* name) const { return find<QLineEdit>(*window, name); }
+    QSpinBox* spin(const char* name) const { return find<QSpinBox>(*window, name); }
+    const QTableWidget& grid() const { return *find<QTableWidget>(*window, "StringGrid1"); }
+    QScrollBar* rateStep() const { return find<QScrollBar>(*window, "ScrollBar1"); }
     QStringList row(int number) const { return app::gridTexts(grid())[static_cast<std::size_t>(number)]; }
-    void calculate() const { get<QPushButton>("ButtonCalculate")->click(); }
+    void calculate() const { find<QPushButton>(*window, "ButtonCalculate")->click(); }
     void type(QWidget* target, const char* typed) const
     {
         target->setFocus();
@@ -82,8 +77,8 @@ TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
     LoanPage page;
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    page.findChild<QLineEdit*>(QStringLiteral("Edit11"))->setText(QStringLiteral("150000"));
-    page.findChild<QLineEdit*>(QStringLiteral("Edit10"))->setText(QStringLiteral("30"));
+    find<QLineEdit>(page, "Edit11")->setText(QStringLiteral("150000"));
+    find<QLineEdit>(page, "Edit10")->setText(QStringLiteral("30"));
     for (const bool closeWithEsc : { false, true }) {
         SCOPED_TRACE(closeWithEsc);
         bool looked = false;
@@ -100,7 +95,7 @@ TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
             EXPECT_EQ(matrix.spin("SpinTerm1")->value(), 30);
             EXPECT_EQ(matrix.spin("SpinTerm2")->value(), 30);
             EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(".250"));
-            EXPECT_EQ(matrix.get<QScrollBar>("ScrollBar1")->value(), 2);
+            EXPECT_EQ(matrix.rateStep()->value(), 2);
             EXPECT_EQ(app::gridRowCount(matrix.grid()), 11);
 
             // Loan Term#2 typed as 15 and confirmed with Enter: the usual 15 and 30 year comparison.
@@ -118,9 +113,9 @@ TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
             if (closeWithEsc)
                 QTest::keyClick(modal, Qt::Key_Escape);
             else
-                QTest::mouseClick(matrix.get<QPushButton>("BitBtn1"), Qt::LeftButton);
+                QTest::mouseClick(find<QPushButton>(*matrix.window, "BitBtn1"), Qt::LeftButton);
         });
-        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("ButtonLoanMatrix")), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(page, "ButtonLoanMatrix"), Qt::LeftButton);
         EXPECT_TRUE(looked);
         EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0);
     }
@@ -177,9 +172,9 @@ TEST_F(MatrixWindowTest, AnOpeningErrorIsShownOverTheLoanPage)
     LoanPage page;
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    page.findChild<QLineEdit*>(QStringLiteral("Edit11"))->setText(QStringLiteral("150000.5"));
+    find<QLineEdit>(page, "Edit11")->setText(QStringLiteral("150000.5"));
     whenModalShows([](QWidget* modal) { modal->close(); });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("ButtonLoanMatrix")), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(page, "ButtonLoanMatrix"), Qt::LeftButton);
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("'150000.5' is not a valid integer value."));
     EXPECT_EQ(recordedDialogs().shown[0].owner, &page);
@@ -268,7 +263,7 @@ TEST_F(MatrixWindowTest, TheScrollBarSetsTheRateStepTheFillUses)
 {
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
-    matrix.get<QScrollBar>("ScrollBar1")->setValue(16);
+    matrix.rateStep()->setValue(16);
     EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral("2.000"));
     // Changing the step alone leaves the grid as it was.
     EXPECT_EQ(matrix.row(4)[0], QStringLiteral("    Interest Rate = 7.25%"));
@@ -282,7 +277,7 @@ TEST_F(MatrixWindowTest, TheScrollBarsKeysFollowItsArrowsAndItsFocusShows)
 {
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
-    auto* scrollBar = matrix.get<QScrollBar>("ScrollBar1");
+    auto* scrollBar = matrix.rateStep();
     const QImage unfocused = scrollBar->grab().toImage();
     const struct
     {
@@ -363,7 +358,7 @@ TEST_F(MatrixWindowTest, CommaDecimalSettingsReadTheRateStepBack)
     const MatrixControls matrix { window.get() };
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(",250"));
-    matrix.get<QScrollBar>("ScrollBar1")->setValue(9);
+    matrix.rateStep()->setValue(9);
     matrix.field("EditStartRate")->setText(QStringLiteral("6,5"));
     matrix.calculate();
     EXPECT_TRUE(recordedDialogs().shown.empty());

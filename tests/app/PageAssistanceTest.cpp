@@ -1,4 +1,5 @@
 // Clicks and double-clicks into the entry fields of every page, with real mouse events on the main window.
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -42,9 +43,7 @@ public:
     template <typename Widget = QWidget>
     Widget* control(const char* name)
     {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return find<Widget>(window, name);
     }
     QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
 

@@ -2,6 +2,7 @@
 // Reference figures: the month loop run in 50-digit decimal arithmetic (Python's decimal module).
 #include "windows/PrepaymentWindow.h"
 
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
 #include "shell/FirstRunStore.h"
@@ -32,31 +33,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         // The loan page's way in: a calculated loan enables PrePay, which shows the window.
         loanField("Edit11")->setText(QStringLiteral("100000"));
-        QTest::mouseClick(loanControl<QPushButton>("ButtonCalcLoanPayment"), Qt::LeftButton);
-        QTest::mouseClick(loanControl<QPushButton>("Button7"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(window, "ButtonCalcLoanPayment"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(window, "Button7"), Qt::LeftButton);
         ASSERT_TRUE(prepayment.isVisible());
         prepayment.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&prepayment));
     }
 
-    template <typename Widget>
-    Widget* loanControl(const char* name)
-    {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* loanField(const char* name) { return loanControl<QLineEdit>(name); }
-
-    template <typename Widget>
-    Widget* control(const char* name)
-    {
-        auto* widget = prepayment.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
-    QString text(const char* label) { return control<QLabel>(label)->text(); }
+    QLineEdit* loanField(const char* name) { return find<QLineEdit>(window, name); }
+    QLineEdit* field(const char* name) { return find<QLineEdit>(prepayment, name); }
+    QString text(const char* label) { return find<QLabel>(prepayment, label)->text(); }
 
     void setLoan(const char* rate, const char* years, const char* amount)
     {
@@ -71,7 +57,7 @@ protected:
             field(name)->selectAll();
             QTest::keyClicks(field(name), QString::fromUtf8(value));
         }
-        QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(prepayment, "Button1"), Qt::LeftButton);
     }
 
     std::vector<std::string> results()
@@ -89,14 +75,14 @@ protected:
 
 TEST_F(PrepaymentWindowTest, StartsWithItsInstructionsDefaultsAndNoResults)
 {
-    const QStringList lines = control<QPlainTextEdit>("Memo1")->toPlainText().split(u'\n');
+    const QStringList lines = find<QPlainTextEdit>(prepayment, "Memo1")->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 11);
     EXPECT_EQ(lines[1], QStringLiteral("off their loans early  -- this is called \"pre-paying\" a loan. "));
     EXPECT_EQ(lines[10], QStringLiteral("would be month 13 of your loan period, so enter 13."));
     EXPECT_EQ(field("Edit1")->text(), QStringLiteral("0"));
     EXPECT_EQ(field("Edit2")->text(), QStringLiteral("1"));
     for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4" })
-        EXPECT_FALSE(control<QWidget>(panel)->isVisible()) << panel;
+        EXPECT_FALSE(find<QWidget>(prepayment, panel)->isVisible()) << panel;
 }
 
 TEST_F(PrepaymentWindowTest, ShowsTheFourResults)
@@ -129,7 +115,7 @@ TEST_F(PrepaymentWindowTest, ShowsTheFourResults)
         EXPECT_TRUE(recordedDialogs().shown.empty());
         EXPECT_EQ(results(), c.expected);
         for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4" })
-            EXPECT_TRUE(control<QWidget>(panel)->isVisible()) << panel;
+            EXPECT_TRUE(find<QWidget>(prepayment, panel)->isVisible()) << panel;
     }
 }
 
@@ -226,9 +212,9 @@ TEST_F(PrepaymentWindowTest, EnterCalculatesAndCloseOnlyHides)
     QTest::keyClick(field("Edit2"), Qt::Key_Return);
     EXPECT_EQ(text("Label10"), QStringLiteral("29"));
 
-    QTest::mouseClick(control<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(prepayment, "BitBtn1"), Qt::LeftButton);
     EXPECT_FALSE(prepayment.isVisible());
-    QTest::mouseClick(loanControl<QPushButton>("Button7"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(window, "Button7"), Qt::LeftButton);
     EXPECT_TRUE(prepayment.isVisible());
     EXPECT_EQ(field("Edit1")->text(), QStringLiteral("100"));
     EXPECT_EQ(text("Label10"), QStringLiteral("29"));
@@ -238,8 +224,8 @@ TEST_F(PrepaymentWindowTest, EnterCalculatesAndCloseOnlyHides)
         prepayment.show();
         prepayment.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&prepayment));
-        control<QWidget>(focus)->setFocus();
-        QTest::keyClick(control<QWidget>(focus), Qt::Key_Escape);
+        find<QWidget>(prepayment, focus)->setFocus();
+        QTest::keyClick(find<QWidget>(prepayment, focus), Qt::Key_Escape);
         EXPECT_FALSE(prepayment.isVisible());
     }
     prepayment.show();

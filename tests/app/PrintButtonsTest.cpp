@@ -2,6 +2,7 @@
 // stay-on-top windows, in the application's normal font whatever its owner's style sheet, for a named job), and
 // a printer that fails.
 #include "AmortizationSchedule.h"
+#include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
@@ -29,13 +30,6 @@
 #include <memory>
 
 namespace {
-
-QAbstractButton* button(const QWidget* window, const char* name)
-{
-    auto* found = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 // What a print dialog offered when it showed.
 struct ShownPrintDialog
@@ -158,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
                           [] {
                               LoanPage page;
                               page.show();
-                              button(&page, "BitBtn1")->click();
+                              find<QAbstractButton>(page, "BitBtn1")->click();
                           },
                           "Corvanta loan analysis" },
         PrintOut { "WindowPicture",
@@ -166,28 +160,27 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
                 app::ReturningUserStore returning;
                 TForm1 window(returning);
                 window.show();
-                window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-                    ->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet6")));
-                button(&window, "BitBtn2")->click();
+                find<QTabWidget>(window, "PageControl1")->setCurrentWidget(find(window, "TabSheet6"));
+                find<QAbstractButton>(window, "BitBtn2")->click();
             },
             "Corvanta window picture" },
         PrintOut { "Schedule",
             [] {
                 TAmortSch window;
                 window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
-                button(&window, "Button3")->click();
+                find<QAbstractButton>(window, "Button3")->click();
             },
             "Corvanta amortization schedule" },
         PrintOut { "Matrix",
             [] {
                 TFormMatrix window(loan);
-                button(&window, "Button3")->click();
+                find<QAbstractButton>(window, "Button3")->click();
             },
             "Corvanta loan payment matrix" },
         PrintOut { "LoanChart",
             [] {
                 whenModalShows([](QWidget* chart) {
-                    button(chart, "PrintButton")->click();
+                    find<QAbstractButton>(*chart, "PrintButton")->click();
                     chart->close();
                 });
                 app::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);

@@ -1,6 +1,7 @@
 // The schedule and matrix print-outs: their layouts in device units, and real print-outs read back
 // from PDF files with pdftotext -bbox.
 #include "AmortizationSchedule.h"
+#include "Controls.h"
 #include "LoanMatrix.h"
 #include "RecordingDialogs.h"
 #include "printing/PrintLayouts.h"
@@ -258,7 +259,7 @@ TEST_F(PrintToPdf, ScheduleOfSixYearsFillsTwoPages)
     TAmortSch window;
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
     setScheduleMonthCount(72);
-    window.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    find<QPushButton>(window, "Button3")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_FALSE(words.empty());
@@ -274,9 +275,9 @@ TEST_F(PrintToPdf, ScheduleOfSixYearsFillsTwoPages)
 TEST_F(PrintToPdf, MatrixPrintsItsGridAndFooterOnOnePage)
 {
     TFormMatrix window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-    window.findChild<QSpinBox*>(QStringLiteral("SpinTerm2"))->setValue(15);
-    window.findChild<QPushButton*>(QStringLiteral("ButtonCalculate"))->click();
-    window.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    find<QSpinBox>(window, "SpinTerm2")->setValue(15);
+    find<QPushButton>(window, "ButtonCalculate")->click();
+    find<QPushButton>(window, "Button3")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_FALSE(words.empty());
@@ -297,7 +298,7 @@ TEST_F(PrintToPdf, SmallPaperGetsFinerUnitsSoThatNoLineIsCut)
     TAmortSch window;
     window.showSchedule(calculators::amortizationSchedule(7, 60, 100000));
     setScheduleMonthCount(60);
-    window.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    find<QPushButton>(window, "Button3")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_EQ(words.size(), 61u * 4u);
@@ -315,9 +316,9 @@ TEST_F(PrintToPdf, ACancelledDialogPrintsNothing)
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
     setScheduleMonthCount(72);
     recordedDialogs().confirmPrinter = false;
-    window.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    find<QPushButton>(window, "Button3")->click();
     TFormMatrix matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-    matrix.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    find<QPushButton>(matrix, "Button3")->click();
     EXPECT_EQ(recordedDialogs().printerRequests, 2);
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_FALSE(QFile::exists(pdf));

@@ -2,6 +2,7 @@
 #include "windows/ScheduleWindow.h"
 
 #include "AmortizationSchedule.h"
+#include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
@@ -51,8 +52,8 @@ protected:
     }
     void TearDown() override { EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0); }
 
-    QLineEdit* field(const char* name) { return page.findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) { return page.findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QLineEdit* field(const char* name) { return find<QLineEdit>(page, name); }
+    QPushButton* button(const char* name) { return find<QPushButton>(page, name); }
 
     void calculate(const char* rate, const char* years, const char* amount)
     {
@@ -85,7 +86,7 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
         EXPECT_EQ(liveTopLevelCount("TAmortSch"), 1);
         EXPECT_EQ(scheduleMonthCount(), c.months);
 
-        auto* grid = modal->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+        auto* grid = find<QTableWidget>(*modal, "StringGrid1");
         EXPECT_EQ(app::gridRowCount(*grid), c.months + 1);
         EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         EXPECT_EQ(app::gridTexts(*grid)[0],
@@ -114,7 +115,7 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
         if (c.closeWithEsc)
             QTest::keyClick(modal, Qt::Key_Escape);
         else
-            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(*modal, "BitBtn1"), Qt::LeftButton);
     });
     QTest::mouseClick(button("Button6"), Qt::LeftButton);
     EXPECT_TRUE(looked);
@@ -167,8 +168,8 @@ TEST(GridCopyTest, CopiesTheSelectionAsTabSeparatedLines)
 {
     TAmortSch window;
     window.showSchedule(calculators::amortizationSchedule(7, 12, 100000));
-    auto* grid = window.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    auto* menu = grid->findChild<QMenu*>(QStringLiteral("GridMenu"));
+    auto* grid = find<QTableWidget>(window, "StringGrid1");
+    auto* menu = find<QMenu>(*grid, "GridMenu");
     ASSERT_NE(menu, nullptr);
     ASSERT_FALSE(menu->actions().isEmpty());
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Copy"));

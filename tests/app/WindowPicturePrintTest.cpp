@@ -1,4 +1,5 @@
 // The picture of the main window: scaled to keep its size on paper, on one page.
+#include "Controls.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "printing/PrintedPictureSize.h"
@@ -78,14 +79,14 @@ TEST_F(WindowPicturePrintTest, ACancelledDialogPrintsNothing)
 
 TEST_F(WindowPicturePrintTest, TheCollegeAndRetirementPrintButtonsPrintTheWindowPicture)
 {
-    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = find<QTabWidget>(window, "PageControl1");
     ASSERT_NE(pages, nullptr);
     const std::pair<const char*, const char*> buttons[] = { { "TabSheet6", "BitBtn2" }, { "TabSheet5", "BitBtn3" } };
     for (const auto& [page, button] : buttons) {
         SCOPED_TRACE(button);
         recordedDialogs().printerRequests = 0;
-        pages->setCurrentWidget(window.findChild<QWidget*>(QString::fromLatin1(page)));
-        auto* print = window.findChild<QAbstractButton*>(QString::fromLatin1(button));
+        pages->setCurrentWidget(find(window, page));
+        auto* print = find<QAbstractButton>(window, button);
         ASSERT_NE(print, nullptr);
         print->click();
         EXPECT_EQ(recordedDialogs().printerRequests, 1);

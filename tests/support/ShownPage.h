@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "RecordingDialogs.h"
 
 #include <QLineEdit>
@@ -24,9 +25,7 @@ protected:
     template <typename Widget = QWidget>
     Widget* control(const char* name)
     {
-        auto* widget = page.template findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return find<Widget>(page, name);
     }
     QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
 
