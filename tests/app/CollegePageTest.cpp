@@ -48,7 +48,6 @@ protected:
         for (std::size_t i = 0; i < fields.size(); ++i)
             control<QLineEdit>(fieldNames[i])->setText(QString::fromUtf8(fields[i]));
     }
-    void press(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
     QString sentence() { return control<QLabel>("Label44")->text(); }
     QString plan() { return control<QPlainTextEdit>("MemoHowToCollege")->toPlainText(); }
 

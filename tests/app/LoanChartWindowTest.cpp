@@ -9,6 +9,7 @@
 #include "ModalHelper.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/Regional.h"
@@ -38,17 +39,15 @@ QStringList axisLabels(QChart* chart, Qt::Alignment side)
     return axes.isEmpty() ? QStringList() : qobject_cast<QCategoryAxis*>(axes[0])->categoriesLabels();
 }
 
-class LoanChartWindowTest : public ::testing::Test
+class LoanChartWindowTest : public ShownPage<LoanPage>
 {
 protected:
     void SetUp() override
     {
-        recordedDialogs().reset();
         page.setPrepaymentWindow(&prepayment);
         // The prepayment window's fields are filled before it is ever shown.
         app::buildAll(prepayment);
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+        ShownPage::SetUp();
     }
     void TearDown() override
     {
@@ -58,10 +57,10 @@ protected:
 
     void calculateLoan(const char* amount)
     {
-        find<QLineEdit>(page, "Edit9")->setText(QStringLiteral("7"));
-        find<QLineEdit>(page, "Edit10")->setText(QStringLiteral("15"));
-        find<QLineEdit>(page, "Edit11")->setText(QString::fromLatin1(amount));
-        find<QPushButton>(page, "ButtonCalcLoanPayment")->click();
+        field("Edit9")->setText(QStringLiteral("7"));
+        field("Edit10")->setText(QStringLiteral("15"));
+        field("Edit11")->setText(QString::fromLatin1(amount));
+        control<QPushButton>("ButtonCalcLoanPayment")->click();
     }
 
     // Presses Schedule, opens the chart with Ctrl+G in the schedule window and hands it over to look at.
@@ -78,12 +77,11 @@ protected:
             QTest::keyClick(find<QTableWidget>(*schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
             QTest::keyClick(schedule, Qt::Key_Escape);
         });
-        find<QPushButton>(page, "Button6")->click();
+        control<QPushButton>("Button6")->click();
         EXPECT_TRUE(looked);
     }
 
     TForm5 prepayment;
-    LoanPage page;
 };
 
 TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
@@ -164,7 +162,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
                 QStringLiteral("Loan Chart\u2026|Ctrl+G") }));
         schedule->close();
     });
-    find<QPushButton>(page, "Button6")->click();
+    control<QPushButton>("Button6")->click();
 }
 
 // The chart is a module of its own, loaded by the schedule; it writes money in the program's regional settings

@@ -1,8 +1,8 @@
 // The loan page driven through its real widgets: type into the fields, press Calculate, read what shows.
 #include "pages/LoanPage.h"
 
-#include "Controls.h"
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 #include "windows/PrepaymentWindow.h"
 
 #include <QLabel>
@@ -40,49 +40,27 @@ struct LoanFields
     const char* amount;
 };
 
-class LoanPageTest : public ::testing::Test
+class LoanPageTest : public ShownPage<LoanPage>
 {
 protected:
     void SetUp() override
     {
-        recordedDialogs().reset();
         page.setClock([] { return QDate(2026, 12, 8); });
-        page.show();
-        page.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+        ShownPage::SetUp();
     }
 
-    template <typename Widget>
-    Widget* control(const char* name)
-    {
-        return find<Widget>(page, name);
-    }
-    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
-
-    // Types each text into its field as a user would: select all, then type over it.
     void fillIn(const LoanFields& fields)
     {
         control<QRadioButton>(fields.mode == Mode::Payment ? "RadioLoanPayment" : "RadioLoanAmount")->click();
-        const std::pair<const char*, const char*> entries[] = {
-            { "Edit9", fields.rate },
-            { "Edit10", fields.years },
-            { "EditLoanPayment", fields.payment },
-            { "Edit11", fields.amount },
-        };
-        for (const auto& [name, text] : entries) {
-            QLineEdit* edit = field(name);
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
-            QTest::keyClicks(edit, QString::fromUtf8(text));
-            ASSERT_EQ(edit->text(), QString::fromUtf8(text)) << name;
-        }
+        typeOver("Edit9", fields.rate);
+        typeOver("Edit10", fields.years);
+        typeOver("EditLoanPayment", fields.payment);
+        typeOver("Edit11", fields.amount);
     }
 
-    void pressCalculate() { QTest::mouseClick(control<QPushButton>("ButtonCalcLoanPayment"), Qt::LeftButton); }
+    void pressCalculate() { press("ButtonCalcLoanPayment"); }
 
     QStringList reportLines() { return control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().split(u'\n'); }
-
-    LoanPage page;
 };
 
 TEST_F(LoanPageTest, StartsInPaymentModeWithDefaultsAndNoResult)
@@ -349,7 +327,7 @@ TEST_F(LoanPageTest, PrePayShowsThePrepaymentWindowAfterASuccess)
     page.setPrepaymentWindow(&prepayment);
     fillIn({ Mode::Payment, "7", "15", "0", "100000" });
     pressCalculate();
-    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
+    press("Button7");
     EXPECT_TRUE(prepayment.isVisible());
     EXPECT_TRUE(page.isVisible());
 }

@@ -1,7 +1,7 @@
 // The loan page's Print button: the report goes to the chosen printer as plain text lines, read back from a PDF.
-#include "Controls.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 #include "pages/LoanPage.h"
 #include "printing/MemoLines.h"
 
@@ -55,26 +55,24 @@ std::vector<PrintedRow> rowsOf(const PdfText& text)
     return rows;
 }
 
-class LoanReportPrintTest : public ::testing::Test
+class LoanReportPrintTest : public ShownPage<LoanPage>
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        recordedDialogs().reset();
+        page.setClock([] { return QDate(2026, 12, 8); });
+        ShownPage::SetUp();
         recordedDialogs().confirmPrinter = true;
         recordedDialogs().preparePrinter = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdfPath);
             printableArea = printer.pageLayout().paintRectPoints();
         };
-        page.setClock([] { return QDate(2026, 12, 8); });
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
 
-    QPlainTextEdit* memo() { return find<QPlainTextEdit>(page, "MemoLoanAnalysis"); }
-    void pressPrint() { QTest::mouseClick(find<QToolButton>(page, "BitBtn1"), Qt::LeftButton); }
+    QPlainTextEdit* memo() { return control<QPlainTextEdit>("MemoLoanAnalysis"); }
+    void pressPrint() { press("BitBtn1"); }
 
     PdfText printed()
     {
@@ -87,7 +85,6 @@ protected:
     QTemporaryDir folder;
     QString pdfPath = folder.filePath(QStringLiteral("report.pdf"));
     QRect printableArea;
-    LoanPage page;
 };
 
 TEST_F(LoanReportPrintTest, ACancelledDialogPrintsNothing)
@@ -115,8 +112,8 @@ TEST_F(LoanReportPrintTest, PrintsTheReportAsShownWithTheUsersEdits)
     const std::pair<const char*, const char*> entries[]
         = { { "Edit9", "7" }, { "Edit10", "15" }, { "Edit11", "100000" } };
     for (const auto& [name, text] : entries)
-        find<QLineEdit>(page, name)->setText(QString::fromLatin1(text));
-    find<QPushButton>(page, "ButtonCalcLoanPayment")->click();
+        field(name)->setText(QString::fromLatin1(text));
+    control<QPushButton>("ButtonCalcLoanPayment")->click();
 
     // The user signs the report and adds a remark long enough to wrap in the text area.
     QTextCursor caret = memo()->document()->find(QStringLiteral("Prepared for:"));

@@ -6,6 +6,7 @@
 #include "EuroSettings.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 #include "pages/LoanPage.h"
 #include "shell/Regional.h"
 #include "widgets/StringGrid.h"
@@ -71,14 +72,18 @@ protected:
     }
 };
 
-// Payments from P = A i / (1 - (1 + i)^-n), i = rate / 1200, in 50-digit decimal arithmetic.
-TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTexts)
+// The Matrix button of a loan page shown on its own.
+class MatrixButtonTest : public ShownPage<LoanPage>
 {
-    LoanPage page;
-    page.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    find<QLineEdit>(page, "Edit11")->setText(QStringLiteral("150000"));
-    find<QLineEdit>(page, "Edit10")->setText(QStringLiteral("30"));
+protected:
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0); }
+};
+
+// Payments from P = A i / (1 - (1 + i)^-n), i = rate / 1200, in 50-digit decimal arithmetic.
+TEST_F(MatrixButtonTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTexts)
+{
+    field("Edit11")->setText(QStringLiteral("150000"));
+    field("Edit10")->setText(QStringLiteral("30"));
     for (const bool closeWithEsc : { false, true }) {
         SCOPED_TRACE(closeWithEsc);
         bool looked = false;
@@ -115,7 +120,7 @@ TEST_F(MatrixWindowTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
             else
                 QTest::mouseClick(find<QPushButton>(*matrix.window, "BitBtn1"), Qt::LeftButton);
         });
-        QTest::mouseClick(find<QPushButton>(page, "ButtonLoanMatrix"), Qt::LeftButton);
+        press("ButtonLoanMatrix");
         EXPECT_TRUE(looked);
         EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0);
     }
@@ -167,14 +172,11 @@ TEST_P(MatrixOpening, TakesItsDefaultsFromTheLoanPage)
 
 // A loan amount that is not whole stops the opening while the matrix is not yet on screen: the error box
 // stands over the loan page's window, which is where the user is looking.
-TEST_F(MatrixWindowTest, AnOpeningErrorIsShownOverTheLoanPage)
+TEST_F(MatrixButtonTest, AnOpeningErrorIsShownOverTheLoanPage)
 {
-    LoanPage page;
-    page.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    find<QLineEdit>(page, "Edit11")->setText(QStringLiteral("150000.5"));
+    field("Edit11")->setText(QStringLiteral("150000.5"));
     whenModalShows([](QWidget* modal) { modal->close(); });
-    QTest::mouseClick(find<QPushButton>(page, "ButtonLoanMatrix"), Qt::LeftButton);
+    press("ButtonLoanMatrix");
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("'150000.5' is not a valid integer value."));
     EXPECT_EQ(recordedDialogs().shown[0].owner, &page);

@@ -46,7 +46,7 @@ protected:
             typeOver(fieldNames[i], texts[i]);
     }
 
-    void pressCalculate() { QTest::mouseClick(control<QPushButton>("Button1CalcRefinance"), Qt::LeftButton); }
+    void pressCalculate() { press("Button1CalcRefinance"); }
 
     Panels panels()
     {

@@ -53,22 +53,11 @@ protected:
     bool shown(const char* name) { return control(name)->isVisible(); }
     QString sentence() { return control<QLabel>("Label40")->text(); }
     QString plan() { return control<QPlainTextEdit>("MemoRetire")->toPlainText(); }
-    void press(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
-
-    // Types over a field as a user would.
-    void type(const char* name, const char* utf8)
-    {
-        auto* edit = control<QLineEdit>(name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text(utf8));
-        ASSERT_EQ(edit->text(), text(utf8)) << name;
-    }
     void fillIn(const NeedFields& texts)
     {
         const char* const names[] = { "Edit20", "Edit21", "Edit18", "Edit17", "Edit15", "Edit16" };
         for (std::size_t i = 0; i < texts.size(); ++i)
-            type(names[i], texts[i]);
+            typeOver(names[i], texts[i]);
     }
 
     void expectOnlyBox(RecordingDialogs::Kind kind, const QString& message)
@@ -194,19 +183,19 @@ TEST_F(RetirementPageTest, RecalculateMarkerFlagsAPlanThatMayBeOutOfDate)
     const QString first = sentence();
 
     // Any later Calculate raises it, even one that fails and keeps the sentence.
-    type("Edit18", "1");
+    typeOver("Edit18", "1");
     press("Button5");
     EXPECT_TRUE(shown("LabelRecalc"));
     EXPECT_EQ(sentence(), first);
 
     // How To lowers it first thing, even when it then refuses the assets.
-    type("Edit18", "3000");
-    type("EditRetireFund", "");
+    typeOver("Edit18", "3000");
+    typeOver("EditRetireFund", "");
     press("Button8");
     EXPECT_FALSE(shown("LabelRecalc"));
     press("Button5");
     EXPECT_TRUE(shown("LabelRecalc"));
-    type("EditRetireFund", "0");
+    typeOver("EditRetireFund", "0");
     press("Button8");
     EXPECT_FALSE(shown("LabelRecalc"));
 }
@@ -229,7 +218,7 @@ TEST_P(HowToShows, OnePlanParagraphFromItsStart)
 {
     fillIn(GetParam().fields);
     press("Button5");
-    type("EditRetireFund", GetParam().assets);
+    typeOver("EditRetireFund", GetParam().assets);
     press("Button8");
     press("Button8");
     EXPECT_TRUE(recordedDialogs().shown.empty());
@@ -286,8 +275,8 @@ TEST_P(HowToRejects, WarnsAndKeepsTheLastPlan)
     press("Button5");
     press("Button8");
     const QString lastPlan = plan();
-    type(GetParam().changedField, GetParam().changedTo);
-    type("EditRetireFund", GetParam().assets);
+    typeOver(GetParam().changedField, GetParam().changedTo);
+    typeOver("EditRetireFund", GetParam().assets);
     press("Button8");
     expectWarning(*GetParam().message, GetParam().failingField);
     EXPECT_EQ(plan(), lastPlan);

@@ -43,24 +43,22 @@ class SavingsPageTest : public ShownPage<SavingsPage>
 protected:
     QString caption(const char* name) { return control<QLabel>(name)->text(); }
 
-    void type(const char* name, const char* text) { typeOver(name, text); }
-
     void calculateGrowth(const Growth& growth)
     {
-        type("Edit1", growth.rate);
-        type("Edit2", growth.years);
-        type("Edit4", growth.current);
-        type("Edit3", growth.contribution);
-        QTest::mouseClick(control<QRadioButton>(growth.frequency), Qt::LeftButton);
-        QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+        typeOver("Edit1", growth.rate);
+        typeOver("Edit2", growth.years);
+        typeOver("Edit4", growth.current);
+        typeOver("Edit3", growth.contribution);
+        press(growth.frequency);
+        press("Button1");
     }
 
     void calculateGoal(const Goal& goal)
     {
-        type("Edit13", goal.current);
-        type("Edit14", goal.desired);
-        type("Edit12", goal.years);
-        QTest::mouseClick(control<QPushButton>("Button4"), Qt::LeftButton);
+        typeOver("Edit13", goal.current);
+        typeOver("Edit14", goal.desired);
+        typeOver("Edit12", goal.years);
+        press("Button4");
     }
 
     // The one warning shown, with focus and the whole text selected in its field.
@@ -150,7 +148,7 @@ TEST_F(SavingsPageTest, GrowthRejectsRateAndYearsAndLeavesTheResult)
 
 TEST_F(SavingsPageTest, PristinePageAsksForTheYears)
 {
-    QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+    press("Button1");
     expectWarning(yearsMessage, "Edit2");
 }
 

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "ShownPage.h"
 #include "pages/LoanPage.h"
 #include "widgets/GridCopy.h"
 #include "widgets/StringGrid.h"
@@ -41,30 +42,19 @@ void PrintTo(const ScheduleCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class ScheduleWindowTest : public ::testing::TestWithParam<ScheduleCase>
+class ScheduleWindowTest : public ShownPage<LoanPage>, public ::testing::WithParamInterface<ScheduleCase>
 {
 protected:
-    void SetUp() override
-    {
-        recordedDialogs().reset();
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    }
     void TearDown() override { EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0); }
-
-    QLineEdit* field(const char* name) { return find<QLineEdit>(page, name); }
-    QPushButton* button(const char* name) { return find<QPushButton>(page, name); }
 
     void calculate(const char* rate, const char* years, const char* amount)
     {
         field("Edit9")->setText(QString::fromLatin1(rate));
         field("Edit10")->setText(QString::fromLatin1(years));
         field("Edit11")->setText(QString::fromLatin1(amount));
-        button("ButtonCalcLoanPayment")->click();
-        ASSERT_TRUE(button("Button6")->isEnabled());
+        control<QPushButton>("ButtonCalcLoanPayment")->click();
+        ASSERT_TRUE(control("Button6")->isEnabled());
     }
-
-    LoanPage page;
 };
 
 // Reference rows from the month-by-month recurrence in 50-digit decimal arithmetic.
@@ -117,7 +107,7 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
         else
             QTest::mouseClick(find<QPushButton>(*modal, "BitBtn1"), Qt::LeftButton);
     });
-    QTest::mouseClick(button("Button6"), Qt::LeftButton);
+    press("Button6");
     EXPECT_TRUE(looked);
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }
@@ -154,7 +144,7 @@ TEST_F(ScheduleWindowTest, UnreadableOrEmptyTermsEndInTheErrorBoxWithoutAWindow)
         recordedDialogs().reset();
         field("Edit10")->setText(QString::fromLatin1(c.years));
         field("Edit11")->setText(QString::fromLatin1(c.amount));
-        QTest::mouseClick(button("Button6"), Qt::LeftButton);
+        press("Button6");
         ASSERT_EQ(recordedDialogs().shown.size(), 1u);
         EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
         EXPECT_EQ(recordedDialogs().shown[0].text, QString::fromLatin1(c.message));

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "RecordingDialogs.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
@@ -29,14 +30,16 @@ protected:
     }
     QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
 
-    // Select all, delete, then type the text key by key.
+    // Select all, delete, then type the text key by key; the field then holds it.
     void typeOver(const char* name, const char* text)
     {
         QLineEdit* edit = field(name);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, QString::fromUtf8(text));
+        ASSERT_EQ(edit->text(), QString::fromUtf8(text)) << name;
     }
+    void press(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
 
     Page page;
 };
