@@ -37,9 +37,7 @@ TEST(GuardedHandler, StopsAtTheErrorAndShowsOneErrorBox)
     });
     handler();
     EXPECT_EQ(stepsDone, 1);
-    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
-    EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("Payment."));
+    expectOnlyBox(RecordingDialogs::Kind::Error, QStringLiteral("Payment."));
 }
 
 TEST(GuardedHandler, AHandlerThatSucceedsShowsNothing)

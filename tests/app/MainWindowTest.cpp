@@ -99,9 +99,7 @@ TEST_F(MainWindowTest, InstructionsComeAsInformation)
 {
     TForm1 window(returning);
     find<QAction>(window, "Instructions1")->trigger();
-    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
-    EXPECT_EQ(recordedDialogs().shown[0].text,
+    expectOnlyBox(RecordingDialogs::Kind::Information,
         QStringLiteral("Corvanta is meant to be self-explanatory. If you need assistance filling in any fields, "
                        "try double-clicking them for extra assistance. Otherwise, just go to the topic that "
                        "interests you and fill in the required blanks and click the CALCULATE button for the "
@@ -157,9 +155,7 @@ TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
     };
     {
         TForm1 window(firstStart);
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
-        EXPECT_EQ(recordedDialogs().shown[0].text, welcomeText);
+        expectOnlyBox(RecordingDialogs::Kind::Information, welcomeText);
         EXPECT_FALSE(visibleDuringWelcome);
         EXPECT_TRUE(firstStart.startedBefore);
     }

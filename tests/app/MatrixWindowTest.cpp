@@ -153,9 +153,7 @@ TEST_P(MatrixOpening, TakesItsDefaultsFromTheLoanPage)
     const auto window = open(c.amount, c.years, c.rate);
     const MatrixControls matrix { window.get() };
     if (*c.error) {
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
-        EXPECT_EQ(recordedDialogs().shown[0].text, text(c.error));
+        expectOnlyBox(RecordingDialogs::Kind::Error, text(c.error));
     } else {
         EXPECT_TRUE(recordedDialogs().shown.empty());
     }
@@ -243,11 +241,7 @@ TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
         field->setText(text(c.typed));
         matrix.field("EditRateInc")->setFocus();
         matrix.calculate();
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
-        EXPECT_EQ(recordedDialogs().shown[0].text, text(c.message));
-        EXPECT_TRUE(field->hasFocus());
-        EXPECT_EQ(field->selectedText(), field->text());
+        expectWarningAt(field, text(c.message));
         EXPECT_EQ(app::gridTexts(matrix.grid()), before);
         field->setText(kept);
     }

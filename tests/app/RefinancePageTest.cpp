@@ -133,12 +133,7 @@ TEST_F(RefinancePageTest, RejectedFieldsWarnSelectAndLeaveTheResults)
         recordedDialogs().reset();
         fillIn(c.fields);
         pressCalculate();
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
-        EXPECT_EQ(recordedDialogs().shown[0].text, *c.message);
-        QLineEdit* failing = field(c.failing);
-        EXPECT_TRUE(failing->hasFocus());
-        EXPECT_EQ(failing->selectedText(), failing->text());
+        expectWarning(*c.message, c.failing);
         EXPECT_EQ(panels(), before);
     }
 }
@@ -181,9 +176,7 @@ TEST_F(RefinancePageTest, ADearerLoanWarnsAfterTheResultsAreShown)
     recordedDialogs().whileShowing = [&] { whileWarning = panels(); };
     fillIn({ "900", "150000", "30", "7", "2000", "1" });
     pressCalculate();
-    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
-    EXPECT_EQ(recordedDialogs().shown[0].text, dearerMessage);
+    expectOnlyBox(RecordingDialogs::Kind::Warning, dearerMessage);
     const Panels dearer { "$997.95", "($97.95)", "$3,500.00", "-35.7" };
     EXPECT_EQ(whileWarning, dearer);
     EXPECT_EQ(panels(), dearer);
@@ -215,9 +208,7 @@ TEST_F(RefinancePageTest, NoSavingEndsInTheErrorBoxAfterThreePanels)
         recordedDialogs().reset();
         fillIn({ exactPayment.c_str(), "150000", "30", "6.5", c.costs, c.points });
         pressCalculate();
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
-        EXPECT_EQ(recordedDialogs().shown[0].text, QString::fromLatin1(c.error));
+        expectOnlyBox(RecordingDialogs::Kind::Error, QString::fromLatin1(c.error));
         const Panels partial { "$948.10", "$0.00", c.totalShown, "Break Even" };
         EXPECT_EQ(panels(), partial);
         EXPECT_FALSE(control<QWidget>("PanelMonthlySavings")->isVisible());

@@ -59,20 +59,6 @@ protected:
         for (std::size_t i = 0; i < texts.size(); ++i)
             typeOver(names[i], texts[i]);
     }
-
-    void expectOnlyBox(RecordingDialogs::Kind kind, const QString& message)
-    {
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, kind);
-        EXPECT_EQ(recordedDialogs().shown[0].text, message);
-    }
-    void expectWarning(const QString& message, const char* failingField)
-    {
-        expectOnlyBox(RecordingDialogs::Kind::Warning, message);
-        auto* failing = control<QLineEdit>(failingField);
-        EXPECT_TRUE(failing->hasFocus());
-        EXPECT_EQ(failing->selectedText(), failing->text());
-    }
 };
 
 TEST_F(RetirementPageTest, StartsWithItsDefaultsAndOnlyTheInputs)

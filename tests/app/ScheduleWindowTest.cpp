@@ -145,9 +145,7 @@ TEST_F(ScheduleWindowTest, UnreadableOrEmptyTermsEndInTheErrorBoxWithoutAWindow)
         field("Edit10")->setText(QString::fromLatin1(c.years));
         field("Edit11")->setText(QString::fromLatin1(c.amount));
         press("Button6");
-        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
-        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
-        EXPECT_EQ(recordedDialogs().shown[0].text, QString::fromLatin1(c.message));
+        expectOnlyBox(RecordingDialogs::Kind::Error, QString::fromLatin1(c.message));
         EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0);
     }
     // The month count was stored before the amount failed to read.

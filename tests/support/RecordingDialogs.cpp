@@ -1,6 +1,8 @@
 #include "RecordingDialogs.h"
 
+#include <QLineEdit>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 void RecordingDialogs::warning(QWidget* parent, const QString& text)
 {
@@ -55,4 +57,18 @@ RecordingDialogs& recordedDialogs()
 {
     static RecordingDialogs recorder;
     return recorder;
+}
+
+void expectOnlyBox(RecordingDialogs::Kind kind, const QString& text)
+{
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, kind);
+    EXPECT_EQ(recordedDialogs().shown[0].text, text);
+}
+
+void expectWarningAt(const QLineEdit* field, const QString& text)
+{
+    expectOnlyBox(RecordingDialogs::Kind::Warning, text);
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_EQ(field->selectedText(), field->text());
 }

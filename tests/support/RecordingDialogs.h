@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+class QLineEdit;
+
 // Stands in for the message boxes and the print dialog: answers at once and remembers what was shown.
 class RecordingDialogs final : public app::Dialogs
 {
@@ -50,3 +52,9 @@ private:
 
 // The recorder that the test program installs for every test.
 RecordingDialogs& recordedDialogs();
+
+// The recorder holds exactly one box, of that kind with that text.
+void expectOnlyBox(RecordingDialogs::Kind kind, const QString& text);
+
+// The one box is a warning with that text, and the field has the focus with all its text selected for retyping.
+void expectWarningAt(const QLineEdit* field, const QString& text);

@@ -40,6 +40,7 @@ protected:
         ASSERT_EQ(edit->text(), QString::fromUtf8(text)) << name;
     }
     void press(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
+    void expectWarning(const QString& text, const char* failingField) { expectWarningAt(field(failingField), text); }
 
     Page page;
 };
