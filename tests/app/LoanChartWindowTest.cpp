@@ -5,10 +5,10 @@
 
 #include "AmortizationSchedule.h"
 #include "Controls.h"
-#include "EuroSettings.h"
 #include "ModalHelper.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -170,7 +170,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
 TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
 {
     calculateLoan("100000");
-    const EuroSettings euro;
+    const ScopedRegionalSettings euro(euroSettings());
     lookAtChart([](QWidget* window) {
         EXPECT_EQ(axisLabels(find<QChartView>(*window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
             QStringLiteral("100.000 €"));

@@ -3,9 +3,9 @@
 #include "windows/MatrixWindow.h"
 
 #include "Controls.h"
-#include "EuroSettings.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
 #include "pages/LoanPage.h"
 #include "shell/Regional.h"
@@ -349,7 +349,7 @@ TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)
 
 TEST_F(MatrixWindowTest, CommaDecimalSettingsReadTheRateStepBack)
 {
-    const EuroSettings comma;
+    const ScopedRegionalSettings comma(euroSettings());
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
     EXPECT_TRUE(recordedDialogs().shown.empty());

@@ -2,6 +2,7 @@
 #include "LoanMatrix.h"
 
 #include "FinanceErrors.h"
+#include "RegionalPresets.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -73,8 +74,7 @@ TEST(LoanMatrix, RateStepTextsUseTheRegionalDecimalSeparator)
 {
     const char* expected[] = { ".125", ".250", ".375", ".500", ".625", ".750", ".875", "1.000", "1.125", "1.250",
         "1.375", "1.500", "1.625", "1.750", "1.875", "2.000" };
-    finance::RegionalSettings comma;
-    comma.decimalSeparator = ",";
+    const auto comma = euroSettings();
     for (int position = 1; position <= 16; ++position) {
         std::string withComma = expected[position - 1];
         withComma[withComma.find('.')] = ',';

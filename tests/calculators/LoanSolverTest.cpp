@@ -2,6 +2,7 @@
 #include "LoanSolver.h"
 
 #include "FinanceErrors.h"
+#include "RegionalPresets.h"
 
 #include <gtest/gtest.h>
 
@@ -10,23 +11,11 @@ namespace {
 using calculators::LoanInput;
 using calculators::LoanSolveFor;
 
-finance::RegionalSettings german()
-{
-    finance::RegionalSettings settings;
-    settings.currencySymbol = "€";
-    settings.positiveCurrencyForm = 3;
-    settings.negativeCurrencyForm = 8;
-    settings.thousandsSeparator = ".";
-    settings.decimalSeparator = ",";
-    settings.shortDateFormat = "dd.mm.yyyy";
-    return settings;
-}
-
 TEST(LoanSolver, ReportFollowsTheRegionalSettings)
 {
     const LoanInput input { LoanSolveFor::MonthlyPayment, 7, 15, 100000, 0 };
     const auto solution = calculators::solveLoan(input);
-    const auto settings = german();
+    const auto settings = euroSettings();
     const auto lines = calculators::loanReportLines(input, solution, { "7", "15", { 2026, 3, 4 } }, settings);
 
     ASSERT_EQ(lines.size(), 7u);

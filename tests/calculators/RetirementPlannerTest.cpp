@@ -5,6 +5,7 @@
 
 #include "../finance/ExtendedNear.h"
 #include "FinanceErrors.h"
+#include "RegionalPresets.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RetirementPlanner, ::testing::ValuesIn(planCases
 
 TEST(RetirementPlannerTexts, FollowTheRegionalSettings)
 {
-    finance::RegionalSettings german;
-    german.currencySymbol = "€";
-    german.positiveCurrencyForm = 3;
-    german.thousandsSeparator = ".";
-    german.decimalSeparator = ",";
+    const auto german = euroSettings();
     const calculators::RetirementInput input { 35, 65, 3000, 30, 7, 4 };
 
     EXPECT_EQ(calculators::retirementNeedSentence(input, calculators::retirementNeed(input), german),

@@ -1,6 +1,7 @@
 #include "Formats.h"
 
 #include "NumberEntry.h"
+#include "RegionalPresets.h"
 
 #include <clocale>
 #include <cstdint>
@@ -16,15 +17,6 @@ using finance::RegionalSettings;
 namespace {
 
 const RegionalSettings us;
-
-RegionalSettings euro()
-{
-    RegionalSettings settings;
-    settings.currencySymbol = "€";
-    settings.thousandsSeparator = ".";
-    settings.decimalSeparator = ",";
-    return settings;
-}
 
 using Format = std::function<std::string(Extended)>;
 
@@ -176,7 +168,7 @@ TEST(Formats, EveryCurrencyFormKeepsSymbolAndSeparatorsApart)
         "1.234,50-€", "1.234,50€-", "-1.234,50 €", "-€ 1.234,50", "1.234,50 €-", "€ 1.234,50-", "€ -1.234,50",
         "1.234,50- €", "(€ 1.234,50)", "(1.234,50 €)" };
     const char* positive[4] = { "€1.234,50", "1.234,50€", "€ 1.234,50", "1.234,50 €" };
-    RegionalSettings settings = euro();
+    RegionalSettings settings = euroSettings();
     for (int form = 0; form < 16; ++form) {
         SCOPED_TRACE(form);
         settings.negativeCurrencyForm = form;
@@ -191,13 +183,13 @@ TEST(Formats, EveryCurrencyFormKeepsSymbolAndSeparatorsApart)
 
 TEST(Formats, RegionalSeparators)
 {
-    RegionalSettings settings = euro();
+    RegionalSettings settings = euroSettings();
     EXPECT_EQ(finance::fixedText(1234.5L, 1, settings), "1234,5");
     EXPECT_EQ(finance::groupedText(-1234567, settings), "-1.234.567");
     EXPECT_EQ(finance::generalText(1.5e20L, settings), "1,5E20");
     EXPECT_EQ(finance::generalText(0.25L, settings), "0,25");
     settings.thousandsSeparator = "\u202F";
-    EXPECT_EQ(finance::wholeMoneyText(1234567, settings), "€1\u202F234\u202F567");
+    EXPECT_EQ(finance::wholeMoneyText(1234567, settings), "1\u202F234\u202F567 €");
 }
 
 // The GUI toolkit sets the C library's locale from the environment; no text may depend on it.

@@ -1,6 +1,7 @@
 // The test program of the windows: one QApplication, no display, the recorder for every dialog,
 // United States regional settings and settings kept apart from the developer's own.
 #include "RecordingDialogs.h"
+#include "RegionalPresets.h"
 #include "shell/Regional.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanta"));
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
-    app::installRegionalSettings(finance::RegionalSettings {});
+    app::installRegionalSettings(unitedStatesSettings());
     app::installDialogs(&recordedDialogs());
 
     ::testing::InitGoogleTest(&argc, argv);
