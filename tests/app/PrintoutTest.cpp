@@ -3,6 +3,7 @@
 #include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "LoanMatrix.h"
+#include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "printing/PrintLayouts.h"
 #include "windows/MatrixWindow.h"
@@ -12,9 +13,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -191,32 +190,12 @@ TEST(DevicePageFont, EveryTextEndsBeforeTheNextColumnAtEveryResolution)
     }
 }
 
-// A word of a PDF and where pdftotext found it, in points from the page's top-left corner.
-struct PdfWord
-{
-    int page;
-    double x;
-    double y;
-    QString text;
-};
-
+// The words of a PDF file, read back with pdftotext.
 std::vector<PdfWord> pdfWords(const QString& file)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), file, QStringLiteral("-") });
-    EXPECT_TRUE(process.waitForFinished(30000));
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression item(QStringLiteral(
-        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="[0-9.]+">([^<]*)</word>)re"));
-    std::vector<PdfWord> words;
-    int page = 0;
-    for (const auto& match : item.globalMatch(html)) {
-        if (match.captured(1).isEmpty())
-            ++page;
-        else
-            words.push_back({ page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3) });
-    }
-    return words;
+    const std::optional<PdfText> text = readPdfText(file);
+    EXPECT_TRUE(text.has_value()) << "cannot read " << file.toStdString() << " with pdftotext";
+    return text ? text->words : std::vector<PdfWord> {};
 }
 
 class PrintToPdf : public ::testing::Test
@@ -242,8 +221,8 @@ protected:
         const double left = printableTopLeft.x() + x * 72.0 / 300;
         const double top = printableTopLeft.y() + y * 72.0 / 300;
         const bool found = std::any_of(words.begin(), words.end(), [&](const PdfWord& word) {
-            const bool atX = x < 0 || (word.x >= left - 0.5 && word.x <= left + 5);
-            return word.page == page && word.text == QString::fromUtf8(text) && atX && std::abs(word.y - top) <= 2;
+            const bool atX = x < 0 || (word.xMin >= left - 0.5 && word.xMin <= left + 5);
+            return word.page == page && word.text == QString::fromUtf8(text) && atX && std::abs(word.yMin - top) <= 2;
         });
         EXPECT_TRUE(found) << text << " on page " << page << " at " << x << ", " << y;
     }
@@ -304,8 +283,8 @@ TEST_F(PrintToPdf, SmallPaperGetsFinerUnitsSoThatNoLineIsCut)
     ASSERT_EQ(words.size(), 61u * 4u);
     const QSizeF page = QPageSize(paper).size(QPageSize::Point);
     for (const PdfWord& word : words) {
-        EXPECT_LT(word.x + 45, page.width()) << word.text.toStdString();
-        EXPECT_LT(word.y + 10, page.height()) << word.text.toStdString();
+        EXPECT_LT(word.xMin + 45, page.width()) << word.text.toStdString();
+        EXPECT_LT(word.yMin + 10, page.height()) << word.text.toStdString();
     }
     EXPECT_EQ(words.back().text, QStringLiteral("$0.00"));
 }
