@@ -7,8 +7,10 @@
 #include "ui_LoanChartWindow.h"
 #include "widgets/LoanChartViews.h"
 
+#include <QChart>
 #include <QPainter>
 #include <QStyle>
+#include <memory>
 
 LoanChartWindow::LoanChartWindow(QWidget* parent)
     : QDialog(parent)
@@ -41,6 +43,9 @@ void LoanChartWindow::showLoan(
     // The views' fonts are the window's own, from its style sheet.
     ui->ChartBalance->ensurePolished();
     ui->ChartYears->ensurePolished();
+    // A view hands back the chart it showed (an empty one it made itself, at first) without freeing it.
+    const std::unique_ptr<QChart> shownBalance(ui->ChartBalance->chart());
+    const std::unique_ptr<QChart> shownYears(ui->ChartYears->chart());
     ui->ChartBalance->setChart(app::balanceChart(data, prepaidName, ui->ChartBalance->font()));
     ui->ChartYears->setChart(app::yearlyChart(data, ui->ChartYears->font()));
 }
