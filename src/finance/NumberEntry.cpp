@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <locale.h>
 #include <new>
+#include <optional>
 #include <string>
 
 namespace finance {
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int exponentLimit = 500;
 constexpr std::int64_t wholeNumberLimit = 2147483647;
+constexpr std::int64_t fixedPointLimit = 999999999999999999;
 
 bool isDigit(char c)
 {
@@ -96,47 +98,63 @@ private:
     std::size_t m_pos = 0;
 };
 
-} // namespace
-
-Extended decimalNumberEntry(std::string_view text, const RegionalSettings& settings)
+// The parts of a text that passes the decimal number entry grammar.
+struct DecimalParts
 {
+    bool negative = false;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+    int exponent = 0;
+};
+
+DecimalParts decimalParts(std::string_view text, const RegionalSettings& settings)
+{
+    DecimalParts parts;
     Cursor cursor(text);
     cursor.skipSpaces();
-    std::string normalised;
     if (cursor.accept('-'))
-        normalised += '-';
+        parts.negative = true;
     else
         cursor.accept('+');
 
-    const std::string_view integerDigits = cursor.digits();
+    parts.integerDigits = cursor.digits();
     const bool hasSeparator = cursor.accept(std::string_view(settings.decimalSeparator));
-    const std::string_view fractionDigits = hasSeparator ? cursor.digits() : std::string_view();
-    if (integerDigits.empty() && !hasSeparator)
+    parts.fractionDigits = hasSeparator ? cursor.digits() : std::string_view();
+    if (parts.integerDigits.empty() && !hasSeparator)
         rejectDecimal(text);
 
-    int exponent = 0;
-    bool negativeExponent = false;
     if (cursor.accept('E') || cursor.accept('e')) {
+        bool negativeExponent = false;
         if (cursor.accept('-'))
             negativeExponent = true;
         else
             cursor.accept('+');
-        while (isDigit(cursor.peek()) && exponent < exponentLimit) {
-            exponent = exponent * 10 + (cursor.peek() - '0');
+        while (isDigit(cursor.peek()) && parts.exponent < exponentLimit) {
+            parts.exponent = parts.exponent * 10 + (cursor.peek() - '0');
             cursor.advance();
         }
         if (isDigit(cursor.peek()))
             rejectDecimal(text);
+        if (negativeExponent)
+            parts.exponent = -parts.exponent;
     }
     cursor.skipSpaces();
     if (!cursor.atEnd())
         rejectDecimal(text);
+    return parts;
+}
 
-    normalised += integerDigits.empty() ? std::string_view("0") : integerDigits;
+} // namespace
+
+Extended decimalNumberEntry(std::string_view text, const RegionalSettings& settings)
+{
+    const DecimalParts parts = decimalParts(text, settings);
+    std::string normalised = parts.negative ? "-" : "";
+    normalised += parts.integerDigits.empty() ? std::string_view("0") : parts.integerDigits;
     normalised += '.';
-    normalised += fractionDigits;
-    normalised += negativeExponent ? "e-" : "e";
-    normalised += std::to_string(exponent);
+    normalised += parts.fractionDigits;
+    normalised += 'e';
+    normalised += std::to_string(parts.exponent);
 
     char* end = nullptr;
     const Extended value = strtold_l(normalised.c_str(), &end, classicLocale());
@@ -146,6 +164,35 @@ Extended decimalNumberEntry(std::string_view text, const RegionalSettings& setti
     if (std::fabs(value) < LDBL_MIN)
         return 0;
     return value;
+}
+
+std::optional<std::int64_t> fixedPointEntry(std::string_view text, int decimals, const RegionalSettings& settings)
+{
+    decimalNumberEntry(text, settings); // refuses what the decimal entry refuses, with its error
+    const DecimalParts parts = decimalParts(text, settings);
+    const std::string digits = std::string(parts.integerDigits) + std::string(parts.fractionDigits);
+    // The digits at and after `cut` are below the last decimal kept; every one of them must be a zero.
+    const std::int64_t cut
+        = std::int64_t { static_cast<std::int64_t>(parts.integerDigits.size()) } + parts.exponent + decimals;
+    std::int64_t units = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const int digit = digits[i] - '0';
+        if (static_cast<std::int64_t>(i) >= cut) {
+            if (digit != 0)
+                return std::nullopt;
+            continue;
+        }
+        if (units > (fixedPointLimit - digit) / 10)
+            return std::nullopt;
+        units = units * 10 + digit;
+    }
+    // Whole digits the exponent moves before the point are zeros appended to the units.
+    for (std::int64_t i = static_cast<std::int64_t>(digits.size()); i < cut && units != 0; ++i) {
+        if (units > fixedPointLimit / 10)
+            return std::nullopt;
+        units *= 10;
+    }
+    return parts.negative ? -units : units;
 }
 
 std::int32_t wholeNumberEntry(std::string_view text)

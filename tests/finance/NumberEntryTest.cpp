@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 using finance::Extended;
@@ -81,6 +82,26 @@ TEST(DecimalNumberEntry, RejectedTextsQuoteTheTextAsTyped)
             decimalError(c.text, c.settings), "'" + std::string(c.text) + "' is not a valid floating point value");
     }
     EXPECT_EQ(decimalError(" 7 x ", us), "' 7 x ' is not a valid floating point value");
+}
+
+TEST(FixedPointEntry, ExactUnitsOrNothing)
+{
+    const struct
+    {
+        const char* text;
+        int decimals;
+        std::optional<std::int64_t> expected;
+    } cases[] = { { "7.125", 4, 71250 }, { " 30 ", 4, 300000 }, { "1.005", 2, std::nullopt }, { "1.0050", 3, 1005 },
+        { "2.675", 3, 2675 }, { "1e9", 2, 100000000000 }, { "12.5e-1", 2, 125 }, { "0.0000001e7", 0, 1 },
+        { "-0.01", 2, -1 }, { "-0", 2, 0 }, { "0.1000000000000000000000000000000000001", 2, std::nullopt },
+        { "999999999999999999", 0, 999999999999999999 }, { "1e18", 0, std::nullopt }, { "1e4931", 2, std::nullopt } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(finance::fixedPointEntry(c.text, c.decimals, us), c.expected);
+    }
+    EXPECT_EQ(finance::fixedPointEntry("1,5", 2, comma), 150);
+    EXPECT_THROW(finance::fixedPointEntry("1,5", 2, us), finance::EConvertError);
+    EXPECT_THROW(finance::fixedPointEntry("1e4999", 2, us), finance::EConvertError);
 }
 
 TEST(WholeNumberEntry, AcceptedTexts)

@@ -1,0 +1,175 @@
+#include "ExtraPaymentsChecks.h"
+
+#include "CalendarDays.h"
+#include "FinanceErrors.h"
+#include "NumberEntry.h"
+
+#include <optional>
+
+namespace calculators {
+
+namespace {
+
+using Field = ExtraPaymentsField;
+
+// The text's value in units of 10^-decimals within [low, high]; nothing when it does not convert, has more
+// decimals or lies outside.
+std::optional<std::int64_t> fixedPoint(const std::string& text, int decimals, std::int64_t low, std::int64_t high,
+    const finance::RegionalSettings& settings)
+{
+    try {
+        const auto value = finance::fixedPointEntry(text, decimals, settings);
+        if (value && *value >= low && *value <= high)
+            return value;
+    } catch (const finance::EConvertError&) { }
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> whole(const std::string& text, std::int64_t low, std::int64_t high)
+{
+    try {
+        const std::int32_t value = finance::wholeNumberEntry(text);
+        if (value >= low && value <= high)
+            return value;
+    } catch (const finance::EConvertError&) { }
+    return std::nullopt;
+}
+
+bool isBlank(const std::string& text)
+{
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+std::string moneyRule(const finance::RegionalSettings& settings)
+{
+    return " must be 0 or more, at most 1000000000 with at most 2 decimals, entered without " + settings.currencySymbol
+        + " or thousands separators.";
+}
+
+// Reads one field after another; the first that fails is remembered and every later read is skipped.
+class FieldReader
+{
+public:
+    explicit FieldReader(const finance::RegionalSettings& settings)
+        : settings(settings)
+    { }
+
+    std::int64_t money(const std::string& text, Cents low, Field field, const std::string& message, int row = 0)
+    {
+        if (failure)
+            return 0;
+        if (low == 0 && isBlank(text))
+            return 0;
+        const auto value = fixedPoint(text, 2, low, largestPlanAmount, settings);
+        if (!value)
+            fail(field, message, row);
+        return value.value_or(0);
+    }
+
+    std::int64_t rate(const std::string& text, const std::string& message)
+    {
+        if (failure)
+            return 0;
+        const auto value = fixedPoint(text, 4, 0, highestPlanRate, settings);
+        if (!value)
+            fail(Field::Rate, message);
+        return value.value_or(0);
+    }
+
+    std::int32_t count(const std::string& text, std::int64_t low, std::int64_t high, std::int32_t whenBlank,
+        Field field, const std::string& message, int row = 0)
+    {
+        if (failure)
+            return 0;
+        if (whenBlank >= 0 && isBlank(text))
+            return whenBlank;
+        const auto value = whole(text, low, high);
+        if (!value)
+            fail(field, message, row);
+        return value.value_or(0);
+    }
+
+    void check(bool passes, Field field, const std::string& message)
+    {
+        if (!failure && !passes)
+            fail(field, message);
+    }
+
+    std::optional<ExtraPaymentsFailure> failure;
+
+private:
+    void fail(Field field, const std::string& message, int row = 0)
+    {
+        failure = ExtraPaymentsFailure { field, row, message };
+    }
+
+    const finance::RegionalSettings& settings;
+};
+
+constexpr std::int32_t noDefault = -1;
+
+} // namespace
+
+std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
+    const ExtraPaymentsTexts& texts, const finance::RegionalSettings& settings)
+{
+    const std::string& point = settings.decimalSeparator;
+    FieldReader read(settings);
+    ExtraPaymentsInput input;
+    input.rateTenThousandths = read.rate(texts.rate,
+        "The interest rate must be between 0 and 30, with at most 4 decimals (7" + point + "125% = 7" + point
+            + "125) and without a % sign.");
+    input.years = read.count(texts.years, 1, longestPlanYears, noDefault, Field::Years,
+        "The number of years must be a whole number between 1 and 50.");
+    input.amount = read.money(texts.amount, 1, Field::Amount,
+        "The loan amount must be between 0" + point + "01 and 1000000000 with at most 2 decimals, entered without "
+            + settings.currencySymbol + " or thousands separators.");
+    const finance::CivilDate& first = texts.firstPaymentDate;
+    read.check(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
+        Field::FirstPaymentDate, "The first payment date must be a date in the years 1900 to 2199.");
+    input.firstPaymentDate = first;
+    if (read.failure)
+        return *read.failure;
+
+    const std::int32_t months = input.years * 12;
+    const std::string lastNumber = std::to_string(months);
+    input.monthlyExtra
+        = read.money(texts.monthlyExtra, 0, Field::MonthlyExtra, "The monthly extra payment" + moneyRule(settings));
+    input.monthlyFrom = read.count(texts.monthlyFrom, 1, months, 1, Field::MonthlyFrom,
+        "The first payment with the monthly extra must be a whole number from 1 to " + lastNumber + ".");
+    if (!read.failure)
+        input.monthlyThrough = read.count(texts.monthlyThrough, input.monthlyFrom, months, 0, Field::MonthlyThrough,
+            "The last payment with the monthly extra must be empty (to the end) or a whole number from "
+                + std::to_string(input.monthlyFrom) + " to " + lastNumber + ".");
+    input.yearlyExtra
+        = read.money(texts.yearlyExtra, 0, Field::YearlyExtra, "The yearly extra payment" + moneyRule(settings));
+    read.check(texts.yearlyMonth >= 1 && texts.yearlyMonth <= 12, Field::YearlyMonth,
+        "The month of the yearly extra payment must be from 1 to 12.");
+    input.yearlyMonth = texts.yearlyMonth;
+    const int lastYear = planPaymentDate(first, months).year;
+    input.yearlyFromYear = read.count(texts.yearlyFromYear, first.year, lastYear, first.year, Field::YearlyFromYear,
+        "The first year of the yearly extra payment must be a whole number from " + std::to_string(first.year) + " to "
+            + std::to_string(lastYear) + ".");
+
+    int row = 0;
+    for (const ExtraPaymentsTexts::OneTimeRow& oneTime : texts.oneTimeRows) {
+        const std::string rowName = " in row " + std::to_string(row + 1) + " of the one-time extra payments";
+        if (!isBlank(oneTime.paymentNumber) || !isBlank(oneTime.amount)) {
+            OneTimeExtra extra;
+            extra.paymentNumber = read.count(oneTime.paymentNumber, 1, months, noDefault, Field::OneTimePaymentNumber,
+                "The payment number" + rowName + " must be a whole number from 1 to " + lastNumber + ".", row);
+            extra.amount = read.money(
+                oneTime.amount, 0, Field::OneTimeAmount, "The amount" + rowName + moneyRule(settings), row);
+            input.oneTimeExtras.push_back(extra);
+        }
+        ++row;
+    }
+    read.check(input.oneTimeExtras.size() <= mostOneTimeExtras, Field::OneTimePaymentNumber,
+        "There can be at most 60 one-time extra payments.");
+    input.everyTwoWeeks = texts.everyTwoWeeks;
+    if (read.failure)
+        return *read.failure;
+    return input;
+}
+
+} // namespace calculators
