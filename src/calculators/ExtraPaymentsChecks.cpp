@@ -2,6 +2,7 @@
 
 #include "CalendarDays.h"
 #include "FinanceErrors.h"
+#include "MessageTemplate.h"
 #include "NumberEntry.h"
 
 #include <optional>
@@ -40,10 +41,12 @@ bool isBlank(const std::string& text)
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
-std::string moneyRule(const finance::RegionalSettings& settings)
+// The warning of a money field: what it takes, and that it is typed without the currency symbol.
+std::string moneyMessage(const std::string& fieldName, const finance::RegionalSettings& settings)
 {
-    return " must be 0 or more, at most 1000000000 with at most 2 decimals, entered without " + settings.currencySymbol
-        + " or thousands separators.";
+    return finance::formatMessage("The %s must be 0 or more, at most 1000000000 with at most 2 decimals, entered "
+                                  "without %s or thousands separators.",
+        { fieldName, settings.currencySymbol }, settings);
 }
 
 // Reads one field after another; the first that fails is remembered and every later read is skipped.
@@ -113,17 +116,19 @@ constexpr std::int32_t noDefault = -1;
 std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
     const ExtraPaymentsTexts& texts, const finance::RegionalSettings& settings)
 {
-    const std::string& point = settings.decimalSeparator;
+    const auto message = [&settings](const char* text, std::initializer_list<finance::MessageArgument> arguments) {
+        return finance::formatMessage(text, arguments, settings);
+    };
     FieldReader read(settings);
     ExtraPaymentsInput input;
     input.rateTenThousandths = read.rate(texts.rate,
-        "The interest rate must be between 0 and 30, with at most 4 decimals (7" + point + "125% = 7" + point
-            + "125) and without a % sign.");
+        "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign.");
     input.years = read.count(texts.years, 1, longestPlanYears, noDefault, Field::Years,
         "The number of years must be a whole number between 1 and 50.");
     input.amount = read.money(texts.amount, 1, Field::Amount,
-        "The loan amount must be between 0" + point + "01 and 1000000000 with at most 2 decimals, entered without "
-            + settings.currencySymbol + " or thousands separators.");
+        message("The loan amount must be between %s and 1000000000 with at most 2 decimals, entered without %s or "
+                "thousands separators.",
+            { "0" + settings.decimalSeparator + "01", settings.currencySymbol }));
     const finance::CivilDate& first = texts.firstPaymentDate;
     read.check(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
         Field::FirstPaymentDate, "The first payment date must be a date in the years 1900 to 2199.");
@@ -132,34 +137,37 @@ std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
         return *read.failure;
 
     const std::int32_t months = input.years * 12;
-    const std::string lastNumber = std::to_string(months);
     input.monthlyExtra
-        = read.money(texts.monthlyExtra, 0, Field::MonthlyExtra, "The monthly extra payment" + moneyRule(settings));
+        = read.money(texts.monthlyExtra, 0, Field::MonthlyExtra, moneyMessage("monthly extra payment", settings));
     input.monthlyFrom = read.count(texts.monthlyFrom, 1, months, 1, Field::MonthlyFrom,
-        "The first payment with the monthly extra must be a whole number from 1 to " + lastNumber + ".");
+        message("The first payment with the monthly extra must be a whole number from 1 to %d.", { months }));
     if (!read.failure)
         input.monthlyThrough = read.count(texts.monthlyThrough, input.monthlyFrom, months, 0, Field::MonthlyThrough,
-            "The last payment with the monthly extra must be empty (to the end) or a whole number from "
-                + std::to_string(input.monthlyFrom) + " to " + lastNumber + ".");
+            message("The last payment with the monthly extra must be empty (to the end) or a whole number from %d to "
+                    "%d.",
+                { input.monthlyFrom, months }));
     input.yearlyExtra
-        = read.money(texts.yearlyExtra, 0, Field::YearlyExtra, "The yearly extra payment" + moneyRule(settings));
+        = read.money(texts.yearlyExtra, 0, Field::YearlyExtra, moneyMessage("yearly extra payment", settings));
     read.check(texts.yearlyMonth >= 1 && texts.yearlyMonth <= 12, Field::YearlyMonth,
         "The month of the yearly extra payment must be from 1 to 12.");
     input.yearlyMonth = texts.yearlyMonth;
     const int lastYear = planPaymentDate(first, months).year;
     input.yearlyFromYear = read.count(texts.yearlyFromYear, first.year, lastYear, first.year, Field::YearlyFromYear,
-        "The first year of the yearly extra payment must be a whole number from " + std::to_string(first.year) + " to "
-            + std::to_string(lastYear) + ".");
+        message("The first year of the yearly extra payment must be a whole number from %d to %d.",
+            { std::int32_t { first.year }, std::int32_t { lastYear } }));
 
     int row = 0;
     for (const ExtraPaymentsTexts::OneTimeRow& oneTime : texts.oneTimeRows) {
-        const std::string rowName = " in row " + std::to_string(row + 1) + " of the one-time extra payments";
         if (!isBlank(oneTime.paymentNumber) || !isBlank(oneTime.amount)) {
             OneTimeExtra extra;
             extra.paymentNumber = read.count(oneTime.paymentNumber, 1, months, noDefault, Field::OneTimePaymentNumber,
-                "The payment number" + rowName + " must be a whole number from 1 to " + lastNumber + ".", row);
-            extra.amount = read.money(
-                oneTime.amount, 0, Field::OneTimeAmount, "The amount" + rowName + moneyRule(settings), row);
+                message(
+                    "The payment number in row %d of the one-time extra payments must be a whole number from 1 to %d.",
+                    { row + 1, months }),
+                row);
+            extra.amount = read.money(oneTime.amount, 0, Field::OneTimeAmount,
+                moneyMessage("amount in row " + std::to_string(row + 1) + " of the one-time extra payments", settings),
+                row);
             input.oneTimeExtras.push_back(extra);
         }
         ++row;

@@ -82,17 +82,20 @@ TEST_F(MainWindowTest, HasAFixedClientAreaAndNoMaximiseButton)
     EXPECT_EQ(find<QWidget>(window, "Button3")->geometry(), QRect(504, 400, 116, 25));
 }
 
-TEST_F(MainWindowTest, MenuHoldsExitAboutAndInstructions)
+TEST_F(MainWindowTest, MenuHoldsExitThePlannerAboutAndInstructions)
 {
     TForm1 window(returning);
     const std::pair<const char*, const char*> actions[]
-        = { { "Exit1", "E&xit" }, { "About1", "&About" }, { "Instructions1", "&Instructions.." } };
+        = { { "Exit1", "E&xit" }, { "ExtraPaymentsPlannerAction", "&Extra Payments Planner..." },
+              { "About1", "&About" }, { "Instructions1", "&Instructions.." } };
     for (const auto& [name, text] : actions)
         EXPECT_EQ(find<QAction>(window, name)->text(), QString::fromLatin1(text));
+    EXPECT_EQ(find<QAction>(window, "ExtraPaymentsPlannerAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Tools"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Help"));
 }
 
 TEST_F(MainWindowTest, InstructionsComeAsInformation)

@@ -56,16 +56,14 @@ const char* const moneyRule
 INSTANTIATE_TEST_SUITE_P(Fields, ExtraPaymentsChecks,
     testing::Values(
         FailureCase { "RateWithFiveDecimals", [](auto& t) { t.rate = "7.12345"; }, Field::Rate, 0,
-            "The interest rate must be between 0 and 30, with at most 4 decimals (7.125% = 7.125) and without a % "
-            "sign." },
+            "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign." },
         FailureCase { "RateAboveThirtyBeforeBadYears",
             [](auto& t) {
                 t.rate = "30.0001";
                 t.years = "x";
             },
             Field::Rate, 0,
-            "The interest rate must be between 0 and 30, with at most 4 decimals (7.125% = 7.125) and without a % "
-            "sign." },
+            "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign." },
         FailureCase { "YearsNotWhole", [](auto& t) { t.years = "2.5"; }, Field::Years, 0,
             "The number of years must be a whole number between 1 and 50." },
         FailureCase { "AmountWithThreeDecimals", [](auto& t) { t.amount = "1.005"; }, Field::Amount, 0,

@@ -55,13 +55,18 @@ bool isTemplate(const QString& literal)
     return words.trimmed().size() >= 12;
 }
 
+// The literal's text escaped piece by piece around its placeholders (escaping the whole would escape the "%").
 QString placeholderPattern(const QString& literal)
 {
-    QString pattern = QRegularExpression::escape(literal);
-    pattern.replace(QStringLiteral("%s"), QStringLiteral(".*"));
-    for (const char* number : { "%m", "%n", "%d" })
-        pattern.replace(QString::fromLatin1(number), QStringLiteral("[-()$0-9.,E ]+"));
-    return QStringLiteral("^") + pattern + QStringLiteral("$");
+    static const QRegularExpression placeholder(QStringLiteral("%[smnd]"));
+    QString pattern = QStringLiteral("^");
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& found : placeholder.globalMatch(literal)) {
+        pattern += QRegularExpression::escape(literal.mid(from, found.capturedStart() - from));
+        pattern += found.captured() == QStringLiteral("%s") ? QStringLiteral(".*") : QStringLiteral("[-()$0-9.,E ]+");
+        from = found.capturedEnd();
+    }
+    return pattern + QRegularExpression::escape(literal.mid(from)) + QStringLiteral("$");
 }
 
 } // namespace

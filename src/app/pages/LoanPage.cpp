@@ -102,6 +102,16 @@ void LoanPage::setClock(std::function<QDate()> clock)
     today = std::move(clock);
 }
 
+std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
+{
+    ensureBuilt();
+    if (!app::fieldAccepts(ui->Edit9, Entry::Decimal, app::between(1, 30))
+        || !app::fieldAccepts(ui->Edit10, Entry::Whole, app::between(1, 50))
+        || !app::fieldAccepts(ui->Edit11, Entry::Decimal, app::atLeast(smallestMoney)))
+        return std::nullopt;
+    return LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() };
+}
+
 void LoanPage::ButtonCalcLoanPaymentClick()
 {
     using calculators::LoanSolveFor;

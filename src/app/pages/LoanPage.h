@@ -1,12 +1,14 @@
 #pragma once
 
 #include "shell/BuiltOnFirstShow.h"
+#include "windows/MatrixWindow.h"
 
 #include <QDate>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TForm5;
 
@@ -28,6 +30,8 @@ public:
     void setPrepaymentWindow(TForm5* window);
     // Where the report takes today's date from.
     void setClock(std::function<QDate()> today);
+    // The rate, years and amount as typed, when they pass this page's own checks for a payment.
+    std::optional<LoanPageTexts> checkedLoanTexts();
 
 private:
     void buildControls() override;

@@ -12,6 +12,9 @@ constexpr int monthsPerPage = 60;
 constexpr int lineHeight = 50;
 constexpr std::array scheduleColumns { 100, 450, 900, 1350 };
 constexpr std::array matrixColumns { 100, 600, 1000, 1400, 1800 };
+constexpr std::array planColumns { 100, 250, 550, 900, 1250, 1600, 1950 };
+// The planner's pages end with their footer line; rows stop a blank line above it.
+constexpr int planFooterY = 2950;
 
 void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, int y)
 {
@@ -61,6 +64,34 @@ DevicePage matrixPage(const GridTexts& grid)
         placeRow(page, grid[row], matrixColumns, 100 + lineHeight * static_cast<int>(row));
     page.push_back({ 575, 1000, QStringLiteral("This report printed with Brellin Corvanta:  www.brellin.com") });
     return page;
+}
+
+std::vector<DevicePage> planPages(const QStringList& summary, const GridTexts& grid)
+{
+    std::vector<DevicePage> pages;
+    if (grid.empty())
+        return pages;
+    std::size_t row = 1;
+    do {
+        DevicePage page;
+        int y = 0;
+        if (pages.empty()) {
+            for (const QString& line : summary) {
+                page.push_back({ planColumns[0], y, line });
+                y += lineHeight;
+            }
+            y += lineHeight;
+        }
+        placeRow(page, grid.front(), planColumns, y);
+        for (y += lineHeight; row < grid.size() && y + 2 * lineHeight <= planFooterY; y += lineHeight, ++row)
+            placeRow(page, grid[row], planColumns, y);
+        pages.push_back(std::move(page));
+    } while (row < grid.size());
+    const auto count = QString::number(pages.size());
+    for (std::size_t index = 0; index < pages.size(); ++index)
+        pages[index].push_back(
+            { planColumns[0], planFooterY, QStringLiteral("Page %1 of %2").arg(QString::number(index + 1), count) });
+    return pages;
 }
 
 } // namespace app

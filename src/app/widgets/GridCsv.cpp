@@ -60,7 +60,7 @@ bool saveFileWhole(const QString& path, const QByteArray& content, QString& reas
     return true;
 }
 
-void addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName)
+QAction* addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName)
 {
     QAction* save = menu.addAction(QStringLiteral("Save as CSV\u2026"));
     save->setObjectName(QStringLiteral("GridSaveCsv"));
@@ -76,6 +76,7 @@ void addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString
                 QStringLiteral("The file \"%1\" could not be saved: %2. Any earlier file of that name is unchanged.")
                     .arg(QDir::toNativeSeparators(path), reason));
     }));
+    return save;
 }
 
 } // namespace app

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QAction;
 class QMenu;
 class QTableWidget;
 class QWidget;
@@ -23,7 +24,8 @@ QByteArray csvText(const GridTexts& grid);
 bool saveFileWhole(const QString& path, const QByteArray& content, QString& reason);
 
 // Adds "Save as CSV…" to a grid's context menu: asks for a file in the save dialog, suggesting the given
-// name, and writes the grid's texts as shown. A failure is a warning naming the file.
-void addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName);
+// name, and writes the grid's texts as shown. A failure is a warning naming the file. The action is returned, so
+// that a button can trigger it too.
+QAction* addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName);
 
 } // namespace app

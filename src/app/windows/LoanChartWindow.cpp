@@ -34,12 +34,18 @@ void LoanChartWindow::showLoan(
     const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)
 {
     std::vector<calculators::Extended> prepaid;
+    QString name;
     if (prepayment) {
         prepaid = calculators::prepaymentBalances(*prepayment);
-        prepaidName = QString::fromStdString(calculators::prepaidBalanceName(*prepayment, app::regional()));
+        name = QString::fromStdString(calculators::prepaidBalanceName(*prepayment, app::regional()));
     }
-    data = calculators::loanChartData(schedule, prepaid);
+    showChart(calculators::loanChartData(schedule, prepaid), name);
+}
 
+void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, const QString& prepaidBalanceName)
+{
+    data = chartData;
+    prepaidName = prepaidBalanceName;
     // The views' fonts are the window's own, from its style sheet.
     ui->ChartBalance->ensurePolished();
     ui->ChartYears->ensurePolished();
@@ -78,6 +84,13 @@ void showLoanChart(
 {
     const auto chart = std::make_unique<LoanChartWindow>();
     chart->showLoan(schedule, prepayment);
+    chart->exec();
+}
+
+void showLoanChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName)
+{
+    const auto chart = std::make_unique<LoanChartWindow>();
+    chart->showChart(data, prepaidBalanceName);
     chart->exec();
 }
 

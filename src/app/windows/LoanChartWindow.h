@@ -25,6 +25,8 @@ public:
     // Draws the schedule's loan; with a prepayment analysis of the same loan, the balance paying extra too.
     void showLoan(const calculators::AmortizationSchedule& schedule,
         const std::optional<calculators::PrepaymentInput>& prepayment);
+    // Draws balances, yearly figures and crossing already worked out; a second balance carries the given name.
+    void showChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,5 +46,7 @@ namespace app {
 // analysis of the same loan, the balance paying extra too.
 void showLoanChart(
     const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment);
+// The same for chart figures already worked out.
+void showLoanChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName);
 
 } // namespace app

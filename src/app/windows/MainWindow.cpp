@@ -10,6 +10,7 @@
 #include "shell/WindowPlacement.h"
 #include "ui_MainWindow.h"
 #include "windows/AboutBox.h"
+#include "windows/ExtraPaymentsWindow.h"
 
 #include <QLayout>
 
@@ -43,6 +44,8 @@ TForm1::TForm1(app::FirstRunStore& firstRun, QWidget* parent)
     connect(ui->Button3, &QPushButton::clicked, this, app::guarded(this, [this] { Button3Click(); }));
     connect(ui->About1, &QAction::triggered, this, app::guarded(this, [this] { About1Click(); }));
     connect(ui->Instructions1, &QAction::triggered, this, app::guarded(this, [this] { Instructions1Click(); }));
+    connect(ui->ExtraPaymentsPlannerAction, &QAction::triggered, this,
+        app::guarded(this, [this] { ExtraPaymentsPlannerClick(); }));
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
     connect(ui->TabSheet6, &CollegePage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
     connect(ui->TabSheet5, &RetirementPage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
@@ -103,4 +106,18 @@ void TForm1::About1Click()
 void TForm1::Instructions1Click()
 {
     app::dialogs().information(this, instructionsText);
+}
+
+void TForm1::ExtraPaymentsPlannerClick()
+{
+    if (!planner) {
+        // Closing the planner frees it, so the next open starts afresh from the loan page.
+        planner = new ExtraPaymentsWindow(this);
+        planner->setAttribute(Qt::WA_DeleteOnClose);
+        planner->startWith(loanPage()->checkedLoanTexts(), QDate::currentDate());
+        app::centreOnScreen(planner);
+    }
+    planner->show();
+    planner->raise();
+    planner->activateWindow();
 }

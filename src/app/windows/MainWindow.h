@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
+class ExtraPaymentsWindow;
 class LoanPage;
 
 namespace Ui {
@@ -37,7 +39,9 @@ private:
     void Button3Click(); // Exit Program
     void About1Click(); // menu About
     void Instructions1Click(); // menu Instructions
+    void ExtraPaymentsPlannerClick(); // Tools > Extra Payments Planner: opens the planner, or raises the open one
 
     std::unique_ptr<Ui::TForm1> ui;
     bool placed = false;
+    QPointer<ExtraPaymentsWindow> planner;
 };

@@ -1,0 +1,268 @@
+#include "windows/ExtraPaymentsWindow.h"
+
+#include "printing/PrintLayouts.h"
+#include "printing/Printing.h"
+#include "shell/Dialogs.h"
+#include "shell/EnterKey.h"
+#include "shell/GuardedHandler.h"
+#include "shell/Regional.h"
+#include "shell/WindowPlacement.h"
+#include "ui_ExtraPaymentsWindow.h"
+#include "widgets/GridCopy.h"
+#include "widgets/GridCsv.h"
+#include "widgets/StringGrid.h"
+#include "windows/LoanChartWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+using calculators::ExtraPaymentsField;
+
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
+
+std::string cellText(const QTableWidget& table, int row, int column)
+{
+    const QTableWidgetItem* item = table.item(row, column);
+    return item ? item->text().toStdString() : std::string();
+}
+
+} // namespace
+
+ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , ui(std::make_unique<Ui::ExtraPaymentsWindow>())
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    const auto& settings = app::regional();
+    for (const std::string& month : settings.dateNames.months)
+        ui->YearlyMonthCombo->addItem(text(month));
+    ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
+    ui->OneTimeTable->installEventFilter(this);
+    app::setUpGrid(*ui->PlanGrid);
+    QMenu* menu = app::addGridMenu(*ui->PlanGrid);
+    QAction* saveCsv = app::addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
+    for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
+        button->setEnabled(false);
+
+    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { CalculateButtonClick(); }));
+    connect(ui->AddRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { AddRowButtonClick(); }));
+    connect(ui->RemoveRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { RemoveRowButtonClick(); }));
+    connect(ui->SaveCsvButton, &QPushButton::clicked, saveCsv, &QAction::trigger);
+    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { PrintButtonClick(); }));
+    connect(ui->ChartButton, &QPushButton::clicked, this, app::guarded(this, [this] { ChartButtonClick(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { CloseButtonClick(); }));
+    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { CloseButtonClick(); }));
+    // The first year of the yearly extra follows the first payment until it is typed over.
+    connect(ui->FirstPaymentEdit, &QDateEdit::dateChanged, this,
+        [this](QDate date) { ui->YearlyFromYearEdit->setPlaceholderText(QString::number(date.year())); });
+    new app::EnterKey(this, [this] { return this; });
+}
+
+ExtraPaymentsWindow::~ExtraPaymentsWindow() = default;
+
+void ExtraPaymentsWindow::startWith(const std::optional<LoanPageTexts>& loan, QDate today)
+{
+    ui->RateEdit->setText(loan ? loan->rate : QStringLiteral("7"));
+    ui->YearsEdit->setText(loan ? loan->years : QStringLiteral("30"));
+    ui->AmountEdit->setText(loan ? loan->amount : QStringLiteral("200000"));
+    const QDate firstOfThisMonth(today.year(), today.month(), 1);
+    ui->FirstPaymentEdit->setDate(firstOfThisMonth.addMonths(1));
+    ui->YearlyMonthCombo->setCurrentIndex(ui->FirstPaymentEdit->date().month() - 1);
+    // The window opens ready to type over the rate.
+    ui->RateEdit->setFocus();
+    ui->RateEdit->selectAll();
+}
+
+calculators::ExtraPaymentsTexts ExtraPaymentsWindow::fieldTexts() const
+{
+    calculators::ExtraPaymentsTexts texts;
+    texts.rate = ui->RateEdit->text().toStdString();
+    texts.years = ui->YearsEdit->text().toStdString();
+    texts.amount = ui->AmountEdit->text().toStdString();
+    const QDate first = ui->FirstPaymentEdit->date();
+    texts.firstPaymentDate = { first.year(), first.month(), first.day() };
+    texts.monthlyExtra = ui->MonthlyExtraEdit->text().toStdString();
+    texts.monthlyFrom = ui->MonthlyFromEdit->text().toStdString();
+    texts.monthlyThrough = ui->MonthlyThroughEdit->text().toStdString();
+    texts.yearlyExtra = ui->YearlyExtraEdit->text().toStdString();
+    texts.yearlyMonth = ui->YearlyMonthCombo->currentIndex() + 1;
+    texts.yearlyFromYear = ui->YearlyFromYearEdit->text().toStdString();
+    const QTableWidget& table = *ui->OneTimeTable;
+    for (int row = 0; row < table.rowCount(); ++row)
+        texts.oneTimeRows.push_back({ cellText(table, row, 0), cellText(table, row, 1) });
+    texts.everyTwoWeeks = ui->EveryTwoWeeksCheck->isChecked();
+    return texts;
+}
+
+void ExtraPaymentsWindow::warnAbout(const calculators::ExtraPaymentsFailure& failure)
+{
+    app::dialogs().warning(this, text(failure.message));
+    QLineEdit* field = nullptr;
+    switch (failure.field) {
+    case ExtraPaymentsField::Rate:
+        field = ui->RateEdit;
+        break;
+    case ExtraPaymentsField::Years:
+        field = ui->YearsEdit;
+        break;
+    case ExtraPaymentsField::Amount:
+        field = ui->AmountEdit;
+        break;
+    case ExtraPaymentsField::FirstPaymentDate:
+        ui->FirstPaymentEdit->setFocus();
+        return;
+    case ExtraPaymentsField::MonthlyExtra:
+        field = ui->MonthlyExtraEdit;
+        break;
+    case ExtraPaymentsField::MonthlyFrom:
+        field = ui->MonthlyFromEdit;
+        break;
+    case ExtraPaymentsField::MonthlyThrough:
+        field = ui->MonthlyThroughEdit;
+        break;
+    case ExtraPaymentsField::YearlyExtra:
+        field = ui->YearlyExtraEdit;
+        break;
+    case ExtraPaymentsField::YearlyMonth:
+        ui->YearlyMonthCombo->setFocus();
+        return;
+    case ExtraPaymentsField::YearlyFromYear:
+        field = ui->YearlyFromYearEdit;
+        break;
+    case ExtraPaymentsField::OneTimePaymentNumber:
+    case ExtraPaymentsField::OneTimeAmount: {
+        // The cell opens for typing with its text selected, as a field would show it.
+        const int column = failure.field == ExtraPaymentsField::OneTimeAmount ? 1 : 0;
+        QTableWidget& table = *ui->OneTimeTable;
+        if (!table.item(failure.row, column))
+            table.setItem(failure.row, column, new QTableWidgetItem());
+        table.setFocus();
+        table.setCurrentCell(failure.row, column);
+        table.editItem(table.item(failure.row, column));
+        return;
+    }
+    }
+    field->setFocus();
+    field->selectAll();
+}
+
+void ExtraPaymentsWindow::CalculateButtonClick()
+{
+    // Enter in a one-time cell being typed in calculates with what it holds: focus leaving the cell's editor
+    // writes it into the table.
+    if (ui->OneTimeTable->isAncestorOf(QApplication::focusWidget()))
+        ui->OneTimeTable->setFocus();
+    const auto read = calculators::readExtraPaymentsTexts(fieldTexts(), app::regional());
+    if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read)) {
+        warnAbout(*failure);
+        return;
+    }
+    input = std::get<calculators::ExtraPaymentsInput>(read);
+    plan = calculators::planExtraPayments(input);
+    showPlan();
+}
+
+void ExtraPaymentsWindow::showPlan()
+{
+    const auto& settings = app::regional();
+    QStringList summary;
+    for (const std::string& line : calculators::planSummaryLines(*plan, settings))
+        summary.append(text(line));
+    ui->SummaryText->setPlainText(summary.join(u'\n'));
+
+    QTableWidget& grid = *ui->PlanGrid;
+    // One repaint for the whole grid rather than one per cell.
+    grid.setUpdatesEnabled(false);
+    const auto rows = static_cast<int>(plan->rows.size());
+    app::setGridRowCount(grid, rows + 1);
+    const auto titles = calculators::planGridTitles();
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        app::setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
+        if (column >= 2)
+            grid.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    // Amounts line up on their decimal separators, as on a statement.
+    for (int row = 1; row <= rows; ++row) {
+        const auto texts = calculators::planRowTexts(plan->rows[static_cast<std::size_t>(row - 1)], settings);
+        for (int column = 0; column < grid.columnCount(); ++column) {
+            app::setGridText(grid, column, row, text(texts[static_cast<std::size_t>(column)]));
+            if (column >= 2)
+                grid.item(row - 1, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    grid.setUpdatesEnabled(true);
+    for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
+        button->setEnabled(true);
+}
+
+void ExtraPaymentsWindow::AddRowButtonClick()
+{
+    QTableWidget& table = *ui->OneTimeTable;
+    if (table.rowCount() >= static_cast<int>(calculators::mostOneTimeExtras)) {
+        app::dialogs().warning(this, QStringLiteral("There can be at most 60 one-time extra payments."));
+        return;
+    }
+    const int row = table.rowCount();
+    table.insertRow(row);
+    table.setItem(row, 0, new QTableWidgetItem());
+    table.setItem(row, 1, new QTableWidgetItem());
+    table.setFocus();
+    table.setCurrentCell(row, 0);
+    table.editItem(table.item(row, 0));
+}
+
+void ExtraPaymentsWindow::RemoveRowButtonClick()
+{
+    QTableWidget& table = *ui->OneTimeTable;
+    const int row = table.currentRow();
+    if (row < 0)
+        return;
+    table.removeRow(row);
+    if (table.rowCount() > 0)
+        table.setCurrentCell(std::min(row, table.rowCount() - 1), 0);
+}
+
+void ExtraPaymentsWindow::PrintButtonClick()
+{
+    QStringList summary;
+    for (const std::string& line : calculators::planSummaryLines(*plan, app::regional()))
+        summary.append(text(line));
+    app::printPages(this, app::planPages(summary, app::gridTexts(*ui->PlanGrid)), app::PrintJobs::OneDocument,
+        QStringLiteral("Corvanta extra payments plan"));
+}
+
+void ExtraPaymentsWindow::ChartButtonClick()
+{
+    app::showLoanChart(calculators::planChartData(*plan, input.amount), QStringLiteral("With the extra payments"));
+}
+
+void ExtraPaymentsWindow::CloseButtonClick()
+{
+    close();
+}
+
+bool ExtraPaymentsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Insert adds a one-time row and Delete removes the current one; a cell being typed in keeps Delete.
+    if (watched == ui->OneTimeTable && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Insert) {
+            app::runGuarded(this, [this] { AddRowButtonClick(); });
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            app::runGuarded(this, [this] { RemoveRowButtonClick(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

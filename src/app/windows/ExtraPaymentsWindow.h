@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ExtraPaymentsChecks.h"
+#include "ExtraPaymentsPlan.h"
+#include "windows/MatrixWindow.h"
+
+#include <QDate>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class ExtraPaymentsWindow;
+}
+
+// The extra payments planner: a monthly loan with extras paid every month, every year, once, or as half
+// payments every two weeks, and its schedule to the cent beside the same loan without them. Modeless and
+// resizable; it keeps nothing between runs of the program and writes nothing back to the loan page.
+class ExtraPaymentsWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ExtraPaymentsWindow(QWidget* parent = nullptr);
+    ~ExtraPaymentsWindow() override;
+
+    // The loan fields take the loan page's loan, or 7%, 30 years and 200000 without one; the first payment
+    // falls on the first day of the month after today.
+    void startWith(const std::optional<LoanPageTexts>& loan, QDate today);
+
+private:
+    void CalculateButtonClick();
+    void AddRowButtonClick(); // adds a one-time extra row and starts typing its payment number
+    void RemoveRowButtonClick(); // removes the current one-time extra row
+    void PrintButtonClick();
+    void ChartButtonClick();
+    void CloseButtonClick();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    calculators::ExtraPaymentsTexts fieldTexts() const;
+    void warnAbout(const calculators::ExtraPaymentsFailure& failure);
+    void showPlan();
+
+    std::unique_ptr<Ui::ExtraPaymentsWindow> ui;
+    calculators::ExtraPaymentsInput input;
+    std::optional<calculators::ExtraPaymentsPlan> plan;
+};
