@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The four groups of figures; each prints its own lines.
+// The groups of figures; each prints its own lines.
 struct BenchOptions
 {
     std::string programFolder; // where the start-up probes are
@@ -14,4 +14,5 @@ struct BenchOptions
 void benchStartup(const BenchOptions& options);
 void benchPresses(const BenchOptions& options);
 void benchSchedule(const BenchOptions& options);
+void benchPlanner(const BenchOptions& options);
 void benchCore(const BenchOptions& options);

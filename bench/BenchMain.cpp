@@ -57,6 +57,7 @@ int main(int argc, char* argv[])
         { "startup", benchStartup },
         { "presses", benchPresses },
         { "schedule", benchSchedule },
+        { "planner", benchPlanner },
         { "core", benchCore },
     };
     for (const auto& [name, run] : groups) {

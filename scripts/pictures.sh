@@ -50,6 +50,9 @@ retirement=(page:TForm1.TabSheet5 TForm1.Edit20=35 TForm1.Edit18=3000 TForm1.Edi
     click:TForm1.Button8)
 savings=(page:TForm1.TabSheet1 TForm1.Edit2=10 TForm1.Edit4=5000 TForm1.Edit3=100 click:TForm1.RadioButton2
     click:TForm1.Button1 TForm1.Edit13=5000 TForm1.Edit14=10000 TForm1.Edit12=10 click:TForm1.Button4)
+planner=(action:TForm1.ExtraPaymentsPlannerAction ExtraPaymentsWindow.MonthlyExtraEdit=100
+    ExtraPaymentsWindow.MonthlyFromEdit=13 ExtraPaymentsWindow.YearlyExtraEdit=2000 ExtraPaymentsWindow.YearlyMonthCombo=April
+    click:ExtraPaymentsWindow.CalculateButton)
 
 window loan-page TForm1 "${loan[@]}"
 window refinance-page TForm1 "${refinance[@]}"
@@ -63,8 +66,10 @@ window matrix-window TFormMatrix "${loan[@]}" click:TForm1.ButtonLoanMatrix TFor
 window about-box TFormAbout action:TForm1.About1
 window loan-chart LoanChartWindow "${loan[@]}" click:TForm1.Button7 TForm5.Edit1=100 TForm5.Edit2=13 click:TForm5.Button1 \
     click:TForm1.Button6 "menu:TAmortSch.StringGrid1=Loan Chart…"
+window planner-window ExtraPaymentsWindow "${planner[@]}"
 printout loan-report-printout TForm1.BitBtn1 "${loan[@]}"
 printout window-picture-printout TForm1.BitBtn2 "${college[@]}"
 printout schedule-printout TAmortSch.Button3 "${car[@]}" click:TForm1.Button6
+printout planner-printout ExtraPaymentsWindow.PrintButton "${planner[@]}"
 printout matrix-printout TFormMatrix.Button3 "${loan[@]}" click:TForm1.ButtonLoanMatrix TFormMatrix.SpinTerm2=30 \
     click:TFormMatrix.ButtonCalculate

@@ -209,8 +209,12 @@ LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount)
     const auto dollars = [](Cents cents) { return static_cast<Extended>(cents) / 100; };
     LoanChartData data;
     data.balance.push_back(dollars(amount));
-    for (const PlanRow& row : plan.comparisonRows)
+    // The crossing is marked on the balance without extras, so it is that loan's.
+    for (const PlanRow& row : plan.comparisonRows) {
         data.balance.push_back(dollars(row.balance));
+        if (!data.crossoverMonth && row.principal > row.interest)
+            data.crossoverMonth = row.number;
+    }
     data.prepaidBalance.push_back(dollars(amount));
     for (const PlanRow& row : plan.rows) {
         data.prepaidBalance.push_back(dollars(row.balance));
@@ -219,8 +223,6 @@ LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount)
             data.years.push_back({ year, 0, 0 });
         data.years.back().principal += dollars(row.principal + row.extra);
         data.years.back().interest += dollars(row.interest);
-        if (!data.crossoverMonth && row.principal + row.extra > row.interest)
-            data.crossoverMonth = row.number;
     }
     return data;
 }

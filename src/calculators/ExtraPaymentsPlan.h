@@ -98,8 +98,8 @@ std::string centsText(Cents amount, const finance::RegionalSettings& settings); 
 std::string monthAndYearText(const finance::CivilDate& date, const finance::RegionalSettings& settings);
 std::string yearsAndMonthsText(std::int32_t months); // "6 years 4 months"
 
-// The balance without and with the plan month by month, and the plan's principal (extras included) and
-// interest year by year.
+// The balance without and with the plan month by month, the month the loan without extras first repays more
+// principal than interest, and the plan's principal (extras included) and interest year by year.
 LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount);
 
 } // namespace calculators

@@ -196,6 +196,26 @@ TEST(ExtraPaymentsPlan, SummaryAndRowTexts)
     EXPECT_EQ(calculators::yearsAndMonthsText(24), "2 years");
 }
 
+TEST(ExtraPaymentsPlan, ChartDrawsBothBalancesAndThePlansYears)
+{
+    const ReferenceCase everyOption = referenceCases()[8];
+    const ExtraPaymentsPlan plan = calculators::planExtraPayments(everyOption.input);
+    const auto data = calculators::planChartData(plan, everyOption.input.amount);
+    ASSERT_EQ(data.balance.size(), 601U);
+    ASSERT_EQ(data.prepaidBalance.size(), 100U);
+    EXPECT_EQ(data.balance.front(), 1000000000);
+    EXPECT_EQ(data.prepaidBalance.back(), 0);
+    ASSERT_EQ(data.years.size(), 9U); // 99 payments
+    finance::Extended principal = 0;
+    finance::Extended interest = 0;
+    for (const auto& year : data.years) {
+        principal += year.principal;
+        interest += year.interest;
+    }
+    EXPECT_NEAR(static_cast<double>(principal), 1e9, 1e-3);
+    EXPECT_NEAR(static_cast<double>(interest), 1698166055.99, 1e-3);
+}
+
 TEST(ExtraPaymentsPlan, InputOutsideTheLimitsIsRefused)
 {
     const ExtraPaymentsInput valid = loan(70000, 30, 20000000, { 2027, 1, 1 });

@@ -3,15 +3,16 @@
 // pictures of windows and printed pages. scripts/pictures.sh runs it once per picture under Xvfb.
 //
 // corvanta_pictures FOLDER STEP...
-//   Window.Control=text        types the text into a field (a spin box takes it as its value)
+//   Window.Control=text        types the text into a field (a spin box takes it as its value, a list
+//                              box chooses the item of that text)
 //   click:Window.Control       presses a button; a window it opens stays open for the next steps
 //   page:Window.Page           brings a page of the main window to the front
 //   menu:Window.Control=Item   chooses an item of the control's context menu
 //   action:Window.Action       chooses a menu item of the window's menu bar by its name
 //   print:Window.Control=name  presses a Print button; the print-out goes to FOLDER/name.pdf
 //   grab:Window=name           saves the window as FOLDER/name.png
-// Window is a window class (TForm1, TForm5, TAmortSch, TFormMatrix, TFormAbout); exactly one of that
-// class must be visible. A message box, a missing control or a failed save ends the run with an error.
+// Window is a window class (TForm1, TForm5, TAmortSch, TFormMatrix, TFormAbout, ExtraPaymentsWindow); exactly one of
+// that class must be visible. A message box, a missing control or a failed save ends the run with an error.
 #include "RegionalSettings.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -25,6 +26,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -184,6 +186,8 @@ private:
             spin->setValue(text.toInt());
         else if (auto* area = qobject_cast<QPlainTextEdit*>(widget))
             area->setPlainText(text);
+        else if (auto* list = qobject_cast<QComboBox*>(widget); list && list->findText(text) >= 0)
+            list->setCurrentIndex(list->findText(text));
         else
             return false;
         return true;
