@@ -19,9 +19,10 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     QApplication application(argc, argv);
     QApplication::setApplicationName(applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
-    // Every window's icon, and the menu entry (corvanta.desktop) that desktops match the running program to.
+    // Every window's icon, and the program's id: the name of the menu entry (com.brellin.Corvanta.desktop) that
+    // desktops match the running program to.
     QApplication::setWindowIcon(programIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.brellin.Corvanta"));
     installRegionalSettings(finance::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
