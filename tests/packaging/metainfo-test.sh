@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Checks the AppStream metainfo as a software centre reads it, and the build step that writes its releases:
-# - in the installed tree, appstreamcli validates it with the menu entry its launchable names (errors and
-#   warnings fail; pedantic hints are shown);
-# - its releases are the changelog's entries, newest first, each dated as dpkg-parsechangelog reads the entry;
-#   so are those written from a sample changelog whose items hold XML's special characters, which validates too;
-# - a changelog whose newest entry is not the project's version stops the build.
+# Checks the AppStream metainfo in the installed tree with appstreamcli, with the menu entry its launchable names
+# (errors and warnings fail), and that the build writes its releases from the changelog: every entry, dated as
+# dpkg-parsechangelog reads it, also from a sample whose items hold XML's special characters; and that a
+# changelog whose newest entry is not the project's version stops the build.
 # Exits 77 (a ctest skip) where appstreamcli (Debian appstream) or dpkg-parsechangelog (dpkg-dev) is missing.
 set -euo pipefail
 source=$1
@@ -22,54 +20,30 @@ fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
-
-# "version date" a line, as the metainfo lists them and as the changelog's entries say.
-listed_releases() {
-    grep -o '<release version="[^"]*" date="[^"]*"' "$1" | sed -E 's/.*version="([^"]*)" date="([^"]*)"/\1 \2/'
-}
+# "version date" a line: as the metainfo lists them, and as the changelog's entries say.
+listed_releases() { grep -o '<release version="[^"]*" date="[^"]*"' "$1" | cut -d'"' -f2,4 --output-delimiter=' '; }
 changelog_releases() {
-    local field value version day month year
-    dpkg-parsechangelog -l "$1" --format rfc822 --all | while read -r field value; do
-        case $field in
-        Version:) version=$value ;;
-        Date:)
-            read -r _ day month year _ <<<"$value"
-            echo "$version $(date -d "$day $month $year" +%F)"
-            ;;
-        esac
-    done
+    dpkg-parsechangelog -l "$1" --format rfc822 --all | awk '/^Version:/ { v = $2 } /^Date:/ { print v, $3, $4, $5 }' |
+        while read -r version day month year; do echo "$version $(date -d "$day $month $year" +%F)"; done
 }
-same_releases() {
-    local listed expected
-    listed=$(listed_releases "$1" || true)
-    expected=$(changelog_releases "$2" || true)
-    [ "$listed" = "$expected" ] || fail "$1 lists the releases
-$listed
-but $2 has
-$expected"
+same_releases() { diff <(changelog_releases "$2") <(listed_releases "$1") || fail "$1 lists other releases than $2"; }
+write_metainfo() { # <version> <output>
+    "$cmake" -DCHANGELOG="$source/tests/packaging/sample.changelog" -DVERSION="$1" -DOUTPUT="$2" \
+        -DTEMPLATE="$source/packaging/com.brellin.Corvanta.metainfo.xml.in" -P "$source/cmake/MetainfoReleases.cmake"
 }
 
-metainfo=$prefix/share/metainfo/com.brellin.Corvanta.metainfo.xml
 appstreamcli validate-tree --no-net --pedantic "$prefix" || fail "appstreamcli rejects the installed tree"
-same_releases "$metainfo" "$source/packaging/changelog"
+same_releases "$prefix/share/metainfo/com.brellin.Corvanta.metainfo.xml" "$source/packaging/changelog"
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
-write_metainfo() { # <version> <output>
-    "$cmake" -DCHANGELOG="$source/tests/packaging/sample.changelog" \
-        -DTEMPLATE="$source/packaging/com.brellin.Corvanta.metainfo.xml.in" -DOUTPUT="$2" -DVERSION="$1" \
-        -P "$source/cmake/MetainfoReleases.cmake"
-}
 sample=$scratch/sample.metainfo.xml
-if write_metainfo 2.2 "$sample"; then
-    appstreamcli validate --no-net "$sample" >/dev/null || fail "the metainfo written from the sample is invalid"
-    same_releases "$sample" "$source/tests/packaging/sample.changelog"
-    item="<li>The schedule &amp; the matrix print in colour; the chart's &lt;title&gt; shows the loan [amount, rate"
-    grep -qF "$item and years].</li>" "$sample" || fail "the sample's first item is not one escaped line"
-else
-    fail "no metainfo was written from the sample changelog"
-fi
-write_metainfo 2.1 "$scratch/older.metainfo.xml" 2>/dev/null && fail "a changelog newer than the project is taken"
+write_metainfo 2.2 "$sample" || fail "no metainfo was written from the sample changelog"
+appstreamcli validate --no-net "$sample" >/dev/null || fail "the metainfo written from the sample is invalid"
+same_releases "$sample" "$source/tests/packaging/sample.changelog"
+item="<li>The schedule &amp; the matrix print in colour; the chart's &lt;title&gt; shows the loan [amount, rate"
+grep -qF "$item and years].</li>" "$sample" || fail "the sample's first item is not one escaped line"
+write_metainfo 2.1 "$scratch/older.xml" 2>/dev/null && fail "a changelog newer than the project is taken"
 
 [ "$failures" -eq 0 ] && echo "the metainfo is valid and lists the changelog's releases"
 exit $((failures > 0))
