@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: the Debian/Ubuntu packages the project needs, and the build set-up.
 
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils dpkg-dev lintian)
+TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils appstream dpkg-dev lintian)
 DEB_PACKAGES=(dpkg-dev)
 # CI adds clang for the libFuzzer targets and clang-tidy for static analysis; ./test runs the fuzz targets
 # whenever clang-14 is there.

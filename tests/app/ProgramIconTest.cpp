@@ -16,7 +16,7 @@ TEST(ProgramIconTest, EverySizeHasAPictureOfExactlyThatSize)
 {
     EXPECT_EQ(app::programIcon().availableSizes(), drawnSizes);
     for (const QSize& size : drawnSizes) {
-        const QImage picture(QStringLiteral(CORVANTA_ICON_FOLDER "/corvanta-%1.png").arg(size.width()));
+        const QImage picture(QStringLiteral(CORVANTA_ICON_FOLDER "/com.brellin.Corvanta-%1.png").arg(size.width()));
         EXPECT_EQ(picture.size(), size);
         // Rounded corners are (all but) transparent; the middle of the house is opaque.
         EXPECT_LT(qAlpha(picture.pixel(0, 0)), 16) << size.width();

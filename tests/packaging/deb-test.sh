@@ -42,9 +42,10 @@ description=$(field Description)
     fail "Description is '$description'"
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/corvanta ./usr/share/applications/corvanta.desktop \
-    ./usr/share/icons/hicolor/48x48/apps/corvanta.png ./usr/share/icons/hicolor/scalable/apps/corvanta.svg \
-    ./usr/share/doc/corvanta/copyright; do
+for path in ./usr/bin/corvanta ./usr/share/applications/com.brellin.Corvanta.desktop \
+    ./usr/share/icons/hicolor/48x48/apps/com.brellin.Corvanta.png \
+    ./usr/share/icons/hicolor/scalable/apps/com.brellin.Corvanta.svg \
+    ./usr/share/metainfo/com.brellin.Corvanta.metainfo.xml ./usr/share/doc/corvanta/copyright; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 grep -v ' root/root ' <<<"$contents" && fail "files not owned by root"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs Corvanta into a scratch prefix and checks that a desktop finds there all it needs to list it:
-# the program, a valid menu entry, the icon in every size and the Debian documents,
-# and nothing else.
+# the program, its menu entry, the icon in every size and the AppStream metainfo, all named by the program's id,
+# and the Debian documents, and nothing else. The menu entry and the metainfo are validated by tests of their own.
 set -euo pipefail
 build=$1
 prefix=$2
@@ -12,14 +12,15 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 sizes=(16 22 24 32 48 64 128 256)
 expected=(
     bin/corvanta
-    share/applications/corvanta.desktop
-    share/icons/hicolor/scalable/apps/corvanta.svg
+    share/applications/com.brellin.Corvanta.desktop
+    share/icons/hicolor/scalable/apps/com.brellin.Corvanta.svg
+    share/metainfo/com.brellin.Corvanta.metainfo.xml
     share/doc/corvanta/copyright
     share/doc/corvanta/changelog.gz
     share/man/man1/corvanta.1.gz
 )
 for size in "${sizes[@]}"; do
-    expected+=("share/icons/hicolor/${size}x${size}/apps/corvanta.png")
+    expected+=("share/icons/hicolor/${size}x${size}/apps/com.brellin.Corvanta.png")
 done
 
 failures=0
@@ -37,21 +38,20 @@ $(diff <(echo "$wanted") <(echo "$installed") || true)"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for size in "${sizes[@]}"; do
-    png="$prefix/share/icons/hicolor/${size}x${size}/apps/corvanta.png"
+    png="$prefix/share/icons/hicolor/${size}x${size}/apps/com.brellin.Corvanta.png"
     [ -f "$png" ] || continue
     read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
         awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
     [ "$width x $height" = "$size x $size" ] || fail "${size}x${size} icon is $width x $height"
 done
 
-desktop="$prefix/share/applications/corvanta.desktop"
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects corvanta.desktop"
-else
-    fail "desktop-file-validate is missing (Debian desktop-file-utils)"
-fi
-for line in "Exec=corvanta" "Icon=corvanta" "Categories=Office;Finance;" "Name=Corvanta"; do
-    grep -qxF "$line" "$desktop" || fail "corvanta.desktop lacks '$line'"
+desktop="$prefix/share/applications/com.brellin.Corvanta.desktop"
+for line in "Exec=corvanta" "Categories=Office;Finance;" "Name=Corvanta"; do
+    grep -qxF "$line" "$desktop" || fail "the menu entry lacks '$line'"
+done
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for path in "scalable/apps/$icon.svg" "48x48/apps/$icon.png"; do
+    [ -f "$prefix/share/icons/hicolor/$path" ] || fail "the menu entry's icon '$icon' is not installed as $path"
 done
 
 gzip -t "$prefix/share/doc/corvanta/changelog.gz" "$prefix/share/man/man1/corvanta.1.gz" || fail "a .gz is damaged"

@@ -3,6 +3,7 @@
 #include "RegionalSettings.h"
 #include "pages/LoanPage.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/CommandLine.h"
 #include "shell/FirstRunStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Regional.h"
@@ -16,12 +17,17 @@ namespace app {
 
 int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWindow)>& beforeShow)
 {
+    if (const std::optional<int> answered = answerOnTerminal(argc, argv))
+        return *answered;
     QApplication application(argc, argv);
+    if (const std::optional<int> refused = refuseUnknownArguments(QCoreApplication::arguments()))
+        return *refused;
     QApplication::setApplicationName(applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
-    // Every window's icon, and the menu entry (corvanta.desktop) that desktops match the running program to.
+    // Every window's icon, and the program's id: the name of the menu entry (com.brellin.Corvanta.desktop) that
+    // desktops match the running program to.
     QApplication::setWindowIcon(programIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.brellin.Corvanta"));
     installRegionalSettings(finance::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
