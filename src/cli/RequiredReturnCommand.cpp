@@ -35,6 +35,6 @@ Report run(const Given& given, const Context& context)
 extern const Subcommand requiredReturnCommand;
 const Subcommand requiredReturnCommand { "required-return",
     "The average yearly return that grows the savings there are to a goal.", options,
-    "--current 5000 --desired 10000 --years 10", run };
+    "--current 10000 --desired 20000 --years 10", run };
 
 } // namespace cli

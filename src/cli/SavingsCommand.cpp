@@ -60,6 +60,6 @@ Report run(const Given& given, const Context& context)
 extern const Subcommand savingsCommand;
 const Subcommand savingsCommand { "savings",
     "What savings grow to with regular contributions at an annual interest rate.", options,
-    "--rate 7 --years 10 --current 5000 --contribution 100 --every month", run };
+    "--rate 7 --years 10 --current 1000 --contribution 100 --every month", run };
 
 } // namespace cli

@@ -50,6 +50,6 @@ Report run(const Given& given, const Context& context)
 extern const Subcommand scheduleCommand;
 const Subcommand scheduleCommand { "schedule",
     "The amortization schedule: each month's interest, principal and balance.", options,
-    "--rate 7 --years 15 --amount 100000 --format csv > schedule.csv", run };
+    "--rate 7 --years 15 --amount 100000", run };
 
 } // namespace cli
