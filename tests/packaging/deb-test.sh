@@ -42,7 +42,8 @@ description=$(field Description)
     fail "Description is '$description'"
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/corvanta ./usr/share/applications/corvanta.desktop \
+for path in ./usr/bin/corvanta ./usr/bin/corvanta-calc ./usr/share/man/man1/corvanta-calc.1.gz \
+    ./usr/share/applications/corvanta.desktop \
     ./usr/share/icons/hicolor/48x48/apps/corvanta.png ./usr/share/icons/hicolor/scalable/apps/corvanta.svg \
     ./usr/share/doc/corvanta/copyright; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
