@@ -28,7 +28,7 @@ struct Option
 struct Context
 {
     finance::RegionalSettings settings;
-    finance::CivilDate today;
+    finance::CivilDate today {};
 };
 
 // The option texts given, by option name; an option not given is an empty field.

@@ -15,30 +15,28 @@ extern const Subcommand requiredReturnCommand;
 extern const Subcommand collegeCommand;
 extern const Subcommand retirementCommand;
 
-namespace {
-const Subcommand* const table[] = {
-    &loanCommand,
-    &scheduleCommand,
-    &prepayCommand,
-    &matrixCommand,
-    &refinanceCommand,
-    &savingsCommand,
-    &requiredReturnCommand,
-    &collegeCommand,
-    &retirementCommand,
-};
-} // namespace
-
 std::span<const Subcommand* const> subcommands()
 {
+    static const Subcommand* const table[] = {
+        &loanCommand,
+        &scheduleCommand,
+        &prepayCommand,
+        &matrixCommand,
+        &refinanceCommand,
+        &savingsCommand,
+        &requiredReturnCommand,
+        &collegeCommand,
+        &retirementCommand,
+    };
     return table;
 }
 
 const Subcommand* findSubcommand(std::string_view name)
 {
-    const auto found = std::find_if(
-        std::begin(table), std::end(table), [name](const Subcommand* each) { return each->name == name; });
-    return found == std::end(table) ? nullptr : *found;
+    const auto table = subcommands();
+    const auto found
+        = std::find_if(table.begin(), table.end(), [name](const Subcommand* each) { return each->name == name; });
+    return found == table.end() ? nullptr : *found;
 }
 
 } // namespace cli
