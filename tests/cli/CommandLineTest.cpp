@@ -7,7 +7,6 @@
 #include "Subcommands.h"
 
 #include <gtest/gtest.h>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -46,9 +45,20 @@ std::vector<std::string> lines(const std::string& text)
     return found;
 }
 
+// -?[0-9]+(\.[0-9]+)? (std::regex trips GCC 12's uninitialised-use warning under the sanitizers).
+bool isExactDecimal(std::string_view text)
+{
+    if (text.substr(0, 1) == "-")
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return digits(text.substr(0, point)) && (point == std::string_view::npos || digits(text.substr(point + 1)));
+}
+
 TEST(CommandLine, EveryExampleRunsAndReadsBackTheSameInEveryFormat)
 {
-    const std::regex exactDecimal("-?[0-9]+(\\.[0-9]+)?");
     for (const cli::Subcommand* subcommand : cli::subcommands()) {
         SCOPED_TRACE(subcommand->name);
         auto arguments = exampleOf(*subcommand);
@@ -79,12 +89,12 @@ TEST(CommandLine, EveryExampleRunsAndReadsBackTheSameInEveryFormat)
             auto& texts = expected.emplace_back();
             for (const auto& [cellText, value] : row) {
                 texts.push_back(cellText);
-                EXPECT_TRUE(value.empty() || std::regex_match(value, exactDecimal)) << value;
+                EXPECT_TRUE(value.empty() || isExactDecimal(value)) << value;
             }
         }
         for (const std::string& name : parsed->figureOrder) {
             const auto& [value, figureText] = parsed->figures.at(name);
-            EXPECT_TRUE(std::regex_match(value, exactDecimal)) << name << " " << value;
+            EXPECT_TRUE(isExactDecimal(value)) << name << " " << value;
             if (parsed->grid.empty())
                 expected.push_back({ name, value, figureText });
         }
