@@ -1,6 +1,7 @@
 # Where `cmake --install` puts the program and what a desktop needs to show it in its menu and a software centre
 # to list it: the program, its menu entry, its icon in every size, its AppStream metainfo, its manual page and the
-# Debian copyright and changelog. The menu entry, the icon and the metainfo share the program's id.
+# Debian copyright and changelog. The menu entry, the icon and the metainfo share the program's id. Beside it
+# corvanta-calc, the calculators on the command line, with its manual page.
 include(GNUInstallDirs)
 
 set(CORVANTA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -8,7 +9,7 @@ set(CORVANTA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvanta)
 # The reverse-DNS id that desktops and software centres know the program by (QGuiApplication's desktop file name).
 set(CORVANTA_APP_ID com.brellin.Corvanta)
 
-install(TARGETS corvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS corvanta corvanta-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CORVANTA_PACKAGING_DIR}/${CORVANTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${CORVANTA_PACKAGING_DIR}/icons/${CORVANTA_APP_ID}-${size}.png
@@ -22,7 +23,7 @@ install(FILES ${CORVANTA_PACKAGING_DIR}/copyright DESTINATION ${CORVANTA_DOC_DIR
 find_program(GZIP_EXE gzip REQUIRED)
 set(CORVANTA_PACKAGING_BUILD_DIR ${PROJECT_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${CORVANTA_PACKAGING_BUILD_DIR})
-foreach(source changelog corvanta.1)
+foreach(source changelog corvanta.1 corvanta-calc.1)
     add_custom_command(OUTPUT ${CORVANTA_PACKAGING_BUILD_DIR}/${source}.gz
         COMMAND ${GZIP_EXE} -9n -c ${CORVANTA_PACKAGING_DIR}/${source} > ${CORVANTA_PACKAGING_BUILD_DIR}/${source}.gz
         DEPENDS ${CORVANTA_PACKAGING_DIR}/${source}
@@ -31,7 +32,8 @@ foreach(source changelog corvanta.1)
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${CORVANTA_COMPRESSED_FILES})
 install(FILES ${CORVANTA_PACKAGING_BUILD_DIR}/changelog.gz DESTINATION ${CORVANTA_DOC_DIR})
-install(FILES ${CORVANTA_PACKAGING_BUILD_DIR}/corvanta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CORVANTA_PACKAGING_BUILD_DIR}/corvanta.1.gz ${CORVANTA_PACKAGING_BUILD_DIR}/corvanta-calc.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The metainfo's releases are written from the changelog at build time, so the two never disagree.
 set(CORVANTA_METAINFO ${CORVANTA_PACKAGING_BUILD_DIR}/${CORVANTA_APP_ID}.metainfo.xml)

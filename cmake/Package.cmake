@@ -14,7 +14,9 @@ mortgages, refinancing a home, saving for college, retirement planning, and
 savings and interest rates. The loan page solves a fixed-rate monthly loan for
 its payment or for the largest amount a payment can carry, and writes a loan
 analysis report. Every figure is computed in 80-bit extended precision and
-shown in the regional currency format of the user's locale.]])
+shown in the regional currency format of the user's locale. The command
+corvanta-calc gives every calculator's figures on the command line, as text,
+CSV or JSON, without a display.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -31,9 +31,13 @@ Extended matrixPayment(Extended amount, Extended annualRatePercent, std::int32_t
         finance::monthlyRate(annualRatePercent), periods, -amount, 0, finance::PaymentTiming::EndOfPeriod);
 }
 
-void fillLoanMatrix(
-    const MatrixEntries& entries, const finance::RegionalSettings& settings, const MatrixCellWriter& write)
+void fillLoanMatrix(const MatrixEntries& entries, const finance::RegionalSettings& settings,
+    const MatrixCellWriter& write, const MatrixFigureWriter& figure)
 {
+    const auto writeFigure = [&figure](int column, int row, Extended value) {
+        if (figure)
+            figure(column, row, value);
+    };
     for (int column = 0; column < matrixColumnCount; ++column)
         for (int row = 0; row < matrixRowCount; ++row)
             write(column, row, {});
@@ -58,6 +62,7 @@ void fillLoanMatrix(
     for (int column = 1; column <= amountCount; ++column) {
         write(column, 0, " Loan Amount #" + std::to_string(column));
         write(column, amountRow, " $" + std::to_string(amount(column)));
+        writeFigure(column, amountRow, static_cast<Extended>(amount(column)));
     }
 
     const bool twoTerms = entries.term2 != entries.term1;
@@ -76,6 +81,7 @@ void fillLoanMatrix(
             for (int column = 1; column <= amountCount; ++column) {
                 const Extended payment = matrixPayment(static_cast<Extended>(amount(column)), rate(index), years);
                 write(column, headingRow + 1 + index, " " + finance::moneyText(payment, settings));
+                writeFigure(column, headingRow + 1 + index, payment);
             }
     };
     payments(firstTermRow, entries.term1);

@@ -29,11 +29,14 @@ struct MatrixEntries
 };
 
 using MatrixCellWriter = std::function<void(int column, int row, const std::string& text)>;
+// The figure behind a cell's text: an amount or a payment.
+using MatrixFigureWriter = std::function<void(int column, int row, Extended figure)>;
 
-// Clears every cell, then writes the headings, amounts and payments cell by cell. A text that does not
-// convert or an arithmetic error ends the fill where it occurs, so the cells written so far stay.
-void fillLoanMatrix(
-    const MatrixEntries& entries, const finance::RegionalSettings& settings, const MatrixCellWriter& write);
+// Clears every cell, then writes the headings, amounts and payments cell by cell, and each amount's and payment's
+// figure to `figure` where one is given. A text that does not convert or an arithmetic error ends the fill where it
+// occurs, so the cells written so far stay.
+void fillLoanMatrix(const MatrixEntries& entries, const finance::RegionalSettings& settings,
+    const MatrixCellWriter& write, const MatrixFigureWriter& figure = {});
 
 // The rate step chosen on the scroll bar, positions 1 to 16, as 0.125 points per position: ".250",
 // "1.125". The decimal separator is the regional one, so that the fill can read the text back.

@@ -29,6 +29,11 @@ struct RefinanceSavings
 // The new payment, the saving and the cost of refinancing; arithmetic errors propagate as finance errors.
 RefinanceSavings refinanceSavings(const RefinanceInput& input);
 
+// The warning beside the results when the new payment is higher than the current one.
+inline constexpr const char* moreExpensiveMessage
+    = "ERROR: Your refinanced mortgage is MORE expensive than your current "
+      "mortgage. Please double-check your data entry and re-enter.";
+
 // Months of savings that pay back the closing costs. A saving of exactly 0 raises EZeroDivide
 // (EInvalidOp when the costs are 0 too): there is no break-even to show.
 Extended breakEvenMonths(const RefinanceSavings& savings);

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace finance {
 
@@ -49,5 +50,15 @@ public:
         : FinanceError("Floating point overflow")
     { }
 };
+
+// The application error box's text for an error's message: the message, with a full stop appended when its last
+// character sorts after "." (bytes compared unsigned, so that a UTF-8 character sorts after it as in UTF-16).
+inline std::string errorBoxText(std::string_view message)
+{
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
+        text += '.';
+    return text;
+}
 
 } // namespace finance

@@ -258,17 +258,22 @@ RegionalSettings regionalSettingsFrom(const LocaleConventions& conventions)
     return settings;
 }
 
-RegionalSettings systemRegionalSettings()
+std::optional<RegionalSettings> localeRegionalSettings(const char* name)
 {
     // A locale object of its own: the process's global locale (which Qt sets) is neither read nor changed.
-    locale_t locale = newlocale(LC_ALL_MASK, "", locale_t {});
+    locale_t locale = newlocale(LC_ALL_MASK, name, locale_t {});
     if (locale == locale_t {})
-        locale = newlocale(LC_ALL_MASK, "C", locale_t {});
-    if (locale == locale_t {})
-        return RegionalSettings {};
+        return std::nullopt;
     const LocaleConventions conventions = conventionsOf(locale);
     freelocale(locale);
     return regionalSettingsFrom(conventions);
+}
+
+RegionalSettings systemRegionalSettings()
+{
+    if (auto settings = localeRegionalSettings(""))
+        return *settings;
+    return localeRegionalSettings("C").value_or(RegionalSettings {});
 }
 
 } // namespace finance

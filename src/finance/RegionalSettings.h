@@ -2,6 +2,7 @@
 
 #include <array>
 #include <climits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,5 +73,9 @@ std::string shortDateFormatFromStrftime(std::string_view strftimeFormat);
 // The settings of the process environment's locale (LANG, LC_ALL, LC_MONETARY, ...). A locale without
 // monetary data (C, POSIX) gives the United States English values.
 RegionalSettings systemRegionalSettings();
+
+// The settings of a named locale ("de_DE.UTF-8", "C"), or none when the C library has no such locale. An empty
+// name is the environment's locale.
+std::optional<RegionalSettings> localeRegionalSettings(const char* name);
 
 } // namespace finance

@@ -42,7 +42,8 @@ description=$(field Description)
     fail "Description is '$description'"
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/corvanta ./usr/share/applications/com.brellin.Corvanta.desktop \
+for path in ./usr/bin/corvanta ./usr/bin/corvanta-calc ./usr/share/man/man1/corvanta-calc.1.gz \
+    ./usr/share/applications/com.brellin.Corvanta.desktop \
     ./usr/share/icons/hicolor/48x48/apps/com.brellin.Corvanta.png \
     ./usr/share/icons/hicolor/scalable/apps/com.brellin.Corvanta.svg \
     ./usr/share/metainfo/com.brellin.Corvanta.metainfo.xml ./usr/share/doc/corvanta/copyright; do

@@ -12,12 +12,14 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 sizes=(16 22 24 32 48 64 128 256)
 expected=(
     bin/corvanta
+    bin/corvanta-calc
     share/applications/com.brellin.Corvanta.desktop
     share/icons/hicolor/scalable/apps/com.brellin.Corvanta.svg
     share/metainfo/com.brellin.Corvanta.metainfo.xml
     share/doc/corvanta/copyright
     share/doc/corvanta/changelog.gz
     share/man/man1/corvanta.1.gz
+    share/man/man1/corvanta-calc.1.gz
 )
 for size in "${sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/com.brellin.Corvanta.png")
@@ -35,6 +37,10 @@ wanted=$(printf '%s\n' "${expected[@]}" | sort)
 $(diff <(echo "$wanted") <(echo "$installed") || true)"
 
 [ -x "$prefix/bin/corvanta" ] || fail "bin/corvanta is not executable"
+# The command line needs no display.
+payment=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C "$prefix/bin/corvanta-calc" loan --rate 7 \
+    --years 15 --amount 100000 | head -1) || true
+[ "$payment" = "Monthly Payment =  \$898.83" ] || fail "bin/corvanta-calc answered '$payment'"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for size in "${sizes[@]}"; do
@@ -54,7 +60,8 @@ for path in "scalable/apps/$icon.svg" "48x48/apps/$icon.png"; do
     [ -f "$prefix/share/icons/hicolor/$path" ] || fail "the menu entry's icon '$icon' is not installed as $path"
 done
 
-gzip -t "$prefix/share/doc/corvanta/changelog.gz" "$prefix/share/man/man1/corvanta.1.gz" || fail "a .gz is damaged"
+gzip -t "$prefix/share/doc/corvanta/changelog.gz" "$prefix/share/man/man1/corvanta.1.gz" \
+    "$prefix/share/man/man1/corvanta-calc.1.gz" || fail "a .gz is damaged"
 grep -q '^License: GPL-3+$' "$prefix/share/doc/corvanta/copyright" || fail "copyright names no GPL-3+ licence"
 
 [ "$failures" -eq 0 ] && echo "installed layout under $prefix is complete"

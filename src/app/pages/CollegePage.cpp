@@ -1,34 +1,12 @@
 #include "pages/CollegePage.h"
 
+#include "FieldChecks.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_CollegePage.h"
-
-namespace {
-
-using app::Entry;
-
-const auto childAgeMessage = QStringLiteral("Enter child's current age as an integer (0 or greater).");
-const auto startingAgeMessage
-    = QStringLiteral("Starting College Age must be greater than child's current age (must be an integer).");
-const auto annualCostMessage
-    = QStringLiteral("Enter annual cost of college. Must be greater than 1, can include decimals but no commas or $.");
-const auto yearsOfCollegeMessage
-    = QStringLiteral("Enter how many years child will spend in college (must be an integer like 4,5, etc.).");
-const auto costIncreaseMessage = QStringLiteral("Enter an estimated inflation rate for college expenses. OK to use "
-                                                "decimals but no % sign (ex: 7.2% = 7.2,  8% = 8).");
-const auto fundMessage = QStringLiteral("You must enter a valid amount in the Education Fund field. Do not use $ or "
-                                        "commas. If you do not have a fund, enter 0.");
-const auto growthMessage = QStringLiteral(
-    "Growth rate must be between 1 and 50, decimal numbers OK (7% = 7, 15.25% = 15.25). Please re-enter.");
-
-// The cost check refuses less than 2, although its message asks only for more than 1.
-constexpr finance::Extended smallestAnnualCost = 2;
-
-} // namespace
 
 CollegePage::CollegePage(QWidget* parent)
     : BuiltOnFirstShow(parent)
@@ -71,16 +49,10 @@ calculators::CollegeCostInput CollegePage::costInput() const
 
 bool CollegePage::Button9Click(const QObject* sender)
 {
-    // Checked once the child's age has passed, so the age converts again here.
-    const auto aboveChildAge = [this](finance::Extended age) { return age > app::wholeValue(ui->Edit19); };
-    if (!app::passes(this,
-            {
-                { ui->Edit19, Entry::Whole, app::atLeast(0), childAgeMessage },
-                { ui->Edit22, Entry::Whole, aboveChildAge, startingAgeMessage },
-                { ui->Edit23, Entry::Decimal, app::atLeast(smallestAnnualCost), annualCostMessage },
-                { ui->Edit24, Entry::Whole, app::atLeast(1), yearsOfCollegeMessage },
-                { ui->Edit25, Entry::Decimal, app::atLeast(1), costIncreaseMessage },
-            }))
+    // The starting age is checked once the child's age has passed, so the age converts again there.
+    if (!app::passes(this, calculators::checks::collegeCost,
+            { { "age", ui->Edit19 }, { "start-age", ui->Edit22 }, { "cost", ui->Edit23 }, { "years", ui->Edit24 },
+                { "increase", ui->Edit25 } }))
         return false;
 
     const calculators::CollegeCost cost = calculators::projectCollegeCost(costInput());
@@ -101,11 +73,8 @@ void CollegePage::ButtonHowToCollegeClick(const QObject* sender)
     if (sender != ui->Button9 && !Button9Click(sender))
         return;
 
-    if (!app::passes(this,
-            {
-                { ui->EditCurrCollegeFund, Entry::Decimal, app::atLeast(0), fundMessage },
-                { ui->EditCollFundGrowth, Entry::Decimal, app::between(1, 50), growthMessage },
-            })) {
+    if (!app::passes(this, calculators::checks::collegeFund,
+            { { "fund", ui->EditCurrCollegeFund }, { "growth", ui->EditCollFundGrowth } })) {
         // The projection beside the plan may be new: an old plan would stand next to figures it does not
         // belong to.
         ui->MemoHowToCollege->clear();

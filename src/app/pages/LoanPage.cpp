@@ -1,6 +1,7 @@
 #include "pages/LoanPage.h"
 
 #include "AmortizationSchedule.h"
+#include "FieldChecks.h"
 #include "LoanChartSeries.h"
 #include "LoanSolver.h"
 #include "printing/TextStreamPrint.h"
@@ -16,18 +17,6 @@
 
 namespace {
 
-using app::Entry;
-using app::ValidationStep;
-
-const auto rateMessage = QStringLiteral("Interest rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = "
-                                        "8.25) but do not use \"%\" signs. Please re-enter.");
-const auto yearsMessage = QStringLiteral("Years must be between 1 and 50");
-const auto yearsNotIntegerMessage
-    = QStringLiteral("The YEARS value must be an integer between 1 and 50, please re-enter.");
-const auto amountMessage
-    = QStringLiteral("LOAN AMOUNT must be an integer greater than 1. Do not enter any \"$\" or commas.");
-const auto paymentMessage
-    = QStringLiteral("MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas.");
 const auto rateHelp
     = QStringLiteral("Enter the annual percentage rate (APR) for the loan, OK to use decimal but no \"%\" sign.");
 const auto yearsHelp = QStringLiteral("Enter the number of years the loan is for.");
@@ -36,9 +25,6 @@ const auto paymentHelp = QStringLiteral("If you are solving for how much you can
 const auto amountHelp = QStringLiteral("The amount borrowed, or loaned. Do not use $ or commas.");
 const auto requiredText = QStringLiteral("REQUIRED");
 const auto notApplicableText = QStringLiteral("NOT APPLICABLE");
-
-// The smallest loan amount or monthly payment the page works with.
-constexpr finance::Extended smallestMoney = 2;
 
 } // namespace
 
@@ -117,20 +103,15 @@ void LoanPage::ButtonCalcLoanPaymentClick()
     using calculators::LoanSolveFor;
     const bool paymentMode = ui->RadioLoanPayment->isChecked();
 
-    const ValidationStep requiredMoney = paymentMode
-        ? ValidationStep { ui->Edit11, Entry::Decimal, app::atLeast(smallestMoney), amountMessage }
-        : ValidationStep { ui->EditLoanPayment, Entry::Decimal, app::atLeast(smallestMoney), paymentMessage };
-    if (!app::passes(this,
-            {
-                { ui->Edit9, Entry::Decimal, app::between(1, 30), rateMessage },
-                { ui->Edit10, Entry::Whole, app::between(1, 50), yearsMessage, yearsNotIntegerMessage },
-                requiredMoney,
-            }))
+    if (!app::passes(this, paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
+            { { "rate", ui->Edit9 }, { "years", ui->Edit10 }, { "amount", ui->Edit11 },
+                { "payment", ui->EditLoanPayment } }))
         return;
 
     // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
     QLineEdit* solvedField = paymentMode ? ui->EditLoanPayment : ui->Edit11;
-    if (!app::fieldAccepts(solvedField, Entry::Decimal, app::atLeast(smallestMoney)))
+    if (!app::fieldAccepts(
+            solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
         solvedField->setText(QStringLiteral("0"));
 
     calculators::LoanInput input;

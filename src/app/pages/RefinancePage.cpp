@@ -1,5 +1,6 @@
 #include "pages/RefinancePage.h"
 
+#include "FieldChecks.h"
 #include "Formats.h"
 #include "Refinance.h"
 #include "shell/Dialogs.h"
@@ -10,26 +11,6 @@
 #include "ui_RefinancePage.h"
 
 namespace {
-
-using app::Entry;
-
-const auto currentPaymentMessage
-    = QStringLiteral("Current mortgage must be greater than 1, entered without $ or commas. Please re-enter.");
-const auto principalMessage = QStringLiteral(
-    "Refinanced principal amount must be greater than 1, entered without $ or commas. Please re-enter.");
-const auto termMessage = QStringLiteral(
-    "Term of loan should be between 1 and 50, entered as an integer (ex: 15, 30, ...). Please re-enter.");
-const auto rateMessage = QStringLiteral(
-    "Interest rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = 8.25). Please re-enter.");
-const auto closingCostsMessage = QStringLiteral("Mortgage Closing Costs must be greater than or equal to 0, entered "
-                                                "without $ or commas. Please re-enter.");
-const auto pointsMessage
-    = QStringLiteral("Closing POINTS must be between 0 and 10, decimal numbers OK (1,1.25, etc.). Please re-enter.");
-const auto moreExpensiveMessage = QStringLiteral("ERROR: Your refinanced mortgage is MORE expensive than your current "
-                                                 "mortgage. Please double-check your data entry and re-enter.");
-
-// The smallest payment or principal the page works with.
-constexpr finance::Extended smallestMoney = 2;
 
 QString text(const std::string& value)
 {
@@ -54,17 +35,9 @@ void RefinancePage::buildControls()
 
 void RefinancePage::Button1CalcRefinanceClick()
 {
-    // The term is read as a decimal number first and as a whole number second, so that "5." fails too.
-    if (!app::passes(this,
-            {
-                { ui->EditCurrentMort, Entry::Decimal, app::atLeast(smallestMoney), currentPaymentMessage },
-                { ui->EditRefinMort, Entry::Decimal, app::atLeast(smallestMoney), principalMessage },
-                { ui->EditRefinTerm, Entry::Decimal, app::atLeast(1), termMessage },
-                { ui->EditRefinTerm, Entry::Whole, app::between(1, 50), termMessage },
-                { ui->EditRate, Entry::Decimal, app::between(1, 30), rateMessage },
-                { ui->EditCloseCosts, Entry::Decimal, app::atLeast(0), closingCostsMessage },
-                { ui->EditPoints, Entry::Decimal, app::between(0, 10), pointsMessage },
-            }))
+    if (!app::passes(this, calculators::checks::refinance,
+            { { "payment", ui->EditCurrentMort }, { "principal", ui->EditRefinMort }, { "years", ui->EditRefinTerm },
+                { "rate", ui->EditRate }, { "closing-costs", ui->EditCloseCosts }, { "points", ui->EditPoints } }))
         return;
 
     calculators::RefinanceInput input;
@@ -90,5 +63,5 @@ void RefinancePage::Button1CalcRefinanceClick()
 
     // The results stay on screen behind the warning.
     if (input.currentPayment < savings.newPayment)
-        app::dialogs().warning(this, moreExpensiveMessage);
+        app::dialogs().warning(this, QString::fromUtf8(calculators::moreExpensiveMessage));
 }

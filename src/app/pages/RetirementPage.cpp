@@ -1,5 +1,6 @@
 #include "pages/RetirementPage.h"
 
+#include "FieldChecks.h"
 #include "RetirementPlanner.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
@@ -9,22 +10,6 @@
 #include "ui_RetirementPage.h"
 
 namespace {
-
-using app::Entry;
-
-const auto currentAgeMessage
-    = QStringLiteral("You must enter your current age as an integer (32,33,etc..). Please re-enter.");
-const auto retirementAgeMessage = QStringLiteral(
-    "Enter a retirement age equal to or older than your current age. Must be an integer (55, 65, etc..).");
-const auto monthlyIncomeMessage
-    = QStringLiteral("You must enter a desired monthly income (ex: 2500 or 5000) as a number, without $ or commas.");
-const auto retirementYearsMessage
-    = QStringLiteral("Enter the number of years you will spend in retirement living off your monthly income.");
-const auto growthRateMessage = QStringLiteral("Enter the estimated interest rate your retirement funds will grow at.");
-const auto inflationMessage = QStringLiteral("Enter an estimated inflation rate, greater than 0. OK to use decimals "
-                                             "but no % sign (ex: 2.5% = 2.5).");
-const auto assetsMessage = QStringLiteral("You must enter a valid number value for your current retirement assets, "
-                                          "without $ or commas. If you have nothing, enter 0.");
 
 const auto retirementAgeHelp = QStringLiteral("Enter the age at which you plan on retiring.");
 const auto monthlyIncomeHelp
@@ -43,9 +28,6 @@ const auto inflationHelp
                      "less.");
 const auto assetsHelp
     = QStringLiteral("Amount you currently have saved for your retirement. This can include 401K accounts.");
-
-// The smallest monthly income the page plans for.
-constexpr finance::Extended smallestIncome = 2;
 
 } // namespace
 
@@ -80,17 +62,9 @@ void RetirementPage::buildControls()
 bool RetirementPage::needFieldsPass()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
-    const auto atLeastCurrentAge
-        = [this](finance::Extended age) { return age >= static_cast<finance::Extended>(app::wholeValue(ui->Edit20)); };
-    return app::passes(this,
-        {
-            { ui->Edit20, Entry::Whole, app::atLeast(1), currentAgeMessage },
-            { ui->Edit21, Entry::Whole, atLeastCurrentAge, retirementAgeMessage },
-            { ui->Edit18, Entry::Decimal, app::atLeast(smallestIncome), monthlyIncomeMessage },
-            { ui->Edit17, Entry::Whole, app::atLeast(1), retirementYearsMessage },
-            { ui->Edit15, Entry::Decimal, app::atLeast(0), growthRateMessage },
-            { ui->Edit16, Entry::Decimal, app::atLeast(0), inflationMessage },
-        });
+    return app::passes(this, calculators::checks::retirementNeed,
+        { { "age", ui->Edit20 }, { "retire-at", ui->Edit21 }, { "income", ui->Edit18 }, { "years", ui->Edit17 },
+            { "growth", ui->Edit15 }, { "inflation", ui->Edit16 } });
 }
 
 calculators::RetirementInput RetirementPage::needInput() const
@@ -125,7 +99,7 @@ void RetirementPage::Button8Click()
     ui->LabelRecalc->setVisible(false);
     // The page's fields may have changed since Calculate checked them.
     if (!needFieldsPass()
-        || !app::passes(this, { { ui->EditRetireFund, Entry::Decimal, app::atLeast(0), assetsMessage } }))
+        || !app::passes(this, calculators::checks::retirementPlan, { { "assets", ui->EditRetireFund } }))
         return;
 
     const calculators::RetirementInput input = needInput();

@@ -1,5 +1,6 @@
 #include "pages/SavingsPage.h"
 
+#include "FieldChecks.h"
 #include "RequiredReturn.h"
 #include "SavingsGrowth.h"
 #include "shell/FieldAssistance.h"
@@ -10,16 +11,6 @@
 #include "ui_SavingsPage.h"
 
 namespace {
-
-using app::Entry;
-
-const auto rateMessage = QStringLiteral("Interest rate must be between 1 and 50, decimals OK.");
-const auto yearsMessage
-    = QStringLiteral("Years must be between 1 and 200. This is how long the money will accumulate and grow.");
-const auto currentValueMessage = QStringLiteral("Current Value must be above $1. Enter without $ or commas.");
-const auto desiredValueMessage
-    = QStringLiteral("Desired Value must be larger than Current Value, enter with no $ or commas.");
-const auto growYearsMessage = QStringLiteral("Years must be between 1 and 100, entered as integer. Please re-enter.");
 
 const auto rateHelp = QStringLiteral("This is the annual rate (APR) your money will increase by each year.");
 const auto yearsHelp
@@ -67,11 +58,7 @@ void SavingsPage::buildControls()
 
 void SavingsPage::Button1Click()
 {
-    if (!app::passes(this,
-            {
-                { ui->Edit1, Entry::Decimal, app::between(1, 50), rateMessage },
-                { ui->Edit2, Entry::Whole, app::between(1, 200), yearsMessage },
-            }))
+    if (!app::passes(this, calculators::checks::savingsGrowth, { { "rate", ui->Edit1 }, { "years", ui->Edit2 } }))
         return;
 
     zeroWhenEmpty(ui->Edit3);
@@ -96,14 +83,8 @@ void SavingsPage::Button1Click()
 void SavingsPage::Button4Click()
 {
     // The desired value is compared with the current value's text converted once more.
-    const auto aboveCurrentValue
-        = [this](finance::Extended desired) { return desired > app::decimalValue(ui->Edit13); };
-    if (!app::passes(this,
-            {
-                { ui->Edit13, Entry::Decimal, app::atLeast(1), currentValueMessage },
-                { ui->Edit14, Entry::Decimal, aboveCurrentValue, desiredValueMessage },
-                { ui->Edit12, Entry::Whole, app::between(1, 100), growYearsMessage },
-            }))
+    if (!app::passes(this, calculators::checks::requiredReturn,
+            { { "current", ui->Edit13 }, { "desired", ui->Edit14 }, { "years", ui->Edit12 } }))
         return;
 
     const std::int32_t years = app::wholeValue(ui->Edit12);

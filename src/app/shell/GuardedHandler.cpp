@@ -1,5 +1,6 @@
 #include "shell/GuardedHandler.h"
 
+#include "FinanceErrors.h"
 #include "shell/Dialogs.h"
 
 #include <exception>
@@ -9,9 +10,7 @@ namespace app {
 
 QString errorBoxText(const QString& message)
 {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
-    return message;
+    return QString::fromStdString(finance::errorBoxText(message.toStdString()));
 }
 
 void runGuarded(QWidget* owner, const std::function<void()>& handler)

@@ -1,68 +1,36 @@
 #include "shell/ValidationSteps.h"
 
-#include "FinanceErrors.h"
 #include "shell/Dialogs.h"
-#include "shell/FieldEntry.h"
+#include "shell/Regional.h"
 
 #include <QLineEdit>
-#include <optional>
+#include <algorithm>
 
 namespace app {
-namespace {
 
-// The field's value, or nothing when the text does not convert.
-std::optional<finance::Extended> valueOf(const QLineEdit* field, Entry entry)
+bool passes(QWidget* owner, calculators::FieldChecks checks, std::initializer_list<FieldControl> controls)
 {
-    try {
-        if (entry == Entry::Whole)
-            return static_cast<finance::Extended>(wholeValue(field));
-        return decimalValue(field);
-    } catch (const finance::EConvertError&) {
-        return std::nullopt;
-    }
+    const auto controlOf = [&controls](std::string_view field) {
+        const auto found = std::find_if(
+            controls.begin(), controls.end(), [field](const FieldControl& each) { return each.field == field; });
+        Q_ASSERT(found != controls.end());
+        return found->control;
+    };
+    const auto failure = calculators::firstFailure(
+        checks, [&controlOf](std::string_view field) { return controlOf(field)->text().toStdString(); }, regional());
+    if (!failure)
+        return true;
+    QLineEdit* field = controlOf(failure->field);
+    dialogs().warning(
+        owner, QString::fromUtf8(failure->message.data(), static_cast<qsizetype>(failure->message.size())));
+    field->setFocus();
+    field->selectAll();
+    return false;
 }
 
-// The message of the step's failure, or an empty text when the field passes.
-QString failureOf(const ValidationStep& step)
+bool fieldAccepts(const QLineEdit* field, const calculators::FieldCheck& check)
 {
-    if (step.field->text().isEmpty())
-        return step.message;
-    const auto value = valueOf(step.field, step.entry);
-    if (!value)
-        return step.notANumberMessage.isEmpty() ? step.message : step.notANumberMessage;
-    return step.accepts(*value) ? QString() : step.message;
-}
-
-} // namespace
-
-bool passes(QWidget* owner, std::initializer_list<ValidationStep> steps)
-{
-    for (const ValidationStep& step : steps) {
-        const QString failure = failureOf(step);
-        if (failure.isEmpty())
-            continue;
-        dialogs().warning(owner, failure);
-        step.field->setFocus();
-        step.field->selectAll();
-        return false;
-    }
-    return true;
-}
-
-bool fieldAccepts(const QLineEdit* field, Entry entry, const std::function<bool(finance::Extended)>& accepts)
-{
-    const auto value = valueOf(field, entry);
-    return value && accepts(*value);
-}
-
-std::function<bool(finance::Extended)> between(finance::Extended low, finance::Extended high)
-{
-    return [low, high](finance::Extended value) { return low <= value && value <= high; };
-}
-
-std::function<bool(finance::Extended)> atLeast(finance::Extended low)
-{
-    return [low](finance::Extended value) { return low <= value; };
+    return calculators::accepts(check, field->text().toStdString(), regional());
 }
 
 } // namespace app

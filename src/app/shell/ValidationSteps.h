@@ -1,43 +1,28 @@
 #pragma once
 
-#include "Extended.h"
+#include "FieldCheck.h"
 
-#include <QString>
-#include <functional>
 #include <initializer_list>
+#include <string_view>
 
 class QLineEdit;
 class QWidget;
 
 namespace app {
 
-// How a field's text is read.
-enum class Entry {
-    Decimal,
-    Whole,
-};
-
-// One check of a calculator's fields: a field fails when its text is empty, does not convert,
-// or its value is not accepted.
-struct ValidationStep
+// The control that holds a field the checks name.
+struct FieldControl
 {
-    QLineEdit* field;
-    Entry entry;
-    std::function<bool(finance::Extended)> accepts;
-    QString message;
-    // Shown instead of message when the text does not convert; empty: message is shown.
-    QString notANumberMessage = {};
+    std::string_view field;
+    QLineEdit* control;
 };
 
-// Runs the steps in order. The first failure shows its warning, focuses its field, selects the
-// field's whole text and makes this return false; nothing else is touched.
-bool passes(QWidget* owner, std::initializer_list<ValidationStep> steps);
+// The window's validation steps: a calculator's checks (calculators/FieldChecks.h), run in their order on the
+// controls that hold their fields. The first failure shows its warning, focuses its field, selects the field's
+// whole text and makes this return false; nothing else is touched.
+bool passes(QWidget* owner, calculators::FieldChecks checks, std::initializer_list<FieldControl> controls);
 
 // The same test without a message: true when the field's text converts and its value is accepted.
-bool fieldAccepts(const QLineEdit* field, Entry entry, const std::function<bool(finance::Extended)>& accepts);
-
-// A test for ValidationStep::accepts: low <= value <= high.
-std::function<bool(finance::Extended)> between(finance::Extended low, finance::Extended high);
-std::function<bool(finance::Extended)> atLeast(finance::Extended low);
+bool fieldAccepts(const QLineEdit* field, const calculators::FieldCheck& check);
 
 } // namespace app

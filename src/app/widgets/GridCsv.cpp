@@ -1,5 +1,6 @@
 #include "widgets/GridCsv.h"
 
+#include "CsvText.h"
 #include "shell/Dialogs.h"
 #include "shell/GuardedHandler.h"
 #include "widgets/StringGrid.h"
@@ -9,30 +10,19 @@
 #include <QMenu>
 #include <QSaveFile>
 #include <QTableWidget>
-#include <algorithm>
 
 namespace app {
 
-QString csvField(const QString& text)
-{
-    static const QString mustQuote = QStringLiteral(",\"\r\n");
-    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return mustQuote.contains(c); }))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 QByteArray csvText(const GridTexts& grid)
 {
-    QString text;
+    calculators::TextGrid texts;
+    texts.reserve(grid.size());
     for (const QStringList& row : grid) {
-        QStringList fields;
+        auto& cells = texts.emplace_back();
         for (const QString& cell : row)
-            fields.append(csvField(cell));
-        text += fields.join(u',') + QStringLiteral("\r\n");
+            cells.push_back(cell.toStdString());
     }
-    return text.toUtf8();
+    return QByteArray::fromStdString(calculators::csvText(texts));
 }
 
 bool saveFileWhole(const QString& path, const QByteArray& content, QString& reason)

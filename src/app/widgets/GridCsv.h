@@ -12,11 +12,8 @@ class QWidget;
 
 namespace app {
 
-// One CSV field: enclosed in double quotes, its quotes doubled, when it holds a comma, a quote or a line
-// break; otherwise exactly as it is, blanks included.
-QString csvField(const QString& text);
-
-// The grid row by row, headings first, as comma-separated records ended by CR LF, in UTF-8.
+// The grid row by row, headings first, as comma-separated records ended by CR LF, in UTF-8
+// (calculators/CsvText, which the command line prints with too).
 QByteArray csvText(const GridTexts& grid);
 
 // Writes a temporary file in the target's folder and renames it over the target only once it is complete,

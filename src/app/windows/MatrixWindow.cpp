@@ -1,6 +1,6 @@
 #include "windows/MatrixWindow.h"
 
-#include "FinanceErrors.h"
+#include "FieldChecks.h"
 #include "Formats.h"
 #include "LoanMatrix.h"
 #include "NumberEntry.h"
@@ -20,32 +20,8 @@
 
 namespace {
 
-using app::Entry;
-
-const auto startLoanMessage = QStringLiteral(
-    "STARTING LOAN VALUE must be an integer greater than 1. Do not enter any \"$\" signs. Please re-enter.");
-const auto loanIncrementMessage = QStringLiteral(
-    "LOAN VALUE INCREMENT must be an integer greater than 1. Do not enter any \"$\" signs. Please re-enter.");
-const auto startRateMessage = QStringLiteral("Starting Interest Rate must be between 1 and 30, decimal numbers OK.");
-const auto startRateNotANumberMessage = QStringLiteral(
-    "Starting Interest Rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = 8.25). Please re-enter.");
-
 constexpr int openingRateStep = 2;
 constexpr int rateCountOnOpening = 3;
-
-// A loan value must be at least 2 as a decimal number and also be a whole number: no decimal point,
-// exponent or trailing blank.
-std::function<bool(finance::Extended)> wholeAtLeastTwo(const QLineEdit* field)
-{
-    return [field](finance::Extended value) {
-        try {
-            app::wholeValue(field);
-        } catch (const finance::EConvertError&) {
-            return false;
-        }
-        return value >= 2;
-    };
-}
 
 } // namespace
 
@@ -110,13 +86,8 @@ void TFormMatrix::ScrollBar1Change()
 
 void TFormMatrix::ButtonCalculateClick()
 {
-    if (!app::passes(this,
-            {
-                { ui->EditStartLoan, Entry::Decimal, wholeAtLeastTwo(ui->EditStartLoan), startLoanMessage },
-                { ui->EditLoanIncrement, Entry::Decimal, wholeAtLeastTwo(ui->EditLoanIncrement), loanIncrementMessage },
-                { ui->EditStartRate, Entry::Decimal, app::between(1, 30), startRateMessage,
-                    startRateNotANumberMessage },
-            }))
+    if (!app::passes(this, calculators::checks::matrix,
+            { { "amount", ui->EditStartLoan }, { "increment", ui->EditLoanIncrement }, { "rate", ui->EditStartRate } }))
         return;
     fillGrid();
 }

@@ -1,5 +1,6 @@
 #include "windows/PrepaymentWindow.h"
 
+#include "FieldChecks.h"
 #include "Prepayment.h"
 #include "shell/EnterKey.h"
 #include "shell/FieldAssistance.h"
@@ -14,11 +15,6 @@
 
 namespace {
 
-using app::Entry;
-
-const auto extraPaymentMessage
-    = QStringLiteral("The MONTHLY PAYMENT must be a number greater than 1. Please re-enter.");
-const auto startMonthMessage = QStringLiteral("The STARTING MONTH must be a number greater than 1. Please re-enter.");
 const auto extraPaymentHelp
     = QStringLiteral("This is an amount that you will make in addition to your monthly payment.");
 const auto startMonthHelp
@@ -79,11 +75,7 @@ void TForm5::showEvent(QShowEvent* event)
 
 void TForm5::Button1Click()
 {
-    if (!app::passes(this,
-            {
-                { ui->Edit1, Entry::Decimal, app::atLeast(1), extraPaymentMessage },
-                { ui->Edit2, Entry::Decimal, app::atLeast(1), startMonthMessage },
-            }))
+    if (!app::passes(this, calculators::checks::prepayment, { { "extra", ui->Edit1 }, { "from", ui->Edit2 } }))
         return;
     if (!loanRate || !loanYears || !loanAmount)
         return;

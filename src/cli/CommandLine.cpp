@@ -1,0 +1,222 @@
+#include "CommandLine.h"
+
+#include "FinanceErrors.h"
+#include "ReportWriters.h"
+#include "Subcommands.h"
+
+#include <algorithm>
+#include <new>
+#include <optional>
+
+#ifndef CORVANTA_VERSION
+#define CORVANTA_VERSION "unknown"
+#endif
+
+namespace cli {
+
+namespace {
+
+constexpr std::string_view program = "corvanta-calc";
+
+enum class Format {
+    Text,
+    Csv,
+    Json,
+};
+
+// What the command line asks for, once read.
+struct Request
+{
+    const Subcommand* subcommand = nullptr;
+    Given given;
+    Format format = Format::Text;
+    std::optional<std::string> locale;
+    bool help = false;
+};
+
+// A command line that cannot be read: the reason, then a usage line.
+struct UsageError
+{
+    std::string reason;
+    const Subcommand* subcommand = nullptr;
+};
+
+void writeUsage(const Subcommand* subcommand, std::ostream& err)
+{
+    if (subcommand)
+        err << "Usage: " << program << ' ' << subcommand->name << " [--OPTION VALUE]... (" << program << ' '
+            << subcommand->name << " --help lists them)\n";
+    else
+        err << "Usage: " << program << " SUBCOMMAND [--OPTION VALUE]... (" << program << " --help lists them)\n";
+}
+
+void writeProgramHelp(std::ostream& out)
+{
+    out << "Usage: " << program << " SUBCOMMAND [--OPTION VALUE]... [--format text|csv|json] [--locale NAME]\n"
+        << "Corvanta's calculators on the command line: the figures and texts its windows show.\n\nSubcommands:\n";
+    for (const Subcommand* subcommand : subcommands()) {
+        const std::string name(subcommand->name);
+        out << "  " << name << std::string(name.size() < 17 ? 17 - name.size() : 1, ' ') << subcommand->summary << '\n';
+    }
+    out << "\n"
+        << program << " SUBCOMMAND --help lists a subcommand's options, what they accept and an example.\n"
+        << program << " --version prints the version.\n"
+        << "Exit status: 0 success, 1 arithmetic error, 2 a refused value or an unreadable command line.\n";
+}
+
+void writeOptionLine(std::string_view name, std::string_view value, std::string_view text, std::ostream& out)
+{
+    std::string left = "  --" + std::string(name) + (value.empty() ? "" : " " + std::string(value));
+    left += std::string(left.size() < 26 ? 26 - left.size() : 1, ' ');
+    out << left << text << '\n';
+}
+
+void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
+{
+    out << "Usage: " << program << ' ' << subcommand.name << " [--OPTION VALUE]...\n"
+        << subcommand.summary << "\n\nOptions (an option left out is an empty field):\n";
+    for (const Option& option : subcommand.options) {
+        const std::string accepted
+            = option.check ? calculators::acceptedText(*option.check) : std::string(option.accepted);
+        writeOptionLine(option.name, "VALUE", std::string(option.description) + " (" + accepted + ")", out);
+    }
+    writeOptionLine("format", "FORMAT", "text (the default), csv or json", out);
+    writeOptionLine("locale", "NAME", "the locale whose formats read and show numbers (default: LC_ALL, LANG)", out);
+    writeOptionLine("help", "", "this help", out);
+    out << "\nExample:\n  " << program << ' ' << subcommand.name << ' ' << subcommand.example << '\n';
+}
+
+bool takesOption(const Subcommand& subcommand, std::string_view name)
+{
+    return std::any_of(subcommand.options.begin(), subcommand.options.end(),
+        [name](const Option& option) { return option.name == name; });
+}
+
+Format formatNamed(std::string_view name, const Subcommand* subcommand)
+{
+    if (name == "text")
+        return Format::Text;
+    if (name == "csv")
+        return Format::Csv;
+    if (name == "json")
+        return Format::Json;
+    throw UsageError { "--format must be text, csv or json", subcommand };
+}
+
+Request readArguments(std::span<const std::string> arguments)
+{
+    Request request;
+    request.subcommand = findSubcommand(arguments[0]);
+    if (!request.subcommand)
+        throw UsageError { "unknown subcommand '" + arguments[0] + "'" };
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help") {
+            request.help = true;
+            continue;
+        }
+        if (argument.size() < 3 || argument.compare(0, 2, "--") != 0)
+            throw UsageError { "unexpected argument '" + argument + "'", request.subcommand };
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        if (name != "format" && name != "locale" && !takesOption(*request.subcommand, name))
+            throw UsageError { "unknown option '--" + name + "'", request.subcommand };
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else {
+            // A value may be empty or start with one minus sign, never with two: "--rate --years" lacks the rate.
+            if (i + 1 >= arguments.size() || arguments[i + 1].compare(0, 2, "--") == 0)
+                throw UsageError { "--" + name + " needs a value", request.subcommand };
+            value = arguments[++i];
+        }
+        if (name == "format")
+            request.format = formatNamed(value, request.subcommand);
+        else if (name == "locale")
+            request.locale = value;
+        else
+            request.given.set(name, value);
+    }
+    return request;
+}
+
+// The settings of --locale, or of the context.
+std::optional<finance::RegionalSettings> settingsFor(const Request& request, const Context& context)
+{
+    if (!request.locale)
+        return context.settings;
+    // An empty name would be the environment's locale; the option always names one.
+    if (request.locale->empty())
+        return std::nullopt;
+    return finance::localeRegionalSettings(request.locale->c_str());
+}
+
+void writeReport(const Request& request, const Report& report, std::ostream& out, std::ostream& err)
+{
+    switch (request.format) {
+    case Format::Text:
+        writeText(report, out);
+        break;
+    case Format::Csv:
+        writeCsv(report, out);
+        break;
+    case Format::Json:
+        writeJson(request.subcommand->name, report, out);
+        break;
+    }
+    for (const std::string& warning : report.warnings)
+        err << program << ": " << warning << '\n';
+}
+
+} // namespace
+
+int runCommandLine(std::span<const std::string> arguments, std::ostream& out, std::ostream& err, const Context& context)
+{
+    if (arguments.empty()) {
+        writeUsage(nullptr, err);
+        return exitRefused;
+    }
+    if (arguments[0] == "--help" || arguments[0] == "-h") {
+        writeProgramHelp(out);
+        return exitSuccess;
+    }
+    if (arguments[0] == "--version") {
+        out << program << ' ' << CORVANTA_VERSION << '\n';
+        return exitSuccess;
+    }
+
+    Request request;
+    try {
+        request = readArguments(arguments);
+    } catch (const UsageError& error) {
+        err << program << ": " << error.reason << '\n';
+        writeUsage(error.subcommand, err);
+        return exitRefused;
+    }
+    if (request.help) {
+        writeSubcommandHelp(*request.subcommand, out);
+        return exitSuccess;
+    }
+    const auto settings = settingsFor(request, context);
+    if (!settings) {
+        err << program << ": no locale named '" << *request.locale << "' (locale -a lists those installed)\n";
+        return exitRefused;
+    }
+
+    try {
+        const Report report = request.subcommand->run(request.given, Context { *settings, context.today });
+        writeReport(request, report, out, err);
+        return exitSuccess;
+    } catch (const RefusedOption& refused) {
+        err << refused.what() << '\n';
+        return exitRefused;
+    } catch (const std::bad_alloc&) {
+        err << "Out of memory.\n";
+        return exitArithmeticError;
+    } catch (const std::exception& error) {
+        err << finance::errorBoxText(error.what()) << '\n';
+        return exitArithmeticError;
+    }
+}
+
+} // namespace cli

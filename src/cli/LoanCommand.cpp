@@ -1,0 +1,57 @@
+// corvanta-calc loan: the loan page's Calculate, solving for the payment or for the amount.
+#include "FieldChecks.h"
+#include "LoanSolver.h"
+#include "Subcommand.h"
+
+namespace cli {
+
+namespace {
+
+namespace checks = calculators::checks;
+
+const Option options[] = {
+    { "rate", "the annual interest rate in percent", &checks::loanRate },
+    { "years", "the term in years", &checks::loanYears },
+    { "amount", "the loan amount; solves for the monthly payment", &checks::loanAmount },
+    { "payment", "the monthly payment; without --amount, solves for the amount it repays", &checks::loanPayment },
+};
+
+Report run(const Given& given, const Context& context)
+{
+    using calculators::LoanSolveFor;
+    const bool paymentMode = given.has("amount") || !given.has("payment");
+    requirePass(paymentMode ? checks::solveForPayment : checks::solveForAmount, given, context);
+
+    calculators::LoanInput input;
+    input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
+    input.annualRatePercent = decimalOption(given, "rate", context);
+    input.years = wholeOption(given, "years");
+    if (paymentMode)
+        input.loanAmount = decimalOption(given, "amount", context);
+    else
+        input.monthlyPayment = decimalOption(given, "payment", context);
+    const calculators::LoanSolution solution = calculators::solveLoan(input);
+
+    const auto& settings = context.settings;
+    Report report;
+    report.texts.push_back(calculators::loanResultCaption(input, solution, settings));
+    const calculators::LoanReportContext reportContext { given.text("rate"), given.text("years"), context.today };
+    for (std::string& line : calculators::loanReportLines(input, solution, reportContext, settings))
+        report.texts.push_back(std::move(line));
+    report.figures = {
+        moneyFigure("monthlyPayment", solution.monthlyPayment, settings),
+        moneyFigure("loanAmount", solution.loanAmount, settings),
+        moneyFigure("totalInterest", solution.totalInterest, settings),
+        integerFigure("months", solution.months),
+    };
+    return report;
+}
+
+} // namespace
+
+extern const Subcommand loanCommand;
+const Subcommand loanCommand { "loan",
+    "The monthly payment of a loan, or the amount a monthly payment repays, with the loan analysis report.", options,
+    "--rate 7 --years 15 --amount 100000", run };
+
+} // namespace cli

@@ -1,0 +1,119 @@
+// corvanta-calc matrix: the loan payment matrix's grid, the payments of up to four amounts at up to three rates
+// over one or two terms.
+#include "FieldChecks.h"
+#include "Formats.h"
+#include "LoanMatrix.h"
+#include "NumberEntry.h"
+#include "Subcommand.h"
+
+#include <cmath>
+
+namespace cli {
+
+namespace {
+
+namespace checks = calculators::checks;
+using calculators::FieldCheck;
+using calculators::Reading;
+
+// The spin boxes and the rate step's scroll bar keep these in range in the window, which has no warning for them.
+constexpr FieldCheck termCheck { .field = "years",
+    .reading = Reading::Whole,
+    .low = 1,
+    .high = 50,
+    .message = "A loan term is a whole number of years from 1 to 50." };
+constexpr FieldCheck secondTermCheck { .field = "years2",
+    .reading = Reading::Whole,
+    .low = 1,
+    .high = 50,
+    .message = "A loan term is a whole number of years from 1 to 50." };
+constexpr FieldCheck amountCountCheck { .field = "amounts",
+    .reading = Reading::Whole,
+    .low = 1,
+    .high = 4,
+    .message = "The matrix shows 1 to 4 loan amounts." };
+constexpr FieldCheck rateCountCheck { .field = "rates",
+    .reading = Reading::Whole,
+    .low = 1,
+    .high = 3,
+    .message = "The matrix shows 1 to 3 interest rates." };
+// The scroll bar's positions 1 to 16, an eighth of a point each.
+constexpr FieldCheck rateStepCheck {
+    .field = "rate-step", .low = 0.125, .high = 2, .message = "The rate step is 0.125 to 2 points, in steps of 0.125."
+};
+constexpr FieldCheck spinChecks[] = { termCheck, secondTermCheck, amountCountCheck, rateCountCheck, rateStepCheck };
+constexpr int openingRateStep = 2;
+
+const Option options[] = {
+    { "amount", "the first loan amount", &checks::matrix[0] },
+    { "increment", "the step between loan amounts; a tenth of --amount when left out", &checks::matrix[1] },
+    { "rate", "the first annual interest rate in percent", &checks::matrix[2] },
+    { "rate-step", "the step between rates in points; 0.25 when left out", &rateStepCheck },
+    { "years", "the first term in years", &termCheck },
+    { "years2", "a second term in years; none when left out or equal to --years", &secondTermCheck },
+    { "amounts", "how many loan amounts; 4 when left out", &amountCountCheck },
+    { "rates", "how many rates; 3 when left out", &rateCountCheck },
+};
+
+// The window opens with these where the command line leaves them out.
+Given withOpeningValues(const Given& given, const Context& context)
+{
+    Given filled = given;
+    // The increment opens as a tenth of the starting amount, once that amount is one the matrix takes.
+    if (!given.has("increment") && calculators::accepts(checks::matrix[0], given.text("amount"), context.settings))
+        filled.set("increment", finance::integerText(wholeOption(given, "amount") / 10));
+    if (!given.has("years2"))
+        filled.set("years2", given.text("years"));
+    if (!given.has("amounts"))
+        filled.set("amounts", "4");
+    if (!given.has("rates"))
+        filled.set("rates", "3");
+    if (!given.has("rate-step"))
+        filled.set("rate-step", calculators::rateIncrementText(openingRateStep, context.settings));
+    return filled;
+}
+
+Report run(const Given& given, const Context& context)
+{
+    const Given filled = withOpeningValues(given, context);
+    requirePass(checks::matrix, filled, context);
+    requirePass(spinChecks, filled, context);
+    const finance::Extended eighths = decimalOption(filled, "rate-step", context) * 8;
+    if (eighths != std::floor(eighths))
+        throw RefusedOption(rateStepCheck.field, rateStepCheck.message);
+
+    // The fill reads the texts as the window's fields hold them, the rate step as its scroll bar writes it.
+    calculators::MatrixEntries entries;
+    entries.startLoan = filled.text("amount");
+    entries.loanIncrement = filled.text("increment");
+    entries.startRate = filled.text("rate");
+    entries.rateIncrement = calculators::rateIncrementText(static_cast<int>(eighths), context.settings);
+    entries.amountCount = wholeOption(filled, "amounts");
+    entries.rateCount = wholeOption(filled, "rates");
+    entries.term1 = wholeOption(filled, "years");
+    entries.term2 = wholeOption(filled, "years2");
+
+    Report report;
+    report.grid.assign(calculators::matrixRowCount, std::vector<Cell>(calculators::matrixColumnCount));
+    const auto cell = [&report](int column, int row) -> Cell& {
+        return report.grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    };
+    const int decimals = context.settings.moneyDecimals;
+    calculators::fillLoanMatrix(
+        entries, context.settings,
+        [&cell](int column, int row, const std::string& text) { cell(column, row).text = text; },
+        [&cell, decimals](int column, int row, finance::Extended figure) {
+            // The amounts are whole; the payments show the money decimals.
+            cell(column, row).value = exactDecimal(figure, row == 1 ? 0 : decimals);
+        });
+    return report;
+}
+
+} // namespace
+
+extern const Subcommand matrixCommand;
+const Subcommand matrixCommand { "matrix",
+    "The loan payment matrix: the monthly payments of up to 4 loan amounts at up to 3 rates over 1 or 2 terms.",
+    options, "--amount 100000 --rate 7 --years 15 --years2 30", run };
+
+} // namespace cli

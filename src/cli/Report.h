@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Extended.h"
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// A figure a command shows: its exact decimal with the shown rounding ("898.83") and its text as the window
+// shows it ("$898.83").
+struct Figure
+{
+    std::string name;
+    std::string value;
+    std::string text;
+};
+
+// A grid cell: its text as shown, and its figure's exact decimal where it shows one (empty otherwise).
+struct Cell
+{
+    std::string text;
+    std::string value = {};
+};
+
+// What a command shows, in the order the window shows it.
+struct Report
+{
+    std::vector<std::string> texts; // sentences, panels with their captions, report lines
+    std::vector<Figure> figures;
+    std::vector<std::vector<Cell>> grid; // the heading row first; empty when the command shows no grid
+    std::vector<std::string> warnings; // shown beside the results, as the window's warning boxes
+};
+
+// value rounded half away from zero to the decimals, with a full stop and no grouping: "1234.57".
+std::string exactDecimal(finance::Extended value, int decimals);
+
+} // namespace cli

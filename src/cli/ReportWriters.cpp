@@ -1,0 +1,160 @@
+#include "ReportWriters.h"
+
+#include "CsvText.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace cli {
+
+namespace {
+
+// The characters of a UTF-8 text, which is what a terminal lays out; continuation bytes take no room.
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The length of the valid UTF-8 sequence at the start of text, or 0 when it is not one.
+std::size_t sequenceLength(std::string_view text)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (byte(i) & 0x3Fu);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return overlong || surrogate || code > 0x10FFFF ? 0 : length;
+}
+
+// A JSON string; bytes that are no valid UTF-8 become U+FFFD, so that the output always parses.
+std::string jsonString(std::string_view text)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    while (!text.empty()) {
+        const std::size_t length = sequenceLength(text);
+        const char c = text[0];
+        if (length == 0) {
+            quoted += "\xEF\xBF\xBD";
+            text.remove_prefix(1);
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            quoted += "\\u00";
+            quoted += hex[(c >> 4) & 0xF];
+            quoted += hex[c & 0xF];
+        } else {
+            quoted.append(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    return quoted + '"';
+}
+
+void writeStrings(const std::vector<std::string>& texts, std::ostream& out)
+{
+    out << '[';
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        out << (i > 0 ? ", " : "") << jsonString(texts[i]);
+    out << ']';
+}
+
+} // namespace
+
+void writeText(const Report& report, std::ostream& out)
+{
+    for (const std::string& text : report.texts)
+        out << text << '\n';
+    std::vector<std::size_t> widths;
+    for (const auto& row : report.grid) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t column = 0; column < row.size(); ++column)
+            widths[column] = std::max(widths[column], characterCount(row[column].text));
+    }
+    for (const auto& row : report.grid) {
+        // Rows the grid leaves empty, below a matrix with fewer rates, are no text.
+        if (std::all_of(row.begin(), row.end(), [](const Cell& cell) { return cell.text.empty(); }))
+            continue;
+        std::string line;
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            const Cell& cell = row[column];
+            const std::string padding(widths[column] - characterCount(cell.text), ' ');
+            if (column > 0)
+                line += "  ";
+            line += cell.value.empty() ? cell.text + padding : padding + cell.text;
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out << line << '\n';
+    }
+}
+
+void writeCsv(const Report& report, std::ostream& out)
+{
+    calculators::TextGrid grid;
+    if (report.grid.empty()) {
+        grid.push_back({ "figure", "value", "text" });
+        for (const Figure& figure : report.figures)
+            grid.push_back({ figure.name, figure.value, figure.text });
+    }
+    for (const auto& row : report.grid) {
+        auto& texts = grid.emplace_back();
+        for (const Cell& cell : row)
+            texts.push_back(cell.text);
+    }
+    out << calculators::csvText(grid);
+}
+
+void writeJson(std::string_view command, const Report& report, std::ostream& out)
+{
+    out << "{\n  \"command\": " << jsonString(command) << ",\n  \"figures\": {";
+    for (std::size_t i = 0; i < report.figures.size(); ++i) {
+        const Figure& figure = report.figures[i];
+        out << (i > 0 ? "," : "") << "\n    " << jsonString(figure.name) << ": {\"value\": " << jsonString(figure.value)
+            << ", \"text\": " << jsonString(figure.text) << '}';
+    }
+    out << (report.figures.empty() ? "" : "\n  ") << "},\n  \"texts\": ";
+    writeStrings(report.texts, out);
+    out << ",\n  \"grid\": [";
+    for (std::size_t r = 0; r < report.grid.size(); ++r) {
+        out << (r > 0 ? "," : "") << "\n    [";
+        const auto& row = report.grid[r];
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            out << (c > 0 ? ", " : "") << "{\"text\": " << jsonString(row[c].text);
+            if (!row[c].value.empty())
+                out << ", \"value\": " << jsonString(row[c].value);
+            out << '}';
+        }
+        out << ']';
+    }
+    out << (report.grid.empty() ? "" : "\n  ") << "],\n  \"warnings\": ";
+    writeStrings(report.warnings, out);
+    out << "\n}\n";
+}
+
+} // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Report.h"
+
+#include <ostream>
+#include <string_view>
+
+namespace cli {
+
+// The texts as the window shows them: sentences and panels a line each, then the grid's rows that hold a
+// text, in aligned columns (a figure's cell aligned right).
+void writeText(const Report& report, std::ostream& out);
+
+// The grid as the grids' Save as CSV writes it; a command without a grid writes its figures as records of name,
+// exact decimal and text under a heading record.
+void writeCsv(const Report& report, std::ostream& out);
+
+// One JSON object: the command's name, its figures by name with their exact decimals and texts, the texts, the
+// grid's cells and the warnings.
+void writeJson(std::string_view command, const Report& report, std::ostream& out);
+
+} // namespace cli

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "FieldCheck.h"
+#include "RegionalSettings.h"
+#include "Report.h"
+#include "ShortDate.h"
+
+#include <map>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// An option of a subcommand, "--name VALUE". Its accepted values are told by its field check where the window
+// checks the field, otherwise by `accepted`.
+struct Option
+{
+    std::string_view name;
+    std::string_view description;
+    const calculators::FieldCheck* check = nullptr;
+    std::string_view accepted = {};
+};
+
+// What the command runs with: the regional settings the numbers are read and shown with, and today's date for
+// the loan report.
+struct Context
+{
+    finance::RegionalSettings settings;
+    finance::CivilDate today {};
+};
+
+// The option texts given, by option name; an option not given is an empty field.
+class Given
+{
+public:
+    void set(std::string_view name, std::string text) { texts[std::string(name)] = std::move(text); }
+    bool has(std::string_view name) const { return texts.find(std::string(name)) != texts.end(); }
+    std::string text(std::string_view name) const
+    {
+        const auto found = texts.find(std::string(name));
+        return found == texts.end() ? std::string() : found->second;
+    }
+
+private:
+    std::map<std::string, std::string> texts;
+};
+
+// A field that fails its check, or an option value the command does not take: the message names the option.
+class RefusedOption final : public std::runtime_error
+{
+public:
+    RefusedOption(std::string_view option, std::string_view message)
+        : std::runtime_error("--" + std::string(option) + ": " + std::string(message))
+    { }
+};
+
+// One subcommand: its options, an example, and what it computes. run() raises RefusedOption for a refused field
+// and the financial core's errors for arithmetic errors.
+struct Subcommand
+{
+    std::string_view name;
+    std::string_view summary;
+    std::span<const Option> options;
+    std::string_view example; // the arguments after the name
+    Report (*run)(const Given& given, const Context& context);
+};
+
+// Runs a calculator's checks on the given texts, as the window runs them on its fields; the first failure is
+// raised as RefusedOption.
+void requirePass(calculators::FieldChecks checks, const Given& given, const Context& context);
+
+// The given text read by the decimal or whole number entry rules; a text that does not convert raises
+// EConvertError, as in the window.
+finance::Extended decimalOption(const Given& given, std::string_view name, const Context& context);
+std::int32_t wholeOption(const Given& given, std::string_view name);
+
+// Figures as the named formats show them, with their exact decimals at the same rounding.
+Figure moneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure wholeMoneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure fixedFigure(std::string name, finance::Extended value, int decimals, const finance::RegionalSettings& settings);
+Figure groupedFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure integerFigure(std::string name, std::int32_t value);
+
+} // namespace cli

@@ -1,0 +1,236 @@
+// The same inputs through a window (shown off screen, fields typed, Calculate pressed) and through corvanta-calc
+// in-process, with the same regional settings: the texts must be the same, byte for byte.
+#include "CommandLine.h"
+#include "CommandOutput.h"
+#include "Controls.h"
+#include "RecordingDialogs.h"
+#include "ScopedRegionalSettings.h"
+#include "pages/CollegePage.h"
+#include "pages/LoanPage.h"
+#include "pages/RefinancePage.h"
+#include "pages/RetirementPage.h"
+#include "pages/SavingsPage.h"
+#include "widgets/StringGrid.h"
+#include "windows/MatrixWindow.h"
+#include "windows/PrepaymentWindow.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+// What a user does in the window: a field typed (a line edit or spin box) or a button pressed (empty text).
+using Steps = std::vector<std::pair<const char*, const char*>>;
+
+// The window's texts, read from its labels, text areas (a line each) and grid (a cell each), in order.
+QStringList textsOf(QWidget& window, const std::vector<const char*>& controls)
+{
+    QStringList texts;
+    for (const char* name : controls) {
+        QWidget* control = find<QWidget>(window, name);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            texts.append(label->text());
+        else if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
+            texts.append(memo->toPlainText().split(u'\n'));
+        else if (auto* grid = qobject_cast<QTableWidget*>(control))
+            for (const QStringList& row : app::gridTexts(*grid))
+                texts.append(row);
+    }
+    return texts;
+}
+
+void perform(QWidget& window, const Steps& steps)
+{
+    for (const auto& [name, text] : steps) {
+        QWidget* control = find<QWidget>(window, name);
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            field->setText(QString::fromUtf8(text));
+        else if (auto* spin = qobject_cast<QSpinBox*>(control))
+            spin->setValue(QString::fromUtf8(text).toInt());
+        else
+            find<QAbstractButton>(window, name)->click();
+    }
+}
+
+// A page shown on its own; the loan page dates its report 8 December 2026.
+template <typename Page>
+QStringList pressed(const Steps& steps, const std::vector<const char*>& controls)
+{
+    Page page;
+    if constexpr (std::is_same_v<Page, LoanPage>)
+        page.setClock([] { return QDate(2026, 12, 8); });
+    page.show();
+    perform(page, steps);
+    return textsOf(page, controls);
+}
+
+// The prepayment window reading a loan page's three fields.
+QStringList prepaid(const char* rate, const char* years, const char* amount, const Steps& steps)
+{
+    QLineEdit rateField(QString::fromUtf8(rate));
+    QLineEdit yearsField(QString::fromUtf8(years));
+    QLineEdit amountField(QString::fromUtf8(amount));
+    TForm5 window;
+    window.readLoanFrom(&rateField, &yearsField, &amountField);
+    window.show();
+    perform(window, steps);
+    return textsOf(window, { "Label5", "Label6", "Label7", "Label10" });
+}
+
+// The matrix window opened on a loan page's texts, recalculated after the steps.
+QStringList matrix(const char* amount, const char* years, const char* rate, const Steps& steps)
+{
+    TFormMatrix window({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
+    perform(window, steps);
+    find<QAbstractButton>(window, "ButtonCalculate")->click();
+    return textsOf(window, { "StringGrid1" });
+}
+
+// The command's texts and grid cells; or, where the window shows panels, the named figures' texts.
+std::vector<std::string> commandTexts(const std::string& json, const std::vector<const char*>& figures)
+{
+    const auto parsed = parseCommandJson(json);
+    if (!parsed)
+        return { "(no JSON)" };
+    std::vector<std::string> texts = figures.empty() ? parsed->texts : std::vector<std::string>();
+    for (const char* name : figures)
+        texts.push_back(parsed->figures.at(name).second);
+    for (const auto& row : parsed->grid)
+        for (const auto& cell : row)
+            texts.push_back(cell.first);
+    return texts;
+}
+
+std::vector<std::string> utf8(const QStringList& texts)
+{
+    std::vector<std::string> converted;
+    for (const QString& text : texts)
+        converted.push_back(text.toStdString());
+    return converted;
+}
+
+struct Case
+{
+    const char* name;
+    bool euro;
+    std::vector<std::string> arguments;
+    std::function<QStringList()> window;
+    std::vector<const char*> figures = {}; // shown in panels, whose captions the command writes beside them
+};
+
+const std::vector<const char*> prepaymentFigures { "normalInterest", "prepaidInterest", "interestSavings",
+    "monthsReduced" };
+
+std::vector<Case> cases()
+{
+    return {
+        { "LoanPayment", false, { "loan", "--rate", "7", "--years", "30", "--amount", "150000" },
+            [] {
+                return pressed<LoanPage>(
+                    { { "Edit9", "7" }, { "Edit10", "30" }, { "Edit11", "150000" }, { "ButtonCalcLoanPayment", "" } },
+                    { "LabelLoanOutput", "MemoLoanAnalysis" });
+            } },
+        { "LoanAmountInEuro", true, { "loan", "--rate", "6,25", "--years", "20", "--payment", "1234,5" },
+            [] {
+                return pressed<LoanPage>({ { "RadioLoanAmount", "" }, { "Edit9", "6,25" }, { "Edit10", "20" },
+                                             { "EditLoanPayment", "1234,5" }, { "ButtonCalcLoanPayment", "" } },
+                    { "LabelLoanOutput", "MemoLoanAnalysis" });
+            } },
+        { "Prepayment", false,
+            { "prepay", "--rate", "7", "--years", "15", "--amount", "100000", "--extra", "100", "--from", "13" },
+            [] {
+                return prepaid("7", "15", "100000", { { "Edit1", "100" }, { "Edit2", "13" }, { "Button1", "" } });
+            },
+            prepaymentFigures },
+        { "PrepaymentInEuro", true,
+            { "prepay", "--rate", "8,5", "--years", "30", "--amount", "250000", "--extra", "1000,75", "--from", "1" },
+            [] {
+                return prepaid("8,5", "30", "250000", { { "Edit1", "1000,75" }, { "Edit2", "1" }, { "Button1", "" } });
+            },
+            prepaymentFigures },
+        { "MatrixTwoTerms", false,
+            { "matrix", "--amount", "165000", "--rate", "6.5", "--years", "15", "--years2", "30", "--amounts", "3" },
+            [] {
+                return matrix("165000", "15", "6.5", { { "SpinTerm2", "30" }, { "SpinLoanNum", "3" } });
+            } },
+        { "MatrixInEuro", true,
+            { "matrix", "--amount", "80000", "--increment", "5000", "--rate", "4,75", "--years", "10", "--rates", "2" },
+            [] {
+                return matrix("80000", "10", "4,75", { { "EditLoanIncrement", "5000" }, { "SpinLoanIncs", "2" } });
+            } },
+        { "Refinance", false,
+            { "refinance", "--payment", "1200", "--principal", "150000", "--years", "30", "--rate", "6",
+                "--closing-costs", "2000", "--points", "1" },
+            [] {
+                return pressed<RefinancePage>(
+                    { { "EditCurrentMort", "1200" }, { "EditRefinMort", "150000" }, { "EditRefinTerm", "30" },
+                        { "EditRate", "6" }, { "EditCloseCosts", "2000" }, { "EditPoints", "1" },
+                        { "Button1CalcRefinance", "" } },
+                    { "Panel4", "PanelMonthlySavings", "PanelCloseCosts", "PanelBreakEven" });
+            },
+            { "newPayment", "monthlySaving", "totalClosingCosts", "breakEvenMonths" } },
+        { "SavingsWeekly", true,
+            { "savings", "--rate", "12,5", "--years", "30", "--current", "5000", "--contribution", "250", "--every",
+                "week" },
+            [] {
+                return pressed<SavingsPage>({ { "Edit1", "12,5" }, { "Edit2", "30" }, { "Edit4", "5000" },
+                                                { "Edit3", "250" }, { "RadioButton3", "" }, { "Button1", "" } },
+                    { "Panel1" });
+            } },
+        { "RequiredReturn", false, { "required-return", "--current", "5000", "--desired", "12000", "--years", "7" },
+            [] {
+                return pressed<SavingsPage>(
+                    { { "Edit13", "5000" }, { "Edit14", "12000" }, { "Edit12", "7" }, { "Button4", "" } },
+                    { "Panel7" });
+            } },
+        { "CollegeWithFund", true,
+            { "college", "--age", "3", "--start-age", "18", "--cost", "12000", "--years", "4", "--increase", "4,5",
+                "--fund", "10000", "--growth", "6" },
+            [] {
+                return pressed<CollegePage>(
+                    { { "Edit19", "3" }, { "Edit22", "18" }, { "Edit23", "12000" }, { "Edit24", "4" },
+                        { "Edit25", "4,5" }, { "EditCurrCollegeFund", "10000" }, { "EditCollFundGrowth", "6" },
+                        { "Button9", "" } },
+                    { "Label44", "MemoHowToCollege" });
+            } },
+        { "RetirementPlan", false,
+            { "retirement", "--age", "35", "--retire-at", "65", "--income", "3000", "--years", "25", "--growth", "7",
+                "--inflation", "3", "--assets", "50000" },
+            [] {
+                return pressed<RetirementPage>(
+                    { { "Edit20", "35" }, { "Edit21", "65" }, { "Edit18", "3000" }, { "Edit17", "25" },
+                        { "Edit15", "7" }, { "Edit16", "3" }, { "EditRetireFund", "50000" }, { "Button5", "" },
+                        { "Button8", "" } },
+                    { "Label40", "MemoRetire" });
+            } },
+    };
+}
+
+TEST(CommandVersusWindow, ShowTheSameTexts)
+{
+    for (const Case& each : cases()) {
+        SCOPED_TRACE(each.name);
+        const finance::RegionalSettings settings = each.euro ? euroSettings() : unitedStatesSettings();
+        const ScopedRegionalSettings installed(settings);
+        recordedDialogs().reset();
+        const QStringList shown = each.window();
+        EXPECT_TRUE(recordedDialogs().shown.empty()) << recordedDialogs().shown.front().text.toStdString();
+
+        auto arguments = each.arguments;
+        arguments.push_back("--format=json");
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(cli::runCommandLine(arguments, out, err, { settings, { 2026, 12, 8 } }), 0) << err.str();
+        EXPECT_EQ(commandTexts(out.str(), each.figures), utf8(shown));
+    }
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+// corvanta-calc run in-process: every subcommand's example in the three formats, read back by parsers of the
+// tests' own; refused fields with the window's warnings; arithmetic and usage errors; a locale's formats.
+#include "CommandLine.h"
+
+#include "CommandOutput.h"
+#include "RegionalPresets.h"
+#include "Subcommands.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct Outcome
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(std::vector<std::string> arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCommandLine(arguments, out, err, { unitedStatesSettings(), { 2026, 12, 8 } });
+    return { status, out.str(), err.str() };
+}
+
+// A subcommand's example as arguments, up to a shell redirection.
+std::vector<std::string> exampleOf(const cli::Subcommand& subcommand)
+{
+    std::vector<std::string> arguments { std::string(subcommand.name) };
+    std::istringstream words { std::string(subcommand.example) };
+    for (std::string word; words >> word && word != ">";)
+        arguments.push_back(word);
+    return arguments;
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> found;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        found.push_back(line);
+    return found;
+}
+
+// -?[0-9]+(\.[0-9]+)? (std::regex trips GCC 12's uninitialised-use warning under the sanitizers).
+bool isExactDecimal(std::string_view text)
+{
+    if (text.substr(0, 1) == "-")
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return digits(text.substr(0, point)) && (point == std::string_view::npos || digits(text.substr(point + 1)));
+}
+
+TEST(CommandLine, EveryExampleRunsAndReadsBackTheSameInEveryFormat)
+{
+    for (const cli::Subcommand* subcommand : cli::subcommands()) {
+        SCOPED_TRACE(subcommand->name);
+        auto arguments = exampleOf(*subcommand);
+        const Outcome text = run(arguments);
+        ASSERT_EQ(text.status, 0) << text.err;
+        arguments.push_back("--format=json");
+        const Outcome json = run(arguments);
+        arguments.back() = "--format=csv";
+        const Outcome csv = run(arguments);
+        ASSERT_EQ(json.status, 0);
+        ASSERT_EQ(csv.status, 0);
+        EXPECT_EQ(text.err + json.err + csv.err, "");
+
+        const auto parsed = parseCommandJson(json.out);
+        ASSERT_TRUE(parsed) << json.out;
+        EXPECT_EQ(parsed->command, subcommand->name);
+        const auto records = parseCsv(csv.out);
+        ASSERT_TRUE(records) << csv.out;
+        const auto shown = lines(text.out);
+        ASSERT_GE(shown.size(), parsed->texts.size());
+        EXPECT_EQ(std::vector(shown.begin(), shown.begin() + static_cast<long>(parsed->texts.size())), parsed->texts);
+
+        // A grid goes out as the grid's Save as CSV writes it, figures as records of name, value and text.
+        std::vector<std::vector<std::string>> expected;
+        if (parsed->grid.empty())
+            expected.push_back({ "figure", "value", "text" });
+        for (const auto& row : parsed->grid) {
+            auto& texts = expected.emplace_back();
+            for (const auto& [cellText, value] : row) {
+                texts.push_back(cellText);
+                EXPECT_TRUE(value.empty() || isExactDecimal(value)) << value;
+            }
+        }
+        for (const std::string& name : parsed->figureOrder) {
+            const auto& [value, figureText] = parsed->figures.at(name);
+            EXPECT_TRUE(isExactDecimal(value)) << name << " " << value;
+            if (parsed->grid.empty())
+                expected.push_back({ name, value, figureText });
+        }
+        EXPECT_EQ(*records, expected);
+
+        const Outcome help = run({ std::string(subcommand->name), "--help" });
+        EXPECT_EQ(help.status, 0);
+        for (const cli::Option& option : subcommand->options)
+            EXPECT_NE(help.out.find("--" + std::string(option.name) + " VALUE"), std::string::npos) << option.name;
+        EXPECT_NE(help.out.find(std::string(subcommand->example)), std::string::npos);
+    }
+}
+
+// The examples' figures, as the windows' tests know them.
+TEST(CommandLine, ExamplesShowTheWindowsFigures)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        { "loan", "Monthly Payment =  $898.83" },
+        { "schedule", "    1   $583.33    $315.49  $99,684.51" },
+        { "prepay", "Interest Savings: $9,555.61" },
+        { "matrix", "    Interest Rate = 7.5%           $927.01        $1,019.71        $1,112.41        $1,205.12" },
+        { "savings", "$19,318.14 value in future" },
+        { "required-return", "Requires 7.18 average percent return each year." },
+        { "college", "13 years from now, the planned education will cost $56,892" },
+    };
+    for (const auto& [name, line] : cases) {
+        SCOPED_TRACE(name);
+        const Outcome output = run(exampleOf(*cli::findSubcommand(name)));
+        EXPECT_NE(output.out.find(std::string(line) + "\n"), std::string::npos) << output.out;
+    }
+}
+
+struct Refusal
+{
+    std::vector<std::string> arguments;
+    int status;
+    const char* message; // the beginning of standard error
+};
+
+TEST(CommandLine, RefusesWithTheWindowsWarningNamingTheOption)
+{
+    const Refusal cases[] = {
+        // Checked in the window's order: the rate before the years.
+        { { "loan", "--rate", "31", "--years", "0", "--amount", "1000" }, 2,
+            "--rate: Interest rate must be between 1 and 30, decimal numbers OK" },
+        { { "loan", "--rate", "7", "--years", "15.5", "--amount", "1000" }, 2,
+            "--years: The YEARS value must be an integer between 1 and 50, please re-enter.\n" },
+        { { "loan", "--rate", "7", "--years", "15" }, 2, "--amount: LOAN AMOUNT must be an integer greater than 1." },
+        { { "loan", "--rate", "7", "--years", "15", "--payment", "1.5" }, 2, "--payment: MONTHLY PAYMENT must be" },
+        { { "schedule", "--rate", "7", "--years", "51", "--amount", "1000" }, 2,
+            "--years: Years must be between 1 and 50\n" },
+        { { "prepay", "--rate", "7", "--years", "15", "--amount", "1000", "--extra", "0.5", "--from", "1" }, 2,
+            "--extra: The MONTHLY PAYMENT must be a number greater than 1." },
+        // Read as a whole number after its check, as the window reads it: the error box's text.
+        { { "prepay", "--rate", "7", "--years", "15", "--amount", "1000", "--extra", "5", "--from", "13.5" }, 1,
+            "'13.5' is not a valid integer value.\n" },
+        { { "matrix", "--amount", "1000.0", "--rate", "7", "--years", "15" }, 2, "--amount: STARTING LOAN VALUE" },
+        { { "matrix", "--amount", "1000", "--rate", "x", "--years", "15" }, 2,
+            "--rate: Starting Interest Rate must be between 1 and 30, decimal numbers OK (7% = 7" },
+        { { "matrix", "--amount", "1000", "--rate", "7", "--years", "15", "--rate-step", "0.3" }, 2,
+            "--rate-step: The rate step is 0.125 to 2 points, in steps of 0.125.\n" },
+        { { "matrix", "--amount", "1000", "--rate", "7", "--years", "15", "--amounts", "5" }, 2, "--amounts: " },
+        { { "refinance", "--payment", "900", "--principal", "1000", "--years", "5.", "--rate", "7" }, 2,
+            "--years: Term of loan should be between 1 and 50" },
+        { { "savings", "--rate", "7", "--years", "201" }, 2, "--years: Years must be between 1 and 200." },
+        { { "savings", "--rate", "7", "--years", "2", "--every", "day" }, 2, "--every: " },
+        { { "savings", "--rate", "7", "--years", "2", "--contribution", "1,5" }, 1,
+            "'1,5' is not a valid floating point value.\n" },
+        { { "required-return", "--current", "500", "--desired", "500", "--years", "3" }, 2,
+            "--desired: Desired Value must be larger than Current Value" },
+        { { "college", "--age", "5", "--start-age", "5", "--cost", "7000" }, 2, "--start-age: Starting College Age" },
+        { { "college", "--age", "5", "--start-age", "18", "--cost", "7000", "--years", "4", "--increase", "5" }, 2,
+            "--fund: You must enter a valid amount in the Education Fund field." },
+        { { "retirement", "--age", "35", "--retire-at", "34" }, 2, "--retire-at: Enter a retirement age equal to" },
+        // Retiring now with a shortage leaves no year to save in.
+        { { "retirement", "--age", "65", "--retire-at", "65", "--income", "3000", "--years", "25", "--growth", "7",
+              "--inflation", "3", "--assets", "0" },
+            1, "Floating point division by zero.\n" },
+        // Command lines that cannot be read end in a usage line.
+        { {}, 2, "Usage: corvanta-calc SUBCOMMAND" },
+        { { "mortgage" }, 2, "corvanta-calc: unknown subcommand 'mortgage'\nUsage:" },
+        { { "loan", "--rate", "--years", "15" }, 2, "corvanta-calc: --rate needs a value\nUsage: corvanta-calc loan" },
+        { { "loan", "--extra", "1" }, 2, "corvanta-calc: unknown option '--extra'\nUsage:" },
+        { { "loan", "7" }, 2, "corvanta-calc: unexpected argument '7'\nUsage:" },
+        { { "loan", "--format", "xml" }, 2, "corvanta-calc: --format must be text, csv or json\nUsage:" },
+        { { "loan", "--locale", "xx_NOWHERE" }, 2, "corvanta-calc: no locale named 'xx_NOWHERE'" },
+    };
+    for (const Refusal& refusal : cases) {
+        const Outcome output = run(refusal.arguments);
+        SCOPED_TRACE(output.err);
+        EXPECT_EQ(output.status, refusal.status);
+        EXPECT_EQ(output.out, "");
+        EXPECT_EQ(output.err.rfind(refusal.message, 0), 0u);
+    }
+}
+
+TEST(CommandLine, AMoreExpensiveRefinanceShowsItsFiguresAndTheWarning)
+{
+    const Outcome output = run({ "refinance", "--payment", "500", "--principal", "150000", "--years", "30", "--rate",
+        "6", "--closing-costs", "0", "--points", "0" });
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out.rfind("New Monthly Payment: $899.33\nMonthly Savings: ($399.33)\n", 0), 0u) << output.out;
+    EXPECT_EQ(output.err,
+        "corvanta-calc: ERROR: Your refinanced mortgage is MORE expensive than your current "
+        "mortgage. Please double-check your data entry and re-enter.\n");
+}
+
+// A locale with comma decimals reads "7,5" and shows euros; LOCPATH points at the test locales.
+TEST(CommandLine, ALocaleReadsAndShowsNumbersInItsOwnFormats)
+{
+    if (!finance::localeRegionalSettings("de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    const Outcome euro
+        = run({ "loan", "--locale", "de_DE.UTF-8", "--rate", "7,5", "--years", "15", "--amount", "100000" });
+    EXPECT_EQ(euro.status, 0) << euro.err;
+    EXPECT_EQ(lines(euro.out).at(0), "Monthly Payment =  927,01 \u20ac");
+    const Outcome point
+        = run({ "loan", "--locale", "de_DE.UTF-8", "--rate", "7.5", "--years", "15", "--amount", "1000" });
+    EXPECT_EQ(point.status, 2);
+    EXPECT_EQ(point.err.rfind("--rate: ", 0), 0u);
+}
+
+TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
+{
+    const Outcome help = run({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    for (const cli::Subcommand* subcommand : cli::subcommands())
+        EXPECT_NE(help.out.find("  " + std::string(subcommand->name) + " "), std::string::npos) << subcommand->name;
+    EXPECT_EQ(run({ "--version" }).out, "corvanta-calc 2.0\n");
+}
+
+} // namespace

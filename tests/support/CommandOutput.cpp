@@ -1,0 +1,179 @@
+#include "CommandOutput.h"
+
+#include <functional>
+
+namespace {
+
+// A recursive-descent reader over the JSON text; every read returns false on anything unexpected.
+class JsonReader
+{
+public:
+    explicit JsonReader(std::string_view text)
+        : rest(text)
+    { }
+
+    bool symbol(char c)
+    {
+        skipBlanks();
+        if (rest.empty() || rest.front() != c)
+            return false;
+        rest.remove_prefix(1);
+        return true;
+    }
+    bool peek(char c)
+    {
+        skipBlanks();
+        return !rest.empty() && rest.front() == c;
+    }
+    bool string(std::string& out)
+    {
+        out.clear();
+        if (!symbol('"'))
+            return false;
+        while (!rest.empty() && rest.front() != '"') {
+            char c = rest.front();
+            rest.remove_prefix(1);
+            if (static_cast<unsigned char>(c) < 0x20)
+                return false;
+            if (c == '\\') {
+                if (rest.empty())
+                    return false;
+                c = rest.front();
+                rest.remove_prefix(1);
+                if (c == 'u') {
+                    if (rest.size() < 4)
+                        return false;
+                    const unsigned code = std::stoul(std::string(rest.substr(0, 4)), nullptr, 16);
+                    rest.remove_prefix(4);
+                    // The command escapes only control characters this way.
+                    if (code >= 0x20)
+                        return false;
+                    c = static_cast<char>(code);
+                } else if (c != '"' && c != '\\' && c != '/') {
+                    return false;
+                }
+            }
+            out += c;
+        }
+        return symbol('"');
+    }
+    // Reads a sequence between open and close, separated by commas, each element by `element`.
+    bool sequence(char open, char close, const std::function<bool()>& element)
+    {
+        if (!symbol(open))
+            return false;
+        if (symbol(close))
+            return true;
+        do {
+            if (!element())
+                return false;
+        } while (symbol(','));
+        return symbol(close);
+    }
+    bool stringArray(std::vector<std::string>& out)
+    {
+        return sequence('[', ']', [&] { return string(out.emplace_back()); });
+    }
+    bool atEnd()
+    {
+        skipBlanks();
+        return rest.empty();
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\n' || rest.front() == '\t'))
+            rest.remove_prefix(1);
+    }
+    std::string_view rest;
+};
+
+} // namespace
+
+std::optional<CommandJson> parseCommandJson(std::string_view json)
+{
+    JsonReader reader(json);
+    CommandJson parsed;
+    std::string key;
+    const auto cellOrFigure = [&reader, &key](std::pair<std::string, std::string>& valueAndText, bool textFirst) {
+        return reader.sequence('{', '}', [&] {
+            std::string field;
+            if (!reader.string(field) || !reader.symbol(':'))
+                return false;
+            if (field == "value")
+                return reader.string(textFirst ? valueAndText.second : valueAndText.first);
+            if (field == "text")
+                return reader.string(textFirst ? valueAndText.first : valueAndText.second);
+            return false;
+        });
+    };
+    const bool read = reader.sequence('{', '}', [&] {
+        if (!reader.string(key) || !reader.symbol(':'))
+            return false;
+        if (key == "command")
+            return reader.string(parsed.command);
+        if (key == "texts")
+            return reader.stringArray(parsed.texts);
+        if (key == "warnings")
+            return reader.stringArray(parsed.warnings);
+        if (key == "figures")
+            return reader.sequence('{', '}', [&] {
+                std::string name;
+                if (!reader.string(name) || !reader.symbol(':'))
+                    return false;
+                parsed.figureOrder.push_back(name);
+                return cellOrFigure(parsed.figures[name], false);
+            });
+        if (key == "grid")
+            return reader.sequence('[', ']', [&] {
+                auto& row = parsed.grid.emplace_back();
+                return reader.sequence('[', ']', [&] { return cellOrFigure(row.emplace_back(), true); });
+            });
+        return false;
+    });
+    if (!read || !reader.atEnd())
+        return std::nullopt;
+    return parsed;
+}
+
+std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view csv)
+{
+    std::vector<std::vector<std::string>> records;
+    while (!csv.empty()) {
+        auto& record = records.emplace_back();
+        for (bool more = true; more;) {
+            std::string field;
+            if (!csv.empty() && csv.front() == '"') {
+                csv.remove_prefix(1);
+                for (;;) {
+                    const std::size_t quote = csv.find('"');
+                    if (quote == std::string_view::npos)
+                        return std::nullopt;
+                    field += csv.substr(0, quote);
+                    csv.remove_prefix(quote + 1);
+                    if (csv.empty() || csv.front() != '"')
+                        break;
+                    field += '"';
+                    csv.remove_prefix(1);
+                }
+            } else {
+                const std::size_t end = csv.find_first_of(",\r\n\"");
+                if (end == std::string_view::npos || csv[end] == '"')
+                    return std::nullopt;
+                field = csv.substr(0, end);
+                csv.remove_prefix(end);
+            }
+            record.push_back(field);
+            if (csv.substr(0, 1) == ",") {
+                csv.remove_prefix(1);
+            } else if (csv.substr(0, 2) == "\r\n") {
+                csv.remove_prefix(2);
+                more = false;
+            } else {
+                return std::nullopt;
+            }
+        }
+    }
+    return records;
+}

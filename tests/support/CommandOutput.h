@@ -1,0 +1,27 @@
+#pragma once
+
+// corvanta-calc's JSON and CSV read back by parsers of the tests' own, strict enough that output a program
+// could not read fails: the JSON the command writes (objects, arrays and strings only) and RFC 4180 records.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the command's JSON holds.
+struct CommandJson
+{
+    std::string command;
+    std::map<std::string, std::pair<std::string, std::string>> figures; // name: value, text
+    std::vector<std::string> figureOrder;
+    std::vector<std::string> texts;
+    std::vector<std::vector<std::pair<std::string, std::string>>> grid; // text, value
+    std::vector<std::string> warnings;
+};
+
+// None when the text is no JSON of that shape.
+std::optional<CommandJson> parseCommandJson(std::string_view json);
+
+// None when the text is no sequence of CRLF-ended RFC 4180 records.
+std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view csv);
