@@ -91,9 +91,9 @@ void LoanPage::setClock(std::function<QDate()> clock)
 std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
 {
     ensureBuilt();
-    if (!app::fieldAccepts(ui->Edit9, Entry::Decimal, app::between(1, 30))
-        || !app::fieldAccepts(ui->Edit10, Entry::Whole, app::between(1, 50))
-        || !app::fieldAccepts(ui->Edit11, Entry::Decimal, app::atLeast(smallestMoney)))
+    if (!app::fieldAccepts(ui->Edit9, calculators::checks::loanRate)
+        || !app::fieldAccepts(ui->Edit10, calculators::checks::loanYears)
+        || !app::fieldAccepts(ui->Edit11, calculators::checks::loanAmount))
         return std::nullopt;
     return LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() };
 }
