@@ -131,7 +131,7 @@ std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
             { "0" + settings.decimalSeparator + "01", settings.currencySymbol }));
     const finance::CivilDate& first = texts.firstPaymentDate;
     read.check(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
-        Field::FirstPaymentDate, "The first payment date must be a date in the years 1900 to 2199.");
+        Field::FirstPaymentDate, "The first payment date must be a day of the calendar in the years 1900 to 2199.");
     input.firstPaymentDate = first;
     if (read.failure)
         return *read.failure;

@@ -14,6 +14,7 @@ extern const Subcommand savingsCommand;
 extern const Subcommand requiredReturnCommand;
 extern const Subcommand collegeCommand;
 extern const Subcommand retirementCommand;
+extern const Subcommand planCommand;
 
 std::span<const Subcommand* const> subcommands()
 {
@@ -27,6 +28,7 @@ std::span<const Subcommand* const> subcommands()
         &requiredReturnCommand,
         &collegeCommand,
         &retirementCommand,
+        &planCommand,
     };
     return table;
 }

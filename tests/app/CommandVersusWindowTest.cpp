@@ -11,10 +11,12 @@
 #include "pages/RetirementPage.h"
 #include "pages/SavingsPage.h"
 #include "widgets/StringGrid.h"
+#include "windows/ExtraPaymentsWindow.h"
 #include "windows/MatrixWindow.h"
 #include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -92,6 +94,16 @@ QStringList matrix(const char* amount, const char* years, const char* rate, cons
     perform(window, steps);
     find<QAbstractButton>(window, "ButtonCalculate")->click();
     return textsOf(window, { "StringGrid1" });
+}
+
+// The planner opened on the default loan, its first payment on 1 January 2027.
+QStringList planned(const Steps& steps)
+{
+    ExtraPaymentsWindow window;
+    window.startWith(std::nullopt, QDate(2026, 12, 8));
+    perform(window, steps);
+    find<QAbstractButton>(window, "CalculateButton")->click();
+    return textsOf(window, { "SummaryText", "PlanGrid" });
 }
 
 // The command's texts and grid cells; or, where the window shows panels, the named figures' texts.
@@ -210,6 +222,14 @@ std::vector<Case> cases()
                         { "Edit15", "7" }, { "Edit16", "3" }, { "EditRetireFund", "50000" }, { "Button5", "" },
                         { "Button8", "" } },
                     { "Label40", "MemoRetire" });
+            } },
+        { "PlanEveryTwoWeeksInEuro", true,
+            { "plan", "--rate", "6,875", "--years", "20", "--amount", "180000,5", "--extra", "50", "--from", "7",
+                "--yearly", "1000", "--yearly-month", "1", "--every-two-weeks", "yes" },
+            [] {
+                return planned({ { "RateEdit", "6,875" }, { "YearsEdit", "20" }, { "AmountEdit", "180000,5" },
+                    { "MonthlyExtraEdit", "50" }, { "MonthlyFromEdit", "7" }, { "YearlyExtraEdit", "1000" },
+                    { "EveryTwoWeeksCheck", "" } });
             } },
     };
 }

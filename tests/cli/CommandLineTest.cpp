@@ -119,6 +119,7 @@ TEST(CommandLine, ExamplesShowTheWindowsFigures)
         { "savings", "$19,318.14 value in future" },
         { "required-return", "Requires 7.18 average percent return each year." },
         { "college", "13 years from now, the planned education will cost $56,892" },
+        { "plan", "With the extra payments: 212 payments, paid off in August 2044" },
     };
     for (const auto& [name, line] : cases) {
         SCOPED_TRACE(name);
@@ -173,6 +174,15 @@ TEST(CommandLine, RefusesWithTheWindowsWarningNamingTheOption)
         { { "retirement", "--age", "65", "--retire-at", "65", "--income", "3000", "--years", "25", "--growth", "7",
               "--inflation", "3", "--assets", "0" },
             1, "Floating point division by zero.\n" },
+        { { "plan", "--rate", "7.12345", "--years", "30", "--amount", "1000" }, 2,
+            "--rate: The interest rate must be between 0 and 30 percent, with at most 4 decimals" },
+        { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--first-payment", "1/1/2027" }, 2,
+            "--first-payment: The first payment date is written as year-month-day" },
+        { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--once", "12=5 400=1" }, 2,
+            "--once: The payment number in row 2 of the one-time extra payments must be a whole number from 1 to "
+            "360." },
+        { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--every-two-weeks", "often" }, 2,
+            "--every-two-weeks: " },
         // Command lines that cannot be read end in a usage line.
         { {}, 2, "Usage: corvanta-calc SUBCOMMAND" },
         { { "mortgage" }, 2, "corvanta-calc: unknown subcommand 'mortgage'\nUsage:" },

@@ -1,0 +1,191 @@
+// corvanta-calc plan: the extra payments planner's Calculate, its summary and its schedule to the cent.
+#include "CalendarDays.h"
+#include "ExtraPaymentsChecks.h"
+#include "FinanceErrors.h"
+#include "NumberEntry.h"
+#include "Subcommand.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace cli {
+
+namespace {
+
+using calculators::ExtraPaymentsField;
+
+const Option options[] = {
+    { "rate", "the annual interest rate in percent", nullptr, "0 to 30, at most 4 decimals" },
+    { "years", "the term in years", nullptr, "a whole number from 1 to 50" },
+    { "amount", "the loan amount", nullptr, "0.01 to 1000000000, at most 2 decimals" },
+    { "first-payment", "the date of the first payment, year-month-day", nullptr,
+        "1900-01-01 to 2199-12-31; the first of next month when left out" },
+    { "extra", "the extra paid every month", nullptr, "0 to 1000000000, at most 2 decimals; none when left out" },
+    { "from", "the first payment with the monthly extra", nullptr, "a payment number; 1 when left out" },
+    { "through", "the last payment with the monthly extra", nullptr, "a payment number; the last when left out" },
+    { "yearly", "the extra paid once a year", nullptr, "0 to 1000000000, at most 2 decimals; none when left out" },
+    { "yearly-month", "the month the yearly extra is paid in", nullptr,
+        "1 (January) to 12; the first payment's month when left out" },
+    { "yearly-from", "the first year with the yearly extra", nullptr,
+        "a year of the loan; the first payment's when left out" },
+    { "once", "one-time extras as payment=amount, separated by blanks", nullptr,
+        "at most 60; two on one payment add up" },
+    { "every-two-weeks", "half the payment every 14 days instead of the monthly payment", nullptr, "yes or no" },
+};
+
+// The option each field of the planner is given by.
+std::string_view optionOf(ExtraPaymentsField field)
+{
+    switch (field) {
+    case ExtraPaymentsField::Rate:
+        return "rate";
+    case ExtraPaymentsField::Years:
+        return "years";
+    case ExtraPaymentsField::Amount:
+        return "amount";
+    case ExtraPaymentsField::FirstPaymentDate:
+        return "first-payment";
+    case ExtraPaymentsField::MonthlyExtra:
+        return "extra";
+    case ExtraPaymentsField::MonthlyFrom:
+        return "from";
+    case ExtraPaymentsField::MonthlyThrough:
+        return "through";
+    case ExtraPaymentsField::YearlyExtra:
+        return "yearly";
+    case ExtraPaymentsField::YearlyMonth:
+        return "yearly-month";
+    case ExtraPaymentsField::YearlyFromYear:
+        return "yearly-from";
+    case ExtraPaymentsField::OneTimePaymentNumber:
+    case ExtraPaymentsField::OneTimeAmount:
+        return "once";
+    }
+    return "plan";
+}
+
+finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
+{
+    if (!given.has("first-payment"))
+        return finance::addMonths({ context.today.year, context.today.month, 1 }, 1);
+    const std::string text = given.text("first-payment");
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    char end = 0;
+    // Digits only, so that a date never depends on the regional short format.
+    if (text.find_first_not_of("0123456789-") != std::string::npos
+        || std::sscanf(text.c_str(), "%5d-%2d-%2d%c", &year, &month, &day, &end) != 3)
+        throw RefusedOption(
+            "first-payment", "The first payment date is written as year-month-day, such as 2027-01-01.");
+    return { year, month, day };
+}
+
+std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given& given)
+{
+    std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> rows;
+    std::istringstream pairs(given.text("once"));
+    for (std::string pair; pairs >> pair;) {
+        const auto equals = pair.find('=');
+        if (equals == std::string::npos)
+            throw RefusedOption("once", "Each one-time extra payment is written as payment=amount, such as 60=10000.");
+        rows.push_back({ pair.substr(0, equals), pair.substr(equals + 1) });
+    }
+    return rows;
+}
+
+bool everyTwoWeeks(const Given& given)
+{
+    const std::string text = given.text("every-two-weeks");
+    if (text.empty() || text == "no")
+        return false;
+    if (text == "yes")
+        return true;
+    throw RefusedOption("every-two-weeks", "Half payments every two weeks are chosen with yes or no.");
+}
+
+// Cents as an exact decimal: 133060 is "1330.60".
+std::string centsDecimal(calculators::Cents cents)
+{
+    const calculators::Cents whole = cents < 0 ? -cents : cents;
+    std::string text
+        = std::to_string(whole / 100) + '.' + std::to_string(whole % 100 / 10) + std::to_string(whole % 10);
+    return cents < 0 ? '-' + text : text;
+}
+
+Report run(const Given& given, const Context& context)
+{
+    const auto& settings = context.settings;
+    calculators::ExtraPaymentsTexts texts;
+    texts.rate = given.text("rate");
+    texts.years = given.text("years");
+    texts.amount = given.text("amount");
+    texts.firstPaymentDate = firstPaymentDate(given, context);
+    texts.monthlyExtra = given.text("extra");
+    texts.monthlyFrom = given.text("from");
+    texts.monthlyThrough = given.text("through");
+    texts.yearlyExtra = given.text("yearly");
+    if (given.has("yearly-month")) {
+        try {
+            texts.yearlyMonth = finance::wholeNumberEntry(given.text("yearly-month"));
+        } catch (const finance::EConvertError&) {
+            texts.yearlyMonth = 0; // refused by the check below, with its warning
+        }
+    } else {
+        texts.yearlyMonth = texts.firstPaymentDate.month;
+    }
+    texts.yearlyFromYear = given.text("yearly-from");
+    texts.oneTimeRows = oneTimeRows(given);
+    texts.everyTwoWeeks = everyTwoWeeks(given);
+
+    const auto read = calculators::readExtraPaymentsTexts(texts, settings);
+    if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read))
+        throw RefusedOption(optionOf(failure->field), failure->message);
+    const auto& input = std::get<calculators::ExtraPaymentsInput>(read);
+    const calculators::ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
+
+    Report report;
+    report.texts = calculators::planSummaryLines(plan, settings);
+    const auto money = [&settings](std::string name, calculators::Cents cents) {
+        return Figure { std::move(name), centsDecimal(cents), calculators::centsText(cents, settings) };
+    };
+    const auto count = [](std::string name, std::int32_t value) {
+        return Figure { std::move(name), std::to_string(value), std::to_string(value) };
+    };
+    const std::int32_t monthsSaved = plan.comparison.payments - plan.totals.payments;
+    report.figures = {
+        money("regularPayment", plan.regularPayment),
+        count("payments", plan.totals.payments),
+        count("payoffYear", plan.totals.payoffDate.year),
+        { "payoffMonth", std::to_string(plan.totals.payoffDate.month),
+            settings.dateNames.months[static_cast<std::size_t>(plan.totals.payoffDate.month - 1)] },
+        money("totalInterest", plan.totals.interest),
+        money("totalExtra", plan.totals.extra),
+        count("paymentsWithoutExtras", plan.comparison.payments),
+        money("interestWithoutExtras", plan.comparison.interest),
+        money("interestSaved", plan.comparison.interest - plan.totals.interest),
+        { "monthsSaved", std::to_string(monthsSaved), calculators::yearsAndMonthsText(monthsSaved) },
+    };
+    auto& headings = report.grid.emplace_back();
+    for (const std::string& title : calculators::planGridTitles())
+        headings.push_back({ title });
+    for (const calculators::PlanRow& row : plan.rows) {
+        const auto cells = calculators::planRowTexts(row, settings);
+        report.grid.push_back(
+            { { cells[0], std::to_string(row.number) }, { cells[1] }, { cells[2], centsDecimal(row.payment) },
+                { cells[3], centsDecimal(row.extra) }, { cells[4], centsDecimal(row.interest) },
+                { cells[5], centsDecimal(row.principal) }, { cells[6], centsDecimal(row.balance) } });
+    }
+    return report;
+}
+
+} // namespace
+
+extern const Subcommand planCommand;
+const Subcommand planCommand { "plan",
+    "The extra payments planner: extras every month, every year, once or every two weeks, to the cent.", options,
+    "--rate 7 --years 30 --amount 200000 --first-payment 2027-01-01 --extra 100 --from 13 --yearly 2000 "
+    "--yearly-month 4 --once 60=10000",
+    run };
+
+} // namespace cli
