@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, ExtraPaymentsChecks,
             [](auto& t) {
                 t.firstPaymentDate = { 2200, 1, 1 };
             },
-            Field::FirstPaymentDate, 0, "The first payment date must be a day of the calendar in the years 1900 to 2199." },
+            Field::FirstPaymentDate, 0,
+            "The first payment date must be a day of the calendar in the years 1900 to 2199." },
         FailureCase { "MonthlyExtraWithSeparators", [](auto& t) { t.monthlyExtra = "1,000"; }, Field::MonthlyExtra, 0,
             std::string("The monthly extra payment") + moneyRule },
         FailureCase { "MonthlyFromAfterTheTerm", [](auto& t) { t.monthlyFrom = "361"; }, Field::MonthlyFrom, 0,
