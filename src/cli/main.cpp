@@ -2,7 +2,7 @@
 // command line.
 #include "CommandLine.h"
 
-#include <chrono>
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,10 +10,12 @@
 int main(int argc, char* argv[])
 {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const std::chrono::year_month_day today { std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()) };
+    // Today where the user is, as the window's clock gives it, not in UTC.
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
     const cli::Context context { finance::systemRegionalSettings(),
-        { static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
-            static_cast<int>(static_cast<unsigned>(today.day())) } };
+        { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday } };
     const int status = cli::runCommandLine(arguments, std::cout, std::cerr, context);
     std::cout.flush();
     // A full disk or a closed pipe loses the output: that is no success.
