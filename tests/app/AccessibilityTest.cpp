@@ -162,10 +162,16 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
         { "TForm5", "Edit1 Edit2 Button1 BitBtn1 Memo1 Edit1" },
         { "TAmortSch", "StringGrid1 Button3 BitBtn1 StringGrid1" },
         { "TFormAbout", "Memo1 ButtonAboutOK Memo1" },
+        { "ExtraPaymentsWindow",
+            "RateEdit YearsEdit AmountEdit FirstPaymentEdit FirstPaymentEdit FirstPaymentEdit MonthlyExtraEdit "
+            "MonthlyFromEdit MonthlyThroughEdit YearlyExtraEdit YearlyMonthCombo YearlyFromYearEdit OneTimeTable "
+            "AddRowButton RemoveRowButton EveryTwoWeeksCheck CalculateButton CloseButton SummaryText PlanGrid "
+            "RateEdit" },
     };
     open<TForm5>();
     open<TAmortSch>();
     open<TFormAbout>();
+    open<ExtraPaymentsWindow>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.window);
         QWidget* window = opened(c.window);
