@@ -42,7 +42,7 @@ struct ExtraPaymentsInput
 };
 
 // The planner's limits; a plan outside them raises EInvalidArgument.
-constexpr std::int64_t highestPlanRate = 30 * 10000;
+constexpr std::int64_t highestPlanRate = 300000; // 30%
 constexpr std::int32_t longestPlanYears = 50;
 constexpr Cents largestPlanAmount = 100000000000; // 1,000,000,000.00
 constexpr std::size_t mostOneTimeExtras = 60;

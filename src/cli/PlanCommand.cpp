@@ -5,7 +5,8 @@
 #include "NumberEntry.h"
 #include "Subcommand.h"
 
-#include <cstdio>
+#include <charconv>
+#include <optional>
 #include <sstream>
 
 namespace cli {
@@ -69,16 +70,28 @@ finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
     if (!given.has("first-payment"))
         return finance::addMonths({ context.today.year, context.today.month, 1 }, 1);
     const std::string text = given.text("first-payment");
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    char end = 0;
-    // Digits only, so that a date never depends on the regional short format.
-    if (text.find_first_not_of("0123456789-") != std::string::npos
-        || std::sscanf(text.c_str(), "%5d-%2d-%2d%c", &year, &month, &day, &end) != 3)
+    // Digits only, so that a date never depends on the regional short format: four for the year, up to two each
+    // for the month and the day.
+    const auto number = [](std::string_view part, std::size_t mostDigits) -> std::optional<int> {
+        int value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || part.size() > mostDigits || part.front() == '-' || error != std::errc {}
+            || end != part.data() + part.size())
+            return std::nullopt;
+        return value;
+    };
+    const std::string_view date(text);
+    const auto firstDash = date.find('-');
+    const auto secondDash = firstDash == std::string_view::npos ? firstDash : date.find('-', firstDash + 1);
+    const auto year = number(date.substr(0, firstDash), 4);
+    const auto month = secondDash == std::string_view::npos
+        ? std::nullopt
+        : number(date.substr(firstDash + 1, secondDash - firstDash - 1), 2);
+    const auto day = secondDash == std::string_view::npos ? std::nullopt : number(date.substr(secondDash + 1), 2);
+    if (!year || !month || !day)
         throw RefusedOption(
             "first-payment", "The first payment date is written as year-month-day, such as 2027-01-01.");
-    return { year, month, day };
+    return { *year, *month, *day };
 }
 
 std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given& given)
