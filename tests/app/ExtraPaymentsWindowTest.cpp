@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -90,6 +91,16 @@ TEST_F(ExtraPaymentsWindowTest, OpensOnTheDefaultLoanAndCalculatesWithEnter)
 
     QTest::keyClick(grid(), Qt::Key_Escape);
     EXPECT_FALSE(page.isVisible());
+}
+
+// The window cannot be made smaller than its layout needs, so no field is ever squashed or cut.
+TEST_F(ExtraPaymentsWindowTest, ShrunkAsFarAsItGoesEveryControlKeepsItsSize)
+{
+    page.resize(1, 1);
+    QCoreApplication::processEvents();
+    const QSize needed = page.layout()->minimumSize();
+    EXPECT_GE(page.width(), needed.width());
+    EXPECT_GE(page.height(), needed.height());
 }
 
 TEST_F(ExtraPaymentsWindowTest, BadInputWarnsAtItsFieldAndShowsNothing)
