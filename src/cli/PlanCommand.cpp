@@ -117,13 +117,9 @@ bool everyTwoWeeks(const Given& given)
     throw RefusedOption("every-two-weeks", "Half payments every two weeks are chosen with yes or no.");
 }
 
-// Cents as an exact decimal: 133060 is "1330.60".
-std::string centsDecimal(calculators::Cents cents)
+finance::Extended dollars(calculators::Cents cents)
 {
-    const calculators::Cents whole = cents < 0 ? -cents : cents;
-    std::string text
-        = std::to_string(whole / 100) + '.' + std::to_string(whole % 100 / 10) + std::to_string(whole % 10);
-    return cents < 0 ? '-' + text : text;
+    return static_cast<finance::Extended>(cents) / 100;
 }
 
 Report run(const Given& given, const Context& context)
@@ -159,22 +155,19 @@ Report run(const Given& given, const Context& context)
 
     Report report;
     report.texts = calculators::planSummaryLines(plan, settings);
-    const auto money = [&settings](std::string name, calculators::Cents cents) {
-        return Figure { std::move(name), centsDecimal(cents), calculators::centsText(cents, settings) };
-    };
-    const auto count = [](std::string name, std::int32_t value) {
-        return Figure { std::move(name), std::to_string(value), std::to_string(value) };
-    };
     const std::int32_t monthsSaved = plan.comparison.payments - plan.totals.payments;
+    const auto money = [&settings](std::string name, calculators::Cents cents) {
+        return moneyFigure(std::move(name), dollars(cents), settings);
+    };
     report.figures = {
         money("regularPayment", plan.regularPayment),
-        count("payments", plan.totals.payments),
-        count("payoffYear", plan.totals.payoffDate.year),
+        integerFigure("payments", plan.totals.payments),
+        integerFigure("payoffYear", plan.totals.payoffDate.year),
         { "payoffMonth", std::to_string(plan.totals.payoffDate.month),
             settings.dateNames.months[static_cast<std::size_t>(plan.totals.payoffDate.month - 1)] },
         money("totalInterest", plan.totals.interest),
         money("totalExtra", plan.totals.extra),
-        count("paymentsWithoutExtras", plan.comparison.payments),
+        integerFigure("paymentsWithoutExtras", plan.comparison.payments),
         money("interestWithoutExtras", plan.comparison.interest),
         money("interestSaved", plan.comparison.interest - plan.totals.interest),
         { "monthsSaved", std::to_string(monthsSaved), calculators::yearsAndMonthsText(monthsSaved) },
@@ -184,10 +177,11 @@ Report run(const Given& given, const Context& context)
         headings.push_back({ title });
     for (const calculators::PlanRow& row : plan.rows) {
         const auto cells = calculators::planRowTexts(row, settings);
-        report.grid.push_back(
-            { { cells[0], std::to_string(row.number) }, { cells[1] }, { cells[2], centsDecimal(row.payment) },
-                { cells[3], centsDecimal(row.extra) }, { cells[4], centsDecimal(row.interest) },
-                { cells[5], centsDecimal(row.principal) }, { cells[6], centsDecimal(row.balance) } });
+        const auto value
+            = [&settings](calculators::Cents cents) { return exactDecimal(dollars(cents), settings.moneyDecimals); };
+        report.grid.push_back({ { cells[0], std::to_string(row.number) }, { cells[1] },
+            { cells[2], value(row.payment) }, { cells[3], value(row.extra) }, { cells[4], value(row.interest) },
+            { cells[5], value(row.principal) }, { cells[6], value(row.balance) } });
     }
     return report;
 }

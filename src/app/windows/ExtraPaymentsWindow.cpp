@@ -233,11 +233,9 @@ void ExtraPaymentsWindow::RemoveRowButtonClick()
 
 void ExtraPaymentsWindow::PrintButtonClick()
 {
-    QStringList summary;
-    for (const std::string& line : calculators::planSummaryLines(*plan, app::regional()))
-        summary.append(text(line));
-    app::printPages(this, app::planPages(summary, app::gridTexts(*ui->PlanGrid)), app::PrintJobs::OneDocument,
-        QStringLiteral("Corvanta extra payments plan"));
+    // What is printed is what the window shows: its summary and its grid.
+    app::printPages(this, app::planPages(ui->SummaryText->toPlainText().split(u'\n'), app::gridTexts(*ui->PlanGrid)),
+        app::PrintJobs::OneDocument, QStringLiteral("Corvanta extra payments plan"));
 }
 
 void ExtraPaymentsWindow::ChartButtonClick()
