@@ -5,6 +5,7 @@
 #include "shell/FirstRunStore.h"
 #include "windows/AboutBox.h"
 #include "windows/ExtraPaymentsWindow.h"
+#include "windows/LoanChartWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/MatrixWindow.h"
 #include "windows/PrepaymentWindow.h"
@@ -162,6 +163,7 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
         { "TForm5", "Edit1 Edit2 Button1 BitBtn1 Memo1 Edit1" },
         { "TAmortSch", "StringGrid1 Button3 BitBtn1 StringGrid1" },
         { "TFormAbout", "Memo1 ButtonAboutOK Memo1" },
+        { "LoanChartWindow", "ChartTabs ChartBalance PrintButton CloseButton qt_tabwidget_tabbar" },
         { "ExtraPaymentsWindow",
             "RateEdit YearsEdit AmountEdit FirstPaymentEdit FirstPaymentEdit FirstPaymentEdit MonthlyExtraEdit "
             "MonthlyFromEdit MonthlyThroughEdit YearlyExtraEdit YearlyMonthCombo YearlyFromYearEdit OneTimeTable "
@@ -172,6 +174,7 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
     open<TAmortSch>();
     open<TFormAbout>();
     open<ExtraPaymentsWindow>();
+    open<LoanChartWindow>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.window);
         QWidget* window = opened(c.window);
