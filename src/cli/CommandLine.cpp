@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <new>
 #include <optional>
+#include <set>
 
 #ifndef CORVANTA_VERSION
 #define CORVANTA_VERSION "unknown"
@@ -74,7 +75,9 @@ void writeOptionLine(std::string_view name, std::string_view value, std::string_
 void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
 {
     out << "Usage: " << program << ' ' << subcommand.name << " [--OPTION VALUE]...\n"
-        << subcommand.summary << "\n\nOptions (an option left out is an empty field):\n";
+        << subcommand.summary
+        << "\n\nOptions (each at most once; one left out or given as '' takes the default it names, or is an "
+           "empty field):\n";
     for (const Option& option : subcommand.options) {
         const std::string accepted
             = option.check ? calculators::acceptedText(*option.check) : std::string(option.accepted);
@@ -86,10 +89,11 @@ void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
     out << "\nExample:\n  " << program << ' ' << subcommand.name << ' ' << subcommand.example << '\n';
 }
 
-bool takesOption(const Subcommand& subcommand, std::string_view name)
+const Option* optionNamed(const Subcommand& subcommand, std::string_view name)
 {
-    return std::any_of(subcommand.options.begin(), subcommand.options.end(),
+    const auto found = std::find_if(subcommand.options.begin(), subcommand.options.end(),
         [name](const Option& option) { return option.name == name; });
+    return found == subcommand.options.end() ? nullptr : &*found;
 }
 
 Format formatNamed(std::string_view name, const Subcommand* subcommand)
@@ -109,6 +113,7 @@ Request readArguments(std::span<const std::string> arguments)
     request.subcommand = findSubcommand(arguments[0]);
     if (!request.subcommand)
         throw UsageError { "unknown subcommand '" + arguments[0] + "'" };
+    std::set<std::string> named;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help") {
@@ -119,8 +124,12 @@ Request readArguments(std::span<const std::string> arguments)
             throw UsageError { "unexpected argument '" + argument + "'", request.subcommand };
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        if (name != "format" && name != "locale" && !takesOption(*request.subcommand, name))
+        const Option* option = optionNamed(*request.subcommand, name);
+        if (name != "format" && name != "locale" && !option)
             throw UsageError { "unknown option '--" + name + "'", request.subcommand };
+        // A second value would silently replace the first.
+        if (!named.insert(name).second && !(option && option->repeats))
+            throw UsageError { "--" + name + " is given more than once", request.subcommand };
         std::string value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
@@ -130,12 +139,15 @@ Request readArguments(std::span<const std::string> arguments)
                 throw UsageError { "--" + name + " needs a value", request.subcommand };
             value = arguments[++i];
         }
+        // An empty value is the option left out: its default, or an empty field.
+        if (value.empty())
+            continue;
         if (name == "format")
             request.format = formatNamed(value, request.subcommand);
         else if (name == "locale")
             request.locale = value;
         else
-            request.given.set(name, value);
+            request.given.add(name, value);
     }
     return request;
 }
@@ -145,9 +157,6 @@ std::optional<finance::RegionalSettings> settingsFor(const Request& request, con
 {
     if (!request.locale)
         return context.settings;
-    // An empty name would be the environment's locale; the option always names one.
-    if (request.locale->empty())
-        return std::nullopt;
     return finance::localeRegionalSettings(request.locale->c_str());
 }
 

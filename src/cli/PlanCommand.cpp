@@ -29,8 +29,10 @@ const Option options[] = {
         "1 (January) to 12; the first payment's month when left out" },
     { "yearly-from", "the first year with the yearly extra", nullptr,
         "a year of the loan; the first payment's when left out" },
-    { "once", "one-time extras as payment=amount, separated by blanks", nullptr,
-        "at most 60; two on one payment add up" },
+    { .name = "once",
+        .description = "a one-time extra as payment=amount; repeat --once, or separate them by blanks, for more",
+        .accepted = "at most 60, the rows in the order given; two on one payment add up",
+        .repeats = true },
     { "every-two-weeks", "half the payment every 14 days instead of the monthly payment", nullptr, "yes or no" },
 };
 
@@ -97,12 +99,15 @@ finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
 std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given& given)
 {
     std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> rows;
-    std::istringstream pairs(given.text("once"));
-    for (std::string pair; pairs >> pair;) {
-        const auto equals = pair.find('=');
-        if (equals == std::string::npos)
-            throw RefusedOption("once", "Each one-time extra payment is written as payment=amount, such as 60=10000.");
-        rows.push_back({ pair.substr(0, equals), pair.substr(equals + 1) });
+    for (const std::string& once : given.all("once")) {
+        std::istringstream pairs(once);
+        for (std::string pair; pairs >> pair;) {
+            const auto equals = pair.find('=');
+            if (equals == std::string::npos)
+                throw RefusedOption(
+                    "once", "Each one-time extra payment is written as payment=amount, such as 60=10000.");
+            rows.push_back({ pair.substr(0, equals), pair.substr(equals + 1) });
+        }
     }
     return rows;
 }

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -21,6 +22,8 @@ struct Option
     std::string_view description;
     const calculators::FieldCheck* check = nullptr;
     std::string_view accepted = {};
+    // Given more than once, each value adds to those before it; any other option is refused when repeated.
+    bool repeats = false;
 };
 
 // What the command runs with: the regional settings the numbers are read and shown with, and today's date for
@@ -31,20 +34,28 @@ struct Context
     finance::CivilDate today {};
 };
 
-// The option texts given, by option name; an option not given is an empty field.
+// The option texts given, by option name; an option not given, or given an empty text, is an empty field.
 class Given
 {
 public:
-    void set(std::string_view name, std::string text) { texts[std::string(name)] = std::move(text); }
+    void set(std::string_view name, std::string text) { texts[std::string(name)] = { std::move(text) }; }
+    void add(std::string_view name, std::string text) { texts[std::string(name)].push_back(std::move(text)); }
     bool has(std::string_view name) const { return texts.find(std::string(name)) != texts.end(); }
+    // The text of an option given once.
     std::string text(std::string_view name) const
     {
         const auto found = texts.find(std::string(name));
-        return found == texts.end() ? std::string() : found->second;
+        return found == texts.end() ? std::string() : found->second.front();
+    }
+    // Every text of an option that repeats, in the order given.
+    std::vector<std::string> all(std::string_view name) const
+    {
+        const auto found = texts.find(std::string(name));
+        return found == texts.end() ? std::vector<std::string>() : found->second;
     }
 
 private:
-    std::map<std::string, std::string> texts;
+    std::map<std::string, std::vector<std::string>> texts;
 };
 
 // A field that fails its check, or an option value the command does not take: the message names the option.

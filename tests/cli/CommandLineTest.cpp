@@ -6,6 +6,7 @@
 #include "RegionalPresets.h"
 #include "Subcommands.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -183,6 +184,18 @@ TEST(CommandLine, RefusesWithTheWindowsWarningNamingTheOption)
             "360." },
         { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--every-two-weeks", "often" }, 2,
             "--every-two-weeks: " },
+        // Repeated --once options are the rows of one table, in the order given.
+        { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--once", "12=5", "--once", "400=1" }, 2,
+            "--once: The payment number in row 2 of the one-time extra payments" },
+        // Any other option given twice would lose a value.
+        { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--rate", "8" }, 2,
+            "corvanta-calc: --rate is given more than once\nUsage: corvanta-calc plan" },
+        { { "loan", "--rate", "", "--rate=7", "--years", "15", "--amount", "1000" }, 2,
+            "corvanta-calc: --rate is given more than once\n" },
+        { { "matrix", "--amount", "1000", "--rate", "7", "--years", "15", "--years2=30", "--years2", "15" }, 2,
+            "corvanta-calc: --years2 is given more than once\n" },
+        { { "loan", "--format", "csv", "--format=json" }, 2, "corvanta-calc: --format is given more than once\n" },
+        { { "loan", "--locale", "C", "--locale", "C" }, 2, "corvanta-calc: --locale is given more than once\n" },
         // Command lines that cannot be read end in a usage line.
         { {}, 2, "Usage: corvanta-calc SUBCOMMAND" },
         { { "mortgage" }, 2, "corvanta-calc: unknown subcommand 'mortgage'\nUsage:" },
@@ -198,6 +211,61 @@ TEST(CommandLine, RefusesWithTheWindowsWarningNamingTheOption)
         EXPECT_EQ(output.status, refusal.status);
         EXPECT_EQ(output.out, "");
         EXPECT_EQ(output.err.rfind(refusal.message, 0), 0u);
+    }
+}
+
+// An empty value is the option left out, and repeated --once options are the rows one value can list.
+TEST(CommandLine, CommandLinesThatMeanTheSameGiveTheSameOutput)
+{
+    using Arguments = std::vector<std::string>;
+    struct Same
+    {
+        const char* what;
+        Arguments given;
+        Arguments meant;
+    };
+    const Same cases[] = {
+        { "an empty first payment date",
+            { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--first-payment", "" },
+            { "plan", "--rate", "7", "--years", "30", "--amount", "1000" } },
+        { "the planner's other empty options",
+            { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--yearly", "50",
+                "--yearly-month=", "--once=", "--extra", "", "--every-two-weeks", "" },
+            { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--yearly", "50" } },
+        { "repeated --once",
+            { "plan", "--rate", "7", "--years", "30", "--amount", "200000", "--once", "60=10000", "--once", "61=5",
+                "--once", "60=1" },
+            { "plan", "--rate", "7", "--years", "30", "--amount", "200000", "--once", "60=10000 61=5 60=1" } },
+        { "the matrix's empty options",
+            { "matrix", "--amount", "1000", "--rate", "7", "--years", "15", "--increment", "", "--rate-step", "",
+                "--years2", "", "--amounts", "", "--rates", "" },
+            { "matrix", "--amount", "1000", "--rate", "7", "--years", "15" } },
+        { "an empty loan amount", { "loan", "--rate", "7", "--years", "15", "--amount", "", "--payment", "900" },
+            { "loan", "--rate", "7", "--years", "15", "--payment", "900" } },
+        { "empty retirement assets",
+            { "retirement", "--age", "35", "--retire-at", "65", "--income", "3000", "--years", "25", "--growth", "7",
+                "--inflation", "3", "--assets", "" },
+            { "retirement", "--age", "35", "--retire-at", "65", "--income", "3000", "--years", "25", "--growth", "7",
+                "--inflation", "3" } },
+        { "an empty format and locale",
+            { "loan", "--rate", "7", "--years", "15", "--amount", "1000", "--format", "", "--locale=" },
+            { "loan", "--rate", "7", "--years", "15", "--amount", "1000" } },
+    };
+    for (const auto& [what, given, meant] : cases) {
+        SCOPED_TRACE(what);
+        const Outcome output = run(given);
+        const Outcome expected = run(meant);
+        ASSERT_EQ(expected.status, 0) << expected.err;
+        EXPECT_EQ(output.status, 0) << output.err;
+        EXPECT_EQ(output.err, expected.err);
+        // The first line that differs, not the whole schedule.
+        const auto shown = lines(output.out);
+        const auto meantLines = lines(expected.out);
+        const auto differ = std::mismatch(shown.begin(), shown.end(), meantLines.begin(), meantLines.end());
+        EXPECT_TRUE(differ.first == shown.end() && differ.second == meantLines.end())
+            << "line " << (differ.first - shown.begin()) + 1 << ": '"
+            << (differ.first == shown.end() ? "" : *differ.first) << "' instead of '"
+            << (differ.second == meantLines.end() ? "" : *differ.second) << "'";
     }
 }
 
