@@ -32,8 +32,19 @@ write_metainfo() { # <version> <output>
         -DTEMPLATE="$source/packaging/com.brellin.Corvanta.metainfo.xml.in" -P "$source/cmake/MetainfoReleases.cmake"
 }
 
+installed=$prefix/share/metainfo/com.brellin.Corvanta.metainfo.xml
 appstreamcli validate-tree --no-net --pedantic "$prefix" || fail "appstreamcli rejects the installed tree"
-same_releases "$prefix/share/metainfo/com.brellin.Corvanta.metainfo.xml" "$source/packaging/changelog"
+same_releases "$installed" "$source/packaging/changelog"
+# A software centre shows a screenshot it cannot fetch as a broken picture. Nothing is served from the reserved
+# names (example.com, .invalid, .test, localhost ...), and the project's own site publishes no pictures yet.
+for url in $(sed -n 's|.*<image[^>]*>\([^<]*\)</image>.*|\1|p' "$installed"); do
+    case $(sed -E 's|^[a-z]+://([^/:]*).*|\1|' <<<"$url") in
+    example.com | example.net | example.org | *.example.com | *.example.net | *.example.org | *.example | *.invalid | \
+        *.test | localhost | *.localhost | brellin.com | *.brellin.com)
+        fail "a screenshot points at $url, which serves nothing" ;;
+    esac
+done
+grep -qi placeholder "$installed" && fail "the metainfo still names a placeholder"
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
