@@ -155,11 +155,6 @@ std::string centsText(Cents amount, const finance::RegionalSettings& settings)
     return finance::moneyText(static_cast<Extended>(amount) / 100, settings);
 }
 
-std::string monthAndYearText(const finance::CivilDate& date, const finance::RegionalSettings& settings)
-{
-    return settings.dateNames.months[static_cast<std::size_t>(date.month - 1)] + ' ' + std::to_string(date.year);
-}
-
 std::string yearsAndMonthsText(std::int32_t months)
 {
     const auto count = [](std::int32_t n, const char* one, const char* many) {
@@ -181,14 +176,17 @@ std::vector<std::string> planSummaryLines(const ExtraPaymentsPlan& plan, const f
     if (plan.everyTwoWeeks)
         lines.push_back("Paid as half payments every two weeks: " + money(plan.halfPayment));
     lines.push_back("With the extra payments: " + std::to_string(plan.totals.payments) + " payments, paid off in "
-        + monthAndYearText(plan.totals.payoffDate, settings));
+        + finance::monthYearText(plan.totals.payoffDate, settings));
     lines.push_back("Total interest: " + money(plan.totals.interest));
     lines.push_back("Total extra paid: " + money(plan.totals.extra));
     lines.push_back("Without them: " + std::to_string(plan.comparison.payments) + " payments, paid off in "
-        + monthAndYearText(plan.comparison.payoffDate, settings) + ", total interest "
+        + finance::monthYearText(plan.comparison.payoffDate, settings) + ", total interest "
         + money(plan.comparison.interest));
     lines.push_back("Interest saved: " + money(plan.comparison.interest - plan.totals.interest));
     lines.push_back("Time saved: " + yearsAndMonthsText(plan.comparison.payments - plan.totals.payments));
+    // The loan page's total interest is its unrounded payments less the amount.
+    lines.push_back("Interest is rounded to the cent each month, as lenders do, so it can differ by cents from the "
+                    "loan page's total.");
     return lines;
 }
 
@@ -199,9 +197,9 @@ std::vector<std::string> planGridTitles()
 
 std::vector<std::string> planRowTexts(const PlanRow& row, const finance::RegionalSettings& settings)
 {
-    return { std::to_string(row.number), finance::shortDateText(row.date, settings), centsText(row.payment, settings),
-        centsText(row.extra, settings), centsText(row.interest, settings), centsText(row.principal, settings),
-        centsText(row.balance, settings) };
+    return { std::to_string(row.number), finance::shortDateText(row.date, settings, finance::YearDigits::Four),
+        centsText(row.payment, settings), centsText(row.extra, settings), centsText(row.interest, settings),
+        centsText(row.principal, settings), centsText(row.balance, settings) };
 }
 
 LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount)

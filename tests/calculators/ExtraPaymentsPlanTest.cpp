@@ -181,19 +181,57 @@ TEST(ExtraPaymentsPlan, SummaryAndRowTexts)
     const ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
     const std::vector<std::string> expected = {
         "Regular monthly payment: $1,330.60",
-        "With the extra payments: 186 payments, paid off in September 2042",
+        "With the extra payments: 186 payments, paid off in 9/2042",
         "Total interest: $126,364.76",
         "Total extra paid: $80,000.00",
-        "Without them: 360 payments, paid off in March 2057, total interest $279,021.94",
+        "Without them: 360 payments, paid off in 3/2057, total interest $279,021.94",
         "Interest saved: $152,657.18",
         "Time saved: 14 years 6 months",
+        "Interest is rounded to the cent each month, as lenders do, so it can differ by cents from the loan page's "
+        "total.",
     };
     EXPECT_EQ(calculators::planSummaryLines(plan, unitedStatesSettings()), expected);
-    const std::vector<std::string> firstRow
-        = { "1", "15.04.2027", "1.330,60 €", "5.000,00 €", "1.166,67 €", "163,93 €", "194.836,07 €" };
-    EXPECT_EQ(calculators::planRowTexts(plan.rows.front(), euroSettings()), firstRow);
     EXPECT_EQ(calculators::yearsAndMonthsText(13), "1 year 1 month");
     EXPECT_EQ(calculators::yearsAndMonthsText(24), "2 years");
+}
+
+// No sentence mixes the program's English with the locale's words, and dates carry four-digit years.
+TEST(ExtraPaymentsPlan, RegionalTextsReadInEveryLocale)
+{
+    auto input = loan(70000, 30, 20000000, { 2027, 4, 15 });
+    input.yearlyExtra = 500000;
+    input.yearlyMonth = 4;
+    const ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
+    finance::RegionalSettings german = euroSettings();
+    german.dateNames.months[8] = "September";
+    german.dateNames.months[2] = "März";
+    finance::RegionalSettings french = euroSettings();
+    french.shortDateFormat = "dd/mm/yyyy";
+    french.dateNames.months[8] = "septembre";
+    finance::RegionalSettings norwegian = euroSettings();
+    norwegian.shortDateFormat = "dd. mmm yyyy";
+    norwegian.dateNames.abbreviatedMonths[3] = "apr.";
+    const struct
+    {
+        const char* name;
+        finance::RegionalSettings settings;
+        const char* payoffLine;
+        std::vector<std::string> firstRow;
+    } cases[] = {
+        { "UnitedStates", unitedStatesSettings(), "With the extra payments: 186 payments, paid off in 9/2042",
+            { "1", "4/15/2027", "$1,330.60", "$5,000.00", "$1,166.67", "$163.93", "$194,836.07" } },
+        { "German", german, "With the extra payments: 186 payments, paid off in 09.2042",
+            { "1", "15.04.2027", "1.330,60 €", "5.000,00 €", "1.166,67 €", "163,93 €", "194.836,07 €" } },
+        { "French", french, "With the extra payments: 186 payments, paid off in 09/2042",
+            { "1", "15/04/2027", "1.330,60 €", "5.000,00 €", "1.166,67 €", "163,93 €", "194.836,07 €" } },
+        { "NorwegianMonthNames", norwegian, "With the extra payments: 186 payments, paid off in 09.2042",
+            { "1", "15. apr. 2027", "1.330,60 €", "5.000,00 €", "1.166,67 €", "163,93 €", "194.836,07 €" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(calculators::planSummaryLines(plan, c.settings).at(1), c.payoffLine);
+        EXPECT_EQ(calculators::planRowTexts(plan.rows.front(), c.settings), c.firstRow);
+    }
 }
 
 TEST(ExtraPaymentsPlan, ChartDrawsBothBalancesAndThePlansYears)
