@@ -202,6 +202,45 @@ std::vector<std::string> planRowTexts(const PlanRow& row, const finance::Regiona
         centsText(row.principal, settings), centsText(row.balance, settings) };
 }
 
+std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const finance::RegionalSettings& settings)
+{
+    const auto money = [&settings](Cents amount) { return centsText(amount, settings); };
+    const auto number = [](std::int32_t n) { return std::to_string(n); };
+    // The rate's digits as typed, without trailing zeros: 7.125 for 71250.
+    std::string rate = std::to_string(input.rateTenThousandths / 10000);
+    std::string decimals = std::to_string(10000 + input.rateTenThousandths % 10000).substr(1);
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    if (!decimals.empty())
+        rate += settings.decimalSeparator + decimals;
+
+    std::vector<std::string> lines;
+    lines.push_back("Extra payments plan for a loan of " + money(input.amount) + " at " + rate + "% for "
+        + number(input.years) + (input.years == 1 ? " year" : " years") + ", first payment "
+        + finance::shortDateText(input.firstPaymentDate, settings, finance::YearDigits::Four));
+    if (input.monthlyExtra > 0) {
+        const std::int32_t through = input.monthlyThrough == 0 ? input.years * 12 : input.monthlyThrough;
+        lines.push_back("Every month: " + money(input.monthlyExtra) + " extra with payments "
+            + number(input.monthlyFrom) + " to " + number(through));
+    }
+    if (input.yearlyExtra > 0)
+        lines.push_back("Every year: " + money(input.yearlyExtra) + " extra with the payment in month "
+            + number(input.yearlyMonth) + ", from " + number(input.yearlyFromYear));
+    // Five one-time extras to a line keep sixty of them to twelve lines of the first page.
+    constexpr std::size_t perLine = 5;
+    const auto& once = input.oneTimeExtras;
+    for (std::size_t first = 0; first < once.size(); first += perLine) {
+        std::string line = first == 0 ? "Once, extra: " : "Once, extra (continued): ";
+        for (std::size_t i = first; i < std::min(once.size(), first + perLine); ++i)
+            line += (i > first ? ", " : "") + money(once[i].amount) + " with payment " + number(once[i].paymentNumber);
+        lines.push_back(line);
+    }
+    if (input.everyTwoWeeks)
+        lines.push_back("Every two weeks: half the payment instead of the monthly payment");
+    if (lines.size() == 1)
+        lines.push_back("No extra payments");
+    return lines;
+}
+
 LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount)
 {
     const auto dollars = [](Cents cents) { return static_cast<Extended>(cents) / 100; };

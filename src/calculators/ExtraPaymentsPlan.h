@@ -99,6 +99,9 @@ std::vector<std::string> planRowTexts(const PlanRow& row, const finance::Regiona
 std::string centsText(Cents amount, const finance::RegionalSettings& settings); // $1,234.50
 std::string yearsAndMonthsText(std::int32_t months); // "6 years 4 months"
 
+// What the plan is a plan of, for the head of the print-out: the loan, then each kind of extra chosen.
+std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const finance::RegionalSettings& settings);
+
 // The balance without and with the plan month by month, the month the loan without extras first repays more
 // principal than interest, and the plan's principal (extras included) and interest year by year.
 LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount);

@@ -262,17 +262,29 @@ TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
     press("PrintButton");
     const std::optional<PdfText> printed = readPdfText(pdf);
     ASSERT_TRUE(printed.has_value());
-    // 47 rows on the first page under the summary, 57 on each later page.
-    const int pages = rows <= 47 ? 1 : 1 + (rows - 47 + 56) / 57;
+    // 42 rows on the first page under the loan, its extras and the summary, 57 on each later page.
+    const int pages = rows <= 42 ? 1 : 1 + (rows - 42 + 56) / 57;
     EXPECT_EQ(printed->pageCount, pages);
-    const auto on = [&printed](int page, const QString& text) {
-        return std::ranges::any_of(
-            printed->words, [&](const PdfWord& word) { return word.page == page && word.text == text; });
+    // The rightmost word of that text on the page.
+    const auto at = [&printed](int page, const QString& text) -> std::optional<PdfWord> {
+        std::optional<PdfWord> found;
+        for (const PdfWord& word : printed->words)
+            if (word.page == page && word.text == text && (!found || word.xMax > found->xMax))
+                found = word;
+        return found;
     };
-    EXPECT_TRUE(on(1, QStringLiteral("Regular")));
-    EXPECT_TRUE(on(pages, QStringLiteral("Balance")));
-    EXPECT_TRUE(on(pages, QString::number(pages)));
-    EXPECT_TRUE(on(pages, grid()->item(rows - 1, 6)->text()));
+    // The first page says what the plan is of: the loan, then each kind of extra chosen.
+    for (const char* word : { "Regular", "$200,000.00", "7%", "1/1/2027", "month:", "$100.00", "$10,000.00", "weeks:" })
+        EXPECT_TRUE(at(1, QString::fromUtf8(word))) << word;
+    EXPECT_TRUE(at(pages, QString::number(pages)));
+    // Amounts end on one line whatever their width, their heading with them.
+    const auto lastBalance = at(pages, grid()->item(rows - 1, 6)->text());
+    const auto balanceBefore = at(pages, grid()->item(rows - 2, 6)->text());
+    const auto heading = at(pages, QStringLiteral("Balance"));
+    ASSERT_TRUE(lastBalance && balanceBefore && heading);
+    EXPECT_GT(balanceBefore->xMax - balanceBefore->xMin, lastBalance->xMax - lastBalance->xMin + 5);
+    EXPECT_NEAR(balanceBefore->xMax, lastBalance->xMax, 0.5);
+    EXPECT_NEAR(heading->xMax, lastBalance->xMax, 0.5);
 
     QStringList series;
     whenModalShows([&series](QWidget* chart) {

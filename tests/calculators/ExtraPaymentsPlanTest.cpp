@@ -234,6 +234,42 @@ TEST(ExtraPaymentsPlan, RegionalTextsReadInEveryLocale)
     }
 }
 
+TEST(ExtraPaymentsPlan, InputLinesNameTheLoanAndEachExtraChosen)
+{
+    auto everything = loan(71250, 30, 20000050, { 2027, 1, 31 });
+    everything.monthlyExtra = 10000;
+    everything.monthlyFrom = 13;
+    everything.yearlyExtra = 200000;
+    everything.yearlyMonth = 4;
+    everything.yearlyFromYear = 2028;
+    for (std::int32_t number = 1; number <= 6; ++number)
+        everything.oneTimeExtras.push_back({ number * 10, number * 100000 });
+    everything.everyTwoWeeks = true;
+    const struct
+    {
+        const char* name;
+        ExtraPaymentsInput input;
+        finance::RegionalSettings settings;
+        std::vector<std::string> expected;
+    } cases[] = {
+        { "NoExtras", loan(70000, 1, 100000, { 2027, 1, 1 }), unitedStatesSettings(),
+            { "Extra payments plan for a loan of $1,000.00 at 7% for 1 year, first payment 1/1/2027",
+                "No extra payments" } },
+        { "EveryKindInEuro", everything, euroSettings(),
+            { "Extra payments plan for a loan of 200.000,50 € at 7,125% for 30 years, first payment 31.01.2027",
+                "Every month: 100,00 € extra with payments 13 to 360",
+                "Every year: 2.000,00 € extra with the payment in month 4, from 2028",
+                "Once, extra: 1.000,00 € with payment 10, 2.000,00 € with payment 20, 3.000,00 € with payment 30, "
+                "4.000,00 € with payment 40, 5.000,00 € with payment 50",
+                "Once, extra (continued): 6.000,00 € with payment 60",
+                "Every two weeks: half the payment instead of the monthly payment" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(calculators::planInputLines(c.input, c.settings), c.expected);
+    }
+}
+
 TEST(ExtraPaymentsPlan, ChartDrawsBothBalancesAndThePlansYears)
 {
     const ReferenceCase everyOption = referenceCases()[8];

@@ -253,9 +253,14 @@ void ExtraPaymentsWindow::RemoveRowButtonClick()
 
 void ExtraPaymentsWindow::PrintButtonClick()
 {
-    // What is printed is what the window shows: its summary and its grid.
-    app::printPages(this, app::planPages(ui->SummaryText->toPlainText().split(u'\n'), app::gridTexts(*ui->PlanGrid)),
-        app::PrintJobs::OneDocument, QStringLiteral("Corvanta extra payments plan"));
+    // What is printed is what the window shows, its summary and its grid, under the loan and extras they are of.
+    QStringList heading;
+    for (const std::string& line : calculators::planInputLines(input, app::regional()))
+        heading.append(text(line));
+    heading.append(QString());
+    heading.append(ui->SummaryText->toPlainText().split(u'\n'));
+    app::printPages(this, app::planPages(heading, app::gridTexts(*ui->PlanGrid)), app::PrintJobs::OneDocument,
+        QStringLiteral("Corvanta extra payments plan"));
 }
 
 void ExtraPaymentsWindow::ChartButtonClick()
