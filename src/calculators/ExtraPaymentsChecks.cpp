@@ -41,12 +41,13 @@ bool isBlank(const std::string& text)
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
-// The warning of a money field: what it takes, and that it is typed without the currency symbol.
+// The warning of a money field: what it takes, the decimal separator of the regional settings (a "6.5" typed
+// under comma settings is refused), and that it is typed without the currency symbol.
 std::string moneyMessage(const std::string& fieldName, const finance::RegionalSettings& settings)
 {
-    return finance::formatMessage("The %s must be 0 or more, at most 1000000000 with at most 2 decimals, entered "
-                                  "without %s or thousands separators.",
-        { fieldName, settings.currencySymbol }, settings);
+    return finance::formatMessage("The %s must be 0 or more, at most 1000000000 with at most 2 decimals after a "
+                                  "\"%s\", entered without %s or thousands separators.",
+        { fieldName, settings.decimalSeparator, settings.currencySymbol }, settings);
 }
 
 // Reads one field after another; the first that fails is remembered and every later read is skipped.
@@ -57,11 +58,13 @@ public:
         : settings(settings)
     { }
 
-    std::int64_t money(const std::string& text, Cents low, Field field, const std::string& message, int row = 0)
+    // A blank field is 0 when it may be left empty.
+    std::int64_t money(
+        const std::string& text, bool optional, Cents low, Field field, const std::string& message, int row = 0)
     {
         if (failure)
             return 0;
-        if (low == 0 && isBlank(text))
+        if (optional && isBlank(text))
             return 0;
         const auto value = fixedPoint(text, 2, low, largestPlanAmount, settings);
         if (!value)
@@ -122,13 +125,15 @@ std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
     FieldReader read(settings);
     ExtraPaymentsInput input;
     input.rateTenThousandths = read.rate(texts.rate,
-        "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign.");
+        message("The interest rate must be between 0 and 30 percent, with at most 4 decimals after a \"%s\" and "
+                "without a percent sign.",
+            { settings.decimalSeparator }));
     input.years = read.count(texts.years, 1, longestPlanYears, noDefault, Field::Years,
         "The number of years must be a whole number between 1 and 50.");
-    input.amount = read.money(texts.amount, 1, Field::Amount,
-        message("The loan amount must be between %s and 1000000000 with at most 2 decimals, entered without %s or "
-                "thousands separators.",
-            { "0" + settings.decimalSeparator + "01", settings.currencySymbol }));
+    input.amount = read.money(texts.amount, false, 1, Field::Amount,
+        message("The loan amount must be between %s and 1000000000 with at most 2 decimals after a \"%s\", entered "
+                "without %s or thousands separators.",
+            { "0" + settings.decimalSeparator + "01", settings.decimalSeparator, settings.currencySymbol }));
     const finance::CivilDate& first = texts.firstPaymentDate;
     read.check(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
         Field::FirstPaymentDate, "The first payment date must be a day of the calendar in the years 1900 to 2199.");
@@ -138,7 +143,7 @@ std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
 
     const std::int32_t months = input.years * 12;
     input.monthlyExtra
-        = read.money(texts.monthlyExtra, 0, Field::MonthlyExtra, moneyMessage("monthly extra payment", settings));
+        = read.money(texts.monthlyExtra, true, 0, Field::MonthlyExtra, moneyMessage("monthly extra payment", settings));
     input.monthlyFrom = read.count(texts.monthlyFrom, 1, months, 1, Field::MonthlyFrom,
         message("The first payment with the monthly extra must be a whole number from 1 to %d.", { months }));
     if (!read.failure)
@@ -147,7 +152,7 @@ std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
                     "%d.",
                 { input.monthlyFrom, months }));
     input.yearlyExtra
-        = read.money(texts.yearlyExtra, 0, Field::YearlyExtra, moneyMessage("yearly extra payment", settings));
+        = read.money(texts.yearlyExtra, true, 0, Field::YearlyExtra, moneyMessage("yearly extra payment", settings));
     read.check(texts.yearlyMonth >= 1 && texts.yearlyMonth <= 12, Field::YearlyMonth,
         "The month of the yearly extra payment must be from 1 to 12.");
     input.yearlyMonth = texts.yearlyMonth;
@@ -165,7 +170,8 @@ std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
                     "The payment number in row %d of the one-time extra payments must be a whole number from 1 to %d.",
                     { row + 1, months }),
                 row);
-            extra.amount = read.money(oneTime.amount, 0, Field::OneTimeAmount,
+            // A row with a payment number but no amount is refused, not taken for an extra of 0.
+            extra.amount = read.money(oneTime.amount, false, 0, Field::OneTimeAmount,
                 moneyMessage("amount in row " + std::to_string(row + 1) + " of the one-time extra payments", settings),
                 row);
             input.oneTimeExtras.push_back(extra);

@@ -11,7 +11,7 @@ namespace calculators {
 
 // The planner's fields as typed. An empty extra is none; an empty first payment of the monthly extra is
 // payment 1, an empty last one the end of the loan, an empty first year of the yearly extra the first
-// payment's year. A one-time row with both texts empty is skipped.
+// payment's year. A one-time row with both texts empty is skipped; one with only one of them is refused.
 struct ExtraPaymentsTexts
 {
     std::string rate;

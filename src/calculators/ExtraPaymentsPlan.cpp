@@ -155,11 +155,6 @@ std::string centsText(Cents amount, const finance::RegionalSettings& settings)
     return finance::moneyText(static_cast<Extended>(amount) / 100, settings);
 }
 
-std::string monthAndYearText(const finance::CivilDate& date, const finance::RegionalSettings& settings)
-{
-    return settings.dateNames.months[static_cast<std::size_t>(date.month - 1)] + ' ' + std::to_string(date.year);
-}
-
 std::string yearsAndMonthsText(std::int32_t months)
 {
     const auto count = [](std::int32_t n, const char* one, const char* many) {
@@ -181,14 +176,17 @@ std::vector<std::string> planSummaryLines(const ExtraPaymentsPlan& plan, const f
     if (plan.everyTwoWeeks)
         lines.push_back("Paid as half payments every two weeks: " + money(plan.halfPayment));
     lines.push_back("With the extra payments: " + std::to_string(plan.totals.payments) + " payments, paid off in "
-        + monthAndYearText(plan.totals.payoffDate, settings));
+        + finance::monthYearText(plan.totals.payoffDate, settings));
     lines.push_back("Total interest: " + money(plan.totals.interest));
     lines.push_back("Total extra paid: " + money(plan.totals.extra));
     lines.push_back("Without them: " + std::to_string(plan.comparison.payments) + " payments, paid off in "
-        + monthAndYearText(plan.comparison.payoffDate, settings) + ", total interest "
+        + finance::monthYearText(plan.comparison.payoffDate, settings) + ", total interest "
         + money(plan.comparison.interest));
     lines.push_back("Interest saved: " + money(plan.comparison.interest - plan.totals.interest));
     lines.push_back("Time saved: " + yearsAndMonthsText(plan.comparison.payments - plan.totals.payments));
+    // The loan page's total interest is its unrounded payments less the amount.
+    lines.push_back("Interest is rounded to the cent each month, as lenders do, so it can differ by cents from the "
+                    "loan page's total.");
     return lines;
 }
 
@@ -199,9 +197,48 @@ std::vector<std::string> planGridTitles()
 
 std::vector<std::string> planRowTexts(const PlanRow& row, const finance::RegionalSettings& settings)
 {
-    return { std::to_string(row.number), finance::shortDateText(row.date, settings), centsText(row.payment, settings),
-        centsText(row.extra, settings), centsText(row.interest, settings), centsText(row.principal, settings),
-        centsText(row.balance, settings) };
+    return { std::to_string(row.number), finance::shortDateText(row.date, settings, finance::YearDigits::Four),
+        centsText(row.payment, settings), centsText(row.extra, settings), centsText(row.interest, settings),
+        centsText(row.principal, settings), centsText(row.balance, settings) };
+}
+
+std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const finance::RegionalSettings& settings)
+{
+    const auto money = [&settings](Cents amount) { return centsText(amount, settings); };
+    const auto number = [](std::int32_t n) { return std::to_string(n); };
+    // The rate's digits as typed, without trailing zeros: 7.125 for 71250.
+    std::string rate = std::to_string(input.rateTenThousandths / 10000);
+    std::string decimals = std::to_string(10000 + input.rateTenThousandths % 10000).substr(1);
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    if (!decimals.empty())
+        rate += settings.decimalSeparator + decimals;
+
+    std::vector<std::string> lines;
+    lines.push_back("Extra payments plan for a loan of " + money(input.amount) + " at " + rate + "% for "
+        + number(input.years) + (input.years == 1 ? " year" : " years") + ", first payment "
+        + finance::shortDateText(input.firstPaymentDate, settings, finance::YearDigits::Four));
+    if (input.monthlyExtra > 0) {
+        const std::int32_t through = input.monthlyThrough == 0 ? input.years * 12 : input.monthlyThrough;
+        lines.push_back("Every month: " + money(input.monthlyExtra) + " extra with payments "
+            + number(input.monthlyFrom) + " to " + number(through));
+    }
+    if (input.yearlyExtra > 0)
+        lines.push_back("Every year: " + money(input.yearlyExtra) + " extra with the payment in month "
+            + number(input.yearlyMonth) + ", from " + number(input.yearlyFromYear));
+    // Five one-time extras to a line keep sixty of them to twelve lines of the first page.
+    constexpr std::size_t perLine = 5;
+    const auto& once = input.oneTimeExtras;
+    for (std::size_t first = 0; first < once.size(); first += perLine) {
+        std::string line = first == 0 ? "Once, extra: " : "Once, extra (continued): ";
+        for (std::size_t i = first; i < std::min(once.size(), first + perLine); ++i)
+            line += (i > first ? ", " : "") + money(once[i].amount) + " with payment " + number(once[i].paymentNumber);
+        lines.push_back(line);
+    }
+    if (input.everyTwoWeeks)
+        lines.push_back("Every two weeks: half the payment instead of the monthly payment");
+    if (lines.size() == 1)
+        lines.push_back("No extra payments");
+    return lines;
 }
 
 LoanChartData planChartData(const ExtraPaymentsPlan& plan, Cents amount)

@@ -90,13 +90,17 @@ finance::CivilDate planPaymentDate(const finance::CivilDate& firstPayment, std::
 // The plan and its comparison, month by month until the balance is 0.00.
 ExtraPaymentsPlan planExtraPayments(const ExtraPaymentsInput& input);
 
-// Texts the window, the print-out and the command line show.
+// Texts the window, the print-out and the command line show. Sentences are the program's English with the
+// locale's numbers only: a month is named by its digits (12/2045), never by the locale's word for it, and dates
+// carry four-digit years, since a plan may run into the next century.
 std::vector<std::string> planSummaryLines(const ExtraPaymentsPlan& plan, const finance::RegionalSettings& settings);
 std::vector<std::string> planGridTitles();
 std::vector<std::string> planRowTexts(const PlanRow& row, const finance::RegionalSettings& settings);
 std::string centsText(Cents amount, const finance::RegionalSettings& settings); // $1,234.50
-std::string monthAndYearText(const finance::CivilDate& date, const finance::RegionalSettings& settings);
 std::string yearsAndMonthsText(std::int32_t months); // "6 years 4 months"
+
+// What the plan is a plan of, for the head of the print-out: the loan, then each kind of extra chosen.
+std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const finance::RegionalSettings& settings);
 
 // The balance without and with the plan month by month, the month the loan without extras first repays more
 // principal than interest, and the plan's principal (extras included) and interest year by year.

@@ -3,8 +3,10 @@
 #include "ExtraPaymentsChecks.h"
 #include "FinanceErrors.h"
 #include "NumberEntry.h"
+#include "ShortDate.h"
 #include "Subcommand.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <sstream>
@@ -127,6 +129,16 @@ finance::Extended dollars(calculators::Cents cents)
     return static_cast<finance::Extended>(cents) / 100;
 }
 
+// The date as year-month-day, the value a date cell carries beside its regional text: 2050-01-31.
+std::string isoDate(const finance::CivilDate& date)
+{
+    const auto digits = [](int value, std::size_t width) {
+        std::string text = std::to_string(value);
+        return std::string(width - std::min(width, text.size()), '0') + text;
+    };
+    return digits(date.year, 4) + '-' + digits(date.month, 2) + '-' + digits(date.day, 2);
+}
+
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
@@ -169,7 +181,7 @@ Report run(const Given& given, const Context& context)
         integerFigure("payments", plan.totals.payments),
         integerFigure("payoffYear", plan.totals.payoffDate.year),
         { "payoffMonth", std::to_string(plan.totals.payoffDate.month),
-            settings.dateNames.months[static_cast<std::size_t>(plan.totals.payoffDate.month - 1)] },
+            finance::monthYearText(plan.totals.payoffDate, settings) },
         money("totalInterest", plan.totals.interest),
         money("totalExtra", plan.totals.extra),
         integerFigure("paymentsWithoutExtras", plan.comparison.payments),
@@ -184,7 +196,7 @@ Report run(const Given& given, const Context& context)
         const auto cells = calculators::planRowTexts(row, settings);
         const auto value
             = [&settings](calculators::Cents cents) { return exactDecimal(dollars(cents), settings.moneyDecimals); };
-        report.grid.push_back({ { cells[0], std::to_string(row.number) }, { cells[1] },
+        report.grid.push_back({ { cells[0], std::to_string(row.number) }, { cells[1], isoDate(row.date) },
             { cells[2], value(row.payment) }, { cells[3], value(row.extra) }, { cells[4], value(row.interest) },
             { cells[5], value(row.principal) }, { cells[6], value(row.balance) } });
     }

@@ -16,7 +16,8 @@ struct Figure
     std::string text;
 };
 
-// A grid cell: its text as shown, and its figure's exact decimal where it shows one (empty otherwise).
+// A grid cell: its text as shown, and its figure's exact decimal where it shows one, or a date's year-month-day
+// (empty otherwise).
 struct Cell
 {
     std::string text;

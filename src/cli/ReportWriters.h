@@ -8,7 +8,7 @@
 namespace cli {
 
 // The texts as the window shows them: sentences and panels a line each, then the grid's rows that hold a
-// text, in aligned columns (a figure's cell aligned right).
+// text, in aligned columns (a cell with a value, a figure or a date, aligned right).
 void writeText(const Report& report, std::ostream& out);
 
 // The grid as the grids' Save as CSV writes it; a command without a grid writes its figures as records of name,

@@ -1,6 +1,7 @@
 #include "ShortDate.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string_view>
 
@@ -14,7 +15,7 @@ std::string twoDigits(int value)
     return std::string { static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10) };
 }
 
-std::string yearDigits(int year)
+std::string fullYear(int year)
 {
     std::string text = std::to_string(std::abs(year));
     if (text.size() < 4)
@@ -55,7 +56,7 @@ std::string dayOrMonth(const std::string* names, const std::string* abbreviated,
 
 } // namespace
 
-std::string shortDateText(const CivilDate& date, const RegionalSettings& settings)
+std::string shortDateText(const CivilDate& date, const RegionalSettings& settings, YearDigits yearDigits)
 {
     const std::string_view format = settings.shortDateFormat;
     const DateNames& names = settings.dateNames;
@@ -73,9 +74,9 @@ std::string shortDateText(const CivilDate& date, const RegionalSettings& setting
         }
         const char letter = static_cast<char>(format[pos] | 0x20);
         const std::size_t run = letter == 'd' || letter == 'm' || letter == 'y' ? runLength(format, pos, letter) : 0;
-        if (letter == 'y' && run >= 4) {
-            text += yearDigits(date.year);
-            pos += 4;
+        if (letter == 'y' && (run >= 4 || (run >= 2 && yearDigits == YearDigits::Four))) {
+            text += fullYear(date.year);
+            pos += std::min<std::size_t>(run, 4);
         } else if (letter == 'y' && run >= 2) {
             text += twoDigits(date.year);
             pos += 2;
@@ -93,6 +94,44 @@ std::string shortDateText(const CivilDate& date, const RegionalSettings& setting
         }
     }
     return text;
+}
+
+std::string monthYearText(const CivilDate& date, const RegionalSettings& settings)
+{
+    const std::string_view format = settings.shortDateFormat;
+    std::size_t monthRun = 0;
+    bool yearFirst = false;
+    bool fieldSeen = false;
+    char separator = 0;
+    for (std::size_t pos = 0; pos < format.size();) {
+        const char c = format[pos];
+        const char letter = static_cast<char>(c | 0x20);
+        if (c == '\'') {
+            const std::size_t end = format.find('\'', pos + 1);
+            pos = end == std::string_view::npos ? format.size() : end + 1;
+            continue;
+        }
+        if (letter == 'd' || letter == 'm' || letter == 'y') {
+            const std::size_t run = runLength(format, pos, letter);
+            if (letter == 'm' && monthRun == 0)
+                monthRun = run;
+            if (letter == 'y' && monthRun == 0)
+                yearFirst = true;
+            fieldSeen = true;
+            pos += run;
+            continue;
+        }
+        // The first punctuation after the first field: the "/" of m/d/yy, the "." of "dd. mmm yyyy"; the comma
+        // after a day's name separates no digits.
+        if (fieldSeen && separator == 0 && c != ',' && static_cast<unsigned char>(c) < 0x80
+            && std::ispunct(static_cast<unsigned char>(c)))
+            separator = c;
+        ++pos;
+    }
+    const std::string month = monthRun >= 2 ? twoDigits(date.month) : std::to_string(date.month);
+    const std::string year = fullYear(date.year);
+    const char joint = separator == 0 ? '/' : separator;
+    return yearFirst ? year + joint + month : month + joint + year;
 }
 
 } // namespace finance

@@ -29,8 +29,8 @@
 
 namespace {
 
-const QString rateMessage = QStringLiteral(
-    "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign.");
+const QString rateMessage = QStringLiteral("The interest rate must be between 0 and 30 percent, with at most 4 "
+                                           "decimals after a \".\" and without a percent sign.");
 
 QStringList texts(std::initializer_list<const char*> cells)
 {
@@ -83,9 +83,9 @@ TEST_F(ExtraPaymentsWindowTest, OpensOnTheDefaultLoanAndCalculatesWithEnter)
 
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_EQ(summary().first(), QStringLiteral("Regular monthly payment: $1,330.60"));
-    EXPECT_EQ(summary().last(), QStringLiteral("Time saved: 14 years 6 months"));
+    EXPECT_TRUE(summary().contains(QStringLiteral("Time saved: 14 years 6 months")));
     ASSERT_EQ(grid()->rowCount(), 186);
-    EXPECT_EQ(gridRow(0), texts({ "1", "4/15/27", "$1,330.60", "$5,000.00", "$1,166.67", "$163.93", "$194,836.07" }));
+    EXPECT_EQ(gridRow(0), texts({ "1", "4/15/2027", "$1,330.60", "$5,000.00", "$1,166.67", "$163.93", "$194,836.07" }));
     EXPECT_EQ(grid()->item(185, 6)->text(), QStringLiteral("$0.00"));
     EXPECT_TRUE(control<QPushButton>("PrintButton")->isEnabled());
 
@@ -138,10 +138,63 @@ TEST_F(ExtraPaymentsWindowTest, BadInputWarnsAtItsFieldAndShowsNothing)
     press("CalculateButton");
     expectOnlyBox(RecordingDialogs::Kind::Warning,
         QStringLiteral("The amount in row 1 of the one-time extra payments must be 0 or more, at most 1000000000 with "
-                       "at most 2 decimals, entered without $ or thousands separators."));
+                       "at most 2 decimals after a \".\", entered without $ or thousands separators."));
     EXPECT_EQ(oneTime()->currentRow(), 0);
     EXPECT_EQ(oneTime()->currentColumn(), 1);
     EXPECT_TRUE(oneTime()->isAncestorOf(QApplication::focusWidget()));
+}
+
+// Only a plan just calculated is ever on screen: a refused Calculate takes the previous one away, so that
+// Print, Save and Chart cannot show a plan of other inputs.
+TEST_F(ExtraPaymentsWindowTest, ARefusedCalculateClearsThePlanOnScreen)
+{
+    const struct
+    {
+        const char* name;
+        const char* rate;
+        const char* oneTimeNumber; // nullptr: no one-time row
+        const char* oneTimeAmount;
+        QString message;
+    } cases[] = {
+        { "Rate", "x", nullptr, nullptr, rateMessage },
+        { "OneTimeNumberWithoutAmount", "7", "12", "",
+            QStringLiteral("The amount in row 1 of the one-time extra payments must be 0 or more, at most 1000000000 "
+                           "with at most 2 decimals after a \".\", entered without $ or thousands separators.") },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        field("RateEdit")->setText(QStringLiteral("7"));
+        while (oneTime()->rowCount() > 0)
+            oneTime()->removeRow(0);
+        press("CalculateButton");
+        ASSERT_EQ(grid()->rowCount(), 360);
+        ASSERT_TRUE(control<QPushButton>("PrintButton")->isEnabled());
+
+        recordedDialogs().reset();
+        field("RateEdit")->setText(QString::fromUtf8(c.rate));
+        if (c.oneTimeNumber)
+            addOneTime(c.oneTimeNumber, c.oneTimeAmount);
+        press("CalculateButton");
+        expectOnlyBox(RecordingDialogs::Kind::Warning, c.message);
+        EXPECT_EQ(control<QPlainTextEdit>("SummaryText")->toPlainText(), QString());
+        EXPECT_EQ(grid()->rowCount(), 0);
+        for (const char* button : { "PrintButton", "SaveCsvButton", "ChartButton" })
+            EXPECT_FALSE(control<QPushButton>(button)->isEnabled()) << button;
+    }
+}
+
+TEST_F(ExtraPaymentsWindowTest, ANewPlanStartsWithNoSelection)
+{
+    press("CalculateButton");
+    grid()->setFocus();
+    grid()->setRangeSelected(QTableWidgetSelectionRange(10, 0, 20, 6), true);
+    typeOver("MonthlyExtraEdit", "100");
+    press("CalculateButton");
+    EXPECT_TRUE(grid()->selectedRanges().isEmpty());
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
 }
 
 TEST_F(ExtraPaymentsWindowTest, OneTimeRowsComeAndGoWithTheirKeysAndButtons)
@@ -206,17 +259,29 @@ TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
     press("PrintButton");
     const std::optional<PdfText> printed = readPdfText(pdf);
     ASSERT_TRUE(printed.has_value());
-    // 48 rows on the first page under the summary, 57 on each later page.
-    const int pages = rows <= 48 ? 1 : 1 + (rows - 48 + 56) / 57;
+    // 42 rows on the first page under the loan, its extras and the summary, 57 on each later page.
+    const int pages = rows <= 42 ? 1 : 1 + (rows - 42 + 56) / 57;
     EXPECT_EQ(printed->pageCount, pages);
-    const auto on = [&printed](int page, const QString& text) {
-        return std::ranges::any_of(
-            printed->words, [&](const PdfWord& word) { return word.page == page && word.text == text; });
+    // The rightmost word of that text on the page.
+    const auto at = [&printed](int page, const QString& text) -> std::optional<PdfWord> {
+        std::optional<PdfWord> found;
+        for (const PdfWord& word : printed->words)
+            if (word.page == page && word.text == text && (!found || word.xMax > found->xMax))
+                found = word;
+        return found;
     };
-    EXPECT_TRUE(on(1, QStringLiteral("Regular")));
-    EXPECT_TRUE(on(pages, QStringLiteral("Balance")));
-    EXPECT_TRUE(on(pages, QString::number(pages)));
-    EXPECT_TRUE(on(pages, grid()->item(rows - 1, 6)->text()));
+    // The first page says what the plan is of: the loan, then each kind of extra chosen.
+    for (const char* word : { "Regular", "$200,000.00", "7%", "1/1/2027", "month:", "$100.00", "$10,000.00", "weeks:" })
+        EXPECT_TRUE(at(1, QString::fromUtf8(word))) << word;
+    EXPECT_TRUE(at(pages, QString::number(pages)));
+    // Amounts end on one line whatever their width, their heading with them.
+    const auto lastBalance = at(pages, grid()->item(rows - 1, 6)->text());
+    const auto balanceBefore = at(pages, grid()->item(rows - 2, 6)->text());
+    const auto heading = at(pages, QStringLiteral("Balance"));
+    ASSERT_TRUE(lastBalance && balanceBefore && heading);
+    EXPECT_GT(balanceBefore->xMax - balanceBefore->xMin, lastBalance->xMax - lastBalance->xMin + 5);
+    EXPECT_NEAR(balanceBefore->xMax, lastBalance->xMax, 0.5);
+    EXPECT_NEAR(heading->xMax, lastBalance->xMax, 0.5);
 
     QStringList series;
     whenModalShows([&series](QWidget* chart) {

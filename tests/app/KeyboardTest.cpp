@@ -4,12 +4,14 @@
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
+#include "windows/ExtraPaymentsWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/PrepaymentWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -196,6 +198,57 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOrElseCalculate)
     QTest::keyClick(report, Qt::Key_Return);
     EXPECT_EQ(report->blockCount(), lines + 1);
     EXPECT_TRUE(recordedDialogs().shown.empty());
+}
+
+// Claims Ctrl+E for the field it watches, as a text field does where Ctrl+E is its end-of-line key (the X11 key
+// bindings of Linux desktops; the offscreen test platform binds only End).
+class ClaimsCtrlE final : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride
+            || static_cast<QKeyEvent*>(event)->keyCombination() != (Qt::ControlModifier | Qt::Key_E))
+            return false;
+        event->accept();
+        return true;
+    }
+};
+
+// A text field claims Ctrl+E for itself; the planner's menu key still opens the planner from every field, and
+// leaves the field's text alone.
+TEST_F(KeyboardTest, CtrlEOpensThePlannerFromEveryField)
+{
+    const struct
+    {
+        const char* page;
+        const char* focus;
+    } cases[] = {
+        { "TabSheet3", "Edit9" },
+        { "TabSheet3", "MemoLoanAnalysis" },
+        { "TabSheet7", "EditRate" },
+        { "TabSheet5", "Edit16" },
+        { "TabSheet1", "Edit2" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.focus);
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        showPage(c.page);
+        QWidget* focus = control(c.focus);
+        ClaimsCtrlE claims;
+        focus->installEventFilter(&claims);
+        focus->setFocus();
+        const auto* line = qobject_cast<QLineEdit*>(focus);
+        const QString text = line ? line->text() : QString();
+        QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
+        const auto planners = window.findChildren<ExtraPaymentsWindow*>();
+        ASSERT_EQ(planners.size(), 1);
+        EXPECT_TRUE(planners.first()->isVisible());
+        EXPECT_EQ(line ? line->text() : QString(), text);
+        planners.first()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 // Every result can be selected with the mouse and copied with Ctrl+C, while Tab still passes it by and it

@@ -33,6 +33,7 @@ struct FailureCase
     Field field;
     int row;
     std::string message;
+    bool euro = false; // read with comma decimals, as in Germany
 };
 
 class ExtraPaymentsChecks : public testing::TestWithParam<FailureCase>
@@ -42,7 +43,8 @@ TEST_P(ExtraPaymentsChecks, FirstFailingFieldAndItsWarning)
 {
     ExtraPaymentsTexts texts = validTexts();
     GetParam().spoil(texts);
-    const auto result = calculators::readExtraPaymentsTexts(texts, unitedStatesSettings());
+    const auto result
+        = calculators::readExtraPaymentsTexts(texts, GetParam().euro ? euroSettings() : unitedStatesSettings());
     ASSERT_TRUE(std::holds_alternative<calculators::ExtraPaymentsFailure>(result));
     const auto& failure = std::get<calculators::ExtraPaymentsFailure>(result);
     EXPECT_EQ(failure.field, GetParam().field);
@@ -50,28 +52,28 @@ TEST_P(ExtraPaymentsChecks, FirstFailingFieldAndItsWarning)
     EXPECT_EQ(failure.message, GetParam().message);
 }
 
-const char* const moneyRule
-    = " must be 0 or more, at most 1000000000 with at most 2 decimals, entered without $ or thousands separators.";
+const char* const moneyRule = " must be 0 or more, at most 1000000000 with at most 2 decimals after a \".\", entered "
+                              "without $ or thousands separators.";
+const char* const rateRule = "The interest rate must be between 0 and 30 percent, with at most 4 decimals after a "
+                             "\".\" and without a percent sign.";
 
 INSTANTIATE_TEST_SUITE_P(Fields, ExtraPaymentsChecks,
     testing::Values(
-        FailureCase { "RateWithFiveDecimals", [](auto& t) { t.rate = "7.12345"; }, Field::Rate, 0,
-            "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign." },
+        FailureCase { "RateWithFiveDecimals", [](auto& t) { t.rate = "7.12345"; }, Field::Rate, 0, rateRule },
         FailureCase { "RateAboveThirtyBeforeBadYears",
             [](auto& t) {
                 t.rate = "30.0001";
                 t.years = "x";
             },
-            Field::Rate, 0,
-            "The interest rate must be between 0 and 30 percent, with at most 4 decimals and without a percent sign." },
+            Field::Rate, 0, rateRule },
         FailureCase { "YearsNotWhole", [](auto& t) { t.years = "2.5"; }, Field::Years, 0,
             "The number of years must be a whole number between 1 and 50." },
         FailureCase { "AmountWithThreeDecimals", [](auto& t) { t.amount = "1.005"; }, Field::Amount, 0,
-            "The loan amount must be between 0.01 and 1000000000 with at most 2 decimals, entered without $ or "
-            "thousands separators." },
+            "The loan amount must be between 0.01 and 1000000000 with at most 2 decimals after a \".\", entered "
+            "without $ or thousands separators." },
         FailureCase { "AmountAboveTheLimit", [](auto& t) { t.amount = "1000000000.01"; }, Field::Amount, 0,
-            "The loan amount must be between 0.01 and 1000000000 with at most 2 decimals, entered without $ or "
-            "thousands separators." },
+            "The loan amount must be between 0.01 and 1000000000 with at most 2 decimals after a \".\", entered "
+            "without $ or thousands separators." },
         FailureCase { "DateOutsideTheYears",
             [](auto& t) {
                 t.firstPaymentDate = { 2200, 1, 1 };
@@ -93,7 +95,14 @@ INSTANTIATE_TEST_SUITE_P(Fields, ExtraPaymentsChecks,
             Field::OneTimePaymentNumber, 2,
             "The payment number in row 3 of the one-time extra payments must be a whole number from 1 to 360." },
         FailureCase { "OneTimeAmountNotANumber", [](auto& t) { t.oneTimeRows[0].amount = "1e400"; },
-            Field::OneTimeAmount, 0, std::string("The amount in row 1 of the one-time extra payments") + moneyRule }),
+            Field::OneTimeAmount, 0, std::string("The amount in row 1 of the one-time extra payments") + moneyRule },
+        FailureCase { "OneTimeRowWithoutAmount", [](auto& t) { t.oneTimeRows[2].amount = " "; }, Field::OneTimeAmount,
+            2, std::string("The amount in row 3 of the one-time extra payments") + moneyRule },
+        // Under comma decimals a point is refused, and the warning says which separator the settings use.
+        FailureCase { "RateWithAPointUnderCommaDecimals", [](auto& t) { t.rate = "6.5"; }, Field::Rate, 0,
+            "The interest rate must be between 0 and 30 percent, with at most 4 decimals after a \",\" and without "
+            "a percent sign.",
+            true }),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST(ExtraPaymentsChecksRead, ValidTextsGiveExactFiguresAndDefaults)

@@ -181,19 +181,47 @@ TEST(ExtraPaymentsPlan, SummaryAndRowTexts)
     const ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
     const std::vector<std::string> expected = {
         "Regular monthly payment: $1,330.60",
-        "With the extra payments: 186 payments, paid off in September 2042",
+        "With the extra payments: 186 payments, paid off in 9/2042",
         "Total interest: $126,364.76",
         "Total extra paid: $80,000.00",
-        "Without them: 360 payments, paid off in March 2057, total interest $279,021.94",
+        "Without them: 360 payments, paid off in 3/2057, total interest $279,021.94",
         "Interest saved: $152,657.18",
         "Time saved: 14 years 6 months",
+        "Interest is rounded to the cent each month, as lenders do, so it can differ by cents from the loan page's "
+        "total.",
     };
     EXPECT_EQ(calculators::planSummaryLines(plan, unitedStatesSettings()), expected);
+    EXPECT_EQ(calculators::planSummaryLines(plan, euroSettings())[1],
+        "With the extra payments: 186 payments, paid off in 09.2042");
     const std::vector<std::string> firstRow
         = { "1", "15.04.2027", "1.330,60 €", "5.000,00 €", "1.166,67 €", "163,93 €", "194.836,07 €" };
     EXPECT_EQ(calculators::planRowTexts(plan.rows.front(), euroSettings()), firstRow);
     EXPECT_EQ(calculators::yearsAndMonthsText(13), "1 year 1 month");
     EXPECT_EQ(calculators::yearsAndMonthsText(24), "2 years");
+}
+
+TEST(ExtraPaymentsPlan, InputLinesNameTheLoanAndEachExtraChosen)
+{
+    auto input = loan(71250, 30, 20000050, { 2027, 1, 31 });
+    EXPECT_EQ(calculators::planInputLines(input, euroSettings()).back(), "No extra payments");
+    input.monthlyExtra = 10000;
+    input.monthlyFrom = 13;
+    input.yearlyExtra = 200000;
+    input.yearlyMonth = 4;
+    input.yearlyFromYear = 2028;
+    for (std::int32_t number = 1; number <= 6; ++number)
+        input.oneTimeExtras.push_back({ number * 10, number * 100000 });
+    input.everyTwoWeeks = true;
+    const std::vector<std::string> expected {
+        "Extra payments plan for a loan of 200.000,50 € at 7,125% for 30 years, first payment 31.01.2027",
+        "Every month: 100,00 € extra with payments 13 to 360",
+        "Every year: 2.000,00 € extra with the payment in month 4, from 2028",
+        "Once, extra: 1.000,00 € with payment 10, 2.000,00 € with payment 20, 3.000,00 € with payment 30, "
+        "4.000,00 € with payment 40, 5.000,00 € with payment 50",
+        "Once, extra (continued): 6.000,00 € with payment 60",
+        "Every two weeks: half the payment instead of the monthly payment",
+    };
+    EXPECT_EQ(calculators::planInputLines(input, euroSettings()), expected);
 }
 
 TEST(ExtraPaymentsPlan, ChartDrawsBothBalancesAndThePlansYears)

@@ -46,6 +46,15 @@ std::vector<std::string> lines(const std::string& text)
     return found;
 }
 
+// A date cell's value: 2050-01-31.
+bool isIsoDate(std::string_view text)
+{
+    const auto digitsAt = [&text](std::size_t from, std::size_t count) {
+        return text.substr(from, count).find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return text.size() == 10 && text[4] == '-' && text[7] == '-' && digitsAt(0, 4) && digitsAt(5, 2) && digitsAt(8, 2);
+}
+
 // -?[0-9]+(\.[0-9]+)? (std::regex trips GCC 12's uninitialised-use warning under the sanitizers).
 bool isExactDecimal(std::string_view text)
 {
@@ -90,7 +99,7 @@ TEST(CommandLine, EveryExampleRunsAndReadsBackTheSameInEveryFormat)
             auto& texts = expected.emplace_back();
             for (const auto& [cellText, value] : row) {
                 texts.push_back(cellText);
-                EXPECT_TRUE(value.empty() || isExactDecimal(value)) << value;
+                EXPECT_TRUE(value.empty() || isExactDecimal(value) || isIsoDate(value)) << value;
             }
         }
         for (const std::string& name : parsed->figureOrder) {
@@ -120,7 +129,7 @@ TEST(CommandLine, ExamplesShowTheWindowsFigures)
         { "savings", "$19,318.14 value in future" },
         { "required-return", "Requires 7.18 average percent return each year." },
         { "college", "13 years from now, the planned education will cost $56,892" },
-        { "plan", "With the extra payments: 212 payments, paid off in August 2044" },
+        { "plan", "With the extra payments: 212 payments, paid off in 8/2044" },
     };
     for (const auto& [name, line] : cases) {
         SCOPED_TRACE(name);
@@ -182,6 +191,8 @@ TEST(CommandLine, RefusesWithTheWindowsWarningNamingTheOption)
         { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--once", "12=5 400=1" }, 2,
             "--once: The payment number in row 2 of the one-time extra payments must be a whole number from 1 to "
             "360." },
+        { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--once", "12=5 24=" }, 2,
+            "--once: The amount in row 2 of the one-time extra payments must be 0 or more" },
         { { "plan", "--rate", "7", "--years", "30", "--amount", "1000", "--every-two-weeks", "often" }, 2,
             "--every-two-weeks: " },
         // Repeated --once options are the rows of one table, in the order given.
@@ -278,6 +289,37 @@ TEST(CommandLine, ALocaleReadsAndShowsNumbersInItsOwnFormats)
         = run({ "loan", "--locale", "de_DE.UTF-8", "--rate", "7.5", "--years", "15", "--amount", "1000" });
     EXPECT_EQ(point.status, 2);
     EXPECT_EQ(point.err.rfind("--rate: ", 0), 0u);
+}
+
+// The planner's texts in real locales: the program's English with the locale's numbers and dates, a payoff month
+// in digits, and dates with four-digit years, their year-month-day beside them in JSON.
+TEST(CommandLine, ThePlanReadsWellInEveryLocale)
+{
+    const struct
+    {
+        const char* locale;
+        const char* payoffLine;
+        const char* lastDate;
+    } cases[] = {
+        { "de_DE.UTF-8", "With the extra payments: 212 payments, paid off in 08.2044", "01.08.2044" },
+        { "fr_FR.UTF-8", "With the extra payments: 212 payments, paid off in 08/2044", "01/08/2044" },
+    };
+    if (!finance::localeRegionalSettings("de_DE.UTF-8"))
+        GTEST_SKIP() << "no test locales";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        ASSERT_TRUE(finance::localeRegionalSettings(c.locale));
+        auto arguments = exampleOf(*cli::findSubcommand("plan"));
+        arguments.insert(arguments.end(), { "--locale", c.locale, "--format=json" });
+        const Outcome json = run(arguments);
+        ASSERT_EQ(json.status, 0) << json.err;
+        const auto parsed = parseCommandJson(json.out);
+        ASSERT_TRUE(parsed) << json.out;
+        EXPECT_EQ(parsed->texts.at(1), c.payoffLine);
+        const auto& [lastDate, isoDate] = parsed->grid.back().at(1);
+        EXPECT_EQ(lastDate, c.lastDate);
+        EXPECT_EQ(isoDate, "2044-08-01");
+    }
 }
 
 TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)

@@ -31,6 +31,35 @@ TEST(ShortDate, TokensOfTheRegionalFormat)
     }
 }
 
+// Dates of a plan that may run into the next century keep the regional order and separators but write the year
+// in full; a month and year are the short date's digits in its order, whatever the locale calls the month.
+TEST(ShortDate, FourDigitYearsAndMonthYearTexts)
+{
+    const struct
+    {
+        const char* format;
+        CivilDate date;
+        const char* fourDigitYear;
+        const char* monthYear;
+    } cases[] = {
+        { "m/d/yy", { 2050, 1, 31 }, "1/31/2050", "1/2050" },
+        { "dd.mm.yyyy", { 2045, 12, 1 }, "01.12.2045", "12.2045" },
+        { "dd/mm/yy", { 2101, 2, 3 }, "03/02/2101", "02/2101" },
+        { "yyyy-mm-dd", { 2045, 6, 9 }, "2045-06-09", "2045-06" },
+        { "dd. mmm yyyy", { 2045, 12, 1 }, "01. Dec 2045", "12.2045" },
+        { "ddd, mmmm d yy", { 2045, 3, 1 }, "Wed, March 1 2045", "03/2045" },
+        { "yyyy年m月d日", { 2045, 5, 17 }, "2045年5月17日", "2045/5" },
+        { "d 'de' mmmm 'de' yy", { 2045, 5, 7 }, "7 de May de 2045", "05/2045" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        RegionalSettings settings;
+        settings.shortDateFormat = c.format;
+        EXPECT_EQ(finance::shortDateText(c.date, settings, finance::YearDigits::Four), c.fourDigitYear);
+        EXPECT_EQ(finance::monthYearText(c.date, settings), c.monthYear);
+    }
+}
+
 TEST(ShortDate, NamesAreTheLocales)
 {
     RegionalSettings settings;

@@ -25,7 +25,7 @@ void fitResolution(QPrinter& printer, const std::vector<DevicePage>& pages)
     qreal bottom = 0;
     for (const DevicePage& page : pages)
         for (const DeviceText& text : page) {
-            right = std::max(right, text.x + metrics.horizontalAdvance(text.text));
+            right = std::max(right, text.rightAligned ? text.x : text.x + metrics.horizontalAdvance(text.text));
             bottom = std::max(bottom, text.y + metrics.height());
         }
     const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
@@ -37,9 +37,12 @@ void fitResolution(QPrinter& printer, const std::vector<DevicePage>& pages)
 
 void draw(QPainter& painter, const DevicePage& page)
 {
-    const qreal ascent = painter.fontMetrics().ascent();
-    for (const DeviceText& text : page)
-        painter.drawText(QPointF(text.x, text.y + ascent), text.text);
+    const QFontMetricsF metrics = painter.fontMetrics();
+    const qreal ascent = metrics.ascent();
+    for (const DeviceText& text : page) {
+        const qreal left = text.rightAligned ? text.x - metrics.horizontalAdvance(text.text) : text.x;
+        painter.drawText(QPointF(left, text.y + ascent), text.text);
+    }
 }
 
 void printFitted(QPrinter& printer, const std::vector<DevicePage>& pages)

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace app {
 namespace {
@@ -12,15 +13,20 @@ constexpr int monthsPerPage = 60;
 constexpr int lineHeight = 50;
 constexpr std::array scheduleColumns { 100, 450, 900, 1350 };
 constexpr std::array matrixColumns { 100, 600, 1000, 1400, 1800 };
-constexpr std::array planColumns { 100, 250, 550, 900, 1250, 1600, 1950 };
+// The plan's number and date start at their columns; its five amounts end at theirs, so that they line up on
+// their decimal separators. The widest amount, 1,000,000,000.00 with its symbol, takes about 250 units.
+constexpr std::array planColumns { 100, 250, 800, 1150, 1500, 1850, 2200 };
+constexpr std::size_t firstPlanAmountColumn = 2;
 // The planner's pages end with their footer line; rows stop a blank line above it.
 constexpr int planFooterY = 2950;
 
-void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, int y)
+// Columns from rightAlignedFrom on are placed by their right ends.
+void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, int y,
+    std::size_t rightAlignedFrom = std::numeric_limits<std::size_t>::max())
 {
     for (std::size_t column = 0; column < columns.size() && column < static_cast<std::size_t>(cells.size()); ++column)
         if (!cells[static_cast<qsizetype>(column)].isEmpty())
-            page.push_back({ columns[column], y, cells[static_cast<qsizetype>(column)] });
+            page.push_back({ columns[column], y, cells[static_cast<qsizetype>(column)], column >= rightAlignedFrom });
 }
 
 } // namespace
@@ -66,7 +72,7 @@ DevicePage matrixPage(const GridTexts& grid)
     return page;
 }
 
-std::vector<DevicePage> planPages(const QStringList& summary, const GridTexts& grid)
+std::vector<DevicePage> planPages(const QStringList& heading, const GridTexts& grid)
 {
     std::vector<DevicePage> pages;
     if (grid.empty())
@@ -76,15 +82,16 @@ std::vector<DevicePage> planPages(const QStringList& summary, const GridTexts& g
         DevicePage page;
         int y = 0;
         if (pages.empty()) {
-            for (const QString& line : summary) {
-                page.push_back({ planColumns[0], y, line });
+            for (const QString& line : heading) {
+                if (!line.isEmpty())
+                    page.push_back({ planColumns[0], y, line });
                 y += lineHeight;
             }
             y += lineHeight;
         }
-        placeRow(page, grid.front(), planColumns, y);
+        placeRow(page, grid.front(), planColumns, y, firstPlanAmountColumn);
         for (y += lineHeight; row < grid.size() && y + 2 * lineHeight <= planFooterY; y += lineHeight, ++row)
-            placeRow(page, grid[row], planColumns, y);
+            placeRow(page, grid[row], planColumns, y, firstPlanAmountColumn);
         pages.push_back(std::move(page));
     } while (row < grid.size());
     const auto count = QString::number(pages.size());

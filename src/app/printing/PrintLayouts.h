@@ -25,8 +25,9 @@ std::vector<DevicePage> schedulePages(const GridTexts& grid, int monthCount);
 // The loan payment matrix on one page with its footer line; empty cells print nothing.
 DevicePage matrixPage(const GridTexts& grid);
 
-// The extra payments plan: the summary lines at the top of page 1, then the grid with its heading row on every
-// page, and "Page 1 of 3" at the foot of each.
-std::vector<DevicePage> planPages(const QStringList& summary, const GridTexts& grid);
+// The extra payments plan: the heading lines (the loan, its extras and the summary; an empty line is a blank
+// one) at the top of page 1, then the grid with its heading row on every page, its amounts right-aligned, and
+// "Page 1 of 3" at the foot of each.
+std::vector<DevicePage> planPages(const QStringList& heading, const GridTexts& grid);
 
 } // namespace app

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -163,12 +164,27 @@ void ExtraPaymentsWindow::CalculateButtonClick()
         ui->OneTimeTable->setFocus();
     const auto read = calculators::readExtraPaymentsTexts(fieldTexts(), app::regional());
     if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read)) {
+        // The plan on screen was of other inputs: it goes, so that nothing prints, saves or charts it.
+        clearPlan();
         warnAbout(*failure);
         return;
     }
     input = std::get<calculators::ExtraPaymentsInput>(read);
     plan = calculators::planExtraPayments(input);
     showPlan();
+}
+
+void ExtraPaymentsWindow::clearPlan()
+{
+    plan.reset();
+    ui->SummaryText->clear();
+    QTableWidget& grid = *ui->PlanGrid;
+    grid.clearSelection();
+    app::setGridRowCount(grid, 1);
+    for (int column = 0; column < grid.columnCount(); ++column)
+        app::setGridText(grid, column, 0, QString());
+    for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
+        button->setEnabled(false);
 }
 
 void ExtraPaymentsWindow::showPlan()
@@ -199,6 +215,10 @@ void ExtraPaymentsWindow::showPlan()
                 grid.item(row - 1, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
+    // A selection of the previous plan would copy part of this one.
+    grid.clearSelection();
+    grid.selectionModel()->clearCurrentIndex();
+    grid.scrollToTop();
     grid.setUpdatesEnabled(true);
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(true);
@@ -233,9 +253,14 @@ void ExtraPaymentsWindow::RemoveRowButtonClick()
 
 void ExtraPaymentsWindow::PrintButtonClick()
 {
-    // What is printed is what the window shows: its summary and its grid.
-    app::printPages(this, app::planPages(ui->SummaryText->toPlainText().split(u'\n'), app::gridTexts(*ui->PlanGrid)),
-        app::PrintJobs::OneDocument, QStringLiteral("Corvanta extra payments plan"));
+    // What is printed is what the window shows, its summary and its grid, under the loan and extras they are of.
+    QStringList heading;
+    for (const std::string& line : calculators::planInputLines(input, app::regional()))
+        heading.append(text(line));
+    heading.append(QString());
+    heading.append(ui->SummaryText->toPlainText().split(u'\n'));
+    app::printPages(this, app::planPages(heading, app::gridTexts(*ui->PlanGrid)), app::PrintJobs::OneDocument,
+        QStringLiteral("Corvanta extra payments plan"));
 }
 
 void ExtraPaymentsWindow::ChartButtonClick()

@@ -39,6 +39,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     calculators::ExtraPaymentsTexts fieldTexts() const;
     void warnAbout(const calculators::ExtraPaymentsFailure& failure);
+    void clearPlan();
     void showPlan();
 
     std::unique_ptr<Ui::ExtraPaymentsWindow> ui;

@@ -6,6 +6,7 @@
 #include "shell/EnterKey.h"
 #include "shell/FirstRunStore.h"
 #include "shell/GuardedHandler.h"
+#include "shell/MenuKeys.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WindowPlacement.h"
 #include "ui_MainWindow.h"
@@ -49,8 +50,10 @@ TForm1::TForm1(app::FirstRunStore& firstRun, QWidget* parent)
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
     connect(ui->TabSheet6, &CollegePage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
     connect(ui->TabSheet5, &RetirementPage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
-    // Enter presses the active page's default button, wherever focus is in the window.
+    // Enter presses the active page's default button, wherever focus is in the window, and the menu's keys
+    // work from every field.
     new app::EnterKey(this, [this] { return ui->PageControl1->currentWidget(); });
+    new app::MenuKeys(this, { ui->ExtraPaymentsPlannerAction });
 
     FormCreate(firstRun);
 }
