@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <utility>
+
 namespace app {
 
 MenuKeys::MenuKeys(QWidget* window, QList<QAction*> actions)
