@@ -178,7 +178,6 @@ void LoanPage::Button6Click()
     // successful Calculate, but a term can still be typed over since.
     const finance::Extended rate = app::decimalValue(ui->Edit9);
     const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->Edit10));
-    setScheduleMonthCount(months);
     const finance::Extended amount = app::decimalValue(ui->Edit11);
     const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
 

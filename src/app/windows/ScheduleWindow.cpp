@@ -15,20 +15,6 @@
 #include <QMenu>
 #include <QStyle>
 
-namespace {
-std::int32_t sharedMonthCount = 0;
-}
-
-std::int32_t scheduleMonthCount()
-{
-    return sharedMonthCount;
-}
-
-void setScheduleMonthCount(std::int32_t months)
-{
-    sharedMonthCount = months;
-}
-
 TAmortSch::TAmortSch(QWidget* parent)
     : BuiltOnFirstShow(parent)
 {
@@ -93,8 +79,9 @@ void TAmortSch::showEvent(QShowEvent* event)
 
 void TAmortSch::Button3Click()
 {
-    app::printPages(this, app::schedulePages(app::gridTexts(*ui->StringGrid1), scheduleMonthCount()),
-        app::PrintJobs::JobPerPage, QStringLiteral("Corvanta amortization schedule"));
+    const auto months = static_cast<int>(shownSchedule.months.size());
+    app::printPages(this, app::schedulePages(app::gridTexts(*ui->StringGrid1), months), app::PrintJobs::JobPerPage,
+        QStringLiteral("Corvanta amortization schedule"));
 }
 
 void TAmortSch::BitBtn1Click()

@@ -5,18 +5,12 @@
 #include "shell/BuiltOnFirstShow.h"
 
 #include <QDialog>
-#include <cstdint>
 #include <memory>
 #include <optional>
 
 namespace Ui {
 class TAmortSch;
 }
-
-// The month count of the last schedule, written by the loan page's Schedule button and read by the
-// schedule window's Print button.
-std::int32_t scheduleMonthCount();
-void setScheduleMonthCount(std::int32_t months);
 
 // The amortization-schedule window: one grid row per month, printed 60 months to a page.
 class TAmortSch final : public app::BuiltOnFirstShow<QDialog>
@@ -43,6 +37,7 @@ private:
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::TAmortSch> ui;
+    // What the grid shows: Print takes its month count from it, the loan chart its figures.
     calculators::AmortizationSchedule shownSchedule;
     std::optional<calculators::PrepaymentInput> prepayment;
 };
