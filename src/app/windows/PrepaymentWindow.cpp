@@ -1,6 +1,7 @@
 #include "windows/PrepaymentWindow.h"
 
 #include "FieldChecks.h"
+#include "NumberEntry.h"
 #include "Prepayment.h"
 #include "shell/EnterKey.h"
 #include "shell/FieldAssistance.h"
@@ -52,11 +53,9 @@ void TForm5::buildControls()
         });
 }
 
-void TForm5::readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount)
+void TForm5::setLoan(const LoanPageTexts& texts)
 {
-    loanRate = rate;
-    loanYears = years;
-    loanAmount = amount;
+    loan = texts;
 }
 
 const std::optional<calculators::PrepaymentInput>& TForm5::lastCalculation() const
@@ -77,14 +76,14 @@ void TForm5::Button1Click()
 {
     if (!app::passes(this, calculators::checks::prepayment, { { "extra", ui->Edit1 }, { "from", ui->Edit2 } }))
         return;
-    if (!loanRate || !loanYears || !loanAmount)
+    if (!loan)
         return;
 
     // Read in this order; a text that does not convert ends the calculation in the application error box.
     calculators::PrepaymentInput input;
-    input.annualRatePercent = app::decimalValue(loanRate);
-    input.years = app::wholeValue(loanYears);
-    input.loanAmount = app::decimalValue(loanAmount);
+    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), app::regional());
+    input.years = finance::wholeNumberEntry(loan->years.toStdString());
+    input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
     input.extraPayment = app::decimalValue(ui->Edit1);
     input.startMonth = app::wholeValue(ui->Edit2);
     const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), app::regional());
