@@ -5,6 +5,7 @@
 #include "BenchStats.h"
 #include "BenchWindows.h"
 #include "shell/BuiltOnFirstShow.h"
+#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -85,6 +86,9 @@ void benchSchedule(const BenchOptions& options)
     windows.main->findChild<QAbstractButton*>(QStringLiteral("ButtonCalcLoanPayment"))->click();
     auto* scheduleButton = windows.main->findChild<QAbstractButton*>(QStringLiteral("Button6"));
 
+    // The schedule window's size and flags, which the empty dialog takes.
+    TAmortSch sized;
+    app::buildAll(sized);
     Samples shown, shownCpu, floorShown;
     for (int i = 0; i < options.scheduleRuns; ++i) {
         const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "TAmortSch");
@@ -93,8 +97,8 @@ void benchSchedule(const BenchOptions& options)
         floorShown.values.push_back(pressToPaint(
             [&] {
                 FloorDialog dialog;
-                dialog.setFixedSize(windows.schedule->size());
-                dialog.setWindowFlags(windows.schedule->windowFlags());
+                dialog.setFixedSize(sized.size());
+                dialog.setWindowFlags(sized.windowFlags());
                 dialog.exec();
             },
             "FloorDialog")
