@@ -12,7 +12,6 @@ BenchWindows::BenchWindows()
     main->loanPage()->setPrepaymentWindow(prepayment.get());
     // The presses look their controls up by name, on pages that have not been shown yet.
     app::buildAll(*main);
-    app::buildAll(*prepayment);
 }
 
 BenchWindows::~BenchWindows()

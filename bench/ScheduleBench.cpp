@@ -4,7 +4,6 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "shell/BuiltOnFirstShow.h"
 #include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
@@ -87,8 +86,7 @@ void benchSchedule(const BenchOptions& options)
     auto* scheduleButton = windows.main->findChild<QAbstractButton*>(QStringLiteral("Button6"));
 
     // The schedule window's size and flags, which the empty dialog takes.
-    TAmortSch sized;
-    app::buildAll(sized);
+    const TAmortSch sized;
     Samples shown, shownCpu, floorShown;
     for (int i = 0; i < options.scheduleRuns; ++i) {
         const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "TAmortSch");
@@ -115,8 +113,6 @@ void benchSchedule(const BenchOptions& options)
     Samples fill, floorFill;
     for (int i = 0; i < options.scheduleRuns; ++i) {
         TAmortSch window;
-        // The window builds its controls when first used; the fill alone is what is timed.
-        app::buildAll(window);
         const double start = threadCpuMilliseconds();
         window.showSchedule(schedule);
         fill.values.push_back(threadCpuMilliseconds() - start);

@@ -240,9 +240,8 @@ int main(int argc, char* argv[])
     TForm1 mainWindow(store);
     TForm5 prepaymentWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
-    // Steps name controls on pages and windows that have not been shown yet.
+    // Steps name controls on pages that have not been shown yet.
     app::buildAll(mainWindow);
-    app::buildAll(prepaymentWindow);
     mainWindow.show();
 
     arguments.removeFirst();

@@ -24,20 +24,14 @@ const auto startMonthHelp
 } // namespace
 
 TForm5::TForm5(QWidget* parent)
-    : BuiltOnFirstShow(parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::TForm5>())
 {
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-}
-
-TForm5::~TForm5() = default;
-
-void TForm5::buildControls()
-{
-    ui.create();
     ui->setupUi(this);
     setFixedSize(size());
 
@@ -52,6 +46,8 @@ void TForm5::buildControls()
             { ui->Edit2, app::selectFirst(5), startMonthHelp },
         });
 }
+
+TForm5::~TForm5() = default;
 
 void TForm5::setLoan(const LoanPageTexts& texts)
 {

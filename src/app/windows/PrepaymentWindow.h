@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Prepayment.h"
-#include "shell/BuiltOnFirstShow.h"
 #include "windows/MatrixWindow.h"
 
 #include <QWidget>
@@ -15,7 +14,7 @@ class TForm5;
 // The prepayment window: created hidden at start-up, shown modeless over the main window. Each Calculate
 // reads the loan's rate, years and amount texts as the loan page last gave them, which it does whenever
 // one of them changes.
-class TForm5 final : public app::BuiltOnFirstShow<QWidget>
+class TForm5 final : public QWidget
 {
     Q_OBJECT
 
@@ -32,12 +31,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildControls() override;
     void Button1Click(); // Calculate
     void BitBtn1Click(); // Close
 
-    // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::TForm5> ui;
+    std::unique_ptr<Ui::TForm5> ui;
     std::optional<LoanPageTexts> loan; // none until a loan page gives one: Calculate then only checks
     bool placed = false;
     std::optional<calculators::PrepaymentInput> calculated;
