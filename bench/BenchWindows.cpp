@@ -9,11 +9,9 @@ BenchWindows::BenchWindows()
     app::installDialogs(&dialogs);
     main = std::make_unique<TForm1>(firstRun);
     prepayment = std::make_unique<TForm5>();
-    schedule = std::make_unique<TAmortSch>();
     main->loanPage()->setPrepaymentWindow(prepayment.get());
     // The presses look their controls up by name, on pages that have not been shown yet.
     app::buildAll(*main);
-    app::buildAll(*prepayment);
 }
 
 BenchWindows::~BenchWindows()

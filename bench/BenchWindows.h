@@ -4,7 +4,6 @@
 #include "shell/FirstRunStore.h"
 #include "windows/MainWindow.h"
 #include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <memory>
 
@@ -31,5 +30,4 @@ struct BenchWindows
     app::ReturningUserStore firstRun;
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm5> prepayment;
-    std::unique_ptr<TAmortSch> schedule;
 };

@@ -51,7 +51,7 @@ protected:
     {
         auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
         Window& shown = *window;
-        // Every control is examined, also those of pages and windows not shown yet.
+        // Every control is examined, also those of pages not shown yet.
         app::buildAll(shown);
         windows.push_back(std::move(window));
         return shown;

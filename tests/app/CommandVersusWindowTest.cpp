@@ -74,14 +74,11 @@ QStringList pressed(const Steps& steps, const std::vector<const char*>& controls
     return textsOf(page, controls);
 }
 
-// The prepayment window reading a loan page's three fields.
+// The prepayment window given a loan page's three texts.
 QStringList prepaid(const char* rate, const char* years, const char* amount, const Steps& steps)
 {
-    QLineEdit rateField(QString::fromUtf8(rate));
-    QLineEdit yearsField(QString::fromUtf8(years));
-    QLineEdit amountField(QString::fromUtf8(amount));
     TForm5 window;
-    window.readLoanFrom(&rateField, &yearsField, &amountField);
+    window.setLoan({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
     window.show();
     perform(window, steps);
     return textsOf(window, { "Label5", "Label6", "Label7", "Label10" });

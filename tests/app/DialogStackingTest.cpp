@@ -4,7 +4,6 @@
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "shell/BuiltOnFirstShow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
 #include "windows/MainWindow.h"
@@ -41,7 +40,6 @@ protected:
     {
         app::installDialogs(nullptr);
         window.show();
-        app::buildAll(prepayment);
         prepayment.show();
         matrix.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&matrix));

@@ -11,7 +11,6 @@
 #include "shell/FirstRunStore.h"
 #include "windows/MainWindow.h"
 #include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -395,7 +394,6 @@ TEST(GuiRunTest, KeepsRunningWhateverTheUserDoes)
         app::ReturningUserStore returning;
         TForm1 mainWindow(returning);
         TForm5 prepaymentWindow;
-        TAmortSch scheduleWindow;
         mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
         mainWindow.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));

@@ -2,7 +2,6 @@
 #include "Controls.h"
 #include "RecordingDialogs.h"
 #include "pages/LoanPage.h"
-#include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
 #include "windows/ExtraPaymentsWindow.h"
 #include "windows/MainWindow.h"
@@ -30,9 +29,6 @@ protected:
     {
         recordedDialogs().reset();
         window.loanPage()->setPrepaymentWindow(&prepayment);
-        // The prepayment window's controls are looked up before it is shown; the pages build as they are
-        // shown, as they do for the user.
-        app::buildAll(prepayment);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

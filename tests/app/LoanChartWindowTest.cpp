@@ -11,7 +11,6 @@
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
 #include "pages/LoanPage.h"
-#include "shell/BuiltOnFirstShow.h"
 #include "shell/Regional.h"
 #include "windows/PrepaymentWindow.h"
 
@@ -45,8 +44,6 @@ protected:
     void SetUp() override
     {
         page.setPrepaymentWindow(&prepayment);
-        // The prepayment window's fields are filled before it is ever shown.
-        app::buildAll(prepayment);
         ShownPage::SetUp();
     }
     void TearDown() override

@@ -1,7 +1,6 @@
 // The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "shell/BuiltOnFirstShow.h"
 #include "windows/MatrixWindow.h"
 #include "windows/ScheduleWindow.h"
 
@@ -28,7 +27,6 @@ void expectLettering(const QWidget& window, std::initializer_list<std::tuple<con
 TEST(LoanWindowsLayout, ScheduleWindow)
 {
     TAmortSch window;
-    app::buildAll(window);
     expectLettering(window, { { "StringGrid1", 11, false }, { "Button3", 13, true }, { "BitBtn1", 13, true } });
 }
 

@@ -237,7 +237,6 @@ TEST_F(PrintToPdf, ScheduleOfSixYearsFillsTwoPages)
 {
     TAmortSch window;
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
-    setScheduleMonthCount(72);
     find<QPushButton>(window, "Button3")->click();
 
     const auto words = pdfWords(pdf);
@@ -249,6 +248,21 @@ TEST_F(PrintToPdf, ScheduleOfSixYearsFillsTwoPages)
     expectWordAt(words, 2, "Principal", 900, 50);
     expectWordAt(words, 2, "61", 100, 100);
     expectWordAt(words, 2, "$0.00", 1350, 650);
+}
+
+// A schedule shown later in another window leaves this window's print-out as it was.
+TEST_F(PrintToPdf, EachScheduleWindowPrintsItsOwnMonths)
+{
+    TAmortSch sixYears;
+    sixYears.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
+    TAmortSch oneYear;
+    oneYear.showSchedule(calculators::amortizationSchedule(7, 12, 100000));
+    find<QPushButton>(sixYears, "Button3")->click();
+
+    const auto words = pdfWords(pdf);
+    ASSERT_FALSE(words.empty());
+    EXPECT_EQ(words.back().page, 2);
+    expectWordAt(words, 2, "72", 100, 650);
 }
 
 TEST_F(PrintToPdf, MatrixPrintsItsGridAndFooterOnOnePage)
@@ -276,7 +290,6 @@ TEST_F(PrintToPdf, SmallPaperGetsFinerUnitsSoThatNoLineIsCut)
     paper = QPageSize::A6;
     TAmortSch window;
     window.showSchedule(calculators::amortizationSchedule(7, 60, 100000));
-    setScheduleMonthCount(60);
     find<QPushButton>(window, "Button3")->click();
 
     const auto words = pdfWords(pdf);
@@ -293,7 +306,6 @@ TEST_F(PrintToPdf, ACancelledDialogPrintsNothing)
 {
     TAmortSch window;
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
-    setScheduleMonthCount(72);
     recordedDialogs().confirmPrinter = false;
     find<QPushButton>(window, "Button3")->click();
     TFormMatrix matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });

@@ -21,7 +21,6 @@
 #include "shell/Regional.h"
 #include "windows/MainWindow.h"
 #include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -240,11 +239,9 @@ int main(int argc, char* argv[])
     app::ReturningUserStore store;
     TForm1 mainWindow(store);
     TForm5 prepaymentWindow;
-    TAmortSch scheduleWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
-    // Steps name controls on pages and windows that have not been shown yet.
+    // Steps name controls on pages that have not been shown yet.
     app::buildAll(mainWindow);
-    app::buildAll(prepaymentWindow);
     mainWindow.show();
 
     arguments.removeFirst();

@@ -56,6 +56,8 @@ void LoanPage::buildControls()
     connect(ui->BitBtn1, &QToolButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
     connect(ui->Button6, &QPushButton::clicked, this, app::guarded(this, [this] { Button6Click(); }));
     connect(ui->ButtonLoanMatrix, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonLoanMatrixClick(); }));
+    for (QLineEdit* field : { ui->Edit9, ui->Edit10, ui->Edit11 })
+        connect(field, &QLineEdit::textChanged, this, [this] { offerLoanToPrepayment(); });
 
     // A click into a field of the loan withdraws what depends on the last calculated loan, until the next
     // successful Calculate; the results on show stay as they are.
@@ -77,10 +79,15 @@ void LoanPage::buildControls()
 void LoanPage::setPrepaymentWindow(TForm5* window)
 {
     prepaymentWindow = window;
-    // The prepayment window reads this page's fields, so they must exist.
+    // The texts come from this page's fields, so they must exist.
     ensureBuilt();
-    if (window)
-        window->readLoanFrom(ui->Edit9, ui->Edit10, ui->Edit11);
+    offerLoanToPrepayment();
+}
+
+void LoanPage::offerLoanToPrepayment()
+{
+    if (prepaymentWindow)
+        prepaymentWindow->setLoan(LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() });
 }
 
 void LoanPage::setClock(std::function<QDate()> clock)
@@ -178,7 +185,6 @@ void LoanPage::Button6Click()
     // successful Calculate, but a term can still be typed over since.
     const finance::Extended rate = app::decimalValue(ui->Edit9);
     const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->Edit10));
-    setScheduleMonthCount(months);
     const finance::Extended amount = app::decimalValue(ui->Edit11);
     const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
 

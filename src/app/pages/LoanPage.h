@@ -26,7 +26,8 @@ public:
     explicit LoanPage(QWidget* parent = nullptr);
     ~LoanPage() override;
 
-    // The prepayment window created at start-up, shown by PrePay; it reads this page's loan fields.
+    // The prepayment window created at start-up, shown by PrePay; it is given this page's loan texts now
+    // and whenever one of them changes.
     void setPrepaymentWindow(TForm5* window);
     // Where the report takes today's date from.
     void setClock(std::function<QDate()> today);
@@ -42,6 +43,7 @@ private:
     void BitBtn1Click(); // Print: the loan analysis
     void Button6Click(); // Schedule
     void ButtonLoanMatrixClick();
+    void offerLoanToPrepayment(); // the rate, years and amount as typed
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::LoanPage> ui;

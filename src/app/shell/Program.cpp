@@ -9,7 +9,6 @@
 #include "shell/Regional.h"
 #include "windows/MainWindow.h"
 #include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QApplication>
 
@@ -33,7 +32,6 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     SettingsFirstRunStore firstRun;
     TForm1 mainWindow(firstRun);
     TForm5 prepaymentWindow;
-    TAmortSch scheduleWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
 
     if (beforeShow)

@@ -1,6 +1,7 @@
 #include "windows/PrepaymentWindow.h"
 
 #include "FieldChecks.h"
+#include "NumberEntry.h"
 #include "Prepayment.h"
 #include "shell/EnterKey.h"
 #include "shell/FieldAssistance.h"
@@ -23,20 +24,14 @@ const auto startMonthHelp
 } // namespace
 
 TForm5::TForm5(QWidget* parent)
-    : BuiltOnFirstShow(parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::TForm5>())
 {
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-}
-
-TForm5::~TForm5() = default;
-
-void TForm5::buildControls()
-{
-    ui.create();
     ui->setupUi(this);
     setFixedSize(size());
 
@@ -52,11 +47,11 @@ void TForm5::buildControls()
         });
 }
 
-void TForm5::readLoanFrom(QLineEdit* rate, QLineEdit* years, QLineEdit* amount)
+TForm5::~TForm5() = default;
+
+void TForm5::setLoan(const LoanPageTexts& texts)
 {
-    loanRate = rate;
-    loanYears = years;
-    loanAmount = amount;
+    loan = texts;
 }
 
 const std::optional<calculators::PrepaymentInput>& TForm5::lastCalculation() const
@@ -77,14 +72,14 @@ void TForm5::Button1Click()
 {
     if (!app::passes(this, calculators::checks::prepayment, { { "extra", ui->Edit1 }, { "from", ui->Edit2 } }))
         return;
-    if (!loanRate || !loanYears || !loanAmount)
+    if (!loan)
         return;
 
     // Read in this order; a text that does not convert ends the calculation in the application error box.
     calculators::PrepaymentInput input;
-    input.annualRatePercent = app::decimalValue(loanRate);
-    input.years = app::wholeValue(loanYears);
-    input.loanAmount = app::decimalValue(loanAmount);
+    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), app::regional());
+    input.years = finance::wholeNumberEntry(loan->years.toStdString());
+    input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
     input.extraPayment = app::decimalValue(ui->Edit1);
     input.startMonth = app::wholeValue(ui->Edit2);
     const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), app::regional());

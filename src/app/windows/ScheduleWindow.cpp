@@ -15,35 +15,15 @@
 #include <QMenu>
 #include <QStyle>
 
-namespace {
-std::int32_t sharedMonthCount = 0;
-}
-
-std::int32_t scheduleMonthCount()
-{
-    return sharedMonthCount;
-}
-
-void setScheduleMonthCount(std::int32_t months)
-{
-    sharedMonthCount = months;
-}
-
 TAmortSch::TAmortSch(QWidget* parent)
-    : BuiltOnFirstShow(parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::TAmortSch>())
 {
     Q_INIT_RESOURCE(glyphs);
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_QuitOnClose, false);
-}
-
-TAmortSch::~TAmortSch() = default;
-
-void TAmortSch::buildControls()
-{
-    ui.create();
     ui->setupUi(this);
     setFixedSize(size());
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -61,6 +41,8 @@ void TAmortSch::buildControls()
     connect(ui->BitBtn1, &QPushButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
 }
 
+TAmortSch::~TAmortSch() = default;
+
 void TAmortSch::setPrepayment(const calculators::PrepaymentInput& input)
 {
     prepayment = input;
@@ -69,7 +51,6 @@ void TAmortSch::setPrepayment(const calculators::PrepaymentInput& input)
 void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
 {
     shownSchedule = schedule;
-    ensureBuilt();
     QTableWidget& grid = *ui->StringGrid1;
     const auto months = static_cast<int>(schedule.months.size());
     app::setGridRowCount(grid, months + 1);
@@ -93,8 +74,9 @@ void TAmortSch::showEvent(QShowEvent* event)
 
 void TAmortSch::Button3Click()
 {
-    app::printPages(this, app::schedulePages(app::gridTexts(*ui->StringGrid1), scheduleMonthCount()),
-        app::PrintJobs::JobPerPage, QStringLiteral("Corvanta amortization schedule"));
+    const auto months = static_cast<int>(shownSchedule.months.size());
+    app::printPages(this, app::schedulePages(app::gridTexts(*ui->StringGrid1), months), app::PrintJobs::JobPerPage,
+        QStringLiteral("Corvanta amortization schedule"));
 }
 
 void TAmortSch::BitBtn1Click()

@@ -2,10 +2,8 @@
 
 #include "AmortizationSchedule.h"
 #include "Prepayment.h"
-#include "shell/BuiltOnFirstShow.h"
 
 #include <QDialog>
-#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -13,13 +11,8 @@ namespace Ui {
 class TAmortSch;
 }
 
-// The month count of the last schedule, written by the loan page's Schedule button and read by the
-// schedule window's Print button.
-std::int32_t scheduleMonthCount();
-void setScheduleMonthCount(std::int32_t months);
-
 // The amortization-schedule window: one grid row per month, printed 60 months to a page.
-class TAmortSch final : public app::BuiltOnFirstShow<QDialog>
+class TAmortSch final : public QDialog
 {
     Q_OBJECT
 
@@ -36,13 +29,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildControls() override;
     void Button3Click(); // Print
     void BitBtn1Click(); // Close
     void GridLoanChartClick(); // the grid menu's Loan Chart (Ctrl+G)
 
-    // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::TAmortSch> ui;
+    std::unique_ptr<Ui::TAmortSch> ui;
+    // What the grid shows: Print takes its month count from it, the loan chart its figures.
     calculators::AmortizationSchedule shownSchedule;
     std::optional<calculators::PrepaymentInput> prepayment;
 };
