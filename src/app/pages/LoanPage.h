@@ -17,7 +17,7 @@ class LoanPage;
 }
 
 // The "Loans and Mortgages" page: solves a monthly loan for its payment or its amount and writes the
-// loan analysis report. Its fields are what the schedule, prepayment and matrix windows read.
+// loan analysis report. Its fields give the schedule, prepayment and matrix windows their loan.
 class LoanPage final : public app::BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
