@@ -59,7 +59,7 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
 void LoanChartWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::centreOnScreen(this);
+    app::placeOnScreen(this);
 }
 
 void LoanChartWindow::PrintButtonClick()
