@@ -20,7 +20,6 @@ LoanChartWindow::LoanChartWindow(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
-    setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
