@@ -152,20 +152,6 @@ TEST_F(ExtraPaymentsWindowTest, EveryCaptionHasAKeyboardLetterOfItsOwn)
     EXPECT_EQ(letters.size(), 17);
 }
 
-// An empty field shows what it stands for.
-TEST_F(ExtraPaymentsWindowTest, EmptyFieldsShowWhatTheyMean)
-{
-    const struct
-    {
-        const char* field;
-        const char* shown;
-    } cases[] = { { "MonthlyFromEdit", "1" }, { "MonthlyThroughEdit", "the last" }, { "YearlyFromYearEdit", "2027" } };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.field);
-        EXPECT_EQ(field(c.field)->placeholderText(), QString::fromUtf8(c.shown));
-    }
-}
-
 TEST_F(ExtraPaymentsWindowTest, BadInputWarnsAtItsFieldAndShowsNothing)
 {
     const struct
