@@ -21,13 +21,14 @@
 
 namespace {
 
-// The controls a user reaches with Tab, without the parts that Qt builds inside its own widgets.
+// The controls a user reaches with Tab, without the parts that Qt builds inside its own widgets, such as a
+// combo box's list, which lives in a popup of its own.
 QList<QWidget*> focusableControls(const QWidget& window)
 {
     QList<QWidget*> controls;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const bool inner = widget->objectName().startsWith(QLatin1String("qt_"))
-            || qobject_cast<QSpinBox*>(widget->parentWidget()) != nullptr;
+            || qobject_cast<QSpinBox*>(widget->parentWidget()) != nullptr || widget->window() != &window;
         if ((widget->focusPolicy() & Qt::TabFocus) && !inner)
             controls << widget;
     }

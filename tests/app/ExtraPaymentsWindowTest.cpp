@@ -10,6 +10,7 @@
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
 #include "shell/FirstRunStore.h"
+#include "widgets/StringGrid.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -75,6 +77,8 @@ TEST_F(ExtraPaymentsWindowTest, OpensOnTheDefaultLoanAndCalculatesWithEnter)
     EXPECT_EQ(control<QDateEdit>("FirstPaymentEdit")->date(), QDate(2027, 1, 1));
     EXPECT_EQ(control<QDateEdit>("FirstPaymentEdit")->displayFormat().toStdString(), "M/d/yyyy");
     EXPECT_FALSE(control<QPushButton>("PrintButton")->isEnabled());
+    EXPECT_EQ(app::gridTexts(*grid()).front(),
+        texts({ "No.", "Date", "Payment", "Extra", "Interest", "Principal", "Balance" }));
 
     typeOver("YearlyExtraEdit", "5000");
     control<QComboBox>("YearlyMonthCombo")->setCurrentIndex(3);
@@ -101,6 +105,51 @@ TEST_F(ExtraPaymentsWindowTest, ShrunkAsFarAsItGoesEveryControlKeepsItsSize)
     const QSize needed = page.layout()->minimumSize();
     EXPECT_GE(page.width(), needed.width());
     EXPECT_GE(page.height(), needed.height());
+}
+
+// A wider window spreads the schedule's columns in their designed proportions; a narrow one keeps their widths.
+TEST_F(ExtraPaymentsWindowTest, TheScheduleColumnsShareTheWidth)
+{
+    typeOver("MonthlyExtraEdit", "100");
+    press("CalculateButton");
+    const int designed[] = { 44, 84, 100, 92, 92, 100, 110 };
+    for (const int windowWidth : { 1, 1000, 1400, 1900 }) {
+        SCOPED_TRACE(windowWidth);
+        page.resize(windowWidth, page.height());
+        QCoreApplication::processEvents();
+        const int room = grid()->viewport()->width();
+        int total = 0;
+        for (int column = 0; column < 7; ++column) {
+            const int width = grid()->columnWidth(column);
+            total += width;
+            if (room <= 622)
+                EXPECT_EQ(width, designed[column]) << column;
+            else
+                EXPECT_NEAR(width * 622.0 / room, designed[column], 1.0) << column;
+        }
+        EXPECT_EQ(total, std::max(room, 622));
+    }
+}
+
+// Each caption has a letter of its own that Alt takes to its field; the buttons' letters are not taken.
+TEST_F(ExtraPaymentsWindowTest, EveryCaptionHasAKeyboardLetterOfItsOwn)
+{
+    QList<QKeySequence> letters;
+    for (const QAbstractButton* button : page.findChildren<QAbstractButton*>())
+        if (!button->shortcut().isEmpty())
+            letters.append(button->shortcut());
+    for (QLabel* label : page.findChildren<QLabel*>()) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        const QKeySequence letter = QKeySequence::mnemonic(label->text());
+        ASSERT_FALSE(letter.isEmpty());
+        EXPECT_FALSE(letters.contains(letter));
+        letters.append(letter);
+        ASSERT_NE(label->buddy(), nullptr);
+        field("RateEdit")->setFocus();
+        QTest::keySequence(&page, letter);
+        EXPECT_EQ(QApplication::focusWidget(), label->buddy());
+    }
+    EXPECT_EQ(letters.size(), 17);
 }
 
 TEST_F(ExtraPaymentsWindowTest, BadInputWarnsAtItsFieldAndShowsNothing)

@@ -1,11 +1,13 @@
 #include "widgets/StringGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVariant>
 #include <algorithm>
+#include <numeric>
 
 namespace app {
 namespace {
@@ -27,6 +29,48 @@ void fitLastColumn(QTableWidget& grid)
     if (grid.columnWidth(last) > room)
         grid.setColumnWidth(last, std::max(room, grid.horizontalHeader()->minimumSectionSize()));
 }
+
+// Widens a grid's columns in proportion to their designed widths when its view is wider than they are, so
+// that the figures spread over the grid rather than the last column taking all the room. A view narrower than
+// the designed widths keeps them and scrolls sideways.
+class SharedWidth final : public QObject
+{
+public:
+    SharedWidth(QTableWidget& grid, QList<int> designed)
+        : QObject(&grid)
+        , grid(grid)
+        , designed(std::move(designed))
+    {
+        grid.viewport()->installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == grid.viewport() && event->type() == QEvent::Resize)
+            share(grid.viewport()->width());
+        return false;
+    }
+
+    void share(int room)
+    {
+        const int total = std::accumulate(designed.begin(), designed.end(), 0);
+        if (total <= 0)
+            return;
+        // Each column ends where its designed end falls, scaled, so that no column gathers the rounding.
+        int designedEnd = 0;
+        int end = 0;
+        for (qsizetype column = 0; column < designed.size(); ++column) {
+            designedEnd += designed[column];
+            const int nextEnd = room <= total ? designedEnd : designedEnd * room / total;
+            grid.setColumnWidth(static_cast<int>(column), nextEnd - end);
+            end = nextEnd;
+        }
+    }
+
+    QTableWidget& grid;
+    QList<int> designed;
+};
 
 } // namespace
 
@@ -80,9 +124,14 @@ void setUpGrid(QTableWidget& grid)
     for (int column = 0; column < grid.columnCount(); ++column)
         setGridText(grid, column, 0, QString());
     const QStringList widths = grid.property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
-    for (qsizetype column = 0; column < widths.size(); ++column)
-        grid.setColumnWidth(static_cast<int>(column), widths[column].trimmed().toInt());
+    QList<int> designed;
+    for (qsizetype column = 0; column < widths.size(); ++column) {
+        designed.append(widths[column].trimmed().toInt());
+        grid.setColumnWidth(static_cast<int>(column), designed.back());
+    }
     fitLastColumn(grid);
+    if (grid.property("columnsShareWidth").toBool())
+        new SharedWidth(grid, designed);
 }
 
 } // namespace app

@@ -23,7 +23,7 @@ TFormAbout::~TFormAbout() = default;
 void TFormAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::centreOnScreen(this);
+    app::placeOnScreen(this);
 }
 
 void TFormAbout::ButtonAboutOKClick()

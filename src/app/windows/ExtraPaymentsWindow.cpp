@@ -34,6 +34,17 @@ std::string cellText(const QTableWidget& table, int row, int column)
     return item ? item->text().toStdString() : std::string();
 }
 
+// The headings show from the start, so that an empty grid already tells what it will hold.
+void showTitles(QTableWidget& grid)
+{
+    const auto titles = calculators::planGridTitles();
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        app::setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
+        if (column >= 2)
+            grid.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
 } // namespace
 
 ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
@@ -49,6 +60,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
     ui->OneTimeTable->installEventFilter(this);
     app::setUpGrid(*ui->PlanGrid);
+    showTitles(*ui->PlanGrid);
     QMenu* menu = app::addGridMenu(*ui->PlanGrid);
     QAction* saveCsv = app::addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
@@ -200,12 +212,6 @@ void ExtraPaymentsWindow::showPlan()
     grid.setUpdatesEnabled(false);
     const auto rows = static_cast<int>(plan->rows.size());
     app::setGridRowCount(grid, rows + 1);
-    const auto titles = calculators::planGridTitles();
-    for (int column = 0; column < grid.columnCount(); ++column) {
-        app::setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
-        if (column >= 2)
-            grid.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
     // Amounts line up on their decimal separators, as on a statement.
     for (int row = 1; row <= rows; ++row) {
         const auto texts = calculators::planRowTexts(plan->rows[static_cast<std::size_t>(row - 1)], settings);

@@ -20,7 +20,6 @@ LoanChartWindow::LoanChartWindow(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
-    setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
@@ -59,7 +58,7 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
 void LoanChartWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::centreOnScreen(this);
+    app::placeOnScreen(this);
 }
 
 void LoanChartWindow::PrintButtonClick()

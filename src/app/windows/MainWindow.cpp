@@ -75,7 +75,7 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!placed) {
         placed = true;
-        app::centreOnScreen(this);
+        app::placeOnScreen(this);
     }
 }
 
@@ -118,7 +118,7 @@ void TForm1::ExtraPaymentsPlannerClick()
         planner = new ExtraPaymentsWindow(this);
         planner->setAttribute(Qt::WA_DeleteOnClose);
         planner->startWith(loanPage()->checkedLoanTexts(), QDate::currentDate());
-        app::centreOnScreen(planner);
+        app::placeOnScreen(planner);
     }
     planner->show();
     planner->raise();

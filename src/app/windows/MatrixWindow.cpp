@@ -55,7 +55,7 @@ TFormMatrix::~TFormMatrix() = default;
 void TFormMatrix::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::centreOnScreen(this);
+    app::placeOnScreen(this);
     FormShow();
 }
 

@@ -64,7 +64,7 @@ void TForm5::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!placed) {
         placed = true;
-        app::centreOnScreen(this);
+        app::placeOnScreen(this);
     }
 }
 

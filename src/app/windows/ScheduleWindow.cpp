@@ -69,7 +69,7 @@ void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
 void TAmortSch::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::centreOnScreen(this);
+    app::placeOnScreen(this);
 }
 
 void TAmortSch::Button3Click()
