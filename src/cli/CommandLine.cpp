@@ -5,8 +5,11 @@
 #include "Subcommands.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <exception>
 #include <new>
 #include <optional>
+#include <string_view>
 
 #ifndef CORVANTA_VERSION
 #define CORVANTA_VERSION "unknown"

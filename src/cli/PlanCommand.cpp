@@ -6,8 +6,15 @@
 #include "Subcommand.h"
 
 #include <charconv>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
 
 namespace cli {
 

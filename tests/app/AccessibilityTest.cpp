@@ -18,6 +18,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 

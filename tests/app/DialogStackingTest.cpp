@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 

@@ -26,6 +26,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <initializer_list>
+#include <optional>
+#include <string>
 
 namespace {
 

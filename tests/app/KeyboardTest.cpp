@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 

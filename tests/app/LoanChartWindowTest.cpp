@@ -29,7 +29,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 

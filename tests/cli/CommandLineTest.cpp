@@ -6,8 +6,13 @@
 #include "RegionalPresets.h"
 #include "Subcommands.h"
 
+#include <cstddef>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 

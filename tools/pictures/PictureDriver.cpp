@@ -37,6 +37,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 

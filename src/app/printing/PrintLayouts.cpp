@@ -3,6 +3,8 @@
 #include <QFont>
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <utility>
 
 namespace app {
 namespace {

@@ -12,6 +12,7 @@
 #include "windows/ScheduleWindow.h"
 
 #include <QApplication>
+#include <optional>
 
 namespace app {
 

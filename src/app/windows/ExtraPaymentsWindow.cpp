@@ -17,6 +17,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <variant>
 
 namespace {
 

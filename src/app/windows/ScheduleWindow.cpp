@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QStyle>
+#include <cstddef>
 
 namespace {
 std::int32_t sharedMonthCount = 0;
