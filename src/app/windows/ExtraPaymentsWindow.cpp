@@ -13,6 +13,7 @@
 #include "widgets/StringGrid.h"
 #include "windows/LoanChartWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -49,6 +50,8 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     const auto& settings = app::regional();
     for (const std::string& month : settings.dateNames.months)
         ui->YearlyMonthCombo->addItem(text(month));
+    // The list that drops down is a stop of its own for screen readers: it reads as its box.
+    ui->YearlyMonthCombo->view()->setAccessibleName(ui->YearlyMonthCombo->accessibleName());
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
     ui->OneTimeTable->installEventFilter(this);
     app::setUpGrid(*ui->PlanGrid);
