@@ -10,7 +10,10 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <chrono>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace {
 

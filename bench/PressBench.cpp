@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 

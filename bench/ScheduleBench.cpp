@@ -138,3 +138,7 @@ void benchSchedule(const BenchOptions& options)
 }
 
 #include "ScheduleBench.moc"
+
+#include <chrono>
+#include <functional>
+#include <utility>

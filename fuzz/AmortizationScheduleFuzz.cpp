@@ -3,6 +3,10 @@
 #include "AmortizationSchedule.h"
 #include "CalculatorFuzz.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     return fuzz::calculate(data, size, [](fuzz::PageFields& fields) {

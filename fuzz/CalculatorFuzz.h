@@ -6,6 +6,9 @@
 #include "NumberEntry.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace fuzz {
 

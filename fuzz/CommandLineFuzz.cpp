@@ -5,6 +5,8 @@
 #include "FuzzInput.h"
 #include "Subcommands.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>

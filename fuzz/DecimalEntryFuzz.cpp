@@ -7,7 +7,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace {
 

@@ -3,7 +3,11 @@
 #include "DigitEngine.h"
 #include "FuzzInput.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace {
 

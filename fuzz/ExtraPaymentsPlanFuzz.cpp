@@ -3,6 +3,9 @@
 #include "CalculatorFuzz.h"
 #include "ExtraPaymentsChecks.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <variant>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -2,6 +2,9 @@
 #include "CalculatorFuzz.h"
 #include "LoanSolver.h"
 
+#include <cstddef>
+#include <cstdint>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     return fuzz::calculate(data, size, [](fuzz::PageFields& fields) {

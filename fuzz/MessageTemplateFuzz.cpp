@@ -3,6 +3,12 @@
 #include "FuzzInput.h"
 #include "MessageTemplate.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);

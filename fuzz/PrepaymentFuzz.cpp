@@ -3,6 +3,11 @@
 #include "CalculatorFuzz.h"
 #include "Prepayment.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     return fuzz::calculate(data, size, [](fuzz::PageFields& fields) {

@@ -5,6 +5,8 @@
 #include "Real48.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 namespace {
 

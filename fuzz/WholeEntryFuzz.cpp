@@ -5,7 +5,9 @@
 #include "FuzzInput.h"
 #include "NumberEntry.h"
 
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace {
 

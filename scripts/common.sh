@@ -2,10 +2,24 @@
 
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils appstream dpkg-dev lintian)
-DEB_PACKAGES=(dpkg-dev)
+# cpack's Debian generator reads the program's library dependencies with `file` and dpkg-shlibdeps.
+DEB_PACKAGES=(dpkg-dev file)
+
+# The clang that this Debian release carries with libFuzzer: 14 on Debian 12, 19 on Debian 13; elsewhere the
+# newest clang++-N installed, if any.
+release_clang_version() {
+    case $(. /etc/os-release && echo "${VERSION_CODENAME:-}") in
+        bookworm) echo 14 ;;
+        trixie) echo 19 ;;
+        *) compgen -c clang++- | sed -n 's/^clang++-\([0-9][0-9]*\)$/\1/p' | sort -n | tail -n 1 ;;
+    esac
+}
+CLANG_VERSION=$(release_clang_version)
+CLANG_VERSION=${CLANG_VERSION:-19}
+
 # CI adds clang for the libFuzzer targets and clang-tidy for static analysis; ./test runs the fuzz targets
-# whenever clang-14 is there.
-CI_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14 clang-format)
+# whenever that clang and its runtime are there.
+CI_PACKAGES=("clang-$CLANG_VERSION" "libclang-rt-$CLANG_VERSION-dev" "clang-tidy-$CLANG_VERSION" clang-format)
 
 # Installs the packages that are not installed yet; does nothing (and asks nothing) when all are there.
 ensure_packages() {
@@ -50,9 +64,16 @@ timed() {
     echo "== $name: $((SECONDS - start)) s"
 }
 
-# Builds the libFuzzer targets with clang-14 in build-fuzz/ and runs each for a short, seeded, bounded time.
+# Whether the release's clang and its libFuzzer runtime are installed.
+fuzz_compiler_installed() {
+    command -v "clang++-$CLANG_VERSION" >/dev/null &&
+        dpkg-query -W -f='${Status}' "libclang-rt-$CLANG_VERSION-dev" 2>/dev/null | grep -q "install ok installed"
+}
+
+# Builds the libFuzzer targets with the release's clang in build-fuzz/ and runs each for a short, seeded, bounded
+# time.
 run_fuzz_smoke() {
-    CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    CC="clang-$CLANG_VERSION" CXX="clang++-$CLANG_VERSION" cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCORVANTA_WERROR="$(werror_setting)" -DCORVANTA_FUZZ=ON -DCORVANTA_BUILD_APP=OFF -DCORVANTA_BUILD_TESTS=OFF \
         >/dev/null
     cmake --build build-fuzz
@@ -70,7 +91,7 @@ run_sanitized_suite() {
 
 # clang-tidy with the repository's .clang-tidy over every source file of src/, from build/'s compile commands.
 run_clang_tidy() {
-    run-clang-tidy-14 -p build -quiet -j "$(nproc)" "$PWD/src/" >build/clang-tidy.log 2>&1 || {
+    "run-clang-tidy-$CLANG_VERSION" -p build -quiet -j "$(nproc)" "$PWD/src/" >build/clang-tidy.log 2>&1 || {
         grep -v "^Suppressed\|^Use -header-filter\|warnings generated" build/clang-tidy.log
         return 1
     }

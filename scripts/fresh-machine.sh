@@ -1,29 +1,30 @@
 #!/usr/bin/env bash
-# Checks the README's quick start on brand-new Debian 12 systems: a minimal Debian 12 (debootstrap's minbase,
-# nothing else installed) receives a clean clone of the repository, and inside it, as root, ./run must install
-# what it needs, build and map Corvanta's main window on a virtual X display; ./test must then build and run the
-# suite without rebuilding the program. A second new system runs ./test alone, then ./run, which must build
-# nothing. Prints what happens at each stage and ends with one line per stage (passed or failed, seconds, the
-# ninja steps each command ran).
+# Checks the README's quick start on brand-new Debian systems: a minimal Debian (debootstrap's minbase, nothing
+# else installed) receives a clean clone of the repository, and inside it, as root, ./run must install what it
+# needs, build and map Corvanta's main window on a virtual X display; ./test must then build and run the suite
+# without rebuilding the program. A second new system runs ./test alone, then ./run, which must build nothing.
+# Prints what happens at each stage and ends with one line per stage (passed or failed, seconds, the ninja steps
+# each command ran).
 #
-#   scripts/fresh-machine.sh [--mirror URL] [--keep] [REPOSITORY [REF]]
+#   scripts/fresh-machine.sh [--release trixie|bookworm] [--mirror URL] [--keep] [REPOSITORY [REF]]
 #
+# --release names the Debian release to check: trixie (Debian 13, the default) or bookworm (Debian 12).
 # REPOSITORY defaults to this one and REF to its committed HEAD (uncommitted changes are not in the clone).
-# The Debian mirror is the one this host's apt sources name for bookworm, unless --mirror gives one. --keep
-# leaves the two systems in the work folder for a look inside. Needs root (debootstrap, mount, chroot) and
-# installs debootstrap, Xvfb, xwininfo and xdotool on the host when missing. It downloads a whole system and
-# every package the project needs, so neither ./test nor CI runs it. The base system is kept as a tarball in
-# the cache folder, so a second run downloads only the project's packages.
+# The Debian mirror is the one this host's apt sources name for the release (or for the host's own release),
+# unless --mirror gives one. --keep leaves the two systems in the work folder for a look inside. Needs root
+# (debootstrap, mount, chroot) and installs debootstrap, Xvfb, xwininfo and xdotool on the host when missing.
+# It downloads a whole system and every package the project needs, so neither ./test nor CI runs it. The base
+# system is kept as a tarball in /var/cache/corvanta-roots, so a second run downloads only the project's
+# packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
+source scripts/debian-root.sh
 
-SUITE=bookworm
-CACHE=${CORVANTA_FRESH_CACHE:-/var/cache/corvanta-fresh-machine}
-WORK=${CORVANTA_FRESH_WORK:-/var/tmp/corvanta-fresh-machine}
+SAY_PREFIX=fresh-machine
+SUITE=trixie
 # How long a stage may take before it counts as failed: a whole build on a small machine.
 STAGE_LIMIT=${CORVANTA_FRESH_STAGE_LIMIT:-5400}
-BASE_TARBALL=$CACHE/$SUITE-minbase-$(dpkg --print-architecture).tar.gz
 MAIN_WINDOW='^BRELLIN Corvanta'
 WELCOME_BOX='^Information$'
 
@@ -31,6 +32,7 @@ mirror=
 keep=false
 while [ $# -gt 0 ]; do
     case $1 in
+        --release) SUITE=$2; shift 2 ;;
         --mirror) mirror=$2; shift 2 ;;
         --keep) keep=true; shift ;;
         -h | --help) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
@@ -41,39 +43,13 @@ repository=$(cd "${1:-.}" && pwd)
 ref=${2:-HEAD}
 commit=$(git -C "$repository" rev-parse --verify "$ref^{commit}")
 
-say() { echo "[fresh-machine $(date +%H:%M:%S)] $*"; }
-
+WORK=${CORVANTA_FRESH_WORK:-/var/tmp/corvanta-fresh-machine/$SUITE}
+known_release "$SUITE" || { echo "Unknown release $SUITE: give one of ${DEBIAN_RELEASES[*]}." >&2; exit 2; }
 [ "$(id -u)" -eq 0 ] || { echo "scripts/fresh-machine.sh needs root (debootstrap, mount, chroot)." >&2; exit 1; }
 
-# The first URI this host's apt sources give for the suite, in deb822 (.sources) or one-line (.list) form.
-host_mirror() {
-    local sources=(/etc/apt/sources.list.d/*.sources) lists=(/etc/apt/sources.list /etc/apt/sources.list.d/*.list)
-    {
-        for file in "${sources[@]}"; do
-            [ -f "$file" ] || continue
-            awk -v suite="$SUITE" '
-                function stanza_end() {
-                    if (deb && uri != "" && matched && enabled) print uri
-                    deb = 0; uri = ""; matched = 0; enabled = 1
-                }
-                BEGIN { enabled = 1 }
-                /^[[:space:]]*$/ { stanza_end(); next }
-                tolower($1) == "types:" { for (i = 2; i <= NF; i++) if ($i == "deb") deb = 1 }
-                tolower($1) == "uris:" { uri = $2 }
-                tolower($1) == "suites:" { for (i = 2; i <= NF; i++) if ($i == suite) matched = 1 }
-                tolower($1) == "enabled:" && tolower($2) == "no" { enabled = 0 }
-                END { stanza_end() }' "$file"
-        done
-        for file in "${lists[@]}"; do
-            [ -f "$file" ] || continue
-            sed -E 's/\[[^]]*\]//' "$file" | awk -v suite="$SUITE" '$1 == "deb" && $3 == suite { print $2 }'
-        done
-    } | head -n 1
-}
-
 if [ -z "$mirror" ]; then
-    mirror=$(host_mirror)
-    [ -n "$mirror" ] || { echo "No $SUITE entry in this host's apt sources: give one with --mirror URL." >&2; exit 1; }
+    mirror=$(host_mirror "$SUITE")
+    [ -n "$mirror" ] || { echo "No Debian mirror in this host's apt sources: give one with --mirror URL." >&2; exit 1; }
 fi
 
 # The stages' names, results, seconds and notes, in order.
@@ -123,22 +99,6 @@ skip() {
 
 note() { echo "$*" >>"$notes_file"; }
 
-# Unmounts everything mounted below a folder, deepest first.
-unmount_below() {
-    findmnt -rn -o TARGET | { grep "^$1/" || true; } | sort -r | while read -r target; do
-        umount -l "$target" || true
-    done
-}
-
-remove_root() {
-    unmount_below "$1"
-    if findmnt -rn -o TARGET | grep -q "^$1/"; then
-        say "left $1 in place: something is still mounted in it"
-    else
-        rm -rf --one-file-system "$1"
-    fi
-}
-
 roots=("$WORK/run-first" "$WORK/test-first")
 xvfb=
 cleanup() {
@@ -156,62 +116,17 @@ host_tools() {
     note "debootstrap, xvfb, x11-utils, xdotool on the host"
 }
 
-# The cached base system: debootstrap's minbase for the suite, packed once.
+# The cached base system: debootstrap's minbase for the release, packed once.
 base_system() {
-    local tarball=$BASE_TARBALL
-    if [ -f "$tarball" ]; then
-        say "cached base system: $tarball"
+    if [ -f "$(base_tarball "$SUITE")" ]; then
         note "cached"
-        return 0
+    else
+        make_base_system "$SUITE" "$mirror" "$WORK"
+        note "downloaded, $(du -h "$(base_tarball "$SUITE")" | cut -f1) cached"
     fi
-    say "downloading the $SUITE minbase system from $mirror (once; kept in $CACHE)"
-    mkdir -p "$CACHE"
-    rm -rf --one-file-system "$WORK/base"
-    nice debootstrap --variant=minbase "$SUITE" "$WORK/base" "$mirror" >"$WORK/debootstrap.log" 2>&1 || {
-        tail -n 20 "$WORK/debootstrap.log"
-        return 1
-    }
-    tar -C "$WORK/base" --numeric-owner -czpf "$tarball.part" .
-    mv "$tarball.part" "$tarball"
-    rm -rf --one-file-system "$WORK/base"
-    note "downloaded, $(du -h "$tarball" | cut -f1) cached"
 }
 
-# A new system in <root> from the cached base, with the host's name resolution, /proc, /sys, /dev and the X
-# server's sockets, and a clean clone of the repository's commit in /root/corvanta.
-new_root() {
-    local root=$1
-    remove_root "$root"
-    mkdir -p "$root"
-    tar -C "$root" --numeric-owner -xzpf "$BASE_TARBALL"
-    echo "deb $mirror $SUITE main" >"$root/etc/apt/sources.list"
-    cp -L /etc/resolv.conf "$root/etc/resolv.conf"
-    mount -t proc proc "$root/proc"
-    mount -t sysfs sys "$root/sys"
-    mount --rbind /dev "$root/dev"
-    mount --make-rslave "$root/dev"
-    mkdir -p "$root/tmp/.X11-unix"
-    mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-    git clone --quiet --no-checkout "$repository" "$root/root/corvanta"
-    git -C "$root/root/corvanta" cat-file -e "$commit^{commit}" 2>/dev/null ||
-        git -C "$root/root/corvanta" fetch --quiet "$repository" "$ref"
-    git -C "$root/root/corvanta" checkout --quiet --detach "$commit"
-    say "new root $root: $SUITE minbase, clone of ${commit:0:12}"
-}
-
-# The command that runs <command...> in the project's folder of <root> as a fresh login would: root's home and
-# no environment inherited but the display, if one is given (DISPLAY=:N). Sets the array "in_root".
-root_command() {
-    local root=$1 display_setting=()
-    shift
-    if [ "${1:-}" != "${1#DISPLAY=}" ]; then
-        display_setting=("$1")
-        shift
-    fi
-    in_root=(nice chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb "${display_setting[@]}"
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
-        /bin/bash -c 'cd /root/corvanta && exec "$@"' in-root "$@")
-}
+new_root_here() { new_root "$1" "$SUITE" "$mirror" "$repository" "$commit" "$ref"; }
 
 # "ninja steps: S (C compiled, L linked)": what ninja ran, from a command's log.
 ninja_counts() {
@@ -278,7 +193,7 @@ run_until_window() {
 
 # ./run on a new system: installs, builds, shows the window.
 stage_run_fresh() {
-    new_root "$1"
+    new_root_here "$1"
     run_until_window "$1" "$WORK/run-fresh.log"
     note "$(ninja_counts "$WORK/run-fresh.log")"
 }
@@ -294,7 +209,7 @@ stage_test_after_run() {
 
 # ./test alone on a new system.
 stage_test_fresh() {
-    new_root "$1"
+    new_root_here "$1"
     run_test "$1" "$WORK/test-fresh.log"
 }
 

@@ -5,6 +5,7 @@
 #include "Formats.h"
 #include "TimeValue.h"
 
+#include <cstddef>
 #include <limits>
 
 namespace calculators {

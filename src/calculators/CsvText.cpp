@@ -1,5 +1,7 @@
 #include "CsvText.h"
 
+#include <cstddef>
+
 namespace calculators {
 
 std::string csvField(std::string_view text)

@@ -5,6 +5,8 @@
 #include "MessageTemplate.h"
 #include "NumberEntry.h"
 
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 namespace calculators {

@@ -7,6 +7,7 @@
 #include "TimeValue.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace calculators {
 

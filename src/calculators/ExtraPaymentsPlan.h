@@ -4,6 +4,7 @@
 #include "RegionalSettings.h"
 #include "ShortDate.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -2,6 +2,8 @@
 
 #include "FieldCheck.h"
 
+#include <string_view>
+
 // Every calculator's field checks, in the order its window runs them, with the window's own warnings.
 namespace calculators::checks {
 

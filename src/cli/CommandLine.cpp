@@ -5,9 +5,12 @@
 #include "Subcommands.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <exception>
 #include <new>
 #include <optional>
 #include <set>
+#include <string_view>
 
 #ifndef CORVANTA_VERSION
 #define CORVANTA_VERSION "unknown"

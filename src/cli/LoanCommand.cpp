@@ -3,6 +3,9 @@
 #include "LoanSolver.h"
 #include "Subcommand.h"
 
+#include <string>
+#include <utility>
+
 namespace cli {
 
 namespace {

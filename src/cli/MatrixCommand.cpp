@@ -7,6 +7,9 @@
 #include "Subcommand.h"
 
 #include <cmath>
+#include <cstddef>
+#include <string>
+#include <vector>
 
 namespace cli {
 

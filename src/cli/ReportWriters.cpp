@@ -3,7 +3,10 @@
 #include "CsvText.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace cli {
 

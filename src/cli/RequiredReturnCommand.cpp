@@ -4,6 +4,8 @@
 #include "RequiredReturn.h"
 #include "Subcommand.h"
 
+#include <cstdint>
+
 namespace cli {
 
 namespace {

@@ -3,6 +3,9 @@
 #include "SavingsGrowth.h"
 #include "Subcommand.h"
 
+#include <string>
+#include <string_view>
+
 namespace cli {
 
 namespace {

@@ -4,6 +4,10 @@
 #include "Formats.h"
 #include "Subcommand.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
 namespace cli {
 
 namespace {

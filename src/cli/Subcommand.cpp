@@ -3,6 +3,9 @@
 #include "Formats.h"
 #include "NumberEntry.h"
 
+#include <cstdint>
+#include <utility>
+
 namespace cli {
 
 std::string exactDecimal(finance::Extended value, int decimals)

@@ -5,11 +5,13 @@
 #include "Report.h"
 #include "ShortDate.h"
 
+#include <cstdint>
 #include <map>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace cli {

@@ -2,6 +2,7 @@
 
 #include "DigitEngine.h"
 
+#include <cstddef>
 #include <stdexcept>
 
 namespace finance {

@@ -1,5 +1,6 @@
 #include "RegionalSettings.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <iconv.h>
 #include <langinfo.h>

@@ -11,13 +11,18 @@
 #include "windows/PrepaymentWindow.h"
 #include "windows/ScheduleWindow.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -152,6 +157,20 @@ TEST_F(AccessibilityTest, ScreenReadersAnnounceTheCaptions)
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(spokenName(find(*window, c.control)).toStdString(), std::string(c.name));
     }
+}
+
+TEST_F(AccessibilityTest, EveryDropDownListIsAnnouncedAsItsBox)
+{
+    openAll();
+    int boxes = 0;
+    for (const auto& window : windows) {
+        for (QComboBox* box : window->findChildren<QComboBox*>()) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            EXPECT_EQ(spokenName(box->view()).toStdString(), box->accessibleName().toStdString());
+            ++boxes;
+        }
+    }
+    EXPECT_GE(boxes, 1);
 }
 
 TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)

@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace {

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 

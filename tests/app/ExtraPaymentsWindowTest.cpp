@@ -28,6 +28,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <initializer_list>
+#include <optional>
+#include <string>
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 

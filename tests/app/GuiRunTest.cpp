@@ -32,11 +32,14 @@
 #include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <mutex>
+#include <ostream>
 #include <random>
 #include <set>
+#include <string>
 #include <thread>
 
 namespace {

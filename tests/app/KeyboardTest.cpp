@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 

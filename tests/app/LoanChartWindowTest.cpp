@@ -28,7 +28,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 

@@ -12,7 +12,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <cctype>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace {
 

@@ -12,7 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 

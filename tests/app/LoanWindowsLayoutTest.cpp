@@ -6,7 +6,10 @@
 
 #include <QLabel>
 #include <QTest>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <tuple>
 
 namespace {
 

@@ -20,6 +20,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
 namespace {
 

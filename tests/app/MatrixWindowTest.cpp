@@ -19,7 +19,13 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 

@@ -14,6 +14,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <utility>
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {

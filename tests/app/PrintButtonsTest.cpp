@@ -28,6 +28,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 

@@ -16,8 +16,16 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 

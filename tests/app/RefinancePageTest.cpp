@@ -11,7 +11,9 @@
 #include <QTest>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 

@@ -11,7 +11,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 

@@ -22,6 +22,9 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "printing/TextStreamLayout.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 

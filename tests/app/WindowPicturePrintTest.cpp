@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
 
 namespace {
 

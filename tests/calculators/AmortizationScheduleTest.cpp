@@ -3,7 +3,13 @@
 
 #include "FinanceErrors.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <variant>
 
 namespace {
 

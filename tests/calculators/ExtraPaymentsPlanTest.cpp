@@ -6,8 +6,16 @@
 #include "FinanceErrors.h"
 #include "RegionalPresets.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 

@@ -5,7 +5,12 @@
 #include "Formats.h"
 #include "Prepayment.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 

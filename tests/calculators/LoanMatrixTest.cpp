@@ -4,8 +4,11 @@
 #include "FinanceErrors.h"
 #include "RegionalPresets.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <map>
+#include <string>
+#include <utility>
 
 namespace {
 

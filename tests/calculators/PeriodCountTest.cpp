@@ -4,6 +4,7 @@
 #include "Refinance.h"
 #include "SavingsGrowth.h"
 
+#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 
 #include "FinanceErrors.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
 

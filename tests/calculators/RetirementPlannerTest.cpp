@@ -8,6 +8,8 @@
 #include "RegionalPresets.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace {
 

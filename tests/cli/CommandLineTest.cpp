@@ -6,9 +6,14 @@
 #include "RegionalPresets.h"
 #include "Subcommands.h"
 
+#include <cstddef>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <string_view>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <limits>
 #include <string>
 

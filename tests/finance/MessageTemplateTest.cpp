@@ -1,7 +1,9 @@
 #include "MessageTemplate.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
 
 using finance::Extended;
 using finance::RegionalSettings;

@@ -3,9 +3,11 @@
 #include "FinanceErrors.h"
 
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <utility>
 
 using finance::Extended;
 using finance::RegionalSettings;

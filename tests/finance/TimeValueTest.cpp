@@ -3,8 +3,10 @@
 #include "ExtendedNear.h"
 
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 using finance::Extended;
 using finance::PaymentTiming;

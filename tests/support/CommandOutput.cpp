@@ -1,6 +1,8 @@
 #include "CommandOutput.h"
 
+#include <cstddef>
 #include <functional>
+#include <utility>
 
 namespace {
 

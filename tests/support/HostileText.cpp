@@ -1,6 +1,7 @@
 #include "HostileText.h"
 
 #include <array>
+#include <cstddef>
 
 namespace {
 

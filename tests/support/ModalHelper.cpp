@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <utility>
 
 void whenModalShows(std::function<void(QWidget*)> action)
 {

@@ -36,6 +36,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 

@@ -15,6 +15,10 @@
 #include "windows/PrepaymentWindow.h"
 #include "windows/ScheduleWindow.h"
 
+#include <cstdint>
+#include <string>
+#include <utility>
+
 namespace {
 
 const auto rateHelp

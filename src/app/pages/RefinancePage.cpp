@@ -10,6 +10,8 @@
 #include "shell/ValidationSteps.h"
 #include "ui_RefinancePage.h"
 
+#include <string>
+
 namespace {
 
 QString text(const std::string& value)

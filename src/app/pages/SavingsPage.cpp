@@ -10,6 +10,8 @@
 #include "shell/ValidationSteps.h"
 #include "ui_SavingsPage.h"
 
+#include <cstdint>
+
 namespace {
 
 const auto rateHelp = QStringLiteral("This is the annual rate (APR) your money will increase by each year.");

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace app {
 namespace {

@@ -3,7 +3,9 @@
 #include <QFont>
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <limits>
+#include <utility>
 
 namespace app {
 namespace {

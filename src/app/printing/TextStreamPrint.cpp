@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <vector>
 
 namespace app {
 namespace {

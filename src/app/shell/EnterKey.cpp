@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVariant>
+#include <utility>
 
 namespace app {
 namespace {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 namespace app {
 

@@ -11,6 +11,7 @@
 #include "windows/PrepaymentWindow.h"
 
 #include <QApplication>
+#include <optional>
 
 namespace app {
 

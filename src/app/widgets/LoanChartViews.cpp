@@ -12,7 +12,11 @@
 #include <QPainter>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 namespace app {
 namespace {

@@ -13,11 +13,16 @@
 #include "widgets/StringGrid.h"
 #include "windows/LoanChartWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <variant>
 
 namespace {
 
@@ -57,6 +62,8 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     const auto& settings = app::regional();
     for (const std::string& month : settings.dateNames.months)
         ui->YearlyMonthCombo->addItem(text(month));
+    // The list that drops down is a stop of its own for screen readers: it reads as its box.
+    ui->YearlyMonthCombo->view()->setAccessibleName(ui->YearlyMonthCombo->accessibleName());
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
     ui->OneTimeTable->installEventFilter(this);
     app::setUpGrid(*ui->PlanGrid);

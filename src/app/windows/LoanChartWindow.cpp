@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <memory>
+#include <vector>
 
 LoanChartWindow::LoanChartWindow(QWidget* parent)
     : QDialog(parent)

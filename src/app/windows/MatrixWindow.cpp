@@ -17,6 +17,7 @@
 #include "widgets/StringGrid.h"
 
 #include <QStyle>
+#include <string>
 
 namespace {
 

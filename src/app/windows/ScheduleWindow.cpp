@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QStyle>
+#include <cstddef>
 
 TAmortSch::TAmortSch(QWidget* parent)
     : QDialog(parent)
