@@ -3,7 +3,7 @@
 // statuses, write output only on success and say why on every failure.
 #include "CommandLine.h"
 #include "FuzzInput.h"
-#include "Subcommands.h"
+#include "CommandList.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         texts.everyTwoWeeks = (fields.choice() & 1) != 0;
 
         const auto read = calculators::readExtraPaymentsTexts(texts, fields.settings());
-        if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read)) {
+        if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
             fuzz::requireText(failure->message, "warning");
             return;
         }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "ExtraPaymentsPlan.h"
+#include "FieldFailure.h"
 #include "RegionalSettings.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -33,31 +35,32 @@ struct ExtraPaymentsTexts
     bool everyTwoWeeks = false;
 };
 
-enum class ExtraPaymentsField {
-    Rate,
-    Years,
-    Amount,
-    FirstPaymentDate,
-    MonthlyExtra,
-    MonthlyFrom,
-    MonthlyThrough,
-    YearlyExtra,
-    YearlyMonth,
-    YearlyFromYear,
-    OneTimePaymentNumber, // of the row named by the failure
-    OneTimeAmount,
-};
+// The planner's fields by the names its failures give them, in the order they are read. Both columns of the
+// one-time table are "once"; a failure there names the cell, the payment number in column 0, the amount in 1.
+namespace plannerFields {
+inline constexpr std::string_view rate = "rate";
+inline constexpr std::string_view years = "years";
+inline constexpr std::string_view amount = "amount";
+inline constexpr std::string_view firstPayment = "first-payment";
+inline constexpr std::string_view monthlyExtra = "extra";
+inline constexpr std::string_view monthlyFrom = "from";
+inline constexpr std::string_view monthlyThrough = "through";
+inline constexpr std::string_view yearlyExtra = "yearly";
+inline constexpr std::string_view yearlyMonth = "yearly-month";
+inline constexpr std::string_view yearlyFrom = "yearly-from";
+inline constexpr std::string_view oneTime = "once";
+inline constexpr std::string_view everyTwoWeeks = "every-two-weeks";
+} // namespace plannerFields
 
-// The first field that fails its check, in the order above, and the warning that says what it takes.
-struct ExtraPaymentsFailure
-{
-    ExtraPaymentsField field = ExtraPaymentsField::Rate;
-    int row = 0; // the one-time row, counted from 0
-    std::string message;
-};
+// What a planner field accepts in a few words, for a help text, made from the same limits as its checks:
+// "0 to 30, at most 4 decimals".
+std::string plannerAcceptedText(std::string_view field);
+
+// The warning when one more one-time extra would pass the limit.
+std::string tooManyOneTimeExtrasMessage();
 
 // Reads the fields by the number-entry rules, exactly: a rate of at most 4 decimals, money of at most 2.
-std::variant<ExtraPaymentsInput, ExtraPaymentsFailure> readExtraPaymentsTexts(
+std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
     const ExtraPaymentsTexts& texts, const finance::RegionalSettings& settings);
 
 } // namespace calculators

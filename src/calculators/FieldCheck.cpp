@@ -36,33 +36,19 @@ bool inRange(const FieldCheck& check, Extended value)
     return check.low <= value && value <= check.high;
 }
 
-const FieldCheck* checkOf(FieldChecks checks, std::string_view field)
+// The message of the check's failure on the text, or an empty one when the value passes. The bound is the value of
+// a field read before this one.
+std::string_view failureOf(const FieldCheck& check, const std::string& text, const std::optional<Extended>& value,
+    const std::optional<Extended>& bound)
 {
-    for (const FieldCheck& check : checks)
-        if (check.field == field)
-            return &check;
-    return nullptr;
-}
-
-// The message of the check's failure, or an empty one when the field passes.
-std::string_view failureOf(
-    const FieldCheck& check, FieldChecks checks, const FieldText& textOf, const finance::RegionalSettings& settings)
-{
-    const std::string text = textOf(check.field);
     if (text.empty())
         return check.message;
-    const auto value = convertedValue(check.reading, text, settings);
     if (!value)
         return check.notANumberMessage.empty() ? check.message : check.notANumberMessage;
     if (!inRange(check, *value))
         return check.message;
-    if (!check.boundField.empty()) {
-        const FieldCheck* boundCheck = checkOf(checks, check.boundField);
-        const Extended bound
-            = valueOf(boundCheck ? boundCheck->reading : Reading::Decimal, textOf(check.boundField), settings);
-        if (!(*value > bound || (check.boundIncluded && *value == bound)))
-            return check.message;
-    }
+    if (bound && !(*value > *bound || (check.boundIncluded && *value == *bound)))
+        return check.message;
     return {};
 }
 
@@ -73,15 +59,24 @@ std::string numberText(Extended value)
 
 } // namespace
 
-std::optional<CheckFailure> firstFailure(
-    FieldChecks checks, const FieldText& textOf, const finance::RegionalSettings& settings)
+std::variant<FieldValues, FieldFailure> readFields(
+    std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings)
 {
+    FieldValues values;
     for (const FieldCheck& check : checks) {
-        const std::string_view failure = failureOf(check, checks, textOf, settings);
+        const std::string text = textOf(check.field);
+        const auto value = text.empty() ? std::nullopt : convertedValue(check.reading, text, settings);
+        std::optional<Extended> bound;
+        // The bound is the value of a field read before; one that is no field of the checks must convert.
+        if (value && !check.boundField.empty())
+            bound = values.has(check.boundField) ? values.decimal(check.boundField)
+                                                 : valueOf(Reading::Decimal, textOf(check.boundField), settings);
+        const std::string_view failure = failureOf(check, text, value, bound);
         if (!failure.empty())
-            return CheckFailure { check.field, failure };
+            return FieldFailure { check.field, std::nullopt, std::string(failure) };
+        values.set(check.field, *value);
     }
-    return std::nullopt;
+    return values;
 }
 
 bool accepts(const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings)

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "Extended.h"
+#include "FieldFailure.h"
 #include "RegionalSettings.h"
 
+#include <cstdint>
 #include <functional>
 #include <limits>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace calculators {
 
@@ -42,21 +46,26 @@ struct FieldCheck
     bool boundIncluded = false;
 };
 
-using FieldChecks = std::span<const FieldCheck>;
-
 // The text of a field, by the name its checks give it.
 using FieldText = std::function<std::string(std::string_view field)>;
 
-struct CheckFailure
+// The values of the fields that passed their checks, by field name, each as its check read it.
+class FieldValues
 {
-    std::string_view field;
-    std::string_view message;
+public:
+    void set(std::string_view field, Extended value) { values[field] = value; }
+    bool has(std::string_view field) const { return values.contains(field); }
+    Extended decimal(std::string_view field) const { return values.at(field); }
+    std::int32_t whole(std::string_view field) const { return static_cast<std::int32_t>(values.at(field)); }
+
+private:
+    std::map<std::string_view, Extended> values;
 };
 
-// Runs the checks in order and returns the first failure; none when every field passes. A bound field whose text
-// does not convert raises EConvertError, as reading it would.
-std::optional<CheckFailure> firstFailure(
-    FieldChecks checks, const FieldText& textOf, const finance::RegionalSettings& settings);
+// Runs the checks in order, reading each field's text once, and returns the values or the first failure. A bound
+// field that no earlier check read, and whose text does not convert, raises EConvertError, as reading it would.
+std::variant<FieldValues, FieldFailure> readFields(
+    std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings);
 
 // The check's test without a message or bound: true when the text converts and its value is in range.
 bool accepts(const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings);

@@ -1,7 +1,7 @@
 // corvanta-calc college: the college page's Calculate, which projects the cost and plans the saving for it.
 #include "CollegePlan.h"
-#include "FieldChecks.h"
-#include "Subcommand.h"
+#include "Checks.h"
+#include "CommandList.h"
 
 namespace cli {
 
@@ -21,17 +21,16 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    requirePass(checks::collegeCost, given, context);
-    requirePass(checks::collegeFund, given, context);
+    const calculators::FieldValues costValues = readOptions(checks::collegeCost, given, context);
+    const calculators::FieldValues fundValues = readOptions(checks::collegeFund, given, context);
     calculators::CollegeCostInput input;
-    input.childAge = wholeOption(given, "age");
-    input.startingAge = wholeOption(given, "start-age");
-    input.yearsOfCollege = wholeOption(given, "years");
-    input.increasePercent = decimalOption(given, "increase", context);
-    input.annualCost = decimalOption(given, "cost", context);
+    input.childAge = costValues.whole("age");
+    input.startingAge = costValues.whole("start-age");
+    input.yearsOfCollege = costValues.whole("years");
+    input.increasePercent = costValues.decimal("increase");
+    input.annualCost = costValues.decimal("cost");
     const calculators::CollegeCost cost = calculators::projectCollegeCost(input);
-    const calculators::CollegeFund fund { decimalOption(given, "fund", context),
-        decimalOption(given, "growth", context) };
+    const calculators::CollegeFund fund { fundValues.decimal("fund"), fundValues.decimal("growth") };
     const calculators::CollegePlan plan = calculators::planCollegeSaving(input, fund);
 
     const auto& settings = context.settings;
@@ -49,9 +48,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand collegeCommand;
-const Subcommand collegeCommand { "college",
+const Subcommand& collegeCommand()
+{
+    static const Subcommand command { "college",
     "The total cost of college when it starts, and what to save each year until then.", options,
     "--age 5 --start-age 18 --cost 7000 --years 4 --increase 5 --fund 0 --growth 7", run };
+    return command;
+}
 
 } // namespace cli

@@ -2,7 +2,7 @@
 
 #include "FinanceErrors.h"
 #include "ReportWriters.h"
-#include "Subcommands.h"
+#include "CommandList.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -82,8 +82,9 @@ void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
         << "\n\nOptions (each at most once; one left out or given as '' takes the default it names, or is an "
            "empty field):\n";
     for (const Option& option : subcommand.options) {
-        const std::string accepted
-            = option.check ? calculators::acceptedText(*option.check) : std::string(option.accepted);
+        const std::string accepted = option.check ? calculators::acceptedText(*option.check)
+            : option.acceptedText                 ? option.acceptedText(option.name)
+                                                  : std::string(option.accepted);
         writeOptionLine(option.name, "VALUE", std::string(option.description) + " (" + accepted + ")", out);
     }
     writeOptionLine("format", "FORMAT", "text (the default), csv or json", out);

@@ -1,7 +1,8 @@
 // corvanta-calc loan: the loan page's Calculate, solving for the payment or for the amount.
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "LoanSolver.h"
-#include "Subcommand.h"
+#include "CommandList.h"
+#include "LoanOptions.h"
 
 #include <string>
 #include <utility>
@@ -13,8 +14,8 @@ namespace {
 namespace checks = calculators::checks;
 
 const Option options[] = {
-    { "rate", "the annual interest rate in percent", &checks::loanRate },
-    { "years", "the term in years", &checks::loanYears },
+    loanOptions::rate,
+    loanOptions::years,
     { "amount", "the loan amount; solves for the monthly payment", &checks::loanAmount },
     { "payment", "the monthly payment; without --amount, solves for the amount it repays", &checks::loanPayment },
 };
@@ -23,16 +24,17 @@ Report run(const Given& given, const Context& context)
 {
     using calculators::LoanSolveFor;
     const bool paymentMode = given.has("amount") || !given.has("payment");
-    requirePass(paymentMode ? checks::solveForPayment : checks::solveForAmount, given, context);
+    const calculators::FieldValues values
+        = readOptions(paymentMode ? checks::solveForPayment : checks::solveForAmount, given, context);
 
     calculators::LoanInput input;
     input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
-    input.annualRatePercent = decimalOption(given, "rate", context);
-    input.years = wholeOption(given, "years");
+    input.annualRatePercent = values.decimal("rate");
+    input.years = values.whole("years");
     if (paymentMode)
-        input.loanAmount = decimalOption(given, "amount", context);
+        input.loanAmount = values.decimal("amount");
     else
-        input.monthlyPayment = decimalOption(given, "payment", context);
+        input.monthlyPayment = values.decimal("payment");
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
     const auto& settings = context.settings;
@@ -52,9 +54,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand loanCommand;
-const Subcommand loanCommand { "loan",
+const Subcommand& loanCommand()
+{
+    static const Subcommand command { "loan",
     "The monthly payment of a loan, or the amount a monthly payment repays, with the loan analysis report.", options,
     "--rate 7 --years 15 --amount 100000", run };
+    return command;
+}
 
 } // namespace cli

@@ -1,10 +1,10 @@
 // corvanta-calc matrix: the loan payment matrix's grid, the payments of up to four amounts at up to three rates
 // over one or two terms.
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Formats.h"
 #include "LoanMatrix.h"
 #include "NumberEntry.h"
-#include "Subcommand.h"
+#include "CommandList.h"
 
 #include <cmath>
 #include <cstddef>
@@ -16,46 +16,18 @@ namespace cli {
 namespace {
 
 namespace checks = calculators::checks;
-using calculators::FieldCheck;
-using calculators::Reading;
 
-// The spin boxes and the rate step's scroll bar keep these in range in the window, which has no warning for them.
-constexpr FieldCheck termCheck { .field = "years",
-    .reading = Reading::Whole,
-    .low = 1,
-    .high = 50,
-    .message = "A loan term is a whole number of years from 1 to 50." };
-constexpr FieldCheck secondTermCheck { .field = "years2",
-    .reading = Reading::Whole,
-    .low = 1,
-    .high = 50,
-    .message = "A loan term is a whole number of years from 1 to 50." };
-constexpr FieldCheck amountCountCheck { .field = "amounts",
-    .reading = Reading::Whole,
-    .low = 1,
-    .high = 4,
-    .message = "The matrix shows 1 to 4 loan amounts." };
-constexpr FieldCheck rateCountCheck { .field = "rates",
-    .reading = Reading::Whole,
-    .low = 1,
-    .high = 3,
-    .message = "The matrix shows 1 to 3 interest rates." };
-// The scroll bar's positions 1 to 16, an eighth of a point each.
-constexpr FieldCheck rateStepCheck {
-    .field = "rate-step", .low = 0.125, .high = 2, .message = "The rate step is 0.125 to 2 points, in steps of 0.125."
-};
-constexpr FieldCheck spinChecks[] = { termCheck, secondTermCheck, amountCountCheck, rateCountCheck, rateStepCheck };
 constexpr int openingRateStep = 2;
 
 const Option options[] = {
     { "amount", "the first loan amount", &checks::matrix[0] },
     { "increment", "the step between loan amounts; a tenth of --amount when left out", &checks::matrix[1] },
     { "rate", "the first annual interest rate in percent", &checks::matrix[2] },
-    { "rate-step", "the step between rates in points; 0.25 when left out", &rateStepCheck },
-    { "years", "the first term in years", &termCheck },
-    { "years2", "a second term in years; none when left out or equal to --years", &secondTermCheck },
-    { "amounts", "how many loan amounts; 4 when left out", &amountCountCheck },
-    { "rates", "how many rates; 3 when left out", &rateCountCheck },
+    { "rate-step", "the step between rates in points; 0.25 when left out", &checks::matrixSpins[4] },
+    { "years", "the first term in years", &checks::matrixSpins[0] },
+    { "years2", "a second term in years; none when left out or equal to --years", &checks::matrixSpins[1] },
+    { "amounts", "how many loan amounts; 4 when left out", &checks::matrixSpins[2] },
+    { "rates", "how many rates; 3 when left out", &checks::matrixSpins[3] },
 };
 
 // The window opens with these where the command line leaves them out.
@@ -79,11 +51,12 @@ Given withOpeningValues(const Given& given, const Context& context)
 Report run(const Given& given, const Context& context)
 {
     const Given filled = withOpeningValues(given, context);
-    requirePass(checks::matrix, filled, context);
-    requirePass(spinChecks, filled, context);
-    const finance::Extended eighths = decimalOption(filled, "rate-step", context) * 8;
+    // The fill reads the amounts and the rate as texts, as the window's fields hold them.
+    readOptions(checks::matrix, filled, context);
+    const calculators::FieldValues spins = readOptions(checks::matrixSpins, filled, context);
+    const finance::Extended eighths = spins.decimal("rate-step") * 8;
     if (eighths != std::floor(eighths))
-        throw RefusedOption(rateStepCheck.field, rateStepCheck.message);
+        throw RefusedOption(checks::matrixSpins[4].field, checks::matrixSpins[4].message);
 
     // The fill reads the texts as the window's fields hold them, the rate step as its scroll bar writes it.
     calculators::MatrixEntries entries;
@@ -91,10 +64,10 @@ Report run(const Given& given, const Context& context)
     entries.loanIncrement = filled.text("increment");
     entries.startRate = filled.text("rate");
     entries.rateIncrement = calculators::rateIncrementText(static_cast<int>(eighths), context.settings);
-    entries.amountCount = wholeOption(filled, "amounts");
-    entries.rateCount = wholeOption(filled, "rates");
-    entries.term1 = wholeOption(filled, "years");
-    entries.term2 = wholeOption(filled, "years2");
+    entries.amountCount = spins.whole("amounts");
+    entries.rateCount = spins.whole("rates");
+    entries.term1 = spins.whole("years");
+    entries.term2 = spins.whole("years2");
 
     Report report;
     report.grid.assign(calculators::matrixRowCount, std::vector<Cell>(calculators::matrixColumnCount));
@@ -114,9 +87,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand matrixCommand;
-const Subcommand matrixCommand { "matrix",
+const Subcommand& matrixCommand()
+{
+    static const Subcommand command { "matrix",
     "The loan payment matrix: the monthly payments of up to 4 loan amounts at up to 3 rates over 1 or 2 terms.",
     options, "--amount 100000 --rate 7 --years 15 --years2 30", run };
+    return command;
+}
 
 } // namespace cli

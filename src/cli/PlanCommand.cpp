@@ -4,7 +4,7 @@
 #include "FinanceErrors.h"
 #include "NumberEntry.h"
 #include "ShortDate.h"
-#include "Subcommand.h"
+#include "CommandList.h"
 
 #include <algorithm>
 #include <charconv>
@@ -22,65 +22,45 @@ namespace cli {
 
 namespace {
 
-using calculators::ExtraPaymentsField;
+namespace field = calculators::plannerFields;
+using calculators::plannerAcceptedText;
 
+// The planner's fields by their own names, with what each accepts in the words of the planner's checks.
 const Option options[] = {
-    { "rate", "the annual interest rate in percent", nullptr, "0 to 30, at most 4 decimals" },
-    { "years", "the term in years", nullptr, "a whole number from 1 to 50" },
-    { "amount", "the loan amount", nullptr, "0.01 to 1000000000, at most 2 decimals" },
-    { "first-payment", "the date of the first payment, year-month-day", nullptr,
-        "1900-01-01 to 2199-12-31; the first of next month when left out" },
-    { "extra", "the extra paid every month", nullptr, "0 to 1000000000, at most 2 decimals; none when left out" },
-    { "from", "the first payment with the monthly extra", nullptr, "a payment number; 1 when left out" },
-    { "through", "the last payment with the monthly extra", nullptr, "a payment number; the last when left out" },
-    { "yearly", "the extra paid once a year", nullptr, "0 to 1000000000, at most 2 decimals; none when left out" },
-    { "yearly-month", "the month the yearly extra is paid in", nullptr,
-        "1 (January) to 12; the first payment's month when left out" },
-    { "yearly-from", "the first year with the yearly extra", nullptr,
-        "a year of the loan; the first payment's when left out" },
-    { .name = "once",
+    { .name = field::rate, .description = "the annual interest rate in percent", .acceptedText = plannerAcceptedText },
+    { .name = field::years, .description = "the term in years", .acceptedText = plannerAcceptedText },
+    { .name = field::amount, .description = "the loan amount", .acceptedText = plannerAcceptedText },
+    { .name = field::firstPayment,
+        .description = "the date of the first payment, year-month-day",
+        .acceptedText = plannerAcceptedText },
+    { .name = field::monthlyExtra, .description = "the extra paid every month", .acceptedText = plannerAcceptedText },
+    { .name = field::monthlyFrom,
+        .description = "the first payment with the monthly extra",
+        .acceptedText = plannerAcceptedText },
+    { .name = field::monthlyThrough,
+        .description = "the last payment with the monthly extra",
+        .acceptedText = plannerAcceptedText },
+    { .name = field::yearlyExtra, .description = "the extra paid once a year", .acceptedText = plannerAcceptedText },
+    { .name = field::yearlyMonth,
+        .description = "the month the yearly extra is paid in",
+        .acceptedText = plannerAcceptedText },
+    { .name = field::yearlyFrom,
+        .description = "the first year with the yearly extra",
+        .acceptedText = plannerAcceptedText },
+    { .name = field::oneTime,
         .description = "a one-time extra as payment=amount; repeat --once, or separate them by blanks, for more",
-        .accepted = "at most 60, the rows in the order given; two on one payment add up",
+        .acceptedText = plannerAcceptedText,
         .repeats = true },
-    { "every-two-weeks", "half the payment every 14 days instead of the monthly payment", nullptr, "yes or no" },
+    { .name = field::everyTwoWeeks,
+        .description = "half the payment every 14 days instead of the monthly payment",
+        .acceptedText = plannerAcceptedText },
 };
-
-// The option each field of the planner is given by.
-std::string_view optionOf(ExtraPaymentsField field)
-{
-    switch (field) {
-    case ExtraPaymentsField::Rate:
-        return "rate";
-    case ExtraPaymentsField::Years:
-        return "years";
-    case ExtraPaymentsField::Amount:
-        return "amount";
-    case ExtraPaymentsField::FirstPaymentDate:
-        return "first-payment";
-    case ExtraPaymentsField::MonthlyExtra:
-        return "extra";
-    case ExtraPaymentsField::MonthlyFrom:
-        return "from";
-    case ExtraPaymentsField::MonthlyThrough:
-        return "through";
-    case ExtraPaymentsField::YearlyExtra:
-        return "yearly";
-    case ExtraPaymentsField::YearlyMonth:
-        return "yearly-month";
-    case ExtraPaymentsField::YearlyFromYear:
-        return "yearly-from";
-    case ExtraPaymentsField::OneTimePaymentNumber:
-    case ExtraPaymentsField::OneTimeAmount:
-        return "once";
-    }
-    return "plan";
-}
 
 finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
 {
-    if (!given.has("first-payment"))
+    if (!given.has(field::firstPayment))
         return finance::addMonths({ context.today.year, context.today.month, 1 }, 1);
-    const std::string text = given.text("first-payment");
+    const std::string text = given.text(field::firstPayment);
     // Digits only, so that a date never depends on the regional short format: four for the year, up to two each
     // for the month and the day.
     const auto number = [](std::string_view part, std::size_t mostDigits) -> std::optional<int> {
@@ -101,20 +81,20 @@ finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
     const auto day = secondDash == std::string_view::npos ? std::nullopt : number(date.substr(secondDash + 1), 2);
     if (!year || !month || !day)
         throw RefusedOption(
-            "first-payment", "The first payment date is written as year-month-day, such as 2027-01-01.");
+            field::firstPayment, "The first payment date is written as year-month-day, such as 2027-01-01.");
     return { *year, *month, *day };
 }
 
 std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given& given)
 {
     std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> rows;
-    for (const std::string& once : given.all("once")) {
+    for (const std::string& once : given.all(field::oneTime)) {
         std::istringstream pairs(once);
         for (std::string pair; pairs >> pair;) {
             const auto equals = pair.find('=');
             if (equals == std::string::npos)
                 throw RefusedOption(
-                    "once", "Each one-time extra payment is written as payment=amount, such as 60=10000.");
+                    field::oneTime, "Each one-time extra payment is written as payment=amount, such as 60=10000.");
             rows.push_back({ pair.substr(0, equals), pair.substr(equals + 1) });
         }
     }
@@ -123,12 +103,12 @@ std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given
 
 bool everyTwoWeeks(const Given& given)
 {
-    const std::string text = given.text("every-two-weeks");
+    const std::string text = given.text(field::everyTwoWeeks);
     if (text.empty() || text == "no")
         return false;
     if (text == "yes")
         return true;
-    throw RefusedOption("every-two-weeks", "Half payments every two weeks are chosen with yes or no.");
+    throw RefusedOption(field::everyTwoWeeks, "Half payments every two weeks are chosen with yes or no.");
 }
 
 finance::Extended dollars(calculators::Cents cents)
@@ -150,30 +130,30 @@ Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
     calculators::ExtraPaymentsTexts texts;
-    texts.rate = given.text("rate");
-    texts.years = given.text("years");
-    texts.amount = given.text("amount");
+    texts.rate = given.text(field::rate);
+    texts.years = given.text(field::years);
+    texts.amount = given.text(field::amount);
     texts.firstPaymentDate = firstPaymentDate(given, context);
-    texts.monthlyExtra = given.text("extra");
-    texts.monthlyFrom = given.text("from");
-    texts.monthlyThrough = given.text("through");
-    texts.yearlyExtra = given.text("yearly");
-    if (given.has("yearly-month")) {
+    texts.monthlyExtra = given.text(field::monthlyExtra);
+    texts.monthlyFrom = given.text(field::monthlyFrom);
+    texts.monthlyThrough = given.text(field::monthlyThrough);
+    texts.yearlyExtra = given.text(field::yearlyExtra);
+    if (given.has(field::yearlyMonth)) {
         try {
-            texts.yearlyMonth = finance::wholeNumberEntry(given.text("yearly-month"));
+            texts.yearlyMonth = finance::wholeNumberEntry(given.text(field::yearlyMonth));
         } catch (const finance::EConvertError&) {
             texts.yearlyMonth = 0; // refused by the check below, with its warning
         }
     } else {
         texts.yearlyMonth = texts.firstPaymentDate.month;
     }
-    texts.yearlyFromYear = given.text("yearly-from");
+    texts.yearlyFromYear = given.text(field::yearlyFrom);
     texts.oneTimeRows = oneTimeRows(given);
     texts.everyTwoWeeks = everyTwoWeeks(given);
 
     const auto read = calculators::readExtraPaymentsTexts(texts, settings);
-    if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read))
-        throw RefusedOption(optionOf(failure->field), failure->message);
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
+        throw RefusedOption(*failure);
     const auto& input = std::get<calculators::ExtraPaymentsInput>(read);
     const calculators::ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
 
@@ -212,11 +192,14 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand planCommand;
-const Subcommand planCommand { "plan",
+const Subcommand& planCommand()
+{
+    static const Subcommand command { "plan",
     "The extra payments planner: extras every month, every year, once or every two weeks, to the cent.", options,
     "--rate 7 --years 30 --amount 200000 --first-payment 2027-01-01 --extra 100 --from 13 --yearly 2000 "
     "--yearly-month 4 --once 60=10000",
     run };
+    return command;
+}
 
 } // namespace cli

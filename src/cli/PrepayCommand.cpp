@@ -1,7 +1,8 @@
 // corvanta-calc prepay: the prepayment window's Calculate, for the loan the loan page solved.
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Prepayment.h"
-#include "Subcommand.h"
+#include "CommandList.h"
+#include "LoanOptions.h"
 
 namespace cli {
 
@@ -10,9 +11,9 @@ namespace {
 namespace checks = calculators::checks;
 
 const Option options[] = {
-    { "rate", "the loan's annual interest rate in percent", &checks::loanRate },
-    { "years", "the loan's term in years", &checks::loanYears },
-    { "amount", "the loan amount", &checks::loanAmount },
+    loanOptions::rate,
+    loanOptions::years,
+    loanOptions::amount,
     { "extra", "the additional monthly payment", &checks::prepayment[0] },
     { "from", "the month the additional payment starts in", &checks::prepayment[1] },
 };
@@ -20,15 +21,16 @@ const Option options[] = {
 Report run(const Given& given, const Context& context)
 {
     // The loan has passed the loan page's checks before the prepayment window opens.
-    requirePass(checks::solveForPayment, given, context);
-    requirePass(checks::prepayment, given, context);
+    const calculators::FieldValues loan = readOptions(checks::solveForPayment, given, context);
+    const calculators::FieldValues extra = readOptions(checks::prepayment, given, context);
 
-    // Read in the window's order; a month that is no whole number ends in the error box there too.
     calculators::PrepaymentInput input;
-    input.annualRatePercent = decimalOption(given, "rate", context);
-    input.years = wholeOption(given, "years");
-    input.loanAmount = decimalOption(given, "amount", context);
-    input.extraPayment = decimalOption(given, "extra", context);
+    input.annualRatePercent = loan.decimal("rate");
+    input.years = loan.whole("years");
+    input.loanAmount = loan.decimal("amount");
+    input.extraPayment = extra.decimal("extra");
+    // The month is checked as a decimal number and read as a whole one: "1.5" ends in the error box, as in the
+    // window.
     input.startMonth = wholeOption(given, "from");
     const calculators::PrepaymentResult result = calculators::analysePrepayment(input);
     const calculators::PrepaymentTexts texts = calculators::prepaymentTexts(result, context.settings);
@@ -52,9 +54,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand prepayCommand;
-const Subcommand prepayCommand { "prepay",
+const Subcommand& prepayCommand()
+{
+    static const Subcommand command { "prepay",
     "What paying more each month from a given month on saves in interest and months.", options,
     "--rate 7 --years 15 --amount 100000 --extra 100 --from 13", run };
+    return command;
+}
 
 } // namespace cli

@@ -1,7 +1,7 @@
 // corvanta-calc refinance: the refinancing page's Calculate.
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Refinance.h"
-#include "Subcommand.h"
+#include "CommandList.h"
 
 namespace cli {
 
@@ -20,14 +20,14 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    requirePass(checks::refinance, given, context);
+    const calculators::FieldValues values = readOptions(checks::refinance, given, context);
     calculators::RefinanceInput input;
-    input.currentPayment = decimalOption(given, "payment", context);
-    input.annualRatePercent = decimalOption(given, "rate", context);
-    input.pointsPercent = decimalOption(given, "points", context);
-    input.termYears = wholeOption(given, "years");
-    input.principal = decimalOption(given, "principal", context);
-    input.closingCosts = decimalOption(given, "closing-costs", context);
+    input.currentPayment = values.decimal("payment");
+    input.annualRatePercent = values.decimal("rate");
+    input.pointsPercent = values.decimal("points");
+    input.termYears = values.whole("years");
+    input.principal = values.decimal("principal");
+    input.closingCosts = values.decimal("closing-costs");
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
     // A saving of exactly zero has no break-even: the error ends the command before anything is written.
     const finance::Extended breakEven = calculators::breakEvenMonths(savings);
@@ -53,9 +53,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand refinanceCommand;
-const Subcommand refinanceCommand { "refinance",
+const Subcommand& refinanceCommand()
+{
+    static const Subcommand command { "refinance",
     "The new payment, the monthly saving, the closing costs and the months to break even of a refinanced mortgage.",
     options, "--payment 1200 --principal 150000 --years 30 --rate 6 --closing-costs 2000 --points 1", run };
+    return command;
+}
 
 } // namespace cli

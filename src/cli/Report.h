@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Extended.h"
+#include "RegionalSettings.h"
+
+#include <cstdint>
 
 #include <string>
 #include <vector>
@@ -35,5 +38,12 @@ struct Report
 
 // value rounded half away from zero to the decimals, with a full stop and no grouping: "1234.57".
 std::string exactDecimal(finance::Extended value, int decimals);
+
+// Figures as the named formats show them, with their exact decimals at the same rounding.
+Figure moneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure wholeMoneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure fixedFigure(std::string name, finance::Extended value, int decimals, const finance::RegionalSettings& settings);
+Figure groupedFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure integerFigure(std::string name, std::int32_t value);
 
 } // namespace cli

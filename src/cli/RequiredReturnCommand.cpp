@@ -1,8 +1,8 @@
 // corvanta-calc required-return: the savings page's return that a savings goal requires.
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Percent.h"
 #include "RequiredReturn.h"
-#include "Subcommand.h"
+#include "CommandList.h"
 
 #include <cstdint>
 
@@ -20,11 +20,9 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    requirePass(checks::requiredReturn, given, context);
-    const std::int32_t years = wholeOption(given, "years");
-    const finance::Extended currentValue = decimalOption(given, "current", context);
-    const finance::Extended desiredValue = decimalOption(given, "desired", context);
-    const finance::Extended annualReturn = calculators::requiredAnnualReturn(currentValue, desiredValue, years);
+    const calculators::FieldValues values = readOptions(checks::requiredReturn, given, context);
+    const finance::Extended annualReturn = calculators::requiredAnnualReturn(
+        values.decimal("current"), values.decimal("desired"), values.whole("years"));
 
     Report report;
     report.texts = { calculators::requiredReturnSentence(annualReturn, context.settings) };
@@ -34,9 +32,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand requiredReturnCommand;
-const Subcommand requiredReturnCommand { "required-return",
+const Subcommand& requiredReturnCommand()
+{
+    static const Subcommand command { "required-return",
     "The average yearly return that grows the savings there are to a goal.", options,
     "--current 10000 --desired 20000 --years 10", run };
+    return command;
+}
 
 } // namespace cli

@@ -1,7 +1,7 @@
 // corvanta-calc retirement: the retirement page's need (Calculate) and, with --assets, its savings plan (How To).
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "RetirementPlanner.h"
-#include "Subcommand.h"
+#include "CommandList.h"
 
 namespace cli {
 
@@ -21,30 +21,30 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    requirePass(checks::retirementNeed, given, context);
+    const calculators::FieldValues need = readOptions(checks::retirementNeed, given, context);
     const bool withPlan = given.has("assets");
-    if (withPlan)
-        requirePass(checks::retirementPlan, given, context);
+    const calculators::FieldValues assets
+        = withPlan ? readOptions(checks::retirementPlan, given, context) : calculators::FieldValues {};
     calculators::RetirementInput input;
-    input.currentAge = wholeOption(given, "age");
-    input.retirementAge = wholeOption(given, "retire-at");
-    input.monthlyIncome = decimalOption(given, "income", context);
-    input.retirementYears = wholeOption(given, "years");
-    input.growthPercent = decimalOption(given, "growth", context);
-    input.inflationPercent = decimalOption(given, "inflation", context);
-    const calculators::RetirementNeed need = calculators::retirementNeed(input);
+    input.currentAge = need.whole("age");
+    input.retirementAge = need.whole("retire-at");
+    input.monthlyIncome = need.decimal("income");
+    input.retirementYears = need.whole("years");
+    input.growthPercent = need.decimal("growth");
+    input.inflationPercent = need.decimal("inflation");
+    const calculators::RetirementNeed needed = calculators::retirementNeed(input);
 
     const auto& settings = context.settings;
     Report report;
-    report.texts = { calculators::retirementNeedSentence(input, need, settings) };
+    report.texts = { calculators::retirementNeedSentence(input, needed, settings) };
     report.figures = {
-        wholeMoneyFigure("need", need.need, settings),
-        wholeMoneyFigure("inflatedMonthlyIncome", need.inflatedMonthlyIncome, settings),
+        wholeMoneyFigure("need", needed.need, settings),
+        wholeMoneyFigure("inflatedMonthlyIncome", needed.inflatedMonthlyIncome, settings),
     };
     if (!withPlan)
         return report;
     const calculators::RetirementPlan plan
-        = calculators::retirementPlan(input, decimalOption(given, "assets", context));
+        = calculators::retirementPlan(input, assets.decimal("assets"));
     report.texts.push_back(calculators::retirementPlanText(input, plan, settings));
     report.figures.push_back(moneyFigure("projectedAssets", plan.projectedAssets, settings));
     report.figures.push_back(moneyFigure("shortage", plan.shortage, settings));
@@ -55,9 +55,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand retirementCommand;
-const Subcommand retirementCommand { "retirement",
+const Subcommand& retirementCommand()
+{
+    static const Subcommand command { "retirement",
     "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.", options,
     "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
+    return command;
+}
 
 } // namespace cli

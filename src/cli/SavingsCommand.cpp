@@ -1,7 +1,7 @@
 // corvanta-calc savings: the savings page's growth of savings with regular contributions.
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "SavingsGrowth.h"
-#include "Subcommand.h"
+#include "CommandList.h"
 
 #include <string>
 #include <string_view>
@@ -43,11 +43,11 @@ finance::Extended optionalAmount(const Given& given, std::string_view name, cons
 
 Report run(const Given& given, const Context& context)
 {
-    requirePass(checks::savingsGrowth, given, context);
+    const calculators::FieldValues values = readOptions(checks::savingsGrowth, given, context);
     calculators::SavingsGrowthInput input;
     input.frequency = frequencyOf(given);
-    input.annualRatePercent = decimalOption(given, "rate", context);
-    input.years = wholeOption(given, "years");
+    input.annualRatePercent = values.decimal("rate");
+    input.years = values.whole("years");
     input.contribution = optionalAmount(given, "contribution", context);
     input.currentAmount = optionalAmount(given, "current", context);
     const finance::Extended futureValue = calculators::savingsFutureValue(input);
@@ -60,9 +60,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand savingsCommand;
-const Subcommand savingsCommand { "savings",
+const Subcommand& savingsCommand()
+{
+    static const Subcommand command { "savings",
     "What savings grow to with regular contributions at an annual interest rate.", options,
     "--rate 7 --years 10 --current 1000 --contribution 100 --every month", run };
+    return command;
+}
 
 } // namespace cli

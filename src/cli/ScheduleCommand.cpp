@@ -1,8 +1,9 @@
 // corvanta-calc schedule: the amortization schedule's grid, for the loan the loan page solved.
 #include "AmortizationSchedule.h"
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Formats.h"
-#include "Subcommand.h"
+#include "CommandList.h"
+#include "LoanOptions.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,19 +15,15 @@ namespace {
 
 namespace checks = calculators::checks;
 
-const Option options[] = {
-    { "rate", "the annual interest rate in percent", &checks::loanRate },
-    { "years", "the term in years", &checks::loanYears },
-    { "amount", "the loan amount", &checks::loanAmount },
-};
+const Option options[] = { loanOptions::rate, loanOptions::years, loanOptions::amount };
 
 Report run(const Given& given, const Context& context)
 {
     // The schedule is of a loan that has passed the loan page's checks.
-    requirePass(checks::solveForPayment, given, context);
-    const finance::Extended rate = decimalOption(given, "rate", context);
-    const std::int32_t months = calculators::scheduleMonthCount(wholeOption(given, "years"));
-    const finance::Extended amount = decimalOption(given, "amount", context);
+    const calculators::FieldValues values = readOptions(checks::solveForPayment, given, context);
+    const finance::Extended rate = values.decimal("rate");
+    const std::int32_t months = calculators::scheduleMonthCount(values.whole("years"));
+    const finance::Extended amount = values.decimal("amount");
     const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
 
     const auto& settings = context.settings;
@@ -51,9 +48,12 @@ Report run(const Given& given, const Context& context)
 
 } // namespace
 
-extern const Subcommand scheduleCommand;
-const Subcommand scheduleCommand { "schedule",
+const Subcommand& scheduleCommand()
+{
+    static const Subcommand command { "schedule",
     "The amortization schedule: each month's interest, principal and balance.", options,
     "--rate 7 --years 15 --amount 100000", run };
+    return command;
+}
 
 } // namespace cli

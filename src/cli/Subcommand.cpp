@@ -1,6 +1,5 @@
 #include "Subcommand.h"
 
-#include "Formats.h"
 #include "NumberEntry.h"
 
 #include <cstdint>
@@ -8,17 +7,14 @@
 
 namespace cli {
 
-std::string exactDecimal(finance::Extended value, int decimals)
+calculators::FieldValues readOptions(
+    std::span<const calculators::FieldCheck> checks, const Given& given, const Context& context)
 {
-    return finance::fixedText(value, decimals, finance::RegionalSettings {});
-}
-
-void requirePass(calculators::FieldChecks checks, const Given& given, const Context& context)
-{
-    const auto failure = calculators::firstFailure(
+    auto read = calculators::readFields(
         checks, [&given](std::string_view field) { return given.text(field); }, context.settings);
-    if (failure)
-        throw RefusedOption(failure->field, failure->message);
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
+        throw RefusedOption(*failure);
+    return std::get<calculators::FieldValues>(std::move(read));
 }
 
 finance::Extended decimalOption(const Given& given, std::string_view name, const Context& context)
@@ -29,31 +25,6 @@ finance::Extended decimalOption(const Given& given, std::string_view name, const
 std::int32_t wholeOption(const Given& given, std::string_view name)
 {
     return finance::wholeNumberEntry(given.text(name));
-}
-
-Figure moneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings)
-{
-    return { std::move(name), exactDecimal(value, settings.moneyDecimals), finance::moneyText(value, settings) };
-}
-
-Figure wholeMoneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings)
-{
-    return { std::move(name), exactDecimal(value, 0), finance::wholeMoneyText(value, settings) };
-}
-
-Figure fixedFigure(std::string name, finance::Extended value, int decimals, const finance::RegionalSettings& settings)
-{
-    return { std::move(name), exactDecimal(value, decimals), finance::fixedText(value, decimals, settings) };
-}
-
-Figure groupedFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings)
-{
-    return { std::move(name), exactDecimal(value, 0), finance::groupedText(value, settings) };
-}
-
-Figure integerFigure(std::string name, std::int32_t value)
-{
-    return { std::move(name), finance::integerText(value), finance::integerText(value) };
 }
 
 } // namespace cli

@@ -16,14 +16,16 @@
 
 namespace cli {
 
-// An option of a subcommand, "--name VALUE". Its accepted values are told by its field check where the window
-// checks the field, otherwise by `accepted`.
+// An option of a subcommand, "--name VALUE", named as the field it gives. Its accepted values are told by its
+// field check where the window checks the field, by the calculator's words for them where it reads the field
+// itself, otherwise by `accepted`.
 struct Option
 {
     std::string_view name;
     std::string_view description;
     const calculators::FieldCheck* check = nullptr;
     std::string_view accepted = {};
+    std::string (*acceptedText)(std::string_view field) = nullptr;
     // Given more than once, each value adds to those before it; any other option is refused when repeated.
     bool repeats = false;
 };
@@ -67,6 +69,10 @@ public:
     RefusedOption(std::string_view option, std::string_view message)
         : std::runtime_error("--" + std::string(option) + ": " + std::string(message))
     { }
+    // A refused field is refused as the option of the same name.
+    explicit RefusedOption(const calculators::FieldFailure& failure)
+        : RefusedOption(failure.field, failure.message)
+    { }
 };
 
 // One subcommand: its options, an example, and what it computes. run() raises RefusedOption for a refused field
@@ -80,20 +86,14 @@ struct Subcommand
     Report (*run)(const Given& given, const Context& context);
 };
 
-// Runs a calculator's checks on the given texts, as the window runs them on its fields; the first failure is
-// raised as RefusedOption.
-void requirePass(calculators::FieldChecks checks, const Given& given, const Context& context);
+// Runs a calculator's checks on the given texts, as the window runs them on its fields, and returns the values
+// they read; the first failure is raised as RefusedOption.
+calculators::FieldValues readOptions(
+    std::span<const calculators::FieldCheck> checks, const Given& given, const Context& context);
 
 // The given text read by the decimal or whole number entry rules; a text that does not convert raises
 // EConvertError, as in the window.
 finance::Extended decimalOption(const Given& given, std::string_view name, const Context& context);
 std::int32_t wholeOption(const Given& given, std::string_view name);
-
-// Figures as the named formats show them, with their exact decimals at the same rounding.
-Figure moneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
-Figure wholeMoneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
-Figure fixedFigure(std::string name, finance::Extended value, int decimals, const finance::RegionalSettings& settings);
-Figure groupedFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
-Figure integerFigure(std::string name, std::int32_t value);
 
 } // namespace cli

@@ -4,15 +4,16 @@
 #include "RegionalPresets.h"
 
 #include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 #include <string>
 #include <variant>
 
 namespace {
 
-using calculators::ExtraPaymentsField;
 using calculators::ExtraPaymentsTexts;
-using Field = ExtraPaymentsField;
+using calculators::TableCell;
+namespace Field = calculators::plannerFields;
 
 ExtraPaymentsTexts validTexts()
 {
@@ -32,8 +33,8 @@ struct FailureCase
 {
     const char* name;
     std::function<void(ExtraPaymentsTexts&)> spoil;
-    Field field;
-    int row;
+    std::string_view field;
+    std::optional<TableCell> cell;
     std::string message;
     bool euro = false; // read with comma decimals, as in Germany
 };
@@ -47,10 +48,10 @@ TEST_P(ExtraPaymentsChecks, FirstFailingFieldAndItsWarning)
     GetParam().spoil(texts);
     const auto result
         = calculators::readExtraPaymentsTexts(texts, GetParam().euro ? euroSettings() : unitedStatesSettings());
-    ASSERT_TRUE(std::holds_alternative<calculators::ExtraPaymentsFailure>(result));
-    const auto& failure = std::get<calculators::ExtraPaymentsFailure>(result);
+    ASSERT_TRUE(std::holds_alternative<calculators::FieldFailure>(result));
+    const auto& failure = std::get<calculators::FieldFailure>(result);
     EXPECT_EQ(failure.field, GetParam().field);
-    EXPECT_EQ(failure.row, GetParam().row);
+    EXPECT_EQ(failure.cell, GetParam().cell);
     EXPECT_EQ(failure.message, GetParam().message);
 }
 
@@ -61,47 +62,47 @@ const char* const rateRule = "The interest rate must be between 0 and 30 percent
 
 INSTANTIATE_TEST_SUITE_P(Fields, ExtraPaymentsChecks,
     testing::Values(
-        FailureCase { "RateWithFiveDecimals", [](auto& t) { t.rate = "7.12345"; }, Field::Rate, 0, rateRule },
+        FailureCase { "RateWithFiveDecimals", [](auto& t) { t.rate = "7.12345"; }, Field::rate, {}, rateRule },
         FailureCase { "RateAboveThirtyBeforeBadYears",
             [](auto& t) {
                 t.rate = "30.0001";
                 t.years = "x";
             },
-            Field::Rate, 0, rateRule },
-        FailureCase { "YearsNotWhole", [](auto& t) { t.years = "2.5"; }, Field::Years, 0,
+            Field::rate, {}, rateRule },
+        FailureCase { "YearsNotWhole", [](auto& t) { t.years = "2.5"; }, Field::years, {},
             "The number of years must be a whole number between 1 and 50." },
-        FailureCase { "AmountWithThreeDecimals", [](auto& t) { t.amount = "1.005"; }, Field::Amount, 0,
+        FailureCase { "AmountWithThreeDecimals", [](auto& t) { t.amount = "1.005"; }, Field::amount, {},
             "The loan amount must be between 0.01 and 1000000000 with at most 2 decimals after a \".\", entered "
             "without $ or thousands separators." },
-        FailureCase { "AmountAboveTheLimit", [](auto& t) { t.amount = "1000000000.01"; }, Field::Amount, 0,
+        FailureCase { "AmountAboveTheLimit", [](auto& t) { t.amount = "1000000000.01"; }, Field::amount, {},
             "The loan amount must be between 0.01 and 1000000000 with at most 2 decimals after a \".\", entered "
             "without $ or thousands separators." },
         FailureCase { "DateOutsideTheYears",
             [](auto& t) {
                 t.firstPaymentDate = { 2200, 1, 1 };
             },
-            Field::FirstPaymentDate, 0,
+            Field::firstPayment, {},
             "The first payment date must be a day of the calendar in the years 1900 to 2199." },
-        FailureCase { "MonthlyExtraWithSeparators", [](auto& t) { t.monthlyExtra = "1,000"; }, Field::MonthlyExtra, 0,
+        FailureCase { "MonthlyExtraWithSeparators", [](auto& t) { t.monthlyExtra = "1,000"; }, Field::monthlyExtra, {},
             std::string("The monthly extra payment") + moneyRule },
-        FailureCase { "MonthlyFromAfterTheTerm", [](auto& t) { t.monthlyFrom = "361"; }, Field::MonthlyFrom, 0,
+        FailureCase { "MonthlyFromAfterTheTerm", [](auto& t) { t.monthlyFrom = "361"; }, Field::monthlyFrom, {},
             "The first payment with the monthly extra must be a whole number from 1 to 360." },
-        FailureCase { "MonthlyThroughBeforeFrom", [](auto& t) { t.monthlyThrough = "12"; }, Field::MonthlyThrough, 0,
+        FailureCase { "MonthlyThroughBeforeFrom", [](auto& t) { t.monthlyThrough = "12"; }, Field::monthlyThrough, {},
             "The last payment with the monthly extra must be empty (to the end) or a whole number from 13 to 360." },
-        FailureCase { "YearlyExtraNegative", [](auto& t) { t.yearlyExtra = "-1"; }, Field::YearlyExtra, 0,
+        FailureCase { "YearlyExtraNegative", [](auto& t) { t.yearlyExtra = "-1"; }, Field::yearlyExtra, {},
             std::string("The yearly extra payment") + moneyRule },
         FailureCase { "YearlyFromBeforeTheFirstPayment", [](auto& t) { t.yearlyFromYear = "2026"; },
-            Field::YearlyFromYear, 0,
+            Field::yearlyFrom, {},
             "The first year of the yearly extra payment must be a whole number from 2027 to 2056." },
         FailureCase { "OneTimeRowWithoutPaymentNumber", [](auto& t) { t.oneTimeRows[2].paymentNumber = ""; },
-            Field::OneTimePaymentNumber, 2,
+            Field::oneTime, TableCell { 2, 0 },
             "The payment number in row 3 of the one-time extra payments must be a whole number from 1 to 360." },
         FailureCase { "OneTimeAmountNotANumber", [](auto& t) { t.oneTimeRows[0].amount = "1e400"; },
-            Field::OneTimeAmount, 0, std::string("The amount in row 1 of the one-time extra payments") + moneyRule },
-        FailureCase { "OneTimeRowWithoutAmount", [](auto& t) { t.oneTimeRows[2].amount = " "; }, Field::OneTimeAmount,
-            2, std::string("The amount in row 3 of the one-time extra payments") + moneyRule },
+            Field::oneTime, TableCell { 0, 1 }, std::string("The amount in row 1 of the one-time extra payments") + moneyRule },
+        FailureCase { "OneTimeRowWithoutAmount", [](auto& t) { t.oneTimeRows[2].amount = " "; }, Field::oneTime,
+            TableCell { 2, 1 }, std::string("The amount in row 3 of the one-time extra payments") + moneyRule },
         // Under comma decimals a point is refused, and the warning says which separator the settings use.
-        FailureCase { "RateWithAPointUnderCommaDecimals", [](auto& t) { t.rate = "6.5"; }, Field::Rate, 0,
+        FailureCase { "RateWithAPointUnderCommaDecimals", [](auto& t) { t.rate = "6.5"; }, Field::rate, {},
             "The interest rate must be between 0 and 30 percent, with at most 4 decimals after a \",\" and without "
             "a percent sign.",
             true }),

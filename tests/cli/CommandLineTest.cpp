@@ -4,7 +4,7 @@
 
 #include "CommandOutput.h"
 #include "RegionalPresets.h"
-#include "Subcommands.h"
+#include "CommandList.h"
 
 #include <cstddef>
 #include <gtest/gtest.h>

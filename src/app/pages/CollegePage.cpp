@@ -1,8 +1,7 @@
 #include "pages/CollegePage.h"
 
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "shell/FieldAssistance.h"
-#include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
@@ -36,29 +35,24 @@ void CollegePage::buildControls()
         });
 }
 
-calculators::CollegeCostInput CollegePage::costInput() const
-{
-    calculators::CollegeCostInput input;
-    input.childAge = app::wholeValue(ui->Edit19);
-    input.startingAge = app::wholeValue(ui->Edit22);
-    input.yearsOfCollege = app::wholeValue(ui->Edit24);
-    input.increasePercent = app::decimalValue(ui->Edit25);
-    input.annualCost = app::decimalValue(ui->Edit23);
-    return input;
-}
-
 bool CollegePage::Button9Click(const QObject* sender)
 {
-    // The starting age is checked once the child's age has passed, so the age converts again there.
-    if (!app::passes(this, calculators::checks::collegeCost,
-            { { "age", ui->Edit19 }, { "start-age", ui->Edit22 }, { "cost", ui->Edit23 }, { "years", ui->Edit24 },
-                { "increase", ui->Edit25 } }))
+    // The starting age is checked once the child's age has passed, against the age as read.
+    const auto values = app::readFields(this, calculators::checks::collegeCost,
+        { { "age", ui->Edit19 }, { "start-age", ui->Edit22 }, { "cost", ui->Edit23 }, { "years", ui->Edit24 },
+            { "increase", ui->Edit25 } });
+    if (!values)
         return false;
+    cost.childAge = values->whole("age");
+    cost.startingAge = values->whole("start-age");
+    cost.yearsOfCollege = values->whole("years");
+    cost.increasePercent = values->decimal("increase");
+    cost.annualCost = values->decimal("cost");
 
-    const calculators::CollegeCost cost = calculators::projectCollegeCost(costInput());
+    const calculators::CollegeCost projection = calculators::projectCollegeCost(cost);
     ui->Panel5->setVisible(true);
     ui->Label44->setVisible(true);
-    ui->Label44->setText(QString::fromStdString(calculators::collegeCostSentence(cost, app::regional())));
+    ui->Label44->setText(QString::fromStdString(calculators::collegeCostSentence(projection, app::regional())));
     ui->Panel3->setVisible(true);
 
     if (sender != ui->ButtonHowToCollege)
@@ -73,8 +67,9 @@ void CollegePage::ButtonHowToCollegeClick(const QObject* sender)
     if (sender != ui->Button9 && !Button9Click(sender))
         return;
 
-    if (!app::passes(this, calculators::checks::collegeFund,
-            { { "fund", ui->EditCurrCollegeFund }, { "growth", ui->EditCollFundGrowth } })) {
+    const auto values = app::readFields(this, calculators::checks::collegeFund,
+        { { "fund", ui->EditCurrCollegeFund }, { "growth", ui->EditCollFundGrowth } });
+    if (!values) {
         // The projection beside the plan may be new: an old plan would stand next to figures it does not
         // belong to.
         ui->MemoHowToCollege->clear();
@@ -83,9 +78,8 @@ void CollegePage::ButtonHowToCollegeClick(const QObject* sender)
 
     // Emptied before computing: a plan that ends in an error leaves no stale text behind.
     ui->MemoHowToCollege->clear();
-    const calculators::CollegeFund fund { app::decimalValue(ui->EditCurrCollegeFund),
-        app::decimalValue(ui->EditCollFundGrowth) };
-    const calculators::CollegePlan plan = calculators::planCollegeSaving(costInput(), fund);
+    const calculators::CollegeFund fund { values->decimal("fund"), values->decimal("growth") };
+    const calculators::CollegePlan plan = calculators::planCollegeSaving(cost, fund);
     ui->MemoHowToCollege->appendPlainText(QString::fromStdString(calculators::collegePlanText(plan, app::regional())));
     QTextCursor caret = ui->MemoHowToCollege->textCursor();
     caret.movePosition(QTextCursor::Start);

@@ -32,8 +32,8 @@ private:
     // How To: the savings plan, after running Calculate unless started by it.
     void ButtonHowToCollegeClick(const QObject* sender);
 
-    // The page fields that the projection and the plan both read; they must convert.
-    calculators::CollegeCostInput costInput() const;
+    // The fields of the projection as Calculate last read them; the plan after it is of the same figures.
+    calculators::CollegeCostInput cost;
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::CollegePage> ui;

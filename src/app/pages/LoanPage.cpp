@@ -1,7 +1,7 @@
 #include "pages/LoanPage.h"
 
 #include "AmortizationSchedule.h"
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "LoanChartSeries.h"
 #include "LoanSolver.h"
 #include "printing/TextStreamPrint.h"
@@ -114,9 +114,11 @@ void LoanPage::ButtonCalcLoanPaymentClick()
     using calculators::LoanSolveFor;
     const bool paymentMode = ui->RadioLoanPayment->isChecked();
 
-    if (!app::passes(this, paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
+    const auto values
+        = app::readFields(this, paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
             { { "rate", ui->Edit9 }, { "years", ui->Edit10 }, { "amount", ui->Edit11 },
-                { "payment", ui->EditLoanPayment } }))
+                { "payment", ui->EditLoanPayment } });
+    if (!values)
         return;
 
     // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
@@ -127,10 +129,11 @@ void LoanPage::ButtonCalcLoanPaymentClick()
 
     calculators::LoanInput input;
     input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
-    input.annualRatePercent = app::decimalValue(ui->Edit9);
-    input.years = app::wholeValue(ui->Edit10);
-    input.monthlyPayment = app::decimalValue(ui->EditLoanPayment);
-    input.loanAmount = app::decimalValue(ui->Edit11);
+    input.annualRatePercent = values->decimal("rate");
+    input.years = values->whole("years");
+    // The solved field holds a number by now, its own or 0.
+    input.monthlyPayment = paymentMode ? app::decimalValue(ui->EditLoanPayment) : values->decimal("payment");
+    input.loanAmount = paymentMode ? values->decimal("amount") : app::decimalValue(ui->Edit11);
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
     const auto& settings = app::regional();

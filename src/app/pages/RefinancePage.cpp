@@ -1,10 +1,9 @@
 #include "pages/RefinancePage.h"
 
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Formats.h"
 #include "Refinance.h"
 #include "shell/Dialogs.h"
-#include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
@@ -37,18 +36,18 @@ void RefinancePage::buildControls()
 
 void RefinancePage::Button1CalcRefinanceClick()
 {
-    if (!app::passes(this, calculators::checks::refinance,
-            { { "payment", ui->EditCurrentMort }, { "principal", ui->EditRefinMort }, { "years", ui->EditRefinTerm },
-                { "rate", ui->EditRate }, { "closing-costs", ui->EditCloseCosts }, { "points", ui->EditPoints } }))
+    const auto values = app::readFields(this, calculators::checks::refinance,
+        { { "payment", ui->EditCurrentMort }, { "principal", ui->EditRefinMort }, { "years", ui->EditRefinTerm },
+            { "rate", ui->EditRate }, { "closing-costs", ui->EditCloseCosts }, { "points", ui->EditPoints } });
+    if (!values)
         return;
-
     calculators::RefinanceInput input;
-    input.currentPayment = app::decimalValue(ui->EditCurrentMort);
-    input.annualRatePercent = app::decimalValue(ui->EditRate);
-    input.pointsPercent = app::decimalValue(ui->EditPoints);
-    input.termYears = app::wholeValue(ui->EditRefinTerm);
-    input.principal = app::decimalValue(ui->EditRefinMort);
-    input.closingCosts = app::decimalValue(ui->EditCloseCosts);
+    input.currentPayment = values->decimal("payment");
+    input.annualRatePercent = values->decimal("rate");
+    input.pointsPercent = values->decimal("points");
+    input.termYears = values->whole("years");
+    input.principal = values->decimal("principal");
+    input.closingCosts = values->decimal("closing-costs");
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
 
     const auto& settings = app::regional();

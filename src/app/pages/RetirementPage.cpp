@@ -1,9 +1,8 @@
 #include "pages/RetirementPage.h"
 
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "RetirementPlanner.h"
 #include "shell/FieldAssistance.h"
-#include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
@@ -59,23 +58,21 @@ void RetirementPage::buildControls()
         });
 }
 
-bool RetirementPage::needFieldsPass()
+std::optional<calculators::RetirementInput> RetirementPage::readNeed()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
-    return app::passes(this, calculators::checks::retirementNeed,
+    const auto values = app::readFields(this, calculators::checks::retirementNeed,
         { { "age", ui->Edit20 }, { "retire-at", ui->Edit21 }, { "income", ui->Edit18 }, { "years", ui->Edit17 },
             { "growth", ui->Edit15 }, { "inflation", ui->Edit16 } });
-}
-
-calculators::RetirementInput RetirementPage::needInput() const
-{
+    if (!values)
+        return std::nullopt;
     calculators::RetirementInput input;
-    input.currentAge = app::wholeValue(ui->Edit20);
-    input.retirementAge = app::wholeValue(ui->Edit21);
-    input.monthlyIncome = app::decimalValue(ui->Edit18);
-    input.retirementYears = app::wholeValue(ui->Edit17);
-    input.growthPercent = app::decimalValue(ui->Edit15);
-    input.inflationPercent = app::decimalValue(ui->Edit16);
+    input.currentAge = values->whole("age");
+    input.retirementAge = values->whole("retire-at");
+    input.monthlyIncome = values->decimal("income");
+    input.retirementYears = values->whole("years");
+    input.growthPercent = values->decimal("growth");
+    input.inflationPercent = values->decimal("inflation");
     return input;
 }
 
@@ -84,13 +81,13 @@ void RetirementPage::Button5Click()
     // Shown before the fields are checked: once a plan is on screen, any new Calculate may leave it out of date.
     if (ui->PanelRetireHowTo->isVisibleTo(this))
         ui->LabelRecalc->setVisible(true);
-    if (!needFieldsPass())
+    const auto input = readNeed();
+    if (!input)
         return;
 
-    const calculators::RetirementInput input = needInput();
-    const calculators::RetirementNeed need = calculators::retirementNeed(input);
+    const calculators::RetirementNeed need = calculators::retirementNeed(*input);
     ui->Panel2->setVisible(true);
-    ui->Label40->setText(QString::fromStdString(calculators::retirementNeedSentence(input, need, app::regional())));
+    ui->Label40->setText(QString::fromStdString(calculators::retirementNeedSentence(*input, need, app::regional())));
     ui->PanelRetireHowTo->setVisible(true);
 }
 
@@ -98,13 +95,17 @@ void RetirementPage::Button8Click()
 {
     ui->LabelRecalc->setVisible(false);
     // The page's fields may have changed since Calculate checked them.
-    if (!needFieldsPass()
-        || !app::passes(this, calculators::checks::retirementPlan, { { "assets", ui->EditRetireFund } }))
+    const auto input = readNeed();
+    if (!input)
+        return;
+    const auto assets
+        = app::readFields(this, calculators::checks::retirementPlan, { { "assets", ui->EditRetireFund } });
+    if (!assets)
         return;
 
-    const calculators::RetirementInput input = needInput();
-    const calculators::RetirementPlan plan = calculators::retirementPlan(input, app::decimalValue(ui->EditRetireFund));
-    ui->MemoRetire->setPlainText(QString::fromStdString(calculators::retirementPlanText(input, plan, app::regional())));
+    const calculators::RetirementPlan plan = calculators::retirementPlan(*input, assets->decimal("assets"));
+    ui->MemoRetire->setPlainText(
+        QString::fromStdString(calculators::retirementPlanText(*input, plan, app::regional())));
     QTextCursor caret = ui->MemoRetire->textCursor();
     caret.movePosition(QTextCursor::Start);
     ui->MemoRetire->setTextCursor(caret);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class RetirementPage;
@@ -32,8 +33,8 @@ private:
     void Button8Click(); // How To: the savings plan
 
     // The page's six fields checked in order; the first failure warns and selects its field.
-    bool needFieldsPass();
-    calculators::RetirementInput needInput() const;
+    // The need's fields as read, or none when one is refused (its warning shown).
+    std::optional<calculators::RetirementInput> readNeed();
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::RetirementPage> ui;

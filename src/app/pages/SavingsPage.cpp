@@ -1,6 +1,6 @@
 #include "pages/SavingsPage.h"
 
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "RequiredReturn.h"
 #include "SavingsGrowth.h"
 #include "shell/FieldAssistance.h"
@@ -60,7 +60,9 @@ void SavingsPage::buildControls()
 
 void SavingsPage::Button1Click()
 {
-    if (!app::passes(this, calculators::checks::savingsGrowth, { { "rate", ui->Edit1 }, { "years", ui->Edit2 } }))
+    const auto values
+        = app::readFields(this, calculators::checks::savingsGrowth, { { "rate", ui->Edit1 }, { "years", ui->Edit2 } });
+    if (!values)
         return;
 
     zeroWhenEmpty(ui->Edit3);
@@ -68,8 +70,8 @@ void SavingsPage::Button1Click()
 
     // The contribution and the current amount are not validated: text that is no number ends in the error box.
     calculators::SavingsGrowthInput input;
-    input.annualRatePercent = app::decimalValue(ui->Edit1);
-    input.years = app::wholeValue(ui->Edit2);
+    input.annualRatePercent = values->decimal("rate");
+    input.years = values->whole("years");
     input.contribution = app::decimalValue(ui->Edit3);
     input.currentAmount = app::decimalValue(ui->Edit4);
     using calculators::ContributionFrequency;
@@ -84,15 +86,13 @@ void SavingsPage::Button1Click()
 
 void SavingsPage::Button4Click()
 {
-    // The desired value is compared with the current value's text converted once more.
-    if (!app::passes(this, calculators::checks::requiredReturn,
-            { { "current", ui->Edit13 }, { "desired", ui->Edit14 }, { "years", ui->Edit12 } }))
+    const auto values = app::readFields(this, calculators::checks::requiredReturn,
+        { { "current", ui->Edit13 }, { "desired", ui->Edit14 }, { "years", ui->Edit12 } });
+    if (!values)
         return;
 
-    const std::int32_t years = app::wholeValue(ui->Edit12);
-    const finance::Extended currentValue = app::decimalValue(ui->Edit13);
-    const finance::Extended desiredValue = app::decimalValue(ui->Edit14);
-    const finance::Extended annualReturn = calculators::requiredAnnualReturn(currentValue, desiredValue, years);
+    const finance::Extended annualReturn = calculators::requiredAnnualReturn(
+        values->decimal("current"), values->decimal("desired"), values->whole("years"));
 
     ui->Panel7->setVisible(true);
     ui->Panel7->setText(QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));

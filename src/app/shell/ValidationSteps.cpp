@@ -4,28 +4,60 @@
 #include "shell/Regional.h"
 
 #include <QLineEdit>
+#include <QTableWidget>
 #include <algorithm>
 
 namespace app {
 
-bool passes(QWidget* owner, calculators::FieldChecks checks, std::initializer_list<FieldControl> controls)
+namespace {
+
+QWidget* controlOf(std::initializer_list<FieldControl> controls, std::string_view field)
 {
-    const auto controlOf = [&controls](std::string_view field) {
-        const auto found = std::find_if(
-            controls.begin(), controls.end(), [field](const FieldControl& each) { return each.field == field; });
-        Q_ASSERT(found != controls.end());
-        return found->control;
+    const auto found = std::find_if(
+        controls.begin(), controls.end(), [field](const FieldControl& each) { return each.field == field; });
+    Q_ASSERT(found != controls.end());
+    return found->control;
+}
+
+void openCell(QTableWidget& table, const calculators::TableCell& cell)
+{
+    if (!table.item(cell.row, cell.column))
+        table.setItem(cell.row, cell.column, new QTableWidgetItem());
+    table.setFocus();
+    table.setCurrentCell(cell.row, cell.column);
+    table.editItem(table.item(cell.row, cell.column));
+}
+
+} // namespace
+
+void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::initializer_list<FieldControl> controls)
+{
+    QWidget* control = controlOf(controls, failure.field);
+    dialogs().warning(owner, QString::fromStdString(failure.message));
+    auto* table = qobject_cast<QTableWidget*>(control);
+    if (table && failure.cell) {
+        openCell(*table, *failure.cell);
+        return;
+    }
+    control->setFocus();
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        field->selectAll();
+}
+
+std::optional<calculators::FieldValues> readFields(
+    QWidget* owner, std::span<const calculators::FieldCheck> checks, std::initializer_list<FieldControl> controls)
+{
+    const auto textOf = [&controls](std::string_view field) {
+        const auto* edit = qobject_cast<const QLineEdit*>(controlOf(controls, field));
+        Q_ASSERT(edit);
+        return edit->text().toStdString();
     };
-    const auto failure = calculators::firstFailure(
-        checks, [&controlOf](std::string_view field) { return controlOf(field)->text().toStdString(); }, regional());
-    if (!failure)
-        return true;
-    QLineEdit* field = controlOf(failure->field);
-    dialogs().warning(
-        owner, QString::fromUtf8(failure->message.data(), static_cast<qsizetype>(failure->message.size())));
-    field->setFocus();
-    field->selectAll();
-    return false;
+    auto read = calculators::readFields(checks, textOf, regional());
+    if (auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
+        warnAbout(owner, *failure, controls);
+        return std::nullopt;
+    }
+    return std::get<calculators::FieldValues>(std::move(read));
 }
 
 bool fieldAccepts(const QLineEdit* field, const calculators::FieldCheck& check)

@@ -3,6 +3,8 @@
 #include "FieldCheck.h"
 
 #include <initializer_list>
+#include <optional>
+#include <span>
 #include <string_view>
 
 class QLineEdit;
@@ -10,17 +12,22 @@ class QWidget;
 
 namespace app {
 
-// The control that holds a field the checks name.
+// The control that holds a field, by the field's name in the calculator's checks and failures.
 struct FieldControl
 {
     std::string_view field;
-    QLineEdit* control;
+    QWidget* control;
 };
 
-// The window's validation steps: a calculator's checks (calculators/FieldChecks.h), run in their order on the
-// controls that hold their fields. The first failure shows its warning, focuses its field, selects the field's
-// whole text and makes this return false; nothing else is touched.
-bool passes(QWidget* owner, calculators::FieldChecks checks, std::initializer_list<FieldControl> controls);
+// Shows a refused field's warning and takes the user to its control: a text field is focused with its whole text
+// selected, a table's cell opens for typing with its text selected, any other control is focused.
+void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::initializer_list<FieldControl> controls);
+
+// The window's validation steps: a calculator's checks (calculators/Checks.h), run in their order on the text
+// fields that hold them. Returns the values as the checks read them; the first failure is shown by warnAbout
+// and returns none, and nothing else is touched.
+std::optional<calculators::FieldValues> readFields(
+    QWidget* owner, std::span<const calculators::FieldCheck> checks, std::initializer_list<FieldControl> controls);
 
 // The same test without a message: true when the field's text converts and its value is accepted.
 bool fieldAccepts(const QLineEdit* field, const calculators::FieldCheck& check);

@@ -6,6 +6,7 @@
 #include "shell/EnterKey.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
+#include "shell/ValidationSteps.h"
 #include "shell/WindowPlacement.h"
 #include "ui_ExtraPaymentsWindow.h"
 #include "widgets/GridCopy.h"
@@ -25,8 +26,6 @@
 #include <variant>
 
 namespace {
-
-using calculators::ExtraPaymentsField;
 
 QString text(const std::string& value)
 {
@@ -123,56 +122,15 @@ calculators::ExtraPaymentsTexts ExtraPaymentsWindow::fieldTexts() const
     return texts;
 }
 
-void ExtraPaymentsWindow::warnAbout(const calculators::ExtraPaymentsFailure& failure)
+void ExtraPaymentsWindow::warnAbout(const calculators::FieldFailure& failure)
 {
-    app::dialogs().warning(this, text(failure.message));
-    QLineEdit* field = nullptr;
-    switch (failure.field) {
-    case ExtraPaymentsField::Rate:
-        field = ui->RateEdit;
-        break;
-    case ExtraPaymentsField::Years:
-        field = ui->YearsEdit;
-        break;
-    case ExtraPaymentsField::Amount:
-        field = ui->AmountEdit;
-        break;
-    case ExtraPaymentsField::FirstPaymentDate:
-        ui->FirstPaymentEdit->setFocus();
-        return;
-    case ExtraPaymentsField::MonthlyExtra:
-        field = ui->MonthlyExtraEdit;
-        break;
-    case ExtraPaymentsField::MonthlyFrom:
-        field = ui->MonthlyFromEdit;
-        break;
-    case ExtraPaymentsField::MonthlyThrough:
-        field = ui->MonthlyThroughEdit;
-        break;
-    case ExtraPaymentsField::YearlyExtra:
-        field = ui->YearlyExtraEdit;
-        break;
-    case ExtraPaymentsField::YearlyMonth:
-        ui->YearlyMonthCombo->setFocus();
-        return;
-    case ExtraPaymentsField::YearlyFromYear:
-        field = ui->YearlyFromYearEdit;
-        break;
-    case ExtraPaymentsField::OneTimePaymentNumber:
-    case ExtraPaymentsField::OneTimeAmount: {
-        // The cell opens for typing with its text selected, as a field would show it.
-        const int column = failure.field == ExtraPaymentsField::OneTimeAmount ? 1 : 0;
-        QTableWidget& table = *ui->OneTimeTable;
-        if (!table.item(failure.row, column))
-            table.setItem(failure.row, column, new QTableWidgetItem());
-        table.setFocus();
-        table.setCurrentCell(failure.row, column);
-        table.editItem(table.item(failure.row, column));
-        return;
-    }
-    }
-    field->setFocus();
-    field->selectAll();
+    namespace field = calculators::plannerFields;
+    app::warnAbout(this, failure,
+        { { field::rate, ui->RateEdit }, { field::years, ui->YearsEdit }, { field::amount, ui->AmountEdit },
+            { field::firstPayment, ui->FirstPaymentEdit }, { field::monthlyExtra, ui->MonthlyExtraEdit },
+            { field::monthlyFrom, ui->MonthlyFromEdit }, { field::monthlyThrough, ui->MonthlyThroughEdit },
+            { field::yearlyExtra, ui->YearlyExtraEdit }, { field::yearlyMonth, ui->YearlyMonthCombo },
+            { field::yearlyFrom, ui->YearlyFromYearEdit }, { field::oneTime, ui->OneTimeTable } });
 }
 
 void ExtraPaymentsWindow::CalculateButtonClick()
@@ -182,7 +140,7 @@ void ExtraPaymentsWindow::CalculateButtonClick()
     if (ui->OneTimeTable->isAncestorOf(QApplication::focusWidget()))
         ui->OneTimeTable->setFocus();
     const auto read = calculators::readExtraPaymentsTexts(fieldTexts(), app::regional());
-    if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read)) {
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
         // The plan on screen was of other inputs: it goes, so that nothing prints, saves or charts it.
         clearPlan();
         warnAbout(*failure);
@@ -241,7 +199,7 @@ void ExtraPaymentsWindow::AddRowButtonClick()
 {
     QTableWidget& table = *ui->OneTimeTable;
     if (table.rowCount() >= static_cast<int>(calculators::mostOneTimeExtras)) {
-        app::dialogs().warning(this, QStringLiteral("There can be at most 60 one-time extra payments."));
+        app::dialogs().warning(this, text(calculators::tooManyOneTimeExtrasMessage()));
         return;
     }
     const int row = table.rowCount();

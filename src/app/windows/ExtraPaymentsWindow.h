@@ -38,7 +38,7 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     calculators::ExtraPaymentsTexts fieldTexts() const;
-    void warnAbout(const calculators::ExtraPaymentsFailure& failure);
+    void warnAbout(const calculators::FieldFailure& failure);
     void clearPlan();
     void showPlan();
 

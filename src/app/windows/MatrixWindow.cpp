@@ -1,6 +1,6 @@
 #include "windows/MatrixWindow.h"
 
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "Formats.h"
 #include "LoanMatrix.h"
 #include "NumberEntry.h"
@@ -87,7 +87,8 @@ void TFormMatrix::ScrollBar1Change()
 
 void TFormMatrix::ButtonCalculateClick()
 {
-    if (!app::passes(this, calculators::checks::matrix,
+    // The fill reads the texts as the fields hold them.
+    if (!app::readFields(this, calculators::checks::matrix,
             { { "amount", ui->EditStartLoan }, { "increment", ui->EditLoanIncrement }, { "rate", ui->EditStartRate } }))
         return;
     fillGrid();

@@ -1,6 +1,6 @@
 #include "windows/PrepaymentWindow.h"
 
-#include "FieldChecks.h"
+#include "Checks.h"
 #include "NumberEntry.h"
 #include "Prepayment.h"
 #include "shell/EnterKey.h"
@@ -70,7 +70,9 @@ void TForm5::showEvent(QShowEvent* event)
 
 void TForm5::Button1Click()
 {
-    if (!app::passes(this, calculators::checks::prepayment, { { "extra", ui->Edit1 }, { "from", ui->Edit2 } }))
+    const auto values
+        = app::readFields(this, calculators::checks::prepayment, { { "extra", ui->Edit1 }, { "from", ui->Edit2 } });
+    if (!values)
         return;
     if (!loan)
         return;
@@ -80,7 +82,8 @@ void TForm5::Button1Click()
     input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), app::regional());
     input.years = finance::wholeNumberEntry(loan->years.toStdString());
     input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
-    input.extraPayment = app::decimalValue(ui->Edit1);
+    input.extraPayment = values->decimal("extra");
+    // The month is checked as a decimal number and read as a whole one, so "1.5" ends in the error box.
     input.startMonth = app::wholeValue(ui->Edit2);
     const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), app::regional());
 

@@ -54,6 +54,25 @@ inline constexpr FieldCheck matrix[] = {
                              "8.25). Please re-enter." },
 };
 
+// The matrix's spin boxes and its rate step's scroll bar, which keep these in range in the window, so that it has
+// no warning for them; the command line checks what it is given in their place. The rate step's scroll bar has
+// positions 1 to 16, an eighth of a point each.
+inline constexpr std::string_view matrixTermMessage = "A loan term is a whole number of years from 1 to 50.";
+inline constexpr FieldCheck matrixSpins[] = {
+    { .field = "years", .reading = Reading::Whole, .low = 1, .high = 50, .message = matrixTermMessage },
+    { .field = "years2", .reading = Reading::Whole, .low = 1, .high = 50, .message = matrixTermMessage },
+    { .field = "amounts",
+        .reading = Reading::Whole,
+        .low = 1,
+        .high = 4,
+        .message = "The matrix shows 1 to 4 loan amounts." },
+    { .field = "rates", .reading = Reading::Whole, .low = 1, .high = 3, .message = "The matrix shows 1 to 3 interest rates." },
+    { .field = "rate-step",
+        .low = 0.125,
+        .high = 2,
+        .message = "The rate step is 0.125 to 2 points, in steps of 0.125." },
+};
+
 // Refinancing a Home. The term is read as a decimal number first and as a whole number second, so that "5." fails
 // too.
 inline constexpr std::string_view refinanceTermMessage
