@@ -102,11 +102,17 @@ void LoanPage::setClock(std::function<QDate()> clock)
 std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
 {
     ensureBuilt();
-    if (!app::fieldAccepts(ui->Edit9, calculators::checks::loanRate)
-        || !app::fieldAccepts(ui->Edit10, calculators::checks::loanYears)
-        || !app::fieldAccepts(ui->Edit11, calculators::checks::loanAmount))
+    // The loan is offered as the page's Calculate would take it; its windows read the texts by their own rules.
+    const LoanPageTexts texts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() };
+    const auto read = calculators::readFields(
+        calculators::checks::solveForPayment,
+        [&texts](std::string_view field) {
+            return (field == "rate" ? texts.rate : field == "years" ? texts.years : texts.amount).toStdString();
+        },
+        app::regional());
+    if (std::holds_alternative<calculators::FieldFailure>(read))
         return std::nullopt;
-    return LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() };
+    return texts;
 }
 
 void LoanPage::ButtonCalcLoanPaymentClick()
@@ -114,10 +120,10 @@ void LoanPage::ButtonCalcLoanPaymentClick()
     using calculators::LoanSolveFor;
     const bool paymentMode = ui->RadioLoanPayment->isChecked();
 
-    const auto values
-        = app::readFields(this, paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
-            { { "rate", ui->Edit9 }, { "years", ui->Edit10 }, { "amount", ui->Edit11 },
-                { "payment", ui->EditLoanPayment } });
+    const auto values = app::readFields(this,
+        paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
+        { { "rate", ui->Edit9 }, { "years", ui->Edit10 }, { "amount", ui->Edit11 },
+            { "payment", ui->EditLoanPayment } });
     if (!values)
         return;
 
