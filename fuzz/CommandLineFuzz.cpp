@@ -2,8 +2,8 @@
 // argument a line, under regional settings chosen by two bytes. The command must end with one of its three
 // statuses, write output only on success and say why on every failure.
 #include "CommandLine.h"
-#include "FuzzInput.h"
 #include "CommandList.h"
+#include "FuzzInput.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -66,9 +66,8 @@ public:
     { }
 
     // A blank field is 0 when it may be left empty.
-    std::int64_t money(
-        const std::string& text, bool optional, Cents low, std::string_view field, const std::string& message,
-        std::optional<TableCell> cell = {})
+    std::int64_t money(const std::string& text, bool optional, Cents low, std::string_view field,
+        const std::string& message, std::optional<TableCell> cell = {})
     {
         if (failure)
             return 0;
@@ -214,7 +213,8 @@ std::string plannerAcceptedText(std::string_view name)
     if (name == field::amount)
         return text("0.01 to %d, at most 2 decimals", { largestAmount });
     if (name == field::firstPayment)
-        return text("%d-01-01 to %d-12-31; the first of next month when left out", { earliestPlanYear, latestPlanYear });
+        return text(
+            "%d-01-01 to %d-12-31; the first of next month when left out", { earliestPlanYear, latestPlanYear });
     if (name == field::monthlyExtra || name == field::yearlyExtra)
         return text("0 to %d, at most 2 decimals; none when left out", { largestAmount });
     if (name == field::monthlyFrom)

@@ -1,6 +1,6 @@
 // corvanta-calc college: the college page's Calculate, which projects the cost and plans the saving for it.
-#include "CollegePlan.h"
 #include "Checks.h"
+#include "CollegePlan.h"
 #include "CommandList.h"
 
 namespace cli {
@@ -51,8 +51,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& collegeCommand()
 {
     static const Subcommand command { "college",
-    "The total cost of college when it starts, and what to save each year until then.", options,
-    "--age 5 --start-age 18 --cost 7000 --years 4 --increase 5 --fund 0 --growth 7", run };
+        "The total cost of college when it starts, and what to save each year until then.", options,
+        "--age 5 --start-age 18 --cost 7000 --years 4 --increase 5 --fund 0 --growth 7", run };
     return command;
 }
 

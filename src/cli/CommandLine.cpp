@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 
+#include "CommandList.h"
 #include "FinanceErrors.h"
 #include "ReportWriters.h"
-#include "CommandList.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // corvanta-calc loan: the loan page's Calculate, solving for the payment or for the amount.
 #include "Checks.h"
-#include "LoanSolver.h"
 #include "CommandList.h"
 #include "LoanOptions.h"
+#include "LoanSolver.h"
 
 #include <string>
 #include <utility>
@@ -57,8 +57,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& loanCommand()
 {
     static const Subcommand command { "loan",
-    "The monthly payment of a loan, or the amount a monthly payment repays, with the loan analysis report.", options,
-    "--rate 7 --years 15 --amount 100000", run };
+        "The monthly payment of a loan, or the amount a monthly payment repays, with the loan analysis report.",
+        options, "--rate 7 --years 15 --amount 100000", run };
     return command;
 }
 

@@ -1,10 +1,10 @@
 // corvanta-calc matrix: the loan payment matrix's grid, the payments of up to four amounts at up to three rates
 // over one or two terms.
 #include "Checks.h"
+#include "CommandList.h"
 #include "Formats.h"
 #include "LoanMatrix.h"
 #include "NumberEntry.h"
-#include "CommandList.h"
 
 #include <cmath>
 #include <cstddef>
@@ -90,8 +90,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& matrixCommand()
 {
     static const Subcommand command { "matrix",
-    "The loan payment matrix: the monthly payments of up to 4 loan amounts at up to 3 rates over 1 or 2 terms.",
-    options, "--amount 100000 --rate 7 --years 15 --years2 30", run };
+        "The loan payment matrix: the monthly payments of up to 4 loan amounts at up to 3 rates over 1 or 2 terms.",
+        options, "--amount 100000 --rate 7 --years 15 --years2 30", run };
     return command;
 }
 

@@ -1,10 +1,10 @@
 // corvanta-calc plan: the extra payments planner's Calculate, its summary and its schedule to the cent.
 #include "CalendarDays.h"
+#include "CommandList.h"
 #include "ExtraPaymentsChecks.h"
 #include "FinanceErrors.h"
 #include "NumberEntry.h"
 #include "ShortDate.h"
-#include "CommandList.h"
 
 #include <algorithm>
 #include <charconv>
@@ -195,10 +195,10 @@ Report run(const Given& given, const Context& context)
 const Subcommand& planCommand()
 {
     static const Subcommand command { "plan",
-    "The extra payments planner: extras every month, every year, once or every two weeks, to the cent.", options,
-    "--rate 7 --years 30 --amount 200000 --first-payment 2027-01-01 --extra 100 --from 13 --yearly 2000 "
-    "--yearly-month 4 --once 60=10000",
-    run };
+        "The extra payments planner: extras every month, every year, once or every two weeks, to the cent.", options,
+        "--rate 7 --years 30 --amount 200000 --first-payment 2027-01-01 --extra 100 --from 13 --yearly 2000 "
+        "--yearly-month 4 --once 60=10000",
+        run };
     return command;
 }
 

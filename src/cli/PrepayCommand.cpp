@@ -1,8 +1,8 @@
 // corvanta-calc prepay: the prepayment window's Calculate, for the loan the loan page solved.
 #include "Checks.h"
-#include "Prepayment.h"
 #include "CommandList.h"
 #include "LoanOptions.h"
+#include "Prepayment.h"
 
 namespace cli {
 
@@ -57,8 +57,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& prepayCommand()
 {
     static const Subcommand command { "prepay",
-    "What paying more each month from a given month on saves in interest and months.", options,
-    "--rate 7 --years 15 --amount 100000 --extra 100 --from 13", run };
+        "What paying more each month from a given month on saves in interest and months.", options,
+        "--rate 7 --years 15 --amount 100000 --extra 100 --from 13", run };
     return command;
 }
 

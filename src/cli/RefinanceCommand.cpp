@@ -1,7 +1,7 @@
 // corvanta-calc refinance: the refinancing page's Calculate.
 #include "Checks.h"
-#include "Refinance.h"
 #include "CommandList.h"
+#include "Refinance.h"
 
 namespace cli {
 
@@ -56,8 +56,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& refinanceCommand()
 {
     static const Subcommand command { "refinance",
-    "The new payment, the monthly saving, the closing costs and the months to break even of a refinanced mortgage.",
-    options, "--payment 1200 --principal 150000 --years 30 --rate 6 --closing-costs 2000 --points 1", run };
+        "The new payment, the monthly saving, the closing costs and the months to break even of a refinanced mortgage.",
+        options, "--payment 1200 --principal 150000 --years 30 --rate 6 --closing-costs 2000 --points 1", run };
     return command;
 }
 

@@ -4,7 +4,6 @@
 #include "RegionalSettings.h"
 
 #include <cstdint>
-
 #include <string>
 #include <vector>
 

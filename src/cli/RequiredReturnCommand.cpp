@@ -1,8 +1,8 @@
 // corvanta-calc required-return: the savings page's return that a savings goal requires.
 #include "Checks.h"
+#include "CommandList.h"
 #include "Percent.h"
 #include "RequiredReturn.h"
-#include "CommandList.h"
 
 #include <cstdint>
 
@@ -35,8 +35,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& requiredReturnCommand()
 {
     static const Subcommand command { "required-return",
-    "The average yearly return that grows the savings there are to a goal.", options,
-    "--current 10000 --desired 20000 --years 10", run };
+        "The average yearly return that grows the savings there are to a goal.", options,
+        "--current 10000 --desired 20000 --years 10", run };
     return command;
 }
 

@@ -1,7 +1,7 @@
 // corvanta-calc retirement: the retirement page's need (Calculate) and, with --assets, its savings plan (How To).
 #include "Checks.h"
-#include "RetirementPlanner.h"
 #include "CommandList.h"
+#include "RetirementPlanner.h"
 
 namespace cli {
 
@@ -43,8 +43,7 @@ Report run(const Given& given, const Context& context)
     };
     if (!withPlan)
         return report;
-    const calculators::RetirementPlan plan
-        = calculators::retirementPlan(input, assets.decimal("assets"));
+    const calculators::RetirementPlan plan = calculators::retirementPlan(input, assets.decimal("assets"));
     report.texts.push_back(calculators::retirementPlanText(input, plan, settings));
     report.figures.push_back(moneyFigure("projectedAssets", plan.projectedAssets, settings));
     report.figures.push_back(moneyFigure("shortage", plan.shortage, settings));
@@ -58,8 +57,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& retirementCommand()
 {
     static const Subcommand command { "retirement",
-    "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.", options,
-    "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
+        "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.",
+        options, "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
     return command;
 }
 

@@ -1,7 +1,7 @@
 // corvanta-calc savings: the savings page's growth of savings with regular contributions.
 #include "Checks.h"
-#include "SavingsGrowth.h"
 #include "CommandList.h"
+#include "SavingsGrowth.h"
 
 #include <string>
 #include <string_view>
@@ -63,8 +63,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& savingsCommand()
 {
     static const Subcommand command { "savings",
-    "What savings grow to with regular contributions at an annual interest rate.", options,
-    "--rate 7 --years 10 --current 1000 --contribution 100 --every month", run };
+        "What savings grow to with regular contributions at an annual interest rate.", options,
+        "--rate 7 --years 10 --current 1000 --contribution 100 --every month", run };
     return command;
 }
 

@@ -1,8 +1,8 @@
 // corvanta-calc schedule: the amortization schedule's grid, for the loan the loan page solved.
 #include "AmortizationSchedule.h"
 #include "Checks.h"
-#include "Formats.h"
 #include "CommandList.h"
+#include "Formats.h"
 #include "LoanOptions.h"
 
 #include <cstddef>
@@ -51,8 +51,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& scheduleCommand()
 {
     static const Subcommand command { "schedule",
-    "The amortization schedule: each month's interest, principal and balance.", options,
-    "--rate 7 --years 15 --amount 100000", run };
+        "The amortization schedule: each month's interest, principal and balance.", options,
+        "--rate 7 --years 15 --amount 100000", run };
     return command;
 }
 

@@ -4,8 +4,8 @@
 #include "RegionalPresets.h"
 
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -91,14 +91,13 @@ INSTANTIATE_TEST_SUITE_P(Fields, ExtraPaymentsChecks,
             "The last payment with the monthly extra must be empty (to the end) or a whole number from 13 to 360." },
         FailureCase { "YearlyExtraNegative", [](auto& t) { t.yearlyExtra = "-1"; }, Field::yearlyExtra, {},
             std::string("The yearly extra payment") + moneyRule },
-        FailureCase { "YearlyFromBeforeTheFirstPayment", [](auto& t) { t.yearlyFromYear = "2026"; },
-            Field::yearlyFrom, {},
-            "The first year of the yearly extra payment must be a whole number from 2027 to 2056." },
+        FailureCase { "YearlyFromBeforeTheFirstPayment", [](auto& t) { t.yearlyFromYear = "2026"; }, Field::yearlyFrom,
+            {}, "The first year of the yearly extra payment must be a whole number from 2027 to 2056." },
         FailureCase { "OneTimeRowWithoutPaymentNumber", [](auto& t) { t.oneTimeRows[2].paymentNumber = ""; },
             Field::oneTime, TableCell { 2, 0 },
             "The payment number in row 3 of the one-time extra payments must be a whole number from 1 to 360." },
-        FailureCase { "OneTimeAmountNotANumber", [](auto& t) { t.oneTimeRows[0].amount = "1e400"; },
-            Field::oneTime, TableCell { 0, 1 }, std::string("The amount in row 1 of the one-time extra payments") + moneyRule },
+        FailureCase { "OneTimeAmountNotANumber", [](auto& t) { t.oneTimeRows[0].amount = "1e400"; }, Field::oneTime,
+            TableCell { 0, 1 }, std::string("The amount in row 1 of the one-time extra payments") + moneyRule },
         FailureCase { "OneTimeRowWithoutAmount", [](auto& t) { t.oneTimeRows[2].amount = " "; }, Field::oneTime,
             TableCell { 2, 1 }, std::string("The amount in row 3 of the one-time extra payments") + moneyRule },
         // Under comma decimals a point is refused, and the warning says which separator the settings use.

@@ -2,9 +2,9 @@
 // tests' own; refused fields with the window's warnings; arithmetic and usage errors; a locale's formats.
 #include "CommandLine.h"
 
+#include "CommandList.h"
 #include "CommandOutput.h"
 #include "RegionalPresets.h"
-#include "CommandList.h"
 
 #include <cstddef>
 #include <gtest/gtest.h>
