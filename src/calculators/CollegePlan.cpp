@@ -1,6 +1,7 @@
 #include "CollegePlan.h"
 
 #include "CheckedMath.h"
+#include "Checks.h"
 #include "Formats.h"
 #include "MessageTemplate.h"
 #include "Percent.h"
@@ -104,6 +105,16 @@ std::string collegePlanText(const CollegePlan& plan, const finance::RegionalSett
     }
     return finance::formatMessage(
         fullyFundedTemplate, { plan.growthPercent, years, plan.fundAtCollegeStart, plan.cost.totalCost }, settings);
+}
+
+std::variant<CollegeCostInput, FieldFailure> readCollegeCostInput(
+    const FieldText& textOf, const finance::RegionalSettings& settings)
+{
+    using Input = CollegeCostInput;
+    return readInput<Input>(checks::collegeCost,
+        { { "age", &Input::childAge }, { "start-age", &Input::startingAge }, { "cost", &Input::annualCost },
+            { "years", &Input::yearsOfCollege }, { "increase", &Input::increasePercent } },
+        textOf, settings);
 }
 
 } // namespace calculators

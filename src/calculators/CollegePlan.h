@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Extended.h"
+#include "FieldCheck.h"
 #include "RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
+#include <variant>
 
 namespace calculators {
 
@@ -19,6 +21,10 @@ struct CollegeCostInput
     std::int32_t yearsOfCollege = 0;
     Extended increasePercent = 0; // yearly rise of the cost, 5 = 5 %
 };
+
+// The college cost's fields, checked in the order the page checks them (checks::collegeCost), as its input.
+std::variant<CollegeCostInput, FieldFailure> readCollegeCostInput(
+    const FieldText& textOf, const finance::RegionalSettings& settings);
 
 struct CollegeCost
 {

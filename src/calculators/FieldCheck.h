@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <map>
 #include <optional>
@@ -66,6 +67,38 @@ private:
 // field that no earlier check read, and whose text does not convert, raises EConvertError, as reading it would.
 std::variant<FieldValues, FieldFailure> readFields(
     std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings);
+
+// A calculator's reader: its input from the field texts, or the first refused field.
+template <typename Input>
+using FieldReader = std::variant<Input, FieldFailure> (*)(const FieldText& textOf, const finance::RegionalSettings&);
+
+// The member of a calculator's input that a field's value goes to.
+template <typename Input>
+struct InputMember
+{
+    std::string_view field;
+    std::variant<Extended Input::*, std::int32_t Input::*> member;
+};
+
+// Reads the checks' fields and makes the calculator's input of their values.
+template <typename Input>
+std::variant<Input, FieldFailure> readInput(std::span<const FieldCheck> checks,
+    std::initializer_list<InputMember<Input>> members, const FieldText& textOf,
+    const finance::RegionalSettings& settings)
+{
+    auto read = readFields(checks, textOf, settings);
+    if (auto* failure = std::get_if<FieldFailure>(&read))
+        return std::move(*failure);
+    const auto& values = std::get<FieldValues>(read);
+    Input input;
+    for (const InputMember<Input>& each : members) {
+        if (const auto* decimal = std::get_if<Extended Input::*>(&each.member))
+            input.*(*decimal) = values.decimal(each.field);
+        else
+            input.*std::get<std::int32_t Input::*>(each.member) = values.whole(each.field);
+    }
+    return input;
+}
 
 // The check's test without a message or bound: true when the text converts and its value is in range.
 bool accepts(const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings);

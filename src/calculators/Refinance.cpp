@@ -1,6 +1,7 @@
 #include "Refinance.h"
 
 #include "CheckedMath.h"
+#include "Checks.h"
 #include "Percent.h"
 #include "TimeValue.h"
 
@@ -21,6 +22,17 @@ RefinanceSavings refinanceSavings(const RefinanceInput& input)
 Extended breakEvenMonths(const RefinanceSavings& savings)
 {
     return finance::checked::divide(savings.totalClosingCosts, savings.monthlySaving);
+}
+
+std::variant<RefinanceInput, FieldFailure> readRefinanceInput(
+    const FieldText& textOf, const finance::RegionalSettings& settings)
+{
+    using Input = RefinanceInput;
+    return readInput<Input>(checks::refinance,
+        { { "payment", &Input::currentPayment }, { "principal", &Input::principal }, { "years", &Input::termYears },
+            { "rate", &Input::annualRatePercent }, { "closing-costs", &Input::closingCosts },
+            { "points", &Input::pointsPercent } },
+        textOf, settings);
 }
 
 } // namespace calculators

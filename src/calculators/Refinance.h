@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Extended.h"
+#include "FieldCheck.h"
 
 #include <cstdint>
+#include <variant>
 
 namespace calculators {
 
@@ -18,6 +20,10 @@ struct RefinanceInput
     Extended closingCosts = 0;
     Extended pointsPercent = 0; // of the refinanced principal
 };
+
+// The refinancing page's fields, checked in the order the page checks them (checks::refinance), as its input.
+std::variant<RefinanceInput, FieldFailure> readRefinanceInput(
+    const FieldText& textOf, const finance::RegionalSettings& settings);
 
 struct RefinanceSavings
 {

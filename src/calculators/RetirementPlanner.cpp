@@ -1,6 +1,7 @@
 #include "RetirementPlanner.h"
 
 #include "CheckedMath.h"
+#include "Checks.h"
 #include "Formats.h"
 #include "MessageTemplate.h"
 #include "Percent.h"
@@ -115,6 +116,17 @@ std::string retirementPlanText(
     return finance::formatMessage("Based upon your retirement account earning %n percent annually you will need to "
                                   "contribute %m annually for the next %d years until you retire.",
         { input.growthPercent, *plan.annualContribution, plan.yearsToRetirement }, settings);
+}
+
+std::variant<RetirementInput, FieldFailure> readRetirementInput(
+    const FieldText& textOf, const finance::RegionalSettings& settings)
+{
+    using Input = RetirementInput;
+    return readInput<Input>(checks::retirementNeed,
+        { { "age", &Input::currentAge }, { "retire-at", &Input::retirementAge }, { "income", &Input::monthlyIncome },
+            { "years", &Input::retirementYears }, { "growth", &Input::growthPercent },
+            { "inflation", &Input::inflationPercent } },
+        textOf, settings);
 }
 
 } // namespace calculators

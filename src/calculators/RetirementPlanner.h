@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Extended.h"
+#include "FieldCheck.h"
 #include "RegionalSettings.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace calculators {
 
@@ -21,6 +23,10 @@ struct RetirementInput
     Extended growthPercent = 0; // per year, 7 means 7 %
     Extended inflationPercent = 0; // per year
 };
+
+// The retirement need's fields, checked in the order the page checks them (checks::retirementNeed), as its input.
+std::variant<RetirementInput, FieldFailure> readRetirementInput(
+    const FieldText& textOf, const finance::RegionalSettings& settings);
 
 // The sum needed at retirement to pay, at the start of every month of every year of retirement, an income that
 // keeps today's purchasing power and rises with inflation each year.

@@ -21,14 +21,8 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::FieldValues costValues = readOptions(checks::collegeCost, given, context);
+    const calculators::CollegeCostInput input = readOptions(calculators::readCollegeCostInput, given, context);
     const calculators::FieldValues fundValues = readOptions(checks::collegeFund, given, context);
-    calculators::CollegeCostInput input;
-    input.childAge = costValues.whole("age");
-    input.startingAge = costValues.whole("start-age");
-    input.yearsOfCollege = costValues.whole("years");
-    input.increasePercent = costValues.decimal("increase");
-    input.annualCost = costValues.decimal("cost");
     const calculators::CollegeCost cost = calculators::projectCollegeCost(input);
     const calculators::CollegeFund fund { fundValues.decimal("fund"), fundValues.decimal("growth") };
     const calculators::CollegePlan plan = calculators::planCollegeSaving(input, fund);

@@ -20,14 +20,7 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::FieldValues values = readOptions(checks::refinance, given, context);
-    calculators::RefinanceInput input;
-    input.currentPayment = values.decimal("payment");
-    input.annualRatePercent = values.decimal("rate");
-    input.pointsPercent = values.decimal("points");
-    input.termYears = values.whole("years");
-    input.principal = values.decimal("principal");
-    input.closingCosts = values.decimal("closing-costs");
+    const calculators::RefinanceInput input = readOptions(calculators::readRefinanceInput, given, context);
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
     // A saving of exactly zero has no break-even: the error ends the command before anything is written.
     const finance::Extended breakEven = calculators::breakEvenMonths(savings);

@@ -21,25 +21,18 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::FieldValues need = readOptions(checks::retirementNeed, given, context);
+    const calculators::RetirementInput input = readOptions(calculators::readRetirementInput, given, context);
     const bool withPlan = given.has("assets");
     const calculators::FieldValues assets
         = withPlan ? readOptions(checks::retirementPlan, given, context) : calculators::FieldValues {};
-    calculators::RetirementInput input;
-    input.currentAge = need.whole("age");
-    input.retirementAge = need.whole("retire-at");
-    input.monthlyIncome = need.decimal("income");
-    input.retirementYears = need.whole("years");
-    input.growthPercent = need.decimal("growth");
-    input.inflationPercent = need.decimal("inflation");
-    const calculators::RetirementNeed needed = calculators::retirementNeed(input);
+    const calculators::RetirementNeed need = calculators::retirementNeed(input);
 
     const auto& settings = context.settings;
     Report report;
-    report.texts = { calculators::retirementNeedSentence(input, needed, settings) };
+    report.texts = { calculators::retirementNeedSentence(input, need, settings) };
     report.figures = {
-        wholeMoneyFigure("need", needed.need, settings),
-        wholeMoneyFigure("inflatedMonthlyIncome", needed.inflatedMonthlyIncome, settings),
+        wholeMoneyFigure("need", need.need, settings),
+        wholeMoneyFigure("inflatedMonthlyIncome", need.inflatedMonthlyIncome, settings),
     };
     if (!withPlan)
         return report;
@@ -57,8 +50,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& retirementCommand()
 {
     static const Subcommand command { "retirement",
-        "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.",
-        options, "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
+        "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.", options,
+        "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
     return command;
 }
 

@@ -7,11 +7,15 @@
 
 namespace cli {
 
+calculators::FieldText optionTexts(const Given& given)
+{
+    return [&given](std::string_view field) { return given.text(field); };
+}
+
 calculators::FieldValues readOptions(
     std::span<const calculators::FieldCheck> checks, const Given& given, const Context& context)
 {
-    auto read = calculators::readFields(
-        checks, [&given](std::string_view field) { return given.text(field); }, context.settings);
+    auto read = calculators::readFields(checks, optionTexts(given), context.settings);
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
         throw RefusedOption(*failure);
     return std::get<calculators::FieldValues>(std::move(read));

@@ -86,6 +86,19 @@ struct Subcommand
     Report (*run)(const Given& given, const Context& context);
 };
 
+// The given texts by option name, which is the name of the field each gives.
+calculators::FieldText optionTexts(const Given& given);
+
+// A calculator's reader run on the given texts: its input; the first refused field is raised as RefusedOption.
+template <typename Input>
+Input readOptions(calculators::FieldReader<Input> reader, const Given& given, const Context& context)
+{
+    auto read = reader(optionTexts(given), context.settings);
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
+        throw RefusedOption(*failure);
+    return std::get<Input>(std::move(read));
+}
+
 // Runs a calculator's checks on the given texts, as the window runs them on its fields, and returns the values
 // they read; the first failure is raised as RefusedOption.
 calculators::FieldValues readOptions(

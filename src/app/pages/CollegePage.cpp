@@ -38,16 +38,12 @@ void CollegePage::buildControls()
 bool CollegePage::Button9Click(const QObject* sender)
 {
     // The starting age is checked once the child's age has passed, against the age as read.
-    const auto values = app::readFields(this, calculators::checks::collegeCost,
+    const auto read = app::readInput<calculators::CollegeCostInput>(this, calculators::readCollegeCostInput,
         { { "age", ui->Edit19 }, { "start-age", ui->Edit22 }, { "cost", ui->Edit23 }, { "years", ui->Edit24 },
             { "increase", ui->Edit25 } });
-    if (!values)
+    if (!read)
         return false;
-    cost.childAge = values->whole("age");
-    cost.startingAge = values->whole("start-age");
-    cost.yearsOfCollege = values->whole("years");
-    cost.increasePercent = values->decimal("increase");
-    cost.annualCost = values->decimal("cost");
+    cost = *read;
 
     const calculators::CollegeCost projection = calculators::projectCollegeCost(cost);
     ui->Panel5->setVisible(true);

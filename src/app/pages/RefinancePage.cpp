@@ -1,6 +1,5 @@
 #include "pages/RefinancePage.h"
 
-#include "Checks.h"
 #include "Formats.h"
 #include "Refinance.h"
 #include "shell/Dialogs.h"
@@ -36,18 +35,12 @@ void RefinancePage::buildControls()
 
 void RefinancePage::Button1CalcRefinanceClick()
 {
-    const auto values = app::readFields(this, calculators::checks::refinance,
+    const auto read = app::readInput<calculators::RefinanceInput>(this, calculators::readRefinanceInput,
         { { "payment", ui->EditCurrentMort }, { "principal", ui->EditRefinMort }, { "years", ui->EditRefinTerm },
             { "rate", ui->EditRate }, { "closing-costs", ui->EditCloseCosts }, { "points", ui->EditPoints } });
-    if (!values)
+    if (!read)
         return;
-    calculators::RefinanceInput input;
-    input.currentPayment = values->decimal("payment");
-    input.annualRatePercent = values->decimal("rate");
-    input.pointsPercent = values->decimal("points");
-    input.termYears = values->whole("years");
-    input.principal = values->decimal("principal");
-    input.closingCosts = values->decimal("closing-costs");
+    const calculators::RefinanceInput& input = *read;
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
 
     const auto& settings = app::regional();

@@ -61,19 +61,9 @@ void RetirementPage::buildControls()
 std::optional<calculators::RetirementInput> RetirementPage::readNeed()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
-    const auto values = app::readFields(this, calculators::checks::retirementNeed,
+    return app::readInput<calculators::RetirementInput>(this, calculators::readRetirementInput,
         { { "age", ui->Edit20 }, { "retire-at", ui->Edit21 }, { "income", ui->Edit18 }, { "years", ui->Edit17 },
             { "growth", ui->Edit15 }, { "inflation", ui->Edit16 } });
-    if (!values)
-        return std::nullopt;
-    calculators::RetirementInput input;
-    input.currentAge = values->whole("age");
-    input.retirementAge = values->whole("retire-at");
-    input.monthlyIncome = values->decimal("income");
-    input.retirementYears = values->whole("years");
-    input.growthPercent = values->decimal("growth");
-    input.inflationPercent = values->decimal("inflation");
-    return input;
 }
 
 void RetirementPage::Button5Click()

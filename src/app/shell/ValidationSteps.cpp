@@ -44,15 +44,20 @@ void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::in
         field->selectAll();
 }
 
-std::optional<calculators::FieldValues> readFields(
-    QWidget* owner, std::span<const calculators::FieldCheck> checks, std::initializer_list<FieldControl> controls)
+calculators::FieldText textsOf(std::initializer_list<FieldControl> controls)
 {
-    const auto textOf = [&controls](std::string_view field) {
+    // The list lives as long as the call that reads with these texts.
+    return [controls](std::string_view field) {
         const auto* edit = qobject_cast<const QLineEdit*>(controlOf(controls, field));
         Q_ASSERT(edit);
         return edit->text().toStdString();
     };
-    auto read = calculators::readFields(checks, textOf, regional());
+}
+
+std::optional<calculators::FieldValues> readFields(
+    QWidget* owner, std::span<const calculators::FieldCheck> checks, std::initializer_list<FieldControl> controls)
+{
+    auto read = calculators::readFields(checks, textsOf(controls), regional());
     if (auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
         warnAbout(owner, *failure, controls);
         return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldCheck.h"
+#include "shell/Regional.h"
 
 #include <initializer_list>
 #include <optional>
@@ -22,6 +23,22 @@ struct FieldControl
 // Shows a refused field's warning and takes the user to its control: a text field is focused with its whole text
 // selected, a table's cell opens for typing with its text selected, any other control is focused.
 void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::initializer_list<FieldControl> controls);
+
+// The texts of the controls, each a text field, by field name.
+calculators::FieldText textsOf(std::initializer_list<FieldControl> controls);
+
+// A calculator's reader run on the controls: its input, or none when a field is refused (shown by warnAbout).
+template <typename Input>
+std::optional<Input> readInput(
+    QWidget* owner, calculators::FieldReader<Input> reader, std::initializer_list<FieldControl> controls)
+{
+    auto read = reader(textsOf(controls), regional());
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
+        warnAbout(owner, *failure, controls);
+        return std::nullopt;
+    }
+    return std::get<Input>(std::move(read));
+}
 
 // The window's validation steps: a calculator's checks (calculators/Checks.h), run in their order on the text
 // fields that hold them. Returns the values as the checks read them; the first failure is shown by warnAbout
