@@ -83,8 +83,8 @@ void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
            "empty field):\n";
     for (const Option& option : subcommand.options) {
         const std::string accepted = option.check ? calculators::acceptedText(*option.check)
-            : option.acceptedText                 ? option.acceptedText(option.name)
-                                                  : std::string(option.accepted);
+            : !option.accepted.empty()            ? std::string(option.accepted)
+                                                  : subcommand.acceptedText(option.name);
         writeOptionLine(option.name, "VALUE", std::string(option.description) + " (" + accepted + ")", out);
     }
     writeOptionLine("format", "FORMAT", "text (the default), csv or json", out);

@@ -23,37 +23,23 @@ namespace cli {
 namespace {
 
 namespace field = calculators::plannerFields;
-using calculators::plannerAcceptedText;
 
-// The planner's fields by their own names, with what each accepts in the words of the planner's checks.
+// The planner's fields by their own names; what each accepts is told in the words of the planner's checks.
 const Option options[] = {
-    { .name = field::rate, .description = "the annual interest rate in percent", .acceptedText = plannerAcceptedText },
-    { .name = field::years, .description = "the term in years", .acceptedText = plannerAcceptedText },
-    { .name = field::amount, .description = "the loan amount", .acceptedText = plannerAcceptedText },
-    { .name = field::firstPayment,
-        .description = "the date of the first payment, year-month-day",
-        .acceptedText = plannerAcceptedText },
-    { .name = field::monthlyExtra, .description = "the extra paid every month", .acceptedText = plannerAcceptedText },
-    { .name = field::monthlyFrom,
-        .description = "the first payment with the monthly extra",
-        .acceptedText = plannerAcceptedText },
-    { .name = field::monthlyThrough,
-        .description = "the last payment with the monthly extra",
-        .acceptedText = plannerAcceptedText },
-    { .name = field::yearlyExtra, .description = "the extra paid once a year", .acceptedText = plannerAcceptedText },
-    { .name = field::yearlyMonth,
-        .description = "the month the yearly extra is paid in",
-        .acceptedText = plannerAcceptedText },
-    { .name = field::yearlyFrom,
-        .description = "the first year with the yearly extra",
-        .acceptedText = plannerAcceptedText },
+    { field::rate, "the annual interest rate in percent" },
+    { field::years, "the term in years" },
+    { field::amount, "the loan amount" },
+    { field::firstPayment, "the date of the first payment, year-month-day" },
+    { field::monthlyExtra, "the extra paid every month" },
+    { field::monthlyFrom, "the first payment with the monthly extra" },
+    { field::monthlyThrough, "the last payment with the monthly extra" },
+    { field::yearlyExtra, "the extra paid once a year" },
+    { field::yearlyMonth, "the month the yearly extra is paid in" },
+    { field::yearlyFrom, "the first year with the yearly extra" },
     { .name = field::oneTime,
         .description = "a one-time extra as payment=amount; repeat --once, or separate them by blanks, for more",
-        .acceptedText = plannerAcceptedText,
         .repeats = true },
-    { .name = field::everyTwoWeeks,
-        .description = "half the payment every 14 days instead of the monthly payment",
-        .acceptedText = plannerAcceptedText },
+    { field::everyTwoWeeks, "half the payment every 14 days instead of the monthly payment" },
 };
 
 finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
@@ -198,7 +184,7 @@ const Subcommand& planCommand()
         "The extra payments planner: extras every month, every year, once or every two weeks, to the cent.", options,
         "--rate 7 --years 30 --amount 200000 --first-payment 2027-01-01 --extra 100 --from 13 --yearly 2000 "
         "--yearly-month 4 --once 60=10000",
-        run };
+        run, calculators::plannerAcceptedText };
     return command;
 }
 

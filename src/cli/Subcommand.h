@@ -17,15 +17,14 @@
 namespace cli {
 
 // An option of a subcommand, "--name VALUE", named as the field it gives. Its accepted values are told by its
-// field check where the window checks the field, by the calculator's words for them where it reads the field
-// itself, otherwise by `accepted`.
+// field check where the window checks the field, otherwise by `accepted`, otherwise by the subcommand's
+// calculator.
 struct Option
 {
     std::string_view name;
     std::string_view description;
     const calculators::FieldCheck* check = nullptr;
     std::string_view accepted = {};
-    std::string (*acceptedText)(std::string_view field) = nullptr;
     // Given more than once, each value adds to those before it; any other option is refused when repeated.
     bool repeats = false;
 };
@@ -84,6 +83,8 @@ struct Subcommand
     std::span<const Option> options;
     std::string_view example; // the arguments after the name
     Report (*run)(const Given& given, const Context& context);
+    // What an option without a check or words of its own accepts, in the words of the calculator's checks.
+    std::string (*acceptedText)(std::string_view field) = nullptr;
 };
 
 // The given texts by option name, which is the name of the field each gives.
