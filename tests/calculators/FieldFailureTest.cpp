@@ -1,8 +1,11 @@
 // A refused field as every calculator reports it: the field's name, the table cell where it has one, the message.
 #include "Checks.h"
+#include "CollegePlan.h"
 #include "ExtraPaymentsChecks.h"
 #include "FieldCheck.h"
+#include "Refinance.h"
 #include "RegionalPresets.h"
+#include "RetirementPlanner.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -16,6 +19,16 @@ using calculators::TableCell;
 namespace checks = calculators::checks;
 
 using Texts = std::map<std::string_view, std::string>;
+
+calculators::FieldText textsOf(Texts texts);
+
+template <typename Input>
+std::optional<FieldFailure> failureOf(const std::variant<Input, FieldFailure>& read)
+{
+    if (const auto* failure = std::get_if<FieldFailure>(&read))
+        return *failure;
+    return std::nullopt;
+}
 
 std::optional<FieldFailure> checkFailure(std::span<const calculators::FieldCheck> table, const Texts& texts)
 {
@@ -91,8 +104,9 @@ INSTANTIATE_TEST_SUITE_P(Calculators, FieldFailures,
             "MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas." },
         FailureCase { "RefinanceTermWithAPoint",
             [] {
-                return checkFailure(checks::refinance,
-                    { { "payment", "1200" }, { "principal", "150000" }, { "years", "5." }, { "rate", "99" } });
+                return failureOf(calculators::readRefinanceInput(
+                    textsOf({ { "payment", "1200" }, { "principal", "150000" }, { "years", "5." }, { "rate", "99" } }),
+                    unitedStatesSettings()));
             },
             "years", std::nullopt, std::string(checks::refinanceTermMessage) },
         FailureCase { "DesiredValueNotAboveTheCurrentOne",
@@ -107,6 +121,13 @@ INSTANTIATE_TEST_SUITE_P(Calculators, FieldFailures,
             },
             "income", std::nullopt,
             "You must enter a desired monthly income (ex: 2500 or 5000) as a number, without $ or commas." },
+        FailureCase { "CollegeStartNotAfterTheAge",
+            [] {
+                return failureOf(calculators::readCollegeCostInput(
+                    textsOf({ { "age", "18" }, { "start-age", "18" } }), unitedStatesSettings()));
+            },
+            "start-age", std::nullopt,
+            "Starting College Age must be greater than child's current age (must be an integer)." },
         FailureCase { "MatrixAmountWithDecimals",
             [] {
                 return checkFailure(checks::matrix, { { "amount", "1000.5" } });
@@ -146,21 +167,53 @@ INSTANTIATE_TEST_SUITE_P(Calculators, FieldFailures,
             TableCell { 0, 0 }, "There can be at most 60 one-time extra payments." }),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
-TEST(FieldValues, EachFieldReadOnceAsItsCheckReadsIt)
+calculators::FieldText textsOf(Texts texts)
 {
-    auto read = calculators::readFields(
-        checks::refinance,
-        [](std::string_view field) {
-            const Texts texts { { "payment", "1200.5" }, { "principal", "150000" }, { "years", "15" },
-                { "rate", "6.25" }, { "closing-costs", "0" }, { "points", "1" } };
-            return texts.at(field);
-        },
+    return [texts = std::move(texts)](std::string_view field) {
+        const auto found = texts.find(field);
+        return found == texts.end() ? std::string() : found->second;
+    };
+}
+
+// Each value goes to its own member of the calculator's input, whole numbers as whole numbers.
+TEST(CalculatorReaders, FillTheInputFromTheFieldsOfTheSameName)
+{
+    const auto refinance = calculators::readRefinanceInput(
+        textsOf({ { "payment", "1200.5" }, { "principal", "150000" }, { "years", "15" }, { "rate", "6.25" },
+            { "closing-costs", "900" }, { "points", "1.5" } }),
         unitedStatesSettings());
-    ASSERT_TRUE(std::holds_alternative<calculators::FieldValues>(read));
-    const auto& values = std::get<calculators::FieldValues>(read);
-    EXPECT_EQ(values.decimal("payment"), 1200.5L);
-    EXPECT_EQ(values.whole("years"), 15);
-    EXPECT_EQ(values.decimal("rate"), 6.25L);
+    ASSERT_TRUE(std::holds_alternative<calculators::RefinanceInput>(refinance));
+    const auto& loan = std::get<calculators::RefinanceInput>(refinance);
+    EXPECT_EQ(loan.currentPayment, 1200.5L);
+    EXPECT_EQ(loan.principal, 150000);
+    EXPECT_EQ(loan.termYears, 15);
+    EXPECT_EQ(loan.annualRatePercent, 6.25L);
+    EXPECT_EQ(loan.closingCosts, 900);
+    EXPECT_EQ(loan.pointsPercent, 1.5L);
+
+    const auto retirement
+        = calculators::readRetirementInput(textsOf({ { "age", "35" }, { "retire-at", "65" }, { "income", "3000" },
+                                               { "years", "25" }, { "growth", "7" }, { "inflation", "3" } }),
+            unitedStatesSettings());
+    ASSERT_TRUE(std::holds_alternative<calculators::RetirementInput>(retirement));
+    const auto& need = std::get<calculators::RetirementInput>(retirement);
+    EXPECT_EQ(need.currentAge, 35);
+    EXPECT_EQ(need.retirementAge, 65);
+    EXPECT_EQ(need.monthlyIncome, 3000);
+    EXPECT_EQ(need.retirementYears, 25);
+    EXPECT_EQ(need.growthPercent, 7);
+    EXPECT_EQ(need.inflationPercent, 3);
+
+    const auto college = calculators::readCollegeCostInput(
+        textsOf({ { "age", "5" }, { "start-age", "18" }, { "cost", "7000" }, { "years", "4" }, { "increase", "5" } }),
+        unitedStatesSettings());
+    ASSERT_TRUE(std::holds_alternative<calculators::CollegeCostInput>(college));
+    const auto& cost = std::get<calculators::CollegeCostInput>(college);
+    EXPECT_EQ(cost.childAge, 5);
+    EXPECT_EQ(cost.startingAge, 18);
+    EXPECT_EQ(cost.annualCost, 7000);
+    EXPECT_EQ(cost.yearsOfCollege, 4);
+    EXPECT_EQ(cost.increasePercent, 5);
 }
 
 TEST(PlannerHelp, AcceptedTextsFollowTheLimits)
