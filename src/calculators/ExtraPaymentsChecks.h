@@ -38,18 +38,10 @@ struct ExtraPaymentsTexts
 // The planner's fields by the names its failures give them, in the order they are read. Both columns of the
 // one-time table are "once"; a failure there names the cell, the payment number in column 0, the amount in 1.
 namespace plannerFields {
-inline constexpr std::string_view rate = "rate";
-inline constexpr std::string_view years = "years";
-inline constexpr std::string_view amount = "amount";
-inline constexpr std::string_view firstPayment = "first-payment";
-inline constexpr std::string_view monthlyExtra = "extra";
-inline constexpr std::string_view monthlyFrom = "from";
-inline constexpr std::string_view monthlyThrough = "through";
-inline constexpr std::string_view yearlyExtra = "yearly";
-inline constexpr std::string_view yearlyMonth = "yearly-month";
-inline constexpr std::string_view yearlyFrom = "yearly-from";
-inline constexpr std::string_view oneTime = "once";
-inline constexpr std::string_view everyTwoWeeks = "every-two-weeks";
+inline constexpr std::string_view rate = "rate", years = "years", amount = "amount", firstPayment = "first-payment",
+                                  monthlyExtra = "extra", monthlyFrom = "from", monthlyThrough = "through",
+                                  yearlyExtra = "yearly", yearlyMonth = "yearly-month", yearlyFrom = "yearly-from",
+                                  oneTime = "once", everyTwoWeeks = "every-two-weeks";
 } // namespace plannerFields
 
 // What a planner field accepts in a few words, for a help text, made from the same limits as its checks:

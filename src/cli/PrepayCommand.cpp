@@ -10,6 +10,7 @@ namespace {
 
 namespace checks = calculators::checks;
 
+// The loan the loan page solved, then the prepayment window's fields.
 const Option options[] = {
     loanOptions::rate,
     loanOptions::years,
