@@ -196,6 +196,25 @@ TEST_F(ExtraPaymentsWindowTest, BadInputWarnsAtItsFieldAndShowsNothing)
     EXPECT_TRUE(oneTime()->isAncestorOf(QApplication::focusWidget()));
 }
 
+// The controls that are no text fields are where their warnings take the user: a one-time payment number's cell
+// opens for typing, and the calendar offers only the years a plan may start in.
+TEST_F(ExtraPaymentsWindowTest, WarningsAtTableCellsAndTheCalendarsYears)
+{
+    addOneTime("12", "5");
+    addOneTime("0", "5");
+    press("CalculateButton");
+    expectOnlyBox(RecordingDialogs::Kind::Warning,
+        QStringLiteral(
+            "The payment number in row 2 of the one-time extra payments must be a whole number from 1 to 360."));
+    EXPECT_EQ(oneTime()->currentRow(), 1);
+    EXPECT_EQ(oneTime()->currentColumn(), 0);
+    EXPECT_TRUE(oneTime()->isAncestorOf(QApplication::focusWidget()));
+
+    const auto* date = page.findChild<QDateEdit*>(QStringLiteral("FirstPaymentEdit"));
+    EXPECT_EQ(date->minimumDate(), QDate(1900, 1, 1));
+    EXPECT_EQ(date->maximumDate(), QDate(2199, 12, 31));
+}
+
 // Only a plan just calculated is ever on screen: a refused Calculate takes the previous one away, so that
 // Print, Save and Chart cannot show a plan of other inputs.
 TEST_F(ExtraPaymentsWindowTest, ARefusedCalculateClearsThePlanOnScreen)

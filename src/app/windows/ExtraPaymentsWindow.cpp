@@ -64,6 +64,9 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     // The list that drops down is a stop of its own for screen readers: it reads as its box.
     ui->YearlyMonthCombo->view()->setAccessibleName(ui->YearlyMonthCombo->accessibleName());
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
+    // The calendar offers the years a plan may start in, the planner's own limits.
+    ui->FirstPaymentEdit->setDateRange(
+        QDate(calculators::earliestPlanYear, 1, 1), QDate(calculators::latestPlanYear, 12, 31));
     ui->OneTimeTable->installEventFilter(this);
     app::setUpGrid(*ui->PlanGrid);
     showTitles(*ui->PlanGrid);
