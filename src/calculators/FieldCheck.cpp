@@ -1,56 +1,13 @@
 #include "FieldCheck.h"
 
-#include "FinanceErrors.h"
+#include "FieldReader.h"
 #include "Formats.h"
-#include "NumberEntry.h"
 
 #include <cmath>
 
 namespace calculators {
 
 namespace {
-
-// The text's value as the reading reads it; raises EConvertError when it does not convert.
-Extended valueOf(Reading reading, std::string_view text, const finance::RegionalSettings& settings)
-{
-    if (reading == Reading::Whole)
-        return static_cast<Extended>(finance::wholeNumberEntry(text));
-    const Extended value = finance::decimalNumberEntry(text, settings);
-    if (reading == Reading::WholeAndDecimal)
-        finance::wholeNumberEntry(text);
-    return value;
-}
-
-std::optional<Extended> convertedValue(
-    Reading reading, std::string_view text, const finance::RegionalSettings& settings)
-{
-    try {
-        return valueOf(reading, text, settings);
-    } catch (const finance::EConvertError&) {
-        return std::nullopt;
-    }
-}
-
-bool inRange(const FieldCheck& check, Extended value)
-{
-    return check.low <= value && value <= check.high;
-}
-
-// The message of the check's failure on the text, or an empty one when the value passes. The bound is the value of
-// a field read before this one.
-std::string_view failureOf(const FieldCheck& check, const std::string& text, const std::optional<Extended>& value,
-    const std::optional<Extended>& bound)
-{
-    if (text.empty())
-        return check.message;
-    if (!value)
-        return check.notANumberMessage.empty() ? check.message : check.notANumberMessage;
-    if (!inRange(check, *value))
-        return check.message;
-    if (bound && !(*value > *bound || (check.boundIncluded && *value == *bound)))
-        return check.message;
-    return {};
-}
 
 std::string numberText(Extended value)
 {
@@ -62,27 +19,25 @@ std::string numberText(Extended value)
 std::variant<FieldValues, FieldFailure> readFields(
     std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings)
 {
+    FieldReader reader(settings);
     FieldValues values;
     for (const FieldCheck& check : checks) {
-        const std::string text = textOf(check.field);
-        const auto value = text.empty() ? std::nullopt : convertedValue(check.reading, text, settings);
-        std::optional<Extended> bound;
-        // The bound is the value of a field read before; one that is no field of the checks must convert.
-        if (value && !check.boundField.empty())
-            bound = values.has(check.boundField) ? values.decimal(check.boundField)
-                                                 : valueOf(Reading::Decimal, textOf(check.boundField), settings);
-        const std::string_view failure = failureOf(check, text, value, bound);
-        if (!failure.empty())
-            return FieldFailure { check.field, std::nullopt, std::string(failure) };
-        values.set(check.field, *value);
+        // A bound field is one that an earlier check has read.
+        const auto bound
+            = check.boundField.empty() ? std::nullopt : std::optional<Extended>(values.decimal(check.boundField));
+        const Extended value = reader.checked(check, textOf(check.field), bound);
+        if (reader.failure())
+            return *reader.failure();
+        values.set(check.field, value);
     }
     return values;
 }
 
 bool accepts(const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings)
 {
-    const auto value = convertedValue(check.reading, text, settings);
-    return value && inRange(check, *value);
+    FieldReader reader(settings);
+    reader.checked(check, std::string(text));
+    return !reader.failure();
 }
 
 std::string acceptedText(const FieldCheck& check)

@@ -63,14 +63,14 @@ private:
     std::map<std::string_view, Extended> values;
 };
 
-// Runs the checks in order, reading each field's text once, and returns the values or the first failure. A bound
-// field that no earlier check read, and whose text does not convert, raises EConvertError, as reading it would.
+// Runs the checks in order, reading each field's text once, and returns the values or the first failure. A check's
+// bound field is one that an earlier check reads.
 std::variant<FieldValues, FieldFailure> readFields(
     std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings);
 
 // A calculator's reader: its input from the field texts, or the first refused field.
 template <typename Input>
-using FieldReader = std::variant<Input, FieldFailure> (*)(const FieldText& textOf, const finance::RegionalSettings&);
+using InputReader = std::variant<Input, FieldFailure> (*)(const FieldText& textOf, const finance::RegionalSettings&);
 
 // The member of a calculator's input that a field's value goes to.
 template <typename Input>

@@ -92,7 +92,7 @@ calculators::FieldText optionTexts(const Given& given);
 
 // A calculator's reader run on the given texts: its input; the first refused field is raised as RefusedOption.
 template <typename Input>
-Input readOptions(calculators::FieldReader<Input> reader, const Given& given, const Context& context)
+Input readOptions(calculators::InputReader<Input> reader, const Given& given, const Context& context)
 {
     auto read = reader(optionTexts(given), context.settings);
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))

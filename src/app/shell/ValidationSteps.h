@@ -30,7 +30,7 @@ calculators::FieldText textsOf(std::initializer_list<FieldControl> controls);
 // A calculator's reader run on the controls: its input, or none when a field is refused (shown by warnAbout).
 template <typename Input>
 std::optional<Input> readInput(
-    QWidget* owner, calculators::FieldReader<Input> reader, std::initializer_list<FieldControl> controls)
+    QWidget* owner, calculators::InputReader<Input> reader, std::initializer_list<FieldControl> controls)
 {
     auto read = reader(textsOf(controls), regional());
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
