@@ -50,8 +50,8 @@ Report run(const Given& given, const Context& context)
 const Subcommand& retirementCommand()
 {
     static const Subcommand command { "retirement",
-        "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.", options,
-        "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
+        "The savings needed at retirement for an inflation-adjusted monthly income, and what to save each year.",
+        options, "--age 35 --retire-at 65 --income 3000 --years 25 --growth 7 --inflation 3 --assets 50000", run };
     return command;
 }
 
