@@ -28,9 +28,9 @@ private:
     void buildControls() override;
     // Calculate: the projection. Unless started by How To, a success goes on into How To. Returns whether the
     // fields passed their checks and the projection was shown.
-    bool Button9Click(const QObject* sender);
+    bool collegeCalculateButtonClicked(const QObject* sender);
     // How To: the savings plan, after running Calculate unless started by it.
-    void ButtonHowToCollegeClick(const QObject* sender);
+    void collegeHowToButtonClicked(const QObject* sender);
 
     // The page fields that the projection and the plan both read; they must convert.
     calculators::CollegeCostInput costInput() const;

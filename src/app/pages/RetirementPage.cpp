@@ -43,19 +43,21 @@ void RetirementPage::buildControls()
     Q_INIT_RESOURCE(glyphs);
     ui.create();
     ui->setupUi(this);
-    connect(ui->BitBtn3, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
+    connect(ui->RetirementPrintButton, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
 
-    connect(ui->Button5, &QPushButton::clicked, this, app::guarded(this, [this] { Button5Click(); }));
-    connect(ui->Button8, &QPushButton::clicked, this, app::guarded(this, [this] { Button8Click(); }));
+    connect(ui->RetirementCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { retirementCalculateButtonClicked(); }));
+    connect(ui->RetirementHowToButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { retirementHowToButtonClicked(); }));
     new app::FieldAssistance(this,
         {
-            { ui->Edit20, app::selectAll(), {} },
-            { ui->Edit21, app::selectAll(), retirementAgeHelp },
-            { ui->Edit18, app::selectAll(), monthlyIncomeHelp },
-            { ui->Edit17, app::selectAll(), retirementYearsHelp },
-            { ui->Edit15, app::selectAll(), growthRateHelp },
-            { ui->Edit16, app::selectAll(), inflationHelp },
-            { ui->EditRetireFund, app::selectAll(), assetsHelp },
+            { ui->CurrentAgeEdit, app::selectAll(), {} },
+            { ui->RetirementAgeEdit, app::selectAll(), retirementAgeHelp },
+            { ui->MonthlyIncomeEdit, app::selectAll(), monthlyIncomeHelp },
+            { ui->RetirementYearsEdit, app::selectAll(), retirementYearsHelp },
+            { ui->GrowthRateEdit, app::selectAll(), growthRateHelp },
+            { ui->InflationEdit, app::selectAll(), inflationHelp },
+            { ui->RetirementFundEdit, app::selectAll(), assetsHelp },
         });
 }
 
@@ -63,49 +65,53 @@ bool RetirementPage::needFieldsPass()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
     return app::passes(this, calculators::checks::retirementNeed,
-        { { "age", ui->Edit20 }, { "retire-at", ui->Edit21 }, { "income", ui->Edit18 }, { "years", ui->Edit17 },
-            { "growth", ui->Edit15 }, { "inflation", ui->Edit16 } });
+        { { "age", ui->CurrentAgeEdit }, { "retire-at", ui->RetirementAgeEdit }, { "income", ui->MonthlyIncomeEdit },
+            { "years", ui->RetirementYearsEdit }, { "growth", ui->GrowthRateEdit },
+            { "inflation", ui->InflationEdit } });
 }
 
 calculators::RetirementInput RetirementPage::needInput() const
 {
     calculators::RetirementInput input;
-    input.currentAge = app::wholeValue(ui->Edit20);
-    input.retirementAge = app::wholeValue(ui->Edit21);
-    input.monthlyIncome = app::decimalValue(ui->Edit18);
-    input.retirementYears = app::wholeValue(ui->Edit17);
-    input.growthPercent = app::decimalValue(ui->Edit15);
-    input.inflationPercent = app::decimalValue(ui->Edit16);
+    input.currentAge = app::wholeValue(ui->CurrentAgeEdit);
+    input.retirementAge = app::wholeValue(ui->RetirementAgeEdit);
+    input.monthlyIncome = app::decimalValue(ui->MonthlyIncomeEdit);
+    input.retirementYears = app::wholeValue(ui->RetirementYearsEdit);
+    input.growthPercent = app::decimalValue(ui->GrowthRateEdit);
+    input.inflationPercent = app::decimalValue(ui->InflationEdit);
     return input;
 }
 
-void RetirementPage::Button5Click()
+void RetirementPage::retirementCalculateButtonClicked()
 {
     // Shown before the fields are checked: once a plan is on screen, any new Calculate may leave it out of date.
-    if (ui->PanelRetireHowTo->isVisibleTo(this))
-        ui->LabelRecalc->setVisible(true);
+    if (ui->RetirementPlanPanel->isVisibleTo(this))
+        ui->RecalculateLabel->setVisible(true);
     if (!needFieldsPass())
         return;
 
     const calculators::RetirementInput input = needInput();
     const calculators::RetirementNeed need = calculators::retirementNeed(input);
-    ui->Panel2->setVisible(true);
-    ui->Label40->setText(QString::fromStdString(calculators::retirementNeedSentence(input, need, app::regional())));
-    ui->PanelRetireHowTo->setVisible(true);
+    ui->NeedResultPanel->setVisible(true);
+    ui->NeedResultLabel->setText(
+        QString::fromStdString(calculators::retirementNeedSentence(input, need, app::regional())));
+    ui->RetirementPlanPanel->setVisible(true);
 }
 
-void RetirementPage::Button8Click()
+void RetirementPage::retirementHowToButtonClicked()
 {
-    ui->LabelRecalc->setVisible(false);
+    ui->RecalculateLabel->setVisible(false);
     // The page's fields may have changed since Calculate checked them.
     if (!needFieldsPass()
-        || !app::passes(this, calculators::checks::retirementPlan, { { "assets", ui->EditRetireFund } }))
+        || !app::passes(this, calculators::checks::retirementPlan, { { "assets", ui->RetirementFundEdit } }))
         return;
 
     const calculators::RetirementInput input = needInput();
-    const calculators::RetirementPlan plan = calculators::retirementPlan(input, app::decimalValue(ui->EditRetireFund));
-    ui->MemoRetire->setPlainText(QString::fromStdString(calculators::retirementPlanText(input, plan, app::regional())));
-    QTextCursor caret = ui->MemoRetire->textCursor();
+    const calculators::RetirementPlan plan
+        = calculators::retirementPlan(input, app::decimalValue(ui->RetirementFundEdit));
+    ui->RetirementPlanText->setPlainText(
+        QString::fromStdString(calculators::retirementPlanText(input, plan, app::regional())));
+    QTextCursor caret = ui->RetirementPlanText->textCursor();
     caret.movePosition(QTextCursor::Start);
-    ui->MemoRetire->setTextCursor(caret);
+    ui->RetirementPlanText->setTextCursor(caret);
 }

@@ -44,56 +44,62 @@ void SavingsPage::buildControls()
 {
     ui.create();
     ui->setupUi(this);
-    connect(ui->Button1, &QPushButton::clicked, this, app::guarded(this, [this] { Button1Click(); }));
-    connect(ui->Button4, &QPushButton::clicked, this, app::guarded(this, [this] { Button4Click(); }));
+    connect(ui->GrowthCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { growthCalculateButtonClicked(); }));
+    connect(ui->ReturnCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { returnCalculateButtonClicked(); }));
     new app::FieldAssistance(this,
         {
-            { ui->Edit1, app::selectAll(), rateHelp },
-            { ui->Edit2, app::selectFirst(4), yearsHelp },
-            { ui->Edit4, app::selectFirst(9), currentAmountHelp },
-            { ui->Edit3, app::selectFirst(8), contributionHelp },
-            { ui->Edit13, app::selectFirst(11), currentValueHelp },
-            { ui->Edit14, app::selectFirst(11), desiredValueHelp },
-            { ui->Edit12, app::selectFirst(3), growYearsHelp },
+            { ui->SavingsRateEdit, app::selectAll(), rateHelp },
+            { ui->SavingsYearsEdit, app::selectFirst(4), yearsHelp },
+            { ui->CurrentSavingsEdit, app::selectFirst(9), currentAmountHelp },
+            { ui->ContributionEdit, app::selectFirst(8), contributionHelp },
+            { ui->CurrentValueEdit, app::selectFirst(11), currentValueHelp },
+            { ui->DesiredValueEdit, app::selectFirst(11), desiredValueHelp },
+            { ui->GrowYearsEdit, app::selectFirst(3), growYearsHelp },
         });
 }
 
-void SavingsPage::Button1Click()
+void SavingsPage::growthCalculateButtonClicked()
 {
-    if (!app::passes(this, calculators::checks::savingsGrowth, { { "rate", ui->Edit1 }, { "years", ui->Edit2 } }))
+    if (!app::passes(this, calculators::checks::savingsGrowth,
+            { { "rate", ui->SavingsRateEdit }, { "years", ui->SavingsYearsEdit } }))
         return;
 
-    zeroWhenEmpty(ui->Edit3);
-    zeroWhenEmpty(ui->Edit4);
+    zeroWhenEmpty(ui->ContributionEdit);
+    zeroWhenEmpty(ui->CurrentSavingsEdit);
 
     // The contribution and the current amount are not validated: text that is no number ends in the error box.
     calculators::SavingsGrowthInput input;
-    input.annualRatePercent = app::decimalValue(ui->Edit1);
-    input.years = app::wholeValue(ui->Edit2);
-    input.contribution = app::decimalValue(ui->Edit3);
-    input.currentAmount = app::decimalValue(ui->Edit4);
+    input.annualRatePercent = app::decimalValue(ui->SavingsRateEdit);
+    input.years = app::wholeValue(ui->SavingsYearsEdit);
+    input.contribution = app::decimalValue(ui->ContributionEdit);
+    input.currentAmount = app::decimalValue(ui->CurrentSavingsEdit);
     using calculators::ContributionFrequency;
-    input.frequency = ui->RadioButton3->isChecked() ? ContributionFrequency::Weekly
-        : ui->RadioButton2->isChecked()             ? ContributionFrequency::Monthly
-                                                    : ContributionFrequency::Annually;
+    input.frequency = ui->WeeklyRadio->isChecked() ? ContributionFrequency::Weekly
+        : ui->MonthlyRadio->isChecked()            ? ContributionFrequency::Monthly
+                                                   : ContributionFrequency::Annually;
     const finance::Extended futureValue = calculators::savingsFutureValue(input);
 
-    ui->Panel1->setVisible(true);
-    ui->Panel1->setText(QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
+    ui->GrowthResultPanel->setVisible(true);
+    ui->GrowthResultPanel->setText(
+        QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
 }
 
-void SavingsPage::Button4Click()
+void SavingsPage::returnCalculateButtonClicked()
 {
     // The desired value is compared with the current value's text converted once more.
     if (!app::passes(this, calculators::checks::requiredReturn,
-            { { "current", ui->Edit13 }, { "desired", ui->Edit14 }, { "years", ui->Edit12 } }))
+            { { "current", ui->CurrentValueEdit }, { "desired", ui->DesiredValueEdit },
+                { "years", ui->GrowYearsEdit } }))
         return;
 
-    const std::int32_t years = app::wholeValue(ui->Edit12);
-    const finance::Extended currentValue = app::decimalValue(ui->Edit13);
-    const finance::Extended desiredValue = app::decimalValue(ui->Edit14);
+    const std::int32_t years = app::wholeValue(ui->GrowYearsEdit);
+    const finance::Extended currentValue = app::decimalValue(ui->CurrentValueEdit);
+    const finance::Extended desiredValue = app::decimalValue(ui->DesiredValueEdit);
     const finance::Extended annualReturn = calculators::requiredAnnualReturn(currentValue, desiredValue, years);
 
-    ui->Panel7->setVisible(true);
-    ui->Panel7->setText(QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
+    ui->ReturnResultPanel->setVisible(true);
+    ui->ReturnResultPanel->setText(
+        QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
 }
