@@ -7,8 +7,8 @@
 BenchWindows::BenchWindows()
 {
     app::installDialogs(&dialogs);
-    main = std::make_unique<TForm1>(firstRun);
-    prepayment = std::make_unique<TForm5>();
+    main = std::make_unique<MainWindow>(firstRun);
+    prepayment = std::make_unique<PrepaymentWindow>();
     main->loanPage()->setPrepaymentWindow(prepayment.get());
     // The presses look their controls up by name, on pages that have not been shown yet.
     app::buildAll(*main);

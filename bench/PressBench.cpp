@@ -37,29 +37,34 @@ struct Press
 
 // Fields typed in once before the presses; the defaults of several pages are zeros that must be replaced.
 const std::vector<Press> presses = {
-    { "loan, Calculate (monthly payment)", "TabSheet3",
-        { { "RadioLoanPayment", "" }, { "Edit9", "7" }, { "Edit10", "30" }, { "Edit11", "150000" } },
-        "ButtonCalcLoanPayment" },
-    { "loan, Calculate (loan amount)", "TabSheet3", { { "RadioLoanAmount", "" }, { "EditLoanPayment", "998" } },
-        "ButtonCalcLoanPayment" },
-    { "refinance, Calculate", "TabSheet7",
-        { { "EditCurrentMort", "1200" }, { "EditRefinMort", "150000" }, { "EditRefinTerm", "30" }, { "EditRate", "6" },
-            { "EditCloseCosts", "2000" }, { "EditPoints", "1" } },
-        "Button1CalcRefinance" },
-    { "savings growth, Calculate", "TabSheet1",
-        { { "Edit1", "7" }, { "Edit2", "10" }, { "Edit4", "1000" }, { "Edit3", "100" } }, "Button1" },
-    { "required return, Calculate", "TabSheet1", { { "Edit13", "10000" }, { "Edit14", "20000" }, { "Edit12", "10" } },
-        "Button4" },
-    { "college, Calculate", "TabSheet6",
-        { { "Edit19", "5" }, { "Edit22", "18" }, { "Edit23", "20000" }, { "Edit24", "4" }, { "Edit25", "5" },
-            { "EditCurrCollegeFund", "5000" }, { "EditCollFundGrowth", "7" } },
-        "Button9" },
-    { "college, How To", "TabSheet6", {}, "ButtonHowToCollege" },
-    { "retirement need, Calculate", "TabSheet5",
-        { { "Edit20", "40" }, { "Edit21", "65" }, { "Edit18", "3000" }, { "Edit17", "25" }, { "Edit15", "7" },
-            { "Edit16", "3" }, { "EditRetireFund", "50000" } },
-        "Button5" },
-    { "retirement plan, How To", "TabSheet5", {}, "Button8" },
+    { "loan, Calculate (monthly payment)", "LoanTab",
+        { { "SolveForPaymentRadio", "" }, { "RateEdit", "7" }, { "YearsEdit", "30" }, { "AmountEdit", "150000" } },
+        "CalculateButton" },
+    { "loan, Calculate (loan amount)", "LoanTab", { { "SolveForAmountRadio", "" }, { "PaymentEdit", "998" } },
+        "CalculateButton" },
+    { "refinance, Calculate", "RefinanceTab",
+        { { "CurrentPaymentEdit", "1200" }, { "RefinancedAmountEdit", "150000" }, { "RefinancedYearsEdit", "30" },
+            { "RefinancedRateEdit", "6" }, { "ClosingCostsEdit", "2000" }, { "PointsEdit", "1" } },
+        "RefinanceCalculateButton" },
+    { "savings growth, Calculate", "SavingsTab",
+        { { "SavingsRateEdit", "7" }, { "SavingsYearsEdit", "10" }, { "CurrentSavingsEdit", "1000" },
+            { "ContributionEdit", "100" } },
+        "GrowthCalculateButton" },
+    { "required return, Calculate", "SavingsTab",
+        { { "CurrentValueEdit", "10000" }, { "DesiredValueEdit", "20000" }, { "GrowYearsEdit", "10" } },
+        "ReturnCalculateButton" },
+    { "college, Calculate", "CollegeTab",
+        { { "ChildAgeEdit", "5" }, { "StartingAgeEdit", "18" }, { "AnnualCostEdit", "20000" },
+            { "CollegeYearsEdit", "4" }, { "CostIncreaseEdit", "5" }, { "CurrentFundEdit", "5000" },
+            { "FundGrowthEdit", "7" } },
+        "CollegeCalculateButton" },
+    { "college, How To", "CollegeTab", {}, "CollegeHowToButton" },
+    { "retirement need, Calculate", "RetirementTab",
+        { { "CurrentAgeEdit", "40" }, { "RetirementAgeEdit", "65" }, { "MonthlyIncomeEdit", "3000" },
+            { "RetirementYearsEdit", "25" }, { "GrowthRateEdit", "7" }, { "InflationEdit", "3" },
+            { "RetirementFundEdit", "50000" } },
+        "RetirementCalculateButton" },
+    { "retirement plan, How To", "RetirementTab", {}, "RetirementHowToButton" },
 };
 
 void typeEntries(QWidget& window, const std::vector<Entry>& entries)
@@ -114,7 +119,7 @@ void benchPresses(const BenchOptions& options)
     BenchWindows windows;
     windows.main->show();
     QApplication::processEvents();
-    auto* pages = windows.main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = windows.main->findChild<QTabWidget*>(QStringLiteral("CalculatorTabs"));
     for (const Press& press : presses) {
         pages->setCurrentWidget(windows.main->findChild<QWidget*>(QString::fromLatin1(press.page)));
         typeEntries(*windows.main, press.entries);
@@ -123,22 +128,23 @@ void benchPresses(const BenchOptions& options)
     }
 
     // The prepayment window reads the loan page's fields; the loan is calculated first.
-    pages->setCurrentWidget(windows.main->findChild<QWidget*>(QStringLiteral("TabSheet3")));
+    pages->setCurrentWidget(windows.main->findChild<QWidget*>(QStringLiteral("LoanTab")));
     typeEntries(*windows.main,
-        { { "RadioLoanPayment", "" }, { "Edit9", "7" }, { "Edit10", "30" }, { "Edit11", "150000" },
-            { "ButtonCalcLoanPayment", "" } });
+        { { "SolveForPaymentRadio", "" }, { "RateEdit", "7" }, { "YearsEdit", "30" }, { "AmountEdit", "150000" },
+            { "CalculateButton", "" } });
     windows.prepayment->show();
-    typeEntries(*windows.prepayment, { { "Edit1", "100" }, { "Edit2", "12" } });
+    typeEntries(*windows.prepayment, { { "ExtraPaymentEdit", "100" }, { "StartMonthEdit", "12" } });
     report("prepayment, Calculate",
-        timePresses(*windows.prepayment->findChild<QAbstractButton*>(QStringLiteral("Button1")), options.presses),
+        timePresses(
+            *windows.prepayment->findChild<QAbstractButton*>(QStringLiteral("CalculateButton")), options.presses),
         floor);
     windows.prepayment->hide();
 
-    TFormMatrix matrix(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow matrix(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
     matrix.show();
     QApplication::processEvents();
     report("matrix, Calculate",
-        timePresses(*matrix.findChild<QAbstractButton*>(QStringLiteral("ButtonCalculate")), options.presses), floor);
+        timePresses(*matrix.findChild<QAbstractButton*>(QStringLiteral("CalculateButton")), options.presses), floor);
     matrix.hide();
 
     if (windows.dialogs.shown > 0)

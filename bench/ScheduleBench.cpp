@@ -80,16 +80,17 @@ void benchSchedule(const BenchOptions& options)
     BenchWindows windows;
     windows.main->show();
     QApplication::processEvents();
-    for (const auto& [name, text] : { std::pair { "Edit9", "7" }, { "Edit10", "50" }, { "Edit11", "150000" } })
+    for (const auto& [name, text] :
+        { std::pair { "RateEdit", "7" }, { "YearsEdit", "50" }, { "AmountEdit", "150000" } })
         windows.main->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    windows.main->findChild<QAbstractButton*>(QStringLiteral("ButtonCalcLoanPayment"))->click();
-    auto* scheduleButton = windows.main->findChild<QAbstractButton*>(QStringLiteral("Button6"));
+    windows.main->findChild<QAbstractButton*>(QStringLiteral("CalculateButton"))->click();
+    auto* scheduleButton = windows.main->findChild<QAbstractButton*>(QStringLiteral("ScheduleButton"));
 
     // The schedule window's size and flags, which the empty dialog takes.
-    const TAmortSch sized;
+    const ScheduleWindow sized;
     Samples shown, shownCpu, floorShown;
     for (int i = 0; i < options.scheduleRuns; ++i) {
-        const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "TAmortSch");
+        const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "ScheduleWindow");
         shown.values.push_back(times.wall);
         shownCpu.values.push_back(times.processor);
         floorShown.values.push_back(pressToPaint(
@@ -112,7 +113,7 @@ void benchSchedule(const BenchOptions& options)
     const auto schedule = calculators::amortizationSchedule(7, 600, 150000);
     Samples fill, floorFill;
     for (int i = 0; i < options.scheduleRuns; ++i) {
-        TAmortSch window;
+        ScheduleWindow window;
         const double start = threadCpuMilliseconds();
         window.showSchedule(schedule);
         fill.values.push_back(threadCpuMilliseconds() - start);

@@ -41,35 +41,43 @@ printout() {
     echo "Wrote docs/$name.png"
 }
 
-loan=(TForm1.Edit9=7 TForm1.Edit10=15 TForm1.Edit11=100000 click:TForm1.ButtonCalcLoanPayment)
-car=(TForm1.Edit9=7 TForm1.Edit10=5 TForm1.Edit11=20000 click:TForm1.ButtonCalcLoanPayment)
-refinance=(page:TForm1.TabSheet7 TForm1.EditCurrentMort=1200 TForm1.EditRefinMort=150000 TForm1.EditRefinTerm=30
-    TForm1.EditRate=6 TForm1.EditCloseCosts=2500 TForm1.EditPoints=1 click:TForm1.Button1CalcRefinance)
-college=(page:TForm1.TabSheet6 TForm1.Edit19=5 click:TForm1.Button9)
-retirement=(page:TForm1.TabSheet5 TForm1.Edit20=35 TForm1.Edit18=3000 TForm1.EditRetireFund=50000 click:TForm1.Button5
-    click:TForm1.Button8)
-savings=(page:TForm1.TabSheet1 TForm1.Edit2=10 TForm1.Edit4=5000 TForm1.Edit3=100 click:TForm1.RadioButton2
-    click:TForm1.Button1 TForm1.Edit13=5000 TForm1.Edit14=10000 TForm1.Edit12=10 click:TForm1.Button4)
-planner=(action:TForm1.ExtraPaymentsPlannerAction ExtraPaymentsWindow.MonthlyExtraEdit=100
-    ExtraPaymentsWindow.MonthlyFromEdit=13 ExtraPaymentsWindow.YearlyExtraEdit=2000 ExtraPaymentsWindow.YearlyMonthCombo=April
+loan=(MainWindow.RateEdit=7 MainWindow.YearsEdit=15 MainWindow.AmountEdit=100000 click:MainWindow.CalculateButton)
+car=(MainWindow.RateEdit=7 MainWindow.YearsEdit=5 MainWindow.AmountEdit=20000 click:MainWindow.CalculateButton)
+refinance=(page:MainWindow.RefinanceTab MainWindow.CurrentPaymentEdit=1200 MainWindow.RefinancedAmountEdit=150000
+    MainWindow.RefinancedYearsEdit=30
+    MainWindow.RefinancedRateEdit=6 MainWindow.ClosingCostsEdit=2500 MainWindow.PointsEdit=1
+    click:MainWindow.RefinanceCalculateButton)
+college=(page:MainWindow.CollegeTab MainWindow.ChildAgeEdit=5 click:MainWindow.CollegeCalculateButton)
+retirement=(page:MainWindow.RetirementTab MainWindow.CurrentAgeEdit=35 MainWindow.MonthlyIncomeEdit=3000
+    MainWindow.RetirementFundEdit=50000 click:MainWindow.RetirementCalculateButton
+    click:MainWindow.RetirementHowToButton)
+savings=(page:MainWindow.SavingsTab MainWindow.SavingsYearsEdit=10 MainWindow.CurrentSavingsEdit=5000
+    MainWindow.ContributionEdit=100 click:MainWindow.MonthlyRadio
+    click:MainWindow.GrowthCalculateButton MainWindow.CurrentValueEdit=5000 MainWindow.DesiredValueEdit=10000
+    MainWindow.GrowYearsEdit=10 click:MainWindow.ReturnCalculateButton)
+planner=(action:MainWindow.ExtraPaymentsPlannerAction ExtraPaymentsWindow.MonthlyExtraEdit=100
+    ExtraPaymentsWindow.MonthlyFromEdit=13 ExtraPaymentsWindow.YearlyExtraEdit=2000
+    ExtraPaymentsWindow.YearlyMonthCombo=April
     click:ExtraPaymentsWindow.CalculateButton)
 
-window loan-page TForm1 "${loan[@]}"
-window refinance-page TForm1 "${refinance[@]}"
-window college-page TForm1 "${college[@]}"
-window retirement-page TForm1 "${retirement[@]}"
-window savings-page TForm1 "${savings[@]}"
-window schedule-window TAmortSch "${loan[@]}" click:TForm1.Button6
-window prepayment-window TForm5 "${loan[@]}" click:TForm1.Button7 TForm5.Edit1=100 click:TForm5.Button1
-window matrix-window TFormMatrix "${loan[@]}" click:TForm1.ButtonLoanMatrix TFormMatrix.SpinTerm2=30 \
-    click:TFormMatrix.ButtonCalculate
-window about-box TFormAbout action:TForm1.About1
-window loan-chart LoanChartWindow "${loan[@]}" click:TForm1.Button7 TForm5.Edit1=100 TForm5.Edit2=13 click:TForm5.Button1 \
-    click:TForm1.Button6 "menu:TAmortSch.StringGrid1=Loan Chart…"
+window loan-page MainWindow "${loan[@]}"
+window refinance-page MainWindow "${refinance[@]}"
+window college-page MainWindow "${college[@]}"
+window retirement-page MainWindow "${retirement[@]}"
+window savings-page MainWindow "${savings[@]}"
+window schedule-window ScheduleWindow "${loan[@]}" click:MainWindow.ScheduleButton
+window prepayment-window PrepaymentWindow "${loan[@]}" click:MainWindow.PrepayButton \
+    PrepaymentWindow.ExtraPaymentEdit=100 click:PrepaymentWindow.CalculateButton
+window matrix-window MatrixWindow "${loan[@]}" click:MainWindow.MatrixButton MatrixWindow.Term2Spin=30 \
+    click:MatrixWindow.CalculateButton
+window about-box AboutBox action:MainWindow.AboutAction
+window loan-chart LoanChartWindow "${loan[@]}" click:MainWindow.PrepayButton PrepaymentWindow.ExtraPaymentEdit=100 \
+    PrepaymentWindow.StartMonthEdit=13 click:PrepaymentWindow.CalculateButton \
+    click:MainWindow.ScheduleButton "menu:ScheduleWindow.ScheduleGrid=Loan Chart…"
 window planner-window ExtraPaymentsWindow "${planner[@]}"
-printout loan-report-printout TForm1.BitBtn1 "${loan[@]}"
-printout window-picture-printout TForm1.BitBtn2 "${college[@]}"
-printout schedule-printout TAmortSch.Button3 "${car[@]}" click:TForm1.Button6
+printout loan-report-printout MainWindow.ReportPrintButton "${loan[@]}"
+printout window-picture-printout MainWindow.CollegePrintButton "${college[@]}"
+printout schedule-printout ScheduleWindow.PrintButton "${car[@]}" click:MainWindow.ScheduleButton
 printout planner-printout ExtraPaymentsWindow.PrintButton "${planner[@]}"
-printout matrix-printout TFormMatrix.Button3 "${loan[@]}" click:TForm1.ButtonLoanMatrix TFormMatrix.SpinTerm2=30 \
-    click:TFormMatrix.ButtonCalculate
+printout matrix-printout MatrixWindow.PrintButton "${loan[@]}" click:MainWindow.MatrixButton MatrixWindow.Term2Spin=30 \
+    click:MatrixWindow.CalculateButton

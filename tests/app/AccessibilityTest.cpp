@@ -65,11 +65,11 @@ protected:
 
     void openAll()
     {
-        open<TForm1>(store);
-        open<TForm5>();
-        open<TAmortSch>();
-        open<TFormMatrix>(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-        open<TFormAbout>();
+        open<MainWindow>(store);
+        open<PrepaymentWindow>();
+        open<ScheduleWindow>();
+        open<MatrixWindow>(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+        open<AboutBox>();
         open<ExtraPaymentsWindow>();
     }
 
@@ -132,24 +132,24 @@ TEST_F(AccessibilityTest, ScreenReadersAnnounceTheCaptions)
         const char* control;
         const char* name;
     } cases[] = {
-        { "TForm1", "Edit9", "Interest Rate" },
-        { "TForm1", "Edit11", "Loan Amount" },
-        { "TForm1", "ButtonCalcLoanPayment", "Calculate" },
-        { "TForm1", "Button7", "PrePay" },
-        { "TForm1", "BitBtn1", "Print" },
-        { "TForm1", "MemoLoanAnalysis", "Loan Information Viewing Window" },
-        { "TForm1", "Button3", "Exit Program" },
-        { "TForm1", "EditPoints", "Mortgage Points (% of loan)" },
-        { "TForm1", "Edit19", "Child's Age" },
-        { "TForm1", "ButtonHowToCollege", "How To" },
-        { "TForm1", "Edit18", "Desired monthly income" },
-        { "TForm1", "RadioButton3", "Weekly" },
-        { "TForm1", "Edit12", "Years It Will Grow?" },
-        { "TForm5", "Edit2", "Starting in month" },
-        { "TAmortSch", "StringGrid1", "Amortization Schedule" },
-        { "TFormMatrix", "SpinLoanIncs", "# of Rate Increments" },
-        { "TFormMatrix", "SpinTerm2", "Loan Term#2" },
-        { "TFormAbout", "ButtonAboutOK", "OK" },
+        { "MainWindow", "RateEdit", "Interest Rate" },
+        { "MainWindow", "AmountEdit", "Loan Amount" },
+        { "MainWindow", "CalculateButton", "Calculate" },
+        { "MainWindow", "PrepayButton", "PrePay" },
+        { "MainWindow", "ReportPrintButton", "Print" },
+        { "MainWindow", "LoanReportText", "Loan Information Viewing Window" },
+        { "MainWindow", "ExitButton", "Exit Program" },
+        { "MainWindow", "PointsEdit", "Mortgage Points (% of loan)" },
+        { "MainWindow", "ChildAgeEdit", "Child's Age" },
+        { "MainWindow", "CollegeHowToButton", "How To" },
+        { "MainWindow", "MonthlyIncomeEdit", "Desired monthly income" },
+        { "MainWindow", "WeeklyRadio", "Weekly" },
+        { "MainWindow", "GrowYearsEdit", "Years It Will Grow?" },
+        { "PrepaymentWindow", "StartMonthEdit", "Starting in month" },
+        { "ScheduleWindow", "ScheduleGrid", "Amortization Schedule" },
+        { "MatrixWindow", "RateCountSpin", "# of Rate Increments" },
+        { "MatrixWindow", "Term2Spin", "Loan Term#2" },
+        { "AboutBox", "OkButton", "OK" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
@@ -180,9 +180,10 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
         const char* window;
         const char* chain;
     } cases[] = {
-        { "TForm5", "Edit1 Edit2 Button1 BitBtn1 Memo1 Edit1" },
-        { "TAmortSch", "StringGrid1 Button3 BitBtn1 StringGrid1" },
-        { "TFormAbout", "Memo1 ButtonAboutOK Memo1" },
+        { "PrepaymentWindow",
+            "ExtraPaymentEdit StartMonthEdit CalculateButton CloseButton InstructionsText ExtraPaymentEdit" },
+        { "ScheduleWindow", "ScheduleGrid PrintButton CloseButton ScheduleGrid" },
+        { "AboutBox", "AboutText OkButton AboutText" },
         { "LoanChartWindow", "ChartTabs ChartBalance PrintButton CloseButton qt_tabwidget_tabbar" },
         { "ExtraPaymentsWindow",
             "RateEdit YearsEdit AmountEdit FirstPaymentEdit FirstPaymentEdit FirstPaymentEdit MonthlyExtraEdit "
@@ -190,9 +191,9 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
             "AddRowButton RemoveRowButton EveryTwoWeeksCheck CalculateButton CloseButton SummaryText PlanGrid "
             "RateEdit" },
     };
-    open<TForm5>();
-    open<TAmortSch>();
-    open<TFormAbout>();
+    open<PrepaymentWindow>();
+    open<ScheduleWindow>();
+    open<AboutBox>();
     open<ExtraPaymentsWindow>();
     open<LoanChartWindow>();
     for (const auto& c : cases) {

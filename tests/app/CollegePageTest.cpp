@@ -32,8 +32,8 @@ const QString fund = QStringLiteral("You must enter a valid amount in the Educat
 const QString growth = QStringLiteral(
     "Growth rate must be between 1 and 50, decimal numbers OK (7% = 7, 15.25% = 15.25). Please re-enter.");
 
-const char* const fieldNames[]
-    = { "Edit19", "Edit22", "Edit23", "Edit24", "Edit25", "EditCurrCollegeFund", "EditCollFundGrowth" };
+const char* const fieldNames[] = { "ChildAgeEdit", "StartingAgeEdit", "AnnualCostEdit", "CollegeYearsEdit",
+    "CostIncreaseEdit", "CurrentFundEdit", "FundGrowthEdit" };
 // Child's age, starting age, annual cost, years of college, increase, fund, fund growth.
 using Fields = std::array<const char*, 7>;
 
@@ -50,17 +50,17 @@ protected:
         for (std::size_t i = 0; i < fields.size(); ++i)
             control<QLineEdit>(fieldNames[i])->setText(QString::fromUtf8(fields[i]));
     }
-    QString sentence() { return control<QLabel>("Label44")->text(); }
-    QString plan() { return control<QPlainTextEdit>("MemoHowToCollege")->toPlainText(); }
+    QString sentence() { return control<QLabel>("CostResultLabel")->text(); }
+    QString plan() { return control<QPlainTextEdit>("CollegePlanText")->toPlainText(); }
 };
 
 TEST_F(CollegePageTest, DefaultsLeaveTheChildsAgeToTheUserAndShowNothing)
 {
-    press("Button9");
-    expectWarning(childAge, "Edit19");
-    EXPECT_FALSE(control("Panel5")->isVisible());
-    EXPECT_FALSE(control("Panel3")->isVisible());
-    EXPECT_EQ(page.property("defaultButton").toString(), QStringLiteral("Button9"));
+    press("CollegeCalculateButton");
+    expectWarning(childAge, "ChildAgeEdit");
+    EXPECT_FALSE(control("CostResultPanel")->isVisible());
+    EXPECT_FALSE(control("CollegePlanPanel")->isVisible());
+    EXPECT_EQ(page.property("defaultButton").toString(), QStringLiteral("CollegeCalculateButton"));
 }
 
 struct Rejected
@@ -82,28 +82,28 @@ class CollegeRejects : public CollegePageTest, public ::testing::WithParamInterf
 TEST_P(CollegeRejects, WithOneWarning)
 {
     fillIn(GetParam().fields);
-    press("Button9");
+    press("CollegeCalculateButton");
     expectWarning(*GetParam().message, GetParam().field);
     const bool planField = GetParam().message == &fund || GetParam().message == &growth;
-    EXPECT_EQ(control("Panel5")->isVisible(), planField);
-    EXPECT_EQ(control("Panel3")->isVisible(), planField);
+    EXPECT_EQ(control("CostResultPanel")->isVisible(), planField);
+    EXPECT_EQ(control("CollegePlanPanel")->isVisible(), planField);
     EXPECT_TRUE(plan().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, CollegeRejects,
-    ::testing::Values(Rejected { { "-1", "18", "7000", "4", "5", "0", "7" }, &childAge, "Edit19" },
-        Rejected { { "5", "5", "1", "0", "0", "-1", "0" }, &startAge, "Edit22" },
-        Rejected { { "17", "5", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" },
-        Rejected { { "5", "18", "1.99", "0", "5", "0", "7" }, &cost, "Edit23" },
-        Rejected { { "5", "18", "7,000", "4", "5", "0", "7" }, &cost, "Edit23" },
-        Rejected { { "5", "18", "7000", "0", "0", "-1", "7" }, &years, "Edit24" },
-        Rejected { { "5", "18", "7000", "4.", "5", "0", "7" }, &years, "Edit24" },
-        Rejected { { "5", "18", "7000", "4", "0.99", "0", "7" }, &increase, "Edit25" },
-        Rejected { { "5", "18", "7000", "4", "5%", "0", "7" }, &increase, "Edit25" },
-        Rejected { { "5", "18", "7000", "4", "5", "-1", "0" }, &fund, "EditCurrCollegeFund" },
-        Rejected { { "5", "18", "7000", "4", "5", "$0", "7" }, &fund, "EditCurrCollegeFund" },
-        Rejected { { "5", "18", "7000", "4", "5", "0", "0.99" }, &growth, "EditCollFundGrowth" },
-        Rejected { { "5", "18", "7000", "4", "5", "0", "50.01" }, &growth, "EditCollFundGrowth" }),
+    ::testing::Values(Rejected { { "-1", "18", "7000", "4", "5", "0", "7" }, &childAge, "ChildAgeEdit" },
+        Rejected { { "5", "5", "1", "0", "0", "-1", "0" }, &startAge, "StartingAgeEdit" },
+        Rejected { { "17", "5", "7000", "4", "5", "0", "7" }, &startAge, "StartingAgeEdit" },
+        Rejected { { "5", "18", "1.99", "0", "5", "0", "7" }, &cost, "AnnualCostEdit" },
+        Rejected { { "5", "18", "7,000", "4", "5", "0", "7" }, &cost, "AnnualCostEdit" },
+        Rejected { { "5", "18", "7000", "0", "0", "-1", "7" }, &years, "CollegeYearsEdit" },
+        Rejected { { "5", "18", "7000", "4.", "5", "0", "7" }, &years, "CollegeYearsEdit" },
+        Rejected { { "5", "18", "7000", "4", "0.99", "0", "7" }, &increase, "CostIncreaseEdit" },
+        Rejected { { "5", "18", "7000", "4", "5%", "0", "7" }, &increase, "CostIncreaseEdit" },
+        Rejected { { "5", "18", "7000", "4", "5", "-1", "0" }, &fund, "CurrentFundEdit" },
+        Rejected { { "5", "18", "7000", "4", "5", "$0", "7" }, &fund, "CurrentFundEdit" },
+        Rejected { { "5", "18", "7000", "4", "5", "0", "0.99" }, &growth, "FundGrowthEdit" },
+        Rejected { { "5", "18", "7000", "4", "5", "0", "50.01" }, &growth, "FundGrowthEdit" }),
     [](const ::testing::TestParamInfo<Rejected>& info) {
         return std::string(info.param.field) + "_" + std::to_string(info.index);
     });
@@ -137,20 +137,20 @@ TEST_F(CollegePageTest, CalculateAndHowToShowTheCostAndOnePlan)
             "fund your objective." },
     };
     fillIn(example);
-    press("Button9");
+    press("CollegeCalculateButton");
     EXPECT_EQ(sentence(), exampleSentence);
     EXPECT_EQ(plan(), examplePlan);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sentence);
         fillIn(c.fields);
         // How To projects afresh before planning; pressed again, neither button gathers paragraphs.
-        for (const char* button : { "ButtonHowToCollege", "Button9", "ButtonHowToCollege" })
+        for (const char* button : { "CollegeHowToButton", "CollegeCalculateButton", "CollegeHowToButton" })
             press(button);
         EXPECT_TRUE(recordedDialogs().shown.empty());
         EXPECT_EQ(sentence(), QString::fromUtf8(c.sentence));
         EXPECT_EQ(plan(), QString::fromUtf8(c.plan));
-        EXPECT_EQ(control<QPlainTextEdit>("MemoHowToCollege")->document()->blockCount(), 1);
-        EXPECT_EQ(control<QPlainTextEdit>("MemoHowToCollege")->textCursor().position(), 0);
+        EXPECT_EQ(control<QPlainTextEdit>("CollegePlanText")->document()->blockCount(), 1);
+        EXPECT_EQ(control<QPlainTextEdit>("CollegePlanText")->textCursor().position(), 0);
     }
 }
 
@@ -165,16 +165,16 @@ TEST_F(CollegePageTest, HowToKeepsThePlanOnlyBesideItsProjection)
         const char* button;
         bool planStays;
     } cases[] = {
-        { { { "", "18", "7000", "4", "5", "0", "7" }, &childAge, "Edit19" }, "ButtonHowToCollege", true },
-        { { { "18", "18", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" }, "ButtonHowToCollege", true },
-        { { { "20", "18", "7000", "4", "5", "0", "7" }, &startAge, "Edit22" }, "ButtonHowToCollege", true },
-        { { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "EditCollFundGrowth" }, "ButtonHowToCollege", false },
-        { { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "EditCollFundGrowth" }, "Button9", false },
+        { { { "", "18", "7000", "4", "5", "0", "7" }, &childAge, "ChildAgeEdit" }, "CollegeHowToButton", true },
+        { { { "18", "18", "7000", "4", "5", "0", "7" }, &startAge, "StartingAgeEdit" }, "CollegeHowToButton", true },
+        { { { "20", "18", "7000", "4", "5", "0", "7" }, &startAge, "StartingAgeEdit" }, "CollegeHowToButton", true },
+        { { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "FundGrowthEdit" }, "CollegeHowToButton", false },
+        { { { "6", "18", "7000", "4", "5", "0", "51" }, &growth, "FundGrowthEdit" }, "CollegeCalculateButton", false },
     };
     for (const auto& [c, button, planStays] : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + button);
         fillIn(example);
-        press("Button9");
+        press("CollegeCalculateButton");
         recordedDialogs().reset();
         fillIn(c.fields);
         press(button);
@@ -187,9 +187,9 @@ TEST_F(CollegePageTest, HowToKeepsThePlanOnlyBesideItsProjection)
 TEST_F(CollegePageTest, GrowthBeyondTheLimitEndsBothStepsInTheErrorBox)
 {
     fillIn(example);
-    press("Button9");
+    press("CollegeCalculateButton");
     // 99999 % over six years of college: the projection fails, from either button, and nothing changes.
-    for (const char* button : { "Button9", "ButtonHowToCollege" }) {
+    for (const char* button : { "CollegeCalculateButton", "CollegeHowToButton" }) {
         recordedDialogs().reset();
         fillIn({ "5", "18", "7000", "6", "99999", "0", "7" });
         press(button);
@@ -200,7 +200,7 @@ TEST_F(CollegePageTest, GrowthBeyondTheLimitEndsBothStepsInTheErrorBox)
     // A fund growing 50 % a year for 91 years fails in the plan: the new sentence stays, the plan is emptied.
     recordedDialogs().reset();
     fillIn({ "0", "91", "7000", "4", "1", "0", "50" });
-    press("ButtonHowToCollege");
+    press("CollegeHowToButton");
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Error);
     EXPECT_TRUE(sentence().startsWith(QStringLiteral("91 years from now")));
@@ -212,7 +212,7 @@ TEST_F(CollegePageTest, WrappedCaptionsFitTheirHeight)
     // The longest sentences: two-digit years and a total of 15 digits, or general text with a 4-digit exponent.
     for (const char* cost : { "370000000000000", "9e4900" }) {
         fillIn({ "0", "99", cost, "1", "1", "0", "7" });
-        press("Button9");
+        press("CollegeCalculateButton");
         for (const QLabel* label : page.findChildren<QLabel*>()) {
             if (!label->wordWrap())
                 continue;

@@ -82,20 +82,22 @@ QStringList pressed(const Steps& steps, const std::vector<const char*>& controls
 // The prepayment window given a loan page's three texts.
 QStringList prepaid(const char* rate, const char* years, const char* amount, const Steps& steps)
 {
-    TForm5 window;
+    PrepaymentWindow window;
     window.setLoan({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
     window.show();
     perform(window, steps);
-    return textsOf(window, { "Label5", "Label6", "Label7", "Label10" });
+    return textsOf(window,
+        { "NormalInterestValueLabel", "PrepaidInterestValueLabel", "InterestSavingsValueLabel",
+            "MonthsReducedValueLabel" });
 }
 
 // The matrix window opened on a loan page's texts, recalculated after the steps.
 QStringList matrix(const char* amount, const char* years, const char* rate, const Steps& steps)
 {
-    TFormMatrix window({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
+    MatrixWindow window({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
     perform(window, steps);
-    find<QAbstractButton>(window, "ButtonCalculate")->click();
-    return textsOf(window, { "StringGrid1" });
+    find<QAbstractButton>(window, "CalculateButton")->click();
+    return textsOf(window, { "MatrixGrid" });
 }
 
 // The planner opened on the default loan, its first payment on 1 January 2027.
@@ -148,82 +150,86 @@ std::vector<Case> cases()
     return {
         { "LoanPayment", false, { "loan", "--rate", "7", "--years", "30", "--amount", "150000" },
             [] {
-                return pressed<LoanPage>(
-                    { { "Edit9", "7" }, { "Edit10", "30" }, { "Edit11", "150000" }, { "ButtonCalcLoanPayment", "" } },
-                    { "LabelLoanOutput", "MemoLoanAnalysis" });
+                return pressed<LoanPage>({ { "RateEdit", "7" }, { "YearsEdit", "30" }, { "AmountEdit", "150000" },
+                                             { "CalculateButton", "" } },
+                    { "LoanResultLabel", "LoanReportText" });
             } },
         { "LoanAmountInEuro", true, { "loan", "--rate", "6,25", "--years", "20", "--payment", "1234,5" },
             [] {
-                return pressed<LoanPage>({ { "RadioLoanAmount", "" }, { "Edit9", "6,25" }, { "Edit10", "20" },
-                                             { "EditLoanPayment", "1234,5" }, { "ButtonCalcLoanPayment", "" } },
-                    { "LabelLoanOutput", "MemoLoanAnalysis" });
+                return pressed<LoanPage>({ { "SolveForAmountRadio", "" }, { "RateEdit", "6,25" }, { "YearsEdit", "20" },
+                                             { "PaymentEdit", "1234,5" }, { "CalculateButton", "" } },
+                    { "LoanResultLabel", "LoanReportText" });
             } },
         { "Prepayment", false,
             { "prepay", "--rate", "7", "--years", "15", "--amount", "100000", "--extra", "100", "--from", "13" },
             [] {
-                return prepaid("7", "15", "100000", { { "Edit1", "100" }, { "Edit2", "13" }, { "Button1", "" } });
+                return prepaid("7", "15", "100000",
+                    { { "ExtraPaymentEdit", "100" }, { "StartMonthEdit", "13" }, { "CalculateButton", "" } });
             },
             prepaymentFigures },
         { "PrepaymentInEuro", true,
             { "prepay", "--rate", "8,5", "--years", "30", "--amount", "250000", "--extra", "1000,75", "--from", "1" },
             [] {
-                return prepaid("8,5", "30", "250000", { { "Edit1", "1000,75" }, { "Edit2", "1" }, { "Button1", "" } });
+                return prepaid("8,5", "30", "250000",
+                    { { "ExtraPaymentEdit", "1000,75" }, { "StartMonthEdit", "1" }, { "CalculateButton", "" } });
             },
             prepaymentFigures },
         { "MatrixTwoTerms", false,
             { "matrix", "--amount", "165000", "--rate", "6.5", "--years", "15", "--years2", "30", "--amounts", "3" },
             [] {
-                return matrix("165000", "15", "6.5", { { "SpinTerm2", "30" }, { "SpinLoanNum", "3" } });
+                return matrix("165000", "15", "6.5", { { "Term2Spin", "30" }, { "LoanCountSpin", "3" } });
             } },
         { "MatrixInEuro", true,
             { "matrix", "--amount", "80000", "--increment", "5000", "--rate", "4,75", "--years", "10", "--rates", "2" },
             [] {
-                return matrix("80000", "10", "4,75", { { "EditLoanIncrement", "5000" }, { "SpinLoanIncs", "2" } });
+                return matrix("80000", "10", "4,75", { { "LoanIncrementEdit", "5000" }, { "RateCountSpin", "2" } });
             } },
         { "Refinance", false,
             { "refinance", "--payment", "1200", "--principal", "150000", "--years", "30", "--rate", "6",
                 "--closing-costs", "2000", "--points", "1" },
             [] {
                 return pressed<RefinancePage>(
-                    { { "EditCurrentMort", "1200" }, { "EditRefinMort", "150000" }, { "EditRefinTerm", "30" },
-                        { "EditRate", "6" }, { "EditCloseCosts", "2000" }, { "EditPoints", "1" },
-                        { "Button1CalcRefinance", "" } },
-                    { "Panel4", "PanelMonthlySavings", "PanelCloseCosts", "PanelBreakEven" });
+                    { { "CurrentPaymentEdit", "1200" }, { "RefinancedAmountEdit", "150000" },
+                        { "RefinancedYearsEdit", "30" }, { "RefinancedRateEdit", "6" }, { "ClosingCostsEdit", "2000" },
+                        { "PointsEdit", "1" }, { "RefinanceCalculateButton", "" } },
+                    { "NewPaymentPanel", "MonthlySavingsPanel", "TotalClosingCostsPanel", "BreakEvenPanel" });
             },
             { "newPayment", "monthlySaving", "totalClosingCosts", "breakEvenMonths" } },
         { "SavingsWeekly", true,
             { "savings", "--rate", "12,5", "--years", "30", "--current", "5000", "--contribution", "250", "--every",
                 "week" },
             [] {
-                return pressed<SavingsPage>({ { "Edit1", "12,5" }, { "Edit2", "30" }, { "Edit4", "5000" },
-                                                { "Edit3", "250" }, { "RadioButton3", "" }, { "Button1", "" } },
-                    { "Panel1" });
+                return pressed<SavingsPage>(
+                    { { "SavingsRateEdit", "12,5" }, { "SavingsYearsEdit", "30" }, { "CurrentSavingsEdit", "5000" },
+                        { "ContributionEdit", "250" }, { "WeeklyRadio", "" }, { "GrowthCalculateButton", "" } },
+                    { "GrowthResultPanel" });
             } },
         { "RequiredReturn", false, { "required-return", "--current", "5000", "--desired", "12000", "--years", "7" },
             [] {
-                return pressed<SavingsPage>(
-                    { { "Edit13", "5000" }, { "Edit14", "12000" }, { "Edit12", "7" }, { "Button4", "" } },
-                    { "Panel7" });
+                return pressed<SavingsPage>({ { "CurrentValueEdit", "5000" }, { "DesiredValueEdit", "12000" },
+                                                { "GrowYearsEdit", "7" }, { "ReturnCalculateButton", "" } },
+                    { "ReturnResultPanel" });
             } },
         { "CollegeWithFund", true,
             { "college", "--age", "3", "--start-age", "18", "--cost", "12000", "--years", "4", "--increase", "4,5",
                 "--fund", "10000", "--growth", "6" },
             [] {
                 return pressed<CollegePage>(
-                    { { "Edit19", "3" }, { "Edit22", "18" }, { "Edit23", "12000" }, { "Edit24", "4" },
-                        { "Edit25", "4,5" }, { "EditCurrCollegeFund", "10000" }, { "EditCollFundGrowth", "6" },
-                        { "Button9", "" } },
-                    { "Label44", "MemoHowToCollege" });
+                    { { "ChildAgeEdit", "3" }, { "StartingAgeEdit", "18" }, { "AnnualCostEdit", "12000" },
+                        { "CollegeYearsEdit", "4" }, { "CostIncreaseEdit", "4,5" }, { "CurrentFundEdit", "10000" },
+                        { "FundGrowthEdit", "6" }, { "CollegeCalculateButton", "" } },
+                    { "CostResultLabel", "CollegePlanText" });
             } },
         { "RetirementPlan", false,
             { "retirement", "--age", "35", "--retire-at", "65", "--income", "3000", "--years", "25", "--growth", "7",
                 "--inflation", "3", "--assets", "50000" },
             [] {
                 return pressed<RetirementPage>(
-                    { { "Edit20", "35" }, { "Edit21", "65" }, { "Edit18", "3000" }, { "Edit17", "25" },
-                        { "Edit15", "7" }, { "Edit16", "3" }, { "EditRetireFund", "50000" }, { "Button5", "" },
-                        { "Button8", "" } },
-                    { "Label40", "MemoRetire" });
+                    { { "CurrentAgeEdit", "35" }, { "RetirementAgeEdit", "65" }, { "MonthlyIncomeEdit", "3000" },
+                        { "RetirementYearsEdit", "25" }, { "GrowthRateEdit", "7" }, { "InflationEdit", "3" },
+                        { "RetirementFundEdit", "50000" }, { "RetirementCalculateButton", "" },
+                        { "RetirementHowToButton", "" } },
+                    { "NeedResultLabel", "RetirementPlanText" });
             } },
         { "PlanEveryTwoWeeksInEuro", true,
             { "plan", "--rate", "6,875", "--years", "20", "--amount", "180000,5", "--extra", "50", "--from", "7",

@@ -60,9 +60,9 @@ protected:
     }
 
     app::ReturningUserStore store;
-    TForm1 window { store };
-    TForm5 prepayment;
-    TFormMatrix matrix { LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") } };
+    MainWindow window { store };
+    PrepaymentWindow prepayment;
+    MatrixWindow matrix { LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") } };
 };
 
 TEST_F(DialogStackingTest, EveryBoxOpensAboveEveryWindowInTheNormalFont)
@@ -84,7 +84,7 @@ TEST_F(DialogStackingTest, EveryBoxOpensAboveEveryWindowInTheNormalFont)
             "")
             << "save dialog";
     }
-    EXPECT_EQ(faultsOf([this] { find<QAction>(window, "About1")->trigger(); }), "") << "About box";
+    EXPECT_EQ(faultsOf([this] { find<QAction>(window, "AboutAction")->trigger(); }), "") << "About box";
 
     // The windows themselves keep their own stacking: only the boxes were raised.
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

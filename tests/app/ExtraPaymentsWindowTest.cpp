@@ -369,7 +369,7 @@ TEST(ExtraPaymentsPlannerMenu, CtrlEOpensOnePlannerOnTheLoanPagesLoan)
 {
     recordedDialogs().reset();
     app::ReturningUserStore store;
-    TForm1 window(store);
+    MainWindow window(store);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const struct
@@ -385,9 +385,9 @@ TEST(ExtraPaymentsPlannerMenu, CtrlEOpensOnePlannerOnTheLoanPagesLoan)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rate + std::string(" ") + c.amount);
-        find<QLineEdit>(window, "Edit9")->setText(QString::fromUtf8(c.rate));
-        find<QLineEdit>(window, "Edit10")->setText(QString::fromUtf8(c.years));
-        find<QLineEdit>(window, "Edit11")->setText(QString::fromUtf8(c.amount));
+        find<QLineEdit>(window, "RateEdit")->setText(QString::fromUtf8(c.rate));
+        find<QLineEdit>(window, "YearsEdit")->setText(QString::fromUtf8(c.years));
+        find<QLineEdit>(window, "AmountEdit")->setText(QString::fromUtf8(c.amount));
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
         const auto planners = window.findChildren<ExtraPaymentsWindow*>();
@@ -402,7 +402,7 @@ TEST(ExtraPaymentsPlannerMenu, CtrlEOpensOnePlannerOnTheLoanPagesLoan)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window.findChildren<ExtraPaymentsWindow*>().isEmpty());
     }
-    EXPECT_EQ(find<QLineEdit>(window, "Edit9")->text(), QStringLiteral("6.5"));
+    EXPECT_EQ(find<QLineEdit>(window, "RateEdit")->text(), QStringLiteral("6.5"));
 }
 
 } // namespace

@@ -23,7 +23,7 @@ namespace {
 
 QAction* saveAction(QWidget& window)
 {
-    return find<QAction>(*find<QMenu>(*find<QTableWidget>(window, "StringGrid1"), "GridMenu"), "GridSaveCsv");
+    return find<QAction>(*find<QMenu>(*window.findChild<QTableWidget*>(), "GridMenu"), "GridSaveCsv");
 }
 
 QByteArray contents(const QString& path)
@@ -54,7 +54,7 @@ protected:
 
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("schedule, 100% \"final\".csv"));
-    TAmortSch schedule;
+    ScheduleWindow schedule;
 };
 
 // Figures from the schedule's recurrence in 50-digit decimal arithmetic.
@@ -81,7 +81,7 @@ TEST_F(GridCsvTest, TheScheduleIsSavedWithItsHeadingsAndFiguresAsShown)
 
 TEST_F(GridCsvTest, TheMatrixIsSavedCellByCellWithItsLeadingBlanks)
 {
-    TFormMatrix matrix(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow matrix(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
     ASSERT_NE(saveAction(matrix), nullptr);
     saveAction(matrix)->trigger();
     EXPECT_TRUE(recordedDialogs().shown.empty());

@@ -45,7 +45,7 @@
 namespace {
 
 // Pressing these ends the program.
-const QStringList programExits { QStringLiteral("Button3"), QStringLiteral("Exit1") };
+const QStringList programExits { QStringLiteral("ExitButton"), QStringLiteral("ExitAction") };
 constexpr qint64 handlerLimitMs = 1000;
 constexpr int deepestModal = 3;
 
@@ -395,8 +395,8 @@ TEST(GuiRunTest, KeepsRunningWhateverTheUserDoes)
     {
         // The windows the program creates at start-up, as it creates them.
         app::ReturningUserStore returning;
-        TForm1 mainWindow(returning);
-        TForm5 prepaymentWindow;
+        MainWindow mainWindow(returning);
+        PrepaymentWindow prepaymentWindow;
         mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
         mainWindow.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));

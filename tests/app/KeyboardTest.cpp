@@ -52,27 +52,27 @@ protected:
     // Calculates the default loan of 100000 with the keyboard, which also enables Schedule and PrePay.
     void calculateLoan()
     {
-        control<QLineEdit>("Edit11")->setText(QStringLiteral("100000"));
-        QTest::keyClick(control("Edit11"), Qt::Key_Return);
-        ASSERT_EQ(control<QLabel>("LabelLoanOutput")->text(), QStringLiteral("Monthly Payment =  $898.83"));
+        control<QLineEdit>("AmountEdit")->setText(QStringLiteral("100000"));
+        QTest::keyClick(control("AmountEdit"), Qt::Key_Return);
+        ASSERT_EQ(control<QLabel>("LoanResultLabel")->text(), QStringLiteral("Monthly Payment =  $898.83"));
     }
 
     // Calculates the college and retirement pages, which reveals their savings plans.
     void revealPlans()
     {
         // Each page is opened before it is typed into, as the user does, so its controls are built then.
-        showPage("TabSheet6");
-        control<QLineEdit>("Edit19")->setText(QStringLiteral("5"));
-        control<QPushButton>("Button9")->click();
-        showPage("TabSheet5");
-        control<QLineEdit>("Edit20")->setText(QStringLiteral("35"));
-        control<QLineEdit>("Edit18")->setText(QStringLiteral("3000"));
-        control<QPushButton>("Button5")->click();
-        showPage("TabSheet3");
+        showPage("CollegeTab");
+        control<QLineEdit>("ChildAgeEdit")->setText(QStringLiteral("5"));
+        control<QPushButton>("CollegeCalculateButton")->click();
+        showPage("RetirementTab");
+        control<QLineEdit>("CurrentAgeEdit")->setText(QStringLiteral("35"));
+        control<QLineEdit>("MonthlyIncomeEdit")->setText(QStringLiteral("3000"));
+        control<QPushButton>("RetirementCalculateButton")->click();
+        showPage("LoanTab");
         ASSERT_TRUE(recordedDialogs().shown.empty());
     }
 
-    void showPage(const char* name) { control<QTabWidget>("PageControl1")->setCurrentWidget(control(name)); }
+    void showPage(const char* name) { control<QTabWidget>("CalculatorTabs")->setCurrentWidget(control(name)); }
 
     // The names of the widgets that Tab reaches from the page tabs.
     QString tabChain(int presses)
@@ -87,19 +87,20 @@ protected:
     }
 
     app::ReturningUserStore store;
-    TForm1 window { store };
-    TForm5 prepayment;
+    MainWindow window { store };
+    PrepaymentWindow prepayment;
 };
 
 TEST_F(KeyboardTest, TabWalksTheLoanPageInItsOrder)
 {
     calculateLoan();
-    const QString report = control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText();
+    const QString report = control<QPlainTextEdit>("LoanReportText")->toPlainText();
     EXPECT_EQ(tabChain(15).toStdString(),
-        std::string("RadioLoanPayment Edit9 Edit10 EditLoanPayment Edit11 ButtonCalcLoanPayment ButtonLoanMatrix "
-                    "Button6 Button7 BitBtn1 MemoLoanAnalysis Memo1 Button3 tabs RadioLoanPayment"));
+        std::string("SolveForPaymentRadio RateEdit YearsEdit PaymentEdit AmountEdit CalculateButton MatrixButton "
+                    "ScheduleButton PrepayButton ReportPrintButton LoanReportText InstructionsText ExitButton tabs "
+                    "SolveForPaymentRadio"));
     // Tab moved on from the report instead of typing into it.
-    EXPECT_EQ(control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText(), report);
+    EXPECT_EQ(control<QPlainTextEdit>("LoanReportText")->toPlainText(), report);
 }
 
 TEST_F(KeyboardTest, TabWalksTheOtherPagesInTheirOrder)
@@ -110,16 +111,22 @@ TEST_F(KeyboardTest, TabWalksTheOtherPagesInTheirOrder)
         const char* page;
         const char* chain;
     } cases[] = {
-        { "TabSheet7",
-            "EditCurrentMort EditRefinMort EditRefinTerm EditRate EditCloseCosts EditPoints Button1CalcRefinance "
-            "Button3 tabs" },
-        { "TabSheet6",
-            "Button9 Edit19 Edit22 Edit23 Edit24 Edit25 EditCurrCollegeFund EditCollFundGrowth MemoHowToCollege "
-            "BitBtn2 ButtonHowToCollege Button3 tabs" },
-        { "TabSheet5",
-            "Edit20 Edit21 Edit18 Edit17 Edit15 Edit16 Button5 Button8 EditRetireFund MemoRetire BitBtn3 Button3 "
+        { "RefinanceTab",
+            "CurrentPaymentEdit RefinancedAmountEdit RefinancedYearsEdit RefinancedRateEdit ClosingCostsEdit "
+            "PointsEdit RefinanceCalculateButton "
+            "ExitButton tabs" },
+        { "CollegeTab",
+            "CollegeCalculateButton ChildAgeEdit StartingAgeEdit AnnualCostEdit CollegeYearsEdit CostIncreaseEdit "
+            "CurrentFundEdit FundGrowthEdit CollegePlanText "
+            "CollegePrintButton CollegeHowToButton ExitButton tabs" },
+        { "RetirementTab",
+            "CurrentAgeEdit RetirementAgeEdit MonthlyIncomeEdit RetirementYearsEdit GrowthRateEdit InflationEdit "
+            "RetirementCalculateButton RetirementHowToButton RetirementFundEdit RetirementPlanText "
+            "RetirementPrintButton ExitButton "
             "tabs" },
-        { "TabSheet1", "Edit1 Edit2 Edit4 Edit3 RadioButton1 Button1 Edit13 Edit14 Edit12 Button4 Button3 tabs" },
+        { "SavingsTab",
+            "SavingsRateEdit SavingsYearsEdit CurrentSavingsEdit ContributionEdit AnnuallyRadio GrowthCalculateButton "
+            "CurrentValueEdit DesiredValueEdit GrowYearsEdit ReturnCalculateButton ExitButton tabs" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.page);
@@ -138,16 +145,16 @@ TEST_F(KeyboardTest, EnterPressesEachPagesDefaultButton)
         const char* focus;
         const char* pressed; // nullptr: the page has no default button
     } cases[] = {
-        { "TabSheet7", "EditRate", "Button1CalcRefinance" },
-        { "TabSheet6", "Edit23", "Button9" },
+        { "RefinanceTab", "RefinancedRateEdit", "RefinanceCalculateButton" },
+        { "CollegeTab", "AnnualCostEdit", "CollegeCalculateButton" },
         // A plan section's fields run its How To; the rest of the page runs Calculate.
-        { "TabSheet6", "EditCollFundGrowth", "ButtonHowToCollege" },
-        { "TabSheet6", "EditCurrCollegeFund", "ButtonHowToCollege" },
-        { "TabSheet5", "EditRetireFund", "Button8" },
-        { "TabSheet5", "Edit16", "Button5" },
-        { "TabSheet6", "ButtonHowToCollege", "ButtonHowToCollege" },
-        { "TabSheet5", "Edit18", "Button5" },
-        { "TabSheet1", "Edit2", nullptr },
+        { "CollegeTab", "FundGrowthEdit", "CollegeHowToButton" },
+        { "CollegeTab", "CurrentFundEdit", "CollegeHowToButton" },
+        { "RetirementTab", "RetirementFundEdit", "RetirementHowToButton" },
+        { "RetirementTab", "InflationEdit", "RetirementCalculateButton" },
+        { "CollegeTab", "CollegeHowToButton", "CollegeHowToButton" },
+        { "RetirementTab", "MonthlyIncomeEdit", "RetirementCalculateButton" },
+        { "SavingsTab", "SavingsYearsEdit", nullptr },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.focus);
@@ -172,24 +179,25 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButtonOrElseCalculate)
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
 
-    for (const char* place : { "Edit9", "RadioLoanAmount", "Memo1", "qt_tabwidget_tabbar", "Edit11" }) {
+    for (const char* place :
+        { "RateEdit", "SolveForAmountRadio", "InstructionsText", "qt_tabwidget_tabbar", "AmountEdit" }) {
         SCOPED_TRACE(place);
-        control<QLabel>("LabelLoanOutput")->clear();
-        control<QLineEdit>("Edit11")->setText(QStringLiteral("100000"));
+        control<QLabel>("LoanResultLabel")->clear();
+        control<QLineEdit>("AmountEdit")->setText(QStringLiteral("100000"));
         QTest::keyClick(control(place), Qt::Key_Enter);
-        EXPECT_FALSE(control<QLabel>("LabelLoanOutput")->text().isEmpty());
+        EXPECT_FALSE(control<QLabel>("LoanResultLabel")->text().isEmpty());
     }
 
     // A focused button is pressed itself: PrePay shows its window and does not calculate.
     recordedDialogs().reset();
-    control<QLineEdit>("Edit9")->setText(QStringLiteral("abc"));
-    control("Button7")->setFocus();
-    QTest::keyClick(control("Button7"), Qt::Key_Return);
+    control<QLineEdit>("RateEdit")->setText(QStringLiteral("abc"));
+    control("PrepayButton")->setFocus();
+    QTest::keyClick(control("PrepayButton"), Qt::Key_Return);
     EXPECT_TRUE(prepayment.isVisible());
     EXPECT_TRUE(recordedDialogs().shown.empty());
 
     // The editable report takes Enter as a new line.
-    auto* report = control<QPlainTextEdit>("MemoLoanAnalysis");
+    auto* report = control<QPlainTextEdit>("LoanReportText");
     const int lines = report->blockCount();
     report->setFocus();
     QTest::keyClick(report, Qt::Key_Return);
@@ -221,11 +229,11 @@ TEST_F(KeyboardTest, CtrlEOpensThePlannerFromEveryField)
         const char* page;
         const char* focus;
     } cases[] = {
-        { "TabSheet3", "Edit9" },
-        { "TabSheet3", "MemoLoanAnalysis" },
-        { "TabSheet7", "EditRate" },
-        { "TabSheet5", "Edit16" },
-        { "TabSheet1", "Edit2" },
+        { "LoanTab", "RateEdit" },
+        { "LoanTab", "LoanReportText" },
+        { "RefinanceTab", "RefinancedRateEdit" },
+        { "RetirementTab", "InflationEdit" },
+        { "SavingsTab", "SavingsYearsEdit" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.focus);
@@ -258,22 +266,22 @@ TEST_F(KeyboardTest, ResultsCanBeSelectedAndCopied)
         const char* page; // nullptr: the prepayment window
         const char* result;
     } cases[] = {
-        { &window, "TabSheet3", "LabelLoanOutput" },
-        { &window, "TabSheet7", "Panel4" },
-        { &window, "TabSheet7", "PanelMonthlySavings" },
-        { &window, "TabSheet7", "PanelCloseCosts" },
-        { &window, "TabSheet7", "PanelBreakEven" },
-        { &window, "TabSheet6", "Label44" },
-        { &window, "TabSheet5", "Label40" },
-        { &window, "TabSheet1", "Panel1" },
-        { &window, "TabSheet1", "Panel7" },
-        { &prepayment, nullptr, "Label5" },
-        { &prepayment, nullptr, "Label6" },
-        { &prepayment, nullptr, "Label7" },
-        { &prepayment, nullptr, "Label10" },
+        { &window, "LoanTab", "LoanResultLabel" },
+        { &window, "RefinanceTab", "NewPaymentPanel" },
+        { &window, "RefinanceTab", "MonthlySavingsPanel" },
+        { &window, "RefinanceTab", "TotalClosingCostsPanel" },
+        { &window, "RefinanceTab", "BreakEvenPanel" },
+        { &window, "CollegeTab", "CostResultLabel" },
+        { &window, "RetirementTab", "NeedResultLabel" },
+        { &window, "SavingsTab", "GrowthResultPanel" },
+        { &window, "SavingsTab", "ReturnResultPanel" },
+        { &prepayment, nullptr, "NormalInterestValueLabel" },
+        { &prepayment, nullptr, "PrepaidInterestValueLabel" },
+        { &prepayment, nullptr, "InterestSavingsValueLabel" },
+        { &prepayment, nullptr, "MonthsReducedValueLabel" },
     };
     calculateLoan();
-    control<QPushButton>("Button7")->click();
+    control<QPushButton>("PrepayButton")->click();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.result);
         if (c.page)

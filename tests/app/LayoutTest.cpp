@@ -31,7 +31,7 @@ protected:
     QWidget* control(const char* name) { return find(window, name); }
 
     app::ReturningUserStore store;
-    TForm1 window { store };
+    MainWindow window { store };
 };
 
 TEST_F(LayoutTest, LoanPageControlsSitWhereDesigned)
@@ -42,22 +42,22 @@ TEST_F(LayoutTest, LoanPageControlsSitWhereDesigned)
         QRect geometry;
     };
     const Placement placements[] = {
-        { "Memo1", { 7, 7, 521, 73 } },
-        { "Label15", { 258, 90, 184, 18 } },
-        { "GroupBox1", { 3, 106, 134, 68 } },
-        { "RadioLoanPayment", { 8, 20, 122, 17 } },
-        { "RadioLoanAmount", { 8, 42, 122, 17 } },
-        { "Edit9", { 176, 133, 49, 22 } },
-        { "Edit10", { 262, 133, 49, 22 } },
-        { "EditLoanPayment", { 353, 133, 64, 22 } },
-        { "Edit11", { 464, 133, 65, 22 } },
-        { "ButtonCalcLoanPayment", { 333, 178, 98, 32 } },
-        { "MemoLoanAnalysis", { 12, 215, 515, 105 } },
-        { "BitBtn1", { 538, 238, 41, 46 } },
-        { "ButtonLoanMatrix", { 14, 325, 71, 25 } },
-        { "Button6", { 93, 325, 71, 25 } },
-        { "Button7", { 171, 325, 71, 25 } },
-        { "PanelLoanOutput", { 271, 326, 316, 24 } },
+        { "InstructionsText", { 7, 7, 521, 73 } },
+        { "LoanHeadingLabel", { 258, 90, 184, 18 } },
+        { "SolveForGroup", { 3, 106, 134, 68 } },
+        { "SolveForPaymentRadio", { 8, 20, 122, 17 } },
+        { "SolveForAmountRadio", { 8, 42, 122, 17 } },
+        { "RateEdit", { 176, 133, 49, 22 } },
+        { "YearsEdit", { 262, 133, 49, 22 } },
+        { "PaymentEdit", { 353, 133, 64, 22 } },
+        { "AmountEdit", { 464, 133, 65, 22 } },
+        { "CalculateButton", { 333, 178, 98, 32 } },
+        { "LoanReportText", { 12, 215, 515, 105 } },
+        { "ReportPrintButton", { 538, 238, 41, 46 } },
+        { "MatrixButton", { 14, 325, 71, 25 } },
+        { "ScheduleButton", { 93, 325, 71, 25 } },
+        { "PrepayButton", { 171, 325, 71, 25 } },
+        { "LoanResultPanel", { 271, 326, 316, 24 } },
     };
     for (const auto& [name, geometry] : placements)
         EXPECT_EQ(control(name)->geometry(), geometry) << name;
@@ -72,17 +72,17 @@ TEST_F(LayoutTest, FontsAreGivenInPixels)
         bool bold;
     };
     const Lettering letterings[] = {
-        { "PageControl1", 11, false },
-        { "Button3", 15, true },
-        { "Label15", 15, true },
-        { "Label52", 15, true },
-        { "GroupBox1", 13, true },
-        { "RadioLoanPayment", 11, true },
-        { "Edit9", 11, false },
-        { "Label49", 11, false },
-        { "ButtonCalcLoanPayment", 16, true },
-        { "MemoLoanAnalysis", 11, true },
-        { "LabelLoanOutput", 16, true },
+        { "CalculatorTabs", 11, false },
+        { "ExitButton", 15, true },
+        { "LoanHeadingLabel", 15, true },
+        { "LoanReportLabel", 15, true },
+        { "SolveForGroup", 13, true },
+        { "SolveForPaymentRadio", 11, true },
+        { "RateEdit", 11, false },
+        { "RateRequiredLabel", 11, false },
+        { "CalculateButton", 16, true },
+        { "LoanReportText", 11, true },
+        { "LoanResultLabel", 16, true },
     };
     for (const auto& [name, pixels, bold] : letterings) {
         QWidget* widget = control(name);
@@ -94,7 +94,7 @@ TEST_F(LayoutTest, FontsAreGivenInPixels)
 
 TEST_F(LayoutTest, AllFivePageTabsFitWithoutScrolling)
 {
-    const QTabBar* tabs = find<QTabWidget>(window, "PageControl1")->tabBar();
+    const QTabBar* tabs = find<QTabWidget>(window, "CalculatorTabs")->tabBar();
     EXPECT_LE(tabs->tabRect(tabs->count() - 1).right(), tabs->width());
 }
 
@@ -118,19 +118,19 @@ std::string labelsThatCut(const QWidget* root)
 // with the prepayment window's results for a 15-year and a 30-year loan.
 TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
 {
-    TForm5 prepayment;
+    PrepaymentWindow prepayment;
     window.loanPage()->setPrepaymentWindow(&prepayment);
     prepayment.show();
     const auto field = [this](const char* name) { return find<QLineEdit>(window, name); };
     const auto press = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };
 
     EXPECT_EQ(labelsThatCut(&window), "") << "at start";
-    press(control("RadioLoanAmount"));
+    press(control("SolveForAmountRadio"));
     EXPECT_EQ(labelsThatCut(&window), "") << "amount mode";
-    field("EditLoanPayment")->setText(QStringLiteral("99999.99"));
-    press(control("ButtonCalcLoanPayment"));
+    field("PaymentEdit")->setText(QStringLiteral("99999.99"));
+    press(control("CalculateButton"));
     EXPECT_EQ(labelsThatCut(&window), "") << "amount solved";
-    press(control("RadioLoanPayment"));
+    press(control("SolveForPaymentRadio"));
     EXPECT_EQ(labelsThatCut(&window), "") << "payment mode";
 
     const struct
@@ -141,13 +141,13 @@ TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
     } loans[] = { { "15", "100000", "1" }, { "30", "200000", "13" }, { "30", "9999999", "1" } };
     for (const auto& loan : loans) {
         SCOPED_TRACE(loan.amount);
-        field("Edit10")->setText(QString::fromLatin1(loan.years));
-        field("Edit11")->setText(QString::fromLatin1(loan.amount));
-        press(control("ButtonCalcLoanPayment"));
+        field("YearsEdit")->setText(QString::fromLatin1(loan.years));
+        field("AmountEdit")->setText(QString::fromLatin1(loan.amount));
+        press(control("CalculateButton"));
         EXPECT_EQ(labelsThatCut(&window), "") << "payment solved";
-        find<QLineEdit>(prepayment, "Edit1")->setText(QStringLiteral("100"));
-        find<QLineEdit>(prepayment, "Edit2")->setText(QString::fromLatin1(loan.start));
-        press(find(prepayment, "Button1"));
+        find<QLineEdit>(prepayment, "ExtraPaymentEdit")->setText(QStringLiteral("100"));
+        find<QLineEdit>(prepayment, "StartMonthEdit")->setText(QString::fromLatin1(loan.start));
+        press(find(prepayment, "CalculateButton"));
         EXPECT_EQ(labelsThatCut(&prepayment), "") << "prepayment results";
     }
     EXPECT_TRUE(recordedDialogs().shown.empty());
@@ -156,7 +156,7 @@ TEST_F(LayoutTest, NoLabelCutsAnyOfItsCaptions)
 // A caption ends before the field it names, with room between them, on every page and in the prepayment window.
 TEST_F(LayoutTest, EveryCaptionEndsBeforeItsField)
 {
-    TForm5 prepayment;
+    PrepaymentWindow prepayment;
     app::buildAll(window);
     std::string touching;
     for (const QWidget* root : { static_cast<QWidget*>(&window), static_cast<QWidget*>(&prepayment) })

@@ -51,15 +51,15 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(liveTopLevelCount("LoanChartWindow"), 0);
-        EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0);
+        EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 0);
     }
 
     void calculateLoan(const char* amount)
     {
-        field("Edit9")->setText(QStringLiteral("7"));
-        field("Edit10")->setText(QStringLiteral("15"));
-        field("Edit11")->setText(QString::fromLatin1(amount));
-        control<QPushButton>("ButtonCalcLoanPayment")->click();
+        field("RateEdit")->setText(QStringLiteral("7"));
+        field("YearsEdit")->setText(QStringLiteral("15"));
+        field("AmountEdit")->setText(QString::fromLatin1(amount));
+        control<QPushButton>("CalculateButton")->click();
     }
 
     // Presses Schedule, opens the chart with Ctrl+G in the schedule window and hands it over to look at.
@@ -73,21 +73,21 @@ protected:
                 look(chart);
                 QTest::keyClick(chart, Qt::Key_Escape);
             });
-            QTest::keyClick(find<QTableWidget>(*schedule, "StringGrid1"), Qt::Key_G, Qt::ControlModifier);
+            QTest::keyClick(find<QTableWidget>(*schedule, "ScheduleGrid"), Qt::Key_G, Qt::ControlModifier);
             QTest::keyClick(schedule, Qt::Key_Escape);
         });
-        control<QPushButton>("Button6")->click();
+        control<QPushButton>("ScheduleButton")->click();
         EXPECT_TRUE(looked);
     }
 
-    TForm5 prepayment;
+    PrepaymentWindow prepayment;
 };
 
 TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
 {
     calculateLoan("100000");
-    find<QLineEdit>(prepayment, "Edit1")->setText(QStringLiteral("100"));
-    find<QPushButton>(prepayment, "Button1")->click();
+    find<QLineEdit>(prepayment, "ExtraPaymentEdit")->setText(QStringLiteral("100"));
+    find<QPushButton>(prepayment, "CalculateButton")->click();
     ASSERT_TRUE(recordedDialogs().shown.empty());
 
     lookAtChart([](QWidget* window) {
@@ -152,7 +152,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
 {
     calculateLoan("100000");
     whenModalShows([](QWidget* schedule) {
-        auto* menu = find<QMenu>(*find<QTableWidget>(*schedule, "StringGrid1"), "GridMenu");
+        auto* menu = find<QMenu>(*find<QTableWidget>(*schedule, "ScheduleGrid"), "GridMenu");
         QStringList texts;
         for (const QAction* action : menu->actions())
             texts.append(action->text() + QLatin1Char('|') + action->shortcut().toString());
@@ -161,7 +161,7 @@ TEST_F(LoanChartWindowTest, TheScheduleMenuOffersTheChart)
                 QStringLiteral("Loan Chart\u2026|Ctrl+G") }));
         schedule->close();
     });
-    control<QPushButton>("Button6")->click();
+    control<QPushButton>("ScheduleButton")->click();
 }
 
 // The chart is a module of its own, loaded by the schedule; it writes money in the program's regional settings

@@ -54,43 +54,43 @@ protected:
 
     void fillIn(const LoanFields& fields)
     {
-        control<QRadioButton>(fields.mode == Mode::Payment ? "RadioLoanPayment" : "RadioLoanAmount")->click();
-        typeOver("Edit9", fields.rate);
-        typeOver("Edit10", fields.years);
-        typeOver("EditLoanPayment", fields.payment);
-        typeOver("Edit11", fields.amount);
+        control<QRadioButton>(fields.mode == Mode::Payment ? "SolveForPaymentRadio" : "SolveForAmountRadio")->click();
+        typeOver("RateEdit", fields.rate);
+        typeOver("YearsEdit", fields.years);
+        typeOver("PaymentEdit", fields.payment);
+        typeOver("AmountEdit", fields.amount);
     }
 
-    void pressCalculate() { press("ButtonCalcLoanPayment"); }
+    void pressCalculate() { press("CalculateButton"); }
 
-    QStringList reportLines() { return control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().split(u'\n'); }
+    QStringList reportLines() { return control<QPlainTextEdit>("LoanReportText")->toPlainText().split(u'\n'); }
 };
 
 TEST_F(LoanPageTest, StartsInPaymentModeWithDefaultsAndNoResult)
 {
-    EXPECT_TRUE(control<QRadioButton>("RadioLoanPayment")->isChecked());
-    EXPECT_FALSE(control<QRadioButton>("RadioLoanAmount")->isChecked());
-    EXPECT_EQ(field("Edit9")->text(), QStringLiteral("7"));
-    EXPECT_EQ(field("Edit10")->text(), QStringLiteral("15"));
-    EXPECT_EQ(field("EditLoanPayment")->text(), QStringLiteral("0"));
-    EXPECT_EQ(field("Edit11")->text(), QStringLiteral("0"));
-    EXPECT_EQ(field("Edit9")->maxLength(), 5);
-    EXPECT_EQ(field("Edit10")->maxLength(), 3);
-    EXPECT_EQ(control<QLabel>("Label47")->text(), QStringLiteral("NOT APPLICABLE"));
-    EXPECT_EQ(control<QLabel>("Label51")->text(), QStringLiteral("REQUIRED"));
-    EXPECT_FALSE(control<QPushButton>("Button6")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>("Button7")->isEnabled());
-    EXPECT_TRUE(control<QPushButton>("ButtonLoanMatrix")->isEnabled());
-    EXPECT_FALSE(control<QWidget>("PanelLoanOutput")->isVisible());
-    EXPECT_FALSE(control<QLabel>("LabelLoanOutput")->isVisible());
-    EXPECT_TRUE(control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().isEmpty());
-    EXPECT_FALSE(control<QPlainTextEdit>("MemoLoanAnalysis")->isReadOnly());
-    EXPECT_TRUE(control<QPlainTextEdit>("Memo1")->isReadOnly());
+    EXPECT_TRUE(control<QRadioButton>("SolveForPaymentRadio")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("SolveForAmountRadio")->isChecked());
+    EXPECT_EQ(field("RateEdit")->text(), QStringLiteral("7"));
+    EXPECT_EQ(field("YearsEdit")->text(), QStringLiteral("15"));
+    EXPECT_EQ(field("PaymentEdit")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("AmountEdit")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("RateEdit")->maxLength(), 5);
+    EXPECT_EQ(field("YearsEdit")->maxLength(), 3);
+    EXPECT_EQ(control<QLabel>("PaymentRequiredLabel")->text(), QStringLiteral("NOT APPLICABLE"));
+    EXPECT_EQ(control<QLabel>("AmountRequiredLabel")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_FALSE(control<QPushButton>("ScheduleButton")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("PrepayButton")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("MatrixButton")->isEnabled());
+    EXPECT_FALSE(control<QWidget>("LoanResultPanel")->isVisible());
+    EXPECT_FALSE(control<QLabel>("LoanResultLabel")->isVisible());
+    EXPECT_TRUE(control<QPlainTextEdit>("LoanReportText")->toPlainText().isEmpty());
+    EXPECT_FALSE(control<QPlainTextEdit>("LoanReportText")->isReadOnly());
+    EXPECT_TRUE(control<QPlainTextEdit>("InstructionsText")->isReadOnly());
 }
 
 TEST_F(LoanPageTest, InstructionsKeepTheirLinesAndTrailingBlanks)
 {
-    const QStringList lines = control<QPlainTextEdit>("Memo1")->toPlainText().split(u'\n');
+    const QStringList lines = control<QPlainTextEdit>("InstructionsText")->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 13);
     EXPECT_EQ(lines[0],
         QStringLiteral("INSTRUCTIONS: This screen lets you explore the finances associated with a loan, "
@@ -104,16 +104,16 @@ TEST_F(LoanPageTest, InstructionsKeepTheirLinesAndTrailingBlanks)
 
 TEST_F(LoanPageTest, SolveForModeOnlySwapsTheIndicatorLabels)
 {
-    field("Edit11")->setText(QStringLiteral("abc"));
-    control<QRadioButton>("RadioLoanAmount")->click();
-    EXPECT_EQ(control<QLabel>("Label47")->text(), QStringLiteral("REQUIRED"));
-    EXPECT_EQ(control<QLabel>("Label51")->text(), QStringLiteral("NOT APPLICABLE"));
-    EXPECT_EQ(field("Edit11")->text(), QStringLiteral("abc"));
-    control<QRadioButton>("RadioLoanPayment")->click();
-    EXPECT_EQ(control<QLabel>("Label47")->text(), QStringLiteral("NOT APPLICABLE"));
-    EXPECT_EQ(control<QLabel>("Label51")->text(), QStringLiteral("REQUIRED"));
-    EXPECT_EQ(control<QLabel>("Label49")->text(), QStringLiteral("REQUIRED"));
-    EXPECT_EQ(control<QLabel>("Label50")->text(), QStringLiteral("REQUIRED"));
+    field("AmountEdit")->setText(QStringLiteral("abc"));
+    control<QRadioButton>("SolveForAmountRadio")->click();
+    EXPECT_EQ(control<QLabel>("PaymentRequiredLabel")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_EQ(control<QLabel>("AmountRequiredLabel")->text(), QStringLiteral("NOT APPLICABLE"));
+    EXPECT_EQ(field("AmountEdit")->text(), QStringLiteral("abc"));
+    control<QRadioButton>("SolveForPaymentRadio")->click();
+    EXPECT_EQ(control<QLabel>("PaymentRequiredLabel")->text(), QStringLiteral("NOT APPLICABLE"));
+    EXPECT_EQ(control<QLabel>("AmountRequiredLabel")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_EQ(control<QLabel>("RateRequiredLabel")->text(), QStringLiteral("REQUIRED"));
+    EXPECT_EQ(control<QLabel>("YearsRequiredLabel")->text(), QStringLiteral("REQUIRED"));
 }
 
 // A readable name from the typed fields, e.g. "Payment_7_15_0_100000".
@@ -159,52 +159,52 @@ TEST_P(LoanPageRejects, WarnsSelectsTheFieldAndChangesNothing)
     QLineEdit* failing = field(rejected.failingField);
     EXPECT_EQ(failing->selectionStart(), failing->text().isEmpty() ? -1 : 0);
     // Nothing else moved: the unvalidated field keeps its text, no result, no report, no follow-ups.
-    EXPECT_EQ(field("EditLoanPayment")->text(), QString::fromUtf8(rejected.fields.payment));
-    EXPECT_EQ(field("Edit11")->text(), QString::fromUtf8(rejected.fields.amount));
-    EXPECT_FALSE(control<QWidget>("PanelLoanOutput")->isVisible());
-    EXPECT_TRUE(control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText().isEmpty());
-    EXPECT_FALSE(control<QPushButton>("Button6")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>("Button7")->isEnabled());
+    EXPECT_EQ(field("PaymentEdit")->text(), QString::fromUtf8(rejected.fields.payment));
+    EXPECT_EQ(field("AmountEdit")->text(), QString::fromUtf8(rejected.fields.amount));
+    EXPECT_FALSE(control<QWidget>("LoanResultPanel")->isVisible());
+    EXPECT_TRUE(control<QPlainTextEdit>("LoanReportText")->toPlainText().isEmpty());
+    EXPECT_FALSE(control<QPushButton>("ScheduleButton")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("PrepayButton")->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, LoanPageRejects,
     ::testing::Values(
         // The rate: 1 to 30, decimals allowed, nothing else.
-        RejectedCase { { Mode::Payment, "0.99", "15", "0", "100000" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Payment, "30.01", "15", "0", "100000" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Payment, "", "15", "0", "100000" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Payment, "abc", "15", "0", "100000" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Payment, "7%", "15", "0", "100000" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Payment, "1,5", "15", "0", "100000" }, &rateMessage, "Edit9" },
+        RejectedCase { { Mode::Payment, "0.99", "15", "0", "100000" }, &rateMessage, "RateEdit" },
+        RejectedCase { { Mode::Payment, "30.01", "15", "0", "100000" }, &rateMessage, "RateEdit" },
+        RejectedCase { { Mode::Payment, "", "15", "0", "100000" }, &rateMessage, "RateEdit" },
+        RejectedCase { { Mode::Payment, "abc", "15", "0", "100000" }, &rateMessage, "RateEdit" },
+        RejectedCase { { Mode::Payment, "7%", "15", "0", "100000" }, &rateMessage, "RateEdit" },
+        RejectedCase { { Mode::Payment, "1,5", "15", "0", "100000" }, &rateMessage, "RateEdit" },
         // The years: a whole number from 1 to 50, with its own message for text that is no integer.
-        RejectedCase { { Mode::Payment, "7", "0", "0", "100000" }, &yearsMessage, "Edit10" },
-        RejectedCase { { Mode::Payment, "7", "51", "0", "100000" }, &yearsMessage, "Edit10" },
-        RejectedCase { { Mode::Payment, "7", "", "0", "100000" }, &yearsMessage, "Edit10" },
-        RejectedCase { { Mode::Payment, "7", "-5", "0", "100000" }, &yearsMessage, "Edit10" },
-        RejectedCase { { Mode::Payment, "7", "2.5", "0", "100000" }, &yearsNotIntegerMessage, "Edit10" },
-        RejectedCase { { Mode::Payment, "7", "abc", "0", "100000" }, &yearsNotIntegerMessage, "Edit10" },
-        RejectedCase { { Mode::Payment, "7", "30 ", "0", "100000" }, &yearsNotIntegerMessage, "Edit10" },
+        RejectedCase { { Mode::Payment, "7", "0", "0", "100000" }, &yearsMessage, "YearsEdit" },
+        RejectedCase { { Mode::Payment, "7", "51", "0", "100000" }, &yearsMessage, "YearsEdit" },
+        RejectedCase { { Mode::Payment, "7", "", "0", "100000" }, &yearsMessage, "YearsEdit" },
+        RejectedCase { { Mode::Payment, "7", "-5", "0", "100000" }, &yearsMessage, "YearsEdit" },
+        RejectedCase { { Mode::Payment, "7", "2.5", "0", "100000" }, &yearsNotIntegerMessage, "YearsEdit" },
+        RejectedCase { { Mode::Payment, "7", "abc", "0", "100000" }, &yearsNotIntegerMessage, "YearsEdit" },
+        RejectedCase { { Mode::Payment, "7", "30 ", "0", "100000" }, &yearsNotIntegerMessage, "YearsEdit" },
         // The loan amount in payment mode: at least 2.
-        RejectedCase { { Mode::Payment, "7", "15", "0", "1.99" }, &amountMessage, "Edit11" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "" }, &amountMessage, "Edit11" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "$100" }, &amountMessage, "Edit11" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "100,000" }, &amountMessage, "Edit11" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "0" }, &amountMessage, "Edit11" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "1.99" }, &amountMessage, "AmountEdit" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "" }, &amountMessage, "AmountEdit" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "$100" }, &amountMessage, "AmountEdit" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "100,000" }, &amountMessage, "AmountEdit" },
+        RejectedCase { { Mode::Payment, "7", "15", "0", "0" }, &amountMessage, "AmountEdit" },
         // The monthly payment in amount mode: at least 2.
-        RejectedCase { { Mode::Amount, "7", "30", "1.5", "0" }, &paymentMessage, "EditLoanPayment" },
-        RejectedCase { { Mode::Amount, "7", "30", "", "0" }, &paymentMessage, "EditLoanPayment" },
-        RejectedCase { { Mode::Amount, "7", "30", "x", "0" }, &paymentMessage, "EditLoanPayment" },
+        RejectedCase { { Mode::Amount, "7", "30", "1.5", "0" }, &paymentMessage, "PaymentEdit" },
+        RejectedCase { { Mode::Amount, "7", "30", "", "0" }, &paymentMessage, "PaymentEdit" },
+        RejectedCase { { Mode::Amount, "7", "30", "x", "0" }, &paymentMessage, "PaymentEdit" },
         // Several wrong fields: the rate is checked first, then the years, then the mode's money field.
-        RejectedCase { { Mode::Payment, "31", "99", "0", "1" }, &rateMessage, "Edit9" },
-        RejectedCase { { Mode::Amount, "7", "99", "1", "1" }, &yearsMessage, "Edit10" }),
+        RejectedCase { { Mode::Payment, "31", "99", "0", "1" }, &rateMessage, "RateEdit" },
+        RejectedCase { { Mode::Amount, "7", "99", "1", "1" }, &yearsMessage, "YearsEdit" }),
     [](const auto& info) { return caseName(info.param.fields, info.index); });
 
 struct SolvedCase
 {
     LoanFields fields;
     const char* label;
-    const char* paymentAfter; // EditLoanPayment afterwards
-    const char* amountAfter; // Edit11 afterwards
+    const char* paymentAfter; // PaymentEdit afterwards
+    const char* amountAfter; // AmountEdit afterwards
     const char* figuresLine;
     const char* interestLine;
 };
@@ -227,15 +227,15 @@ TEST_P(LoanPageSolves, ShowsTheResultWritesItBackAndReports)
     pressCalculate();
 
     EXPECT_TRUE(recordedDialogs().shown.empty());
-    EXPECT_TRUE(control<QWidget>("PanelLoanOutput")->isVisible());
-    EXPECT_TRUE(control<QLabel>("LabelLoanOutput")->isVisible());
-    EXPECT_EQ(control<QLabel>("LabelLoanOutput")->text(), QString::fromUtf8(solved.label));
-    EXPECT_EQ(field("EditLoanPayment")->text(), QString::fromUtf8(solved.paymentAfter));
-    EXPECT_EQ(field("Edit11")->text(), QString::fromUtf8(solved.amountAfter));
-    EXPECT_EQ(field("Edit9")->text(), QString::fromUtf8(solved.fields.rate));
-    EXPECT_EQ(field("Edit10")->text(), QString::fromUtf8(solved.fields.years));
-    EXPECT_TRUE(control<QPushButton>("Button6")->isEnabled());
-    EXPECT_TRUE(control<QPushButton>("Button7")->isEnabled());
+    EXPECT_TRUE(control<QWidget>("LoanResultPanel")->isVisible());
+    EXPECT_TRUE(control<QLabel>("LoanResultLabel")->isVisible());
+    EXPECT_EQ(control<QLabel>("LoanResultLabel")->text(), QString::fromUtf8(solved.label));
+    EXPECT_EQ(field("PaymentEdit")->text(), QString::fromUtf8(solved.paymentAfter));
+    EXPECT_EQ(field("AmountEdit")->text(), QString::fromUtf8(solved.amountAfter));
+    EXPECT_EQ(field("RateEdit")->text(), QString::fromUtf8(solved.fields.rate));
+    EXPECT_EQ(field("YearsEdit")->text(), QString::fromUtf8(solved.fields.years));
+    EXPECT_TRUE(control<QPushButton>("ScheduleButton")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("PrepayButton")->isEnabled());
 
     const QStringList lines = reportLines();
     ASSERT_EQ(lines.size(), 7);
@@ -252,7 +252,7 @@ TEST_P(LoanPageSolves, ShowsTheResultWritesItBackAndReports)
     EXPECT_EQ(lines[6], QStringLiteral("For more loan details, click the MATRIX, SCHEDULE, or PREPAY buttons below."));
 
     // The report shows from its start, nothing selected.
-    const QTextCursor caret = control<QPlainTextEdit>("MemoLoanAnalysis")->textCursor();
+    const QTextCursor caret = control<QPlainTextEdit>("LoanReportText")->textCursor();
     EXPECT_EQ(caret.position(), 0);
     EXPECT_FALSE(caret.hasSelection());
 }
@@ -290,18 +290,18 @@ TEST_F(LoanPageTest, EachSuccessReplacesTheWholeReportAndAFailureKeepsIt)
 {
     fillIn({ Mode::Payment, "7", "15", "0", "100000" });
     pressCalculate();
-    auto* report = control<QPlainTextEdit>("MemoLoanAnalysis");
+    auto* report = control<QPlainTextEdit>("LoanReportText");
     report->appendPlainText(QStringLiteral("Prepared for: the Smiths"));
     ASSERT_EQ(reportLines().size(), 8);
 
-    field("Edit11")->setText(QStringLiteral("1"));
+    field("AmountEdit")->setText(QStringLiteral("1"));
     pressCalculate();
     EXPECT_EQ(reportLines().size(), 8);
-    EXPECT_EQ(control<QLabel>("LabelLoanOutput")->text(), QStringLiteral("Monthly Payment =  $898.83"));
-    EXPECT_EQ(field("EditLoanPayment")->text(), QStringLiteral("899"));
+    EXPECT_EQ(control<QLabel>("LoanResultLabel")->text(), QStringLiteral("Monthly Payment =  $898.83"));
+    EXPECT_EQ(field("PaymentEdit")->text(), QStringLiteral("899"));
 
-    field("Edit11")->setText(QStringLiteral("150000"));
-    field("Edit10")->setText(QStringLiteral("30"));
+    field("AmountEdit")->setText(QStringLiteral("150000"));
+    field("YearsEdit")->setText(QStringLiteral("30"));
     pressCalculate();
     EXPECT_EQ(reportLines().size(), 7);
     EXPECT_EQ(reportLines()[4], QStringLiteral("Borrowing $150,000.00 would give you a monthly payment of $997.95"));
@@ -312,19 +312,19 @@ TEST_F(LoanPageTest, AnOverflowingAmountEndsInTheErrorBoxAndWritesNoResult)
     fillIn({ Mode::Payment, "7", "15", "abc", "1.1e4932" });
     pressCalculate();
     expectOnlyBox(RecordingDialogs::Kind::Error, QStringLiteral("Floating point overflow."));
-    EXPECT_FALSE(control<QWidget>("PanelLoanOutput")->isVisible());
-    EXPECT_FALSE(control<QPushButton>("Button6")->isEnabled());
+    EXPECT_FALSE(control<QWidget>("LoanResultPanel")->isVisible());
+    EXPECT_FALSE(control<QPushButton>("ScheduleButton")->isEnabled());
     // What was already written before the error stays: the unneeded field was reset to 0.
-    EXPECT_EQ(field("EditLoanPayment")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("PaymentEdit")->text(), QStringLiteral("0"));
 }
 
 TEST_F(LoanPageTest, PrePayShowsThePrepaymentWindowAfterASuccess)
 {
-    TForm5 prepayment;
+    PrepaymentWindow prepayment;
     page.setPrepaymentWindow(&prepayment);
     fillIn({ Mode::Payment, "7", "15", "0", "100000" });
     pressCalculate();
-    press("Button7");
+    press("PrepayButton");
     EXPECT_TRUE(prepayment.isVisible());
     EXPECT_TRUE(page.isVisible());
 }

@@ -75,8 +75,8 @@ protected:
         };
     }
 
-    QPlainTextEdit* memo() { return control<QPlainTextEdit>("MemoLoanAnalysis"); }
-    void pressPrint() { press("BitBtn1"); }
+    QPlainTextEdit* memo() { return control<QPlainTextEdit>("LoanReportText"); }
+    void pressPrint() { press("ReportPrintButton"); }
 
     PdfText printed()
     {
@@ -114,10 +114,10 @@ TEST_F(LoanReportPrintTest, AnEmptyReportStartsAndEndsANamedJobWithNoText)
 TEST_F(LoanReportPrintTest, PrintsTheReportAsShownWithTheUsersEdits)
 {
     const std::pair<const char*, const char*> entries[]
-        = { { "Edit9", "7" }, { "Edit10", "15" }, { "Edit11", "100000" } };
+        = { { "RateEdit", "7" }, { "YearsEdit", "15" }, { "AmountEdit", "100000" } };
     for (const auto& [name, text] : entries)
         field(name)->setText(QString::fromLatin1(text));
-    control<QPushButton>("ButtonCalcLoanPayment")->click();
+    control<QPushButton>("CalculateButton")->click();
 
     // The user signs the report and adds a remark long enough to wrap in the text area.
     QTextCursor caret = memo()->document()->find(QStringLiteral("Prepared for:"));

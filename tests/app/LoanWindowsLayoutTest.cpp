@@ -29,24 +29,26 @@ void expectLettering(const QWidget& window, std::initializer_list<std::tuple<con
 
 TEST(LoanWindowsLayout, ScheduleWindow)
 {
-    TAmortSch window;
-    expectLettering(window, { { "StringGrid1", 11, false }, { "Button3", 13, true }, { "BitBtn1", 13, true } });
+    ScheduleWindow window;
+    expectLettering(
+        window, { { "ScheduleGrid", 11, false }, { "PrintButton", 13, true }, { "CloseButton", 13, true } });
 }
 
 TEST(LoanWindowsLayout, MatrixWindow)
 {
     recordedDialogs().reset();
-    TFormMatrix window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     expectLettering(window,
-        { { "StringGrid1", 11, false }, { "LabelTitle", 15, true }, { "GroupBox1", 13, true },
-            { "LabelLoanNum", 12, true }, { "EditStartLoan", 11, false }, { "SpinLoanNum", 11, false },
-            { "ButtonCalculate", 13, true } });
+        { { "MatrixGrid", 11, false }, { "TitleLabel", 15, true }, { "AmountsGroup", 13, true },
+            { "LoanCountLabel", 12, true }, { "StartLoanEdit", 11, false }, { "LoanCountSpin", 11, false },
+            { "CalculateButton", 13, true } });
 
     // The three groups' fields, the buttons, the grid; the disabled step field is passed over.
-    const char* order[] = { "EditStartLoan", "EditLoanIncrement", "SpinLoanNum", "EditStartRate", "ScrollBar1",
-        "SpinLoanIncs", "SpinTerm1", "SpinTerm2", "ButtonCalculate", "Button3", "BitBtn1", "StringGrid1" };
+    const char* order[] = { "StartLoanEdit", "LoanIncrementEdit", "LoanCountSpin", "StartRateEdit",
+        "RateIncrementScrollBar", "RateCountSpin", "Term1Spin", "Term2Spin", "CalculateButton", "PrintButton",
+        "CloseButton", "MatrixGrid" };
     QWidget* widget = find(window, order[0]);
     for (std::size_t index = 1; index < std::size(order); ++index) {
         do

@@ -44,52 +44,52 @@ class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { recordedDialogs().reset(); }
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormAbout"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("AboutBox"), 0); }
 
     app::ReturningUserStore returning;
 };
 
 TEST_F(MainWindowTest, OpensOnTheLoanPageWithFivePagesInOrder)
 {
-    TForm1 window(returning);
+    MainWindow window(returning);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("BRELLIN Corvanta :  www.brellin.com"));
-    auto* pages = find<QTabWidget>(window, "PageControl1");
+    auto* pages = find<QTabWidget>(window, "CalculatorTabs");
     const std::pair<const char*, const char*> expected[] = {
-        { "TabSheet3", "Loans and Mortgages" },
-        { "TabSheet7", "Refinancing a Home" },
-        { "TabSheet6", "Saving for College" },
-        { "TabSheet5", "Retirement Planning" },
-        { "TabSheet1", "Savings and Interest Rates" },
+        { "LoanTab", "Loans and Mortgages" },
+        { "RefinanceTab", "Refinancing a Home" },
+        { "CollegeTab", "Saving for College" },
+        { "RetirementTab", "Retirement Planning" },
+        { "SavingsTab", "Savings and Interest Rates" },
     };
     ASSERT_EQ(pages->count(), 5);
     for (int index = 0; index < 5; ++index) {
         EXPECT_EQ(pages->widget(index)->objectName(), QString::fromLatin1(expected[index].first));
         EXPECT_EQ(pages->tabText(index), QString::fromLatin1(expected[index].second));
     }
-    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
-    EXPECT_EQ(find<QPushButton>(window, "Button3")->text(), QStringLiteral("E&xit Program"));
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("LoanTab"));
+    EXPECT_EQ(find<QPushButton>(window, "ExitButton")->text(), QStringLiteral("E&xit Program"));
 }
 
 TEST_F(MainWindowTest, HasAFixedClientAreaAndNoMaximiseButton)
 {
-    TForm1 window(returning);
+    MainWindow window(returning);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.centralWidget()->size(), QSize(627, 429));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_EQ(find<QWidget>(window, "PanelBackColor")->geometry(), QRect(0, 0, 627, 429));
-    EXPECT_EQ(find<QWidget>(window, "PageControl1")->geometry(), QRect(12, 10, 603, 384));
-    EXPECT_EQ(find<QWidget>(window, "Button3")->geometry(), QRect(504, 400, 116, 25));
+    EXPECT_EQ(find<QWidget>(window, "BackgroundPanel")->geometry(), QRect(0, 0, 627, 429));
+    EXPECT_EQ(find<QWidget>(window, "CalculatorTabs")->geometry(), QRect(12, 10, 603, 384));
+    EXPECT_EQ(find<QWidget>(window, "ExitButton")->geometry(), QRect(504, 400, 116, 25));
 }
 
 TEST_F(MainWindowTest, MenuHoldsExitThePlannerAboutAndInstructions)
 {
-    TForm1 window(returning);
+    MainWindow window(returning);
     const std::pair<const char*, const char*> actions[]
-        = { { "Exit1", "E&xit" }, { "ExtraPaymentsPlannerAction", "&Extra Payments Planner..." },
-              { "About1", "&About" }, { "Instructions1", "&Instructions.." } };
+        = { { "ExitAction", "E&xit" }, { "ExtraPaymentsPlannerAction", "&Extra Payments Planner..." },
+              { "AboutAction", "&About" }, { "InstructionsAction", "&Instructions.." } };
     for (const auto& [name, text] : actions)
         EXPECT_EQ(find<QAction>(window, name)->text(), QString::fromLatin1(text));
     EXPECT_EQ(find<QAction>(window, "ExtraPaymentsPlannerAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, MenuHoldsExitThePlannerAboutAndInstructions)
 
 TEST_F(MainWindowTest, InstructionsComeAsInformation)
 {
-    TForm1 window(returning);
-    find<QAction>(window, "Instructions1")->trigger();
+    MainWindow window(returning);
+    find<QAction>(window, "InstructionsAction")->trigger();
     expectOnlyBox(RecordingDialogs::Kind::Information,
         QStringLiteral("Corvanta is meant to be self-explanatory. If you need assistance filling in any fields, "
                        "try double-clicking them for extra assistance. Otherwise, just go to the topic that "
@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, InstructionsComeAsInformation)
 
 TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)
 {
-    TForm1 window(returning);
+    MainWindow window(returning);
     for (int time = 0; time < 2; ++time) {
         QString caption;
         QString firstLine;
@@ -121,30 +121,30 @@ TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)
         whenModalShows([&](QWidget* box) {
             caption = box->windowTitle();
             modal = box->isModal();
-            firstLine = find<QPlainTextEdit>(*box, "Memo1")->toPlainText().section(u'\n', 0, 0);
+            firstLine = find<QPlainTextEdit>(*box, "AboutText")->toPlainText().section(u'\n', 0, 0);
             EXPECT_EQ(box->size(), QSize(383, 304));
-            EXPECT_EQ(liveTopLevelCount("TFormAbout"), 1);
-            QTest::mouseClick(find<QPushButton>(*box, "ButtonAboutOK"), Qt::LeftButton);
+            EXPECT_EQ(liveTopLevelCount("AboutBox"), 1);
+            QTest::mouseClick(find<QPushButton>(*box, "OkButton"), Qt::LeftButton);
         });
-        find<QAction>(window, "About1")->trigger();
+        find<QAction>(window, "AboutAction")->trigger();
         EXPECT_EQ(caption, QStringLiteral("About"));
         EXPECT_TRUE(modal);
         EXPECT_EQ(firstLine, QStringLiteral("Corvanta v2.0"));
-        EXPECT_EQ(liveTopLevelCount("TFormAbout"), 0);
+        EXPECT_EQ(liveTopLevelCount("AboutBox"), 0);
     }
 }
 
 TEST_F(MainWindowTest, ExitMenuAndExitButtonCloseTheWindow)
 {
     for (const bool fromMenu : { true, false }) {
-        TForm1 window(returning);
+        MainWindow window(returning);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         if (fromMenu)
-            find<QAction>(window, "Exit1")->trigger();
+            find<QAction>(window, "ExitAction")->trigger();
         else
-            QTest::mouseClick(find<QPushButton>(window, "Button3"), Qt::LeftButton);
-        EXPECT_FALSE(window.isVisible()) << (fromMenu ? "Exit1" : "Button3");
+            QTest::mouseClick(find<QPushButton>(window, "ExitButton"), Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible()) << (fromMenu ? "ExitAction" : "ExitButton");
     }
 }
 
@@ -155,17 +155,17 @@ TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
     recordedDialogs().whileShowing = [&] {
         visibleDuringWelcome = false;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->inherits("TForm1") && widget->isVisible())
+            if (widget->inherits("MainWindow") && widget->isVisible())
                 visibleDuringWelcome = true;
     };
     {
-        TForm1 window(firstStart);
+        MainWindow window(firstStart);
         expectOnlyBox(RecordingDialogs::Kind::Information, welcomeText);
         EXPECT_FALSE(visibleDuringWelcome);
         EXPECT_TRUE(firstStart.startedBefore);
     }
     recordedDialogs().reset();
-    TForm1 secondStart(firstStart);
+    MainWindow secondStart(firstStart);
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }
 
@@ -173,9 +173,9 @@ TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
 // shown, and once only.
 TEST_F(MainWindowTest, BuildsEachPageWhenFirstShown)
 {
-    TForm1 window(returning);
+    MainWindow window(returning);
     const auto fields = [](const QWidget* w) { return w->findChildren<QLineEdit*>().size(); };
-    auto* pages = find<QTabWidget>(window, "PageControl1");
+    auto* pages = find<QTabWidget>(window, "CalculatorTabs");
     EXPECT_EQ(fields(pages->widget(0)), 4);
     for (int page = 1; page < pages->count(); ++page)
         EXPECT_EQ(fields(pages->widget(page)), 0) << page;
@@ -195,8 +195,8 @@ TEST_F(MainWindowTest, BuildsEachPageWhenFirstShown)
 
 TEST(SecondaryWindowsTest, StartHiddenStayOnTopAndNeverKeepTheProgramRunning)
 {
-    TForm5 prepayment;
-    TAmortSch schedule;
+    PrepaymentWindow prepayment;
+    ScheduleWindow schedule;
     const std::tuple<QWidget*, const char*, QSize> windows[] = {
         { &prepayment, "Effects of Pre-Paying A Loan", QSize(527, 289) },
         { &schedule, "Amortization Schedule", QSize(389, 358) },

@@ -49,10 +49,10 @@ struct MatrixControls
 
     QLineEdit* field(const char* name) const { return find<QLineEdit>(*window, name); }
     QSpinBox* spin(const char* name) const { return find<QSpinBox>(*window, name); }
-    const QTableWidget& grid() const { return *find<QTableWidget>(*window, "StringGrid1"); }
-    QScrollBar* rateStep() const { return find<QScrollBar>(*window, "ScrollBar1"); }
+    const QTableWidget& grid() const { return *find<QTableWidget>(*window, "MatrixGrid"); }
+    QScrollBar* rateStep() const { return find<QScrollBar>(*window, "RateIncrementScrollBar"); }
     QStringList row(int number) const { return app::gridTexts(grid())[static_cast<std::size_t>(number)]; }
-    void calculate() const { find<QPushButton>(*window, "ButtonCalculate")->click(); }
+    void calculate() const { find<QPushButton>(*window, "CalculateButton")->click(); }
     void type(QWidget* target, const char* typed) const
     {
         target->setFocus();
@@ -65,12 +65,12 @@ class MatrixWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { recordedDialogs().reset(); }
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0); }
 
     // A matrix opened on the loan page's texts, shown and active.
-    std::unique_ptr<TFormMatrix> open(const char* amount, const char* years, const char* rate)
+    std::unique_ptr<MatrixWindow> open(const char* amount, const char* years, const char* rate)
     {
-        auto window = std::make_unique<TFormMatrix>(LoanPageTexts { text(amount), text(years), text(rate) });
+        auto window = std::make_unique<MatrixWindow>(LoanPageTexts { text(amount), text(years), text(rate) });
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -82,36 +82,36 @@ protected:
 class MatrixButtonTest : public ShownPage<LoanPage>
 {
 protected:
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0); }
 };
 
 // Payments from P = A i / (1 - (1 + i)^-n), i = rate / 1200, in 50-digit decimal arithmetic.
 TEST_F(MatrixButtonTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTexts)
 {
-    field("Edit11")->setText(QStringLiteral("150000"));
-    field("Edit10")->setText(QStringLiteral("30"));
+    field("AmountEdit")->setText(QStringLiteral("150000"));
+    field("YearsEdit")->setText(QStringLiteral("30"));
     for (const bool closeWithEsc : { false, true }) {
         SCOPED_TRACE(closeWithEsc);
         bool looked = false;
         whenModalShows([&](QWidget* modal) {
             looked = true;
             const MatrixControls matrix { modal };
-            EXPECT_EQ(modal->objectName(), QStringLiteral("FormMatrix"));
+            EXPECT_EQ(modal->objectName(), QStringLiteral("MatrixWindow"));
             EXPECT_EQ(modal->windowTitle(), QStringLiteral(" Loan Payment Matrix"));
             EXPECT_EQ(modal->parentWidget(), nullptr);
             EXPECT_EQ(modal->size(), QSize(622, 433));
             EXPECT_TRUE(modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-            EXPECT_EQ(modal->focusWidget(), matrix.field("EditStartLoan"));
-            EXPECT_EQ(matrix.field("EditLoanIncrement")->text(), QStringLiteral("15000"));
-            EXPECT_EQ(matrix.spin("SpinTerm1")->value(), 30);
-            EXPECT_EQ(matrix.spin("SpinTerm2")->value(), 30);
-            EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(".250"));
+            EXPECT_EQ(modal->focusWidget(), matrix.field("StartLoanEdit"));
+            EXPECT_EQ(matrix.field("LoanIncrementEdit")->text(), QStringLiteral("15000"));
+            EXPECT_EQ(matrix.spin("Term1Spin")->value(), 30);
+            EXPECT_EQ(matrix.spin("Term2Spin")->value(), 30);
+            EXPECT_EQ(matrix.field("RateIncrementEdit")->text(), QStringLiteral(".250"));
             EXPECT_EQ(matrix.rateStep()->value(), 2);
             EXPECT_EQ(app::gridRowCount(matrix.grid()), 11);
 
             // Loan Term#2 typed as 15 and confirmed with Enter: the usual 15 and 30 year comparison.
-            matrix.type(matrix.spin("SpinTerm2"), "15");
-            QTest::keyClick(matrix.spin("SpinTerm2"), Qt::Key_Return);
+            matrix.type(matrix.spin("Term2Spin"), "15");
+            QTest::keyClick(matrix.spin("Term2Spin"), Qt::Key_Return);
             EXPECT_EQ(matrix.row(1), texts({ "", " $150000", " $165000", " $180000", " $195000" }));
             EXPECT_EQ(matrix.row(3),
                 texts({ "    Interest Rate = 7%", " $997.95", " $1,097.75", " $1,197.54", " $1,297.34" }));
@@ -124,11 +124,11 @@ TEST_F(MatrixButtonTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
             if (closeWithEsc)
                 QTest::keyClick(modal, Qt::Key_Escape);
             else
-                QTest::mouseClick(find<QPushButton>(*matrix.window, "BitBtn1"), Qt::LeftButton);
+                QTest::mouseClick(find<QPushButton>(*matrix.window, "CloseButton"), Qt::LeftButton);
         });
-        press("ButtonLoanMatrix");
+        press("MatrixButton");
         EXPECT_TRUE(looked);
-        EXPECT_EQ(liveTopLevelCount("TFormMatrix"), 0);
+        EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0);
     }
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }
@@ -163,10 +163,10 @@ TEST_P(MatrixOpening, TakesItsDefaultsFromTheLoanPage)
     } else {
         EXPECT_TRUE(recordedDialogs().shown.empty());
     }
-    EXPECT_EQ(matrix.field("EditStartLoan")->text(), text(c.amount));
-    EXPECT_EQ(matrix.field("EditLoanIncrement")->text(), text(c.increment));
-    EXPECT_EQ(matrix.spin("SpinTerm1")->value(), c.terms);
-    EXPECT_EQ(matrix.spin("SpinTerm2")->value(), c.terms);
+    EXPECT_EQ(matrix.field("StartLoanEdit")->text(), text(c.amount));
+    EXPECT_EQ(matrix.field("LoanIncrementEdit")->text(), text(c.increment));
+    EXPECT_EQ(matrix.spin("Term1Spin")->value(), c.terms);
+    EXPECT_EQ(matrix.spin("Term2Spin")->value(), c.terms);
     for (const auto& [number, cells] : c.rows)
         EXPECT_EQ(matrix.row(number), texts(cells)) << number;
     // The heading row shows only what was written into it, never the table's own column numbers.
@@ -178,9 +178,9 @@ TEST_P(MatrixOpening, TakesItsDefaultsFromTheLoanPage)
 // stands over the loan page's window, which is where the user is looking.
 TEST_F(MatrixButtonTest, AnOpeningErrorIsShownOverTheLoanPage)
 {
-    field("Edit11")->setText(QStringLiteral("150000.5"));
+    field("AmountEdit")->setText(QStringLiteral("150000.5"));
     whenModalShows([](QWidget* modal) { modal->close(); });
-    press("ButtonLoanMatrix");
+    press("MatrixButton");
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("'150000.5' is not a valid integer value."));
     EXPECT_EQ(recordedDialogs().shown[0].owner, &page);
@@ -223,18 +223,18 @@ TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
     const char* longRate = "Starting Interest Rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = "
                            "8.25). Please re-enter.";
     const RejectedCase cases[] = {
-        { "EditStartLoan", "1", startLoan },
-        { "EditStartLoan", "1.5", startLoan },
-        { "EditStartLoan", "150000.50", startLoan },
-        { "EditStartLoan", "150000 ", startLoan },
-        { "EditStartLoan", "$100", startLoan },
-        { "EditStartLoan", "", startLoan },
-        { "EditLoanIncrement", "1", increment },
-        { "EditLoanIncrement", "2e3", increment },
-        { "EditStartRate", "30.01", shortRate },
-        { "EditStartRate", "0.99", shortRate },
-        { "EditStartRate", "", shortRate },
-        { "EditStartRate", "7%", longRate },
+        { "StartLoanEdit", "1", startLoan },
+        { "StartLoanEdit", "1.5", startLoan },
+        { "StartLoanEdit", "150000.50", startLoan },
+        { "StartLoanEdit", "150000 ", startLoan },
+        { "StartLoanEdit", "$100", startLoan },
+        { "StartLoanEdit", "", startLoan },
+        { "LoanIncrementEdit", "1", increment },
+        { "LoanIncrementEdit", "2e3", increment },
+        { "StartRateEdit", "30.01", shortRate },
+        { "StartRateEdit", "0.99", shortRate },
+        { "StartRateEdit", "", shortRate },
+        { "StartRateEdit", "7%", longRate },
     };
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
@@ -245,16 +245,16 @@ TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
         QLineEdit* field = matrix.field(c.field);
         const QString kept = field->text();
         field->setText(text(c.typed));
-        matrix.field("EditRateInc")->setFocus();
+        matrix.field("RateIncrementEdit")->setFocus();
         matrix.calculate();
         expectWarningAt(field, text(c.message));
         EXPECT_EQ(app::gridTexts(matrix.grid()), before);
         field->setText(kept);
     }
     // The bounds pass: a loan value of 2, rates of 1 and 30.
-    matrix.field("EditStartLoan")->setText(QStringLiteral("2"));
-    matrix.field("EditLoanIncrement")->setText(QStringLiteral("2"));
-    matrix.field("EditStartRate")->setText(QStringLiteral("30"));
+    matrix.field("StartLoanEdit")->setText(QStringLiteral("2"));
+    matrix.field("LoanIncrementEdit")->setText(QStringLiteral("2"));
+    matrix.field("StartRateEdit")->setText(QStringLiteral("30"));
     recordedDialogs().reset();
     matrix.calculate();
     EXPECT_TRUE(recordedDialogs().shown.empty());
@@ -266,7 +266,7 @@ TEST_F(MatrixWindowTest, TheScrollBarSetsTheRateStepTheFillUses)
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
     matrix.rateStep()->setValue(16);
-    EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral("2.000"));
+    EXPECT_EQ(matrix.field("RateIncrementEdit")->text(), QStringLiteral("2.000"));
     // Changing the step alone leaves the grid as it was.
     EXPECT_EQ(matrix.row(4)[0], QStringLiteral("    Interest Rate = 7.25%"));
     matrix.calculate();
@@ -287,14 +287,14 @@ TEST_F(MatrixWindowTest, TheScrollBarsKeysFollowItsArrowsAndItsFocusShows)
         const char* step;
     } cases[] = { { Qt::Key_Right, ".375" }, { Qt::Key_Up, ".375" }, { Qt::Key_Left, ".125" }, { Qt::Key_Down, ".125" },
         { Qt::Key_End, "2.000" }, { Qt::Key_Home, ".125" } };
-    matrix.field("EditStartRate")->setFocus();
-    QTest::keyClick(matrix.field("EditStartRate"), Qt::Key_Tab);
+    matrix.field("StartRateEdit")->setFocus();
+    QTest::keyClick(matrix.field("StartRateEdit"), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), scrollBar);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
         scrollBar->setValue(2);
         QTest::keyClick(scrollBar, c.key);
-        EXPECT_EQ(matrix.field("EditRateInc")->text(), QString::fromLatin1(c.step));
+        EXPECT_EQ(matrix.field("RateIncrementEdit")->text(), QString::fromLatin1(c.step));
     }
     scrollBar->setValue(2);
     EXPECT_NE(scrollBar->grab().toImage(), unfocused);
@@ -306,26 +306,26 @@ TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)
     const MatrixControls matrix { window.get() };
 
     // The two counts only move with the arrows.
-    QSpinBox* amounts = matrix.spin("SpinLoanNum");
+    QSpinBox* amounts = matrix.spin("LoanCountSpin");
     matrix.type(amounts, "2");
     EXPECT_EQ(amounts->text(), QStringLiteral("4"));
     QTest::keyClick(amounts, Qt::Key_Down);
     QTest::keyClick(amounts, Qt::Key_Down);
     QTest::keyClick(amounts, Qt::Key_Down);
-    QTest::keyClick(matrix.spin("SpinLoanIncs"), Qt::Key_Down);
+    QTest::keyClick(matrix.spin("RateCountSpin"), Qt::Key_Down);
     matrix.calculate();
     EXPECT_EQ(matrix.row(1), texts({ "", " $100000", "", "", "" }));
     EXPECT_EQ(matrix.row(4), texts({ "    Interest Rate = 8.25%", " $970.14", "", "", "" }));
     EXPECT_EQ(matrix.row(5), QStringList(5, QString()));
 
     // 99 years confirmed with Enter is used as typed (1188 months); leaving the box clamps it to 50.
-    QSpinBox* term = matrix.spin("SpinTerm1");
+    QSpinBox* term = matrix.spin("Term1Spin");
     matrix.type(term, "99");
     QTest::keyClick(term, Qt::Key_Return);
     EXPECT_EQ(matrix.row(2)[0], QStringLiteral(" Loan #1 = 99 years:"));
     EXPECT_EQ(matrix.row(3)[1], QStringLiteral(" $666.92"));
     EXPECT_EQ(matrix.row(5)[0], QStringLiteral(" Loan #2 = 15 years:"));
-    matrix.field("EditStartLoan")->setFocus();
+    matrix.field("StartLoanEdit")->setFocus();
     EXPECT_EQ(term->text(), QStringLiteral("50"));
     EXPECT_EQ(term->value(), 50);
 
@@ -339,13 +339,13 @@ TEST_F(MatrixWindowTest, SpinBoxesCountByArrowsAndTermsMayBeTypedOutOfRange)
         EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("Floating point division by zero."));
         EXPECT_EQ(matrix.row(2)[0], QStringLiteral(" Loan #1 = %1 years:").arg(text(typed)));
         EXPECT_EQ(matrix.row(3), texts({ "    Interest Rate = 8%", "", "", "", "" }));
-        matrix.field("EditStartLoan")->setFocus();
+        matrix.field("StartLoanEdit")->setFocus();
         EXPECT_EQ(term->text(), QStringLiteral("1"));
     }
 
     // Back to one term: the second block goes, since every fill clears the grid; a second press changes nothing.
-    matrix.spin("SpinTerm1")->setValue(15);
-    matrix.spin("SpinTerm2")->setValue(15);
+    matrix.spin("Term1Spin")->setValue(15);
+    matrix.spin("Term2Spin")->setValue(15);
     matrix.calculate();
     const app::GridTexts once = app::gridTexts(matrix.grid());
     matrix.calculate();
@@ -359,9 +359,9 @@ TEST_F(MatrixWindowTest, CommaDecimalSettingsReadTheRateStepBack)
     const auto window = open("150000", "30", "7");
     const MatrixControls matrix { window.get() };
     EXPECT_TRUE(recordedDialogs().shown.empty());
-    EXPECT_EQ(matrix.field("EditRateInc")->text(), QStringLiteral(",250"));
+    EXPECT_EQ(matrix.field("RateIncrementEdit")->text(), QStringLiteral(",250"));
     matrix.rateStep()->setValue(9);
-    matrix.field("EditStartRate")->setText(QStringLiteral("6,5"));
+    matrix.field("StartRateEdit")->setText(QStringLiteral("6,5"));
     matrix.calculate();
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_EQ(matrix.row(4),

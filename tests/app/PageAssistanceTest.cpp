@@ -34,11 +34,11 @@ public:
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        const std::pair<const char*, const char*> typed[]
-            = { { "Edit11", "100000" }, { "Edit19", "5" }, { "Edit20", "35" }, { "Edit18", "3000" } };
+        const std::pair<const char*, const char*> typed[] = { { "AmountEdit", "100000" }, { "ChildAgeEdit", "5" },
+            { "CurrentAgeEdit", "35" }, { "MonthlyIncomeEdit", "3000" } };
         for (const auto& [name, text] : typed)
             field(name)->setText(QString::fromLatin1(text));
-        for (const char* calculate : { "ButtonCalcLoanPayment", "Button9", "Button5" })
+        for (const char* calculate : { "CalculateButton", "CollegeCalculateButton", "RetirementCalculateButton" })
             control<QPushButton>(calculate)->click();
         recordedDialogs().reset();
     }
@@ -54,7 +54,7 @@ public:
     QLineEdit* showField(const char* name)
     {
         QLineEdit* edit = field(name);
-        auto* pages = control<QTabWidget>("PageControl1");
+        auto* pages = control<QTabWidget>("CalculatorTabs");
         for (QWidget* w = edit; w; w = w->parentWidget()) {
             if (pages->indexOf(w) >= 0)
                 pages->setCurrentWidget(w);
@@ -63,11 +63,11 @@ public:
         return edit;
     }
 
-    bool followUpsEnabled() { return control("Button6")->isEnabled() && control("Button7")->isEnabled(); }
+    bool followUpsEnabled() { return control("ScheduleButton")->isEnabled() && control("PrepayButton")->isEnabled(); }
 
     app::ReturningUserStore store;
-    TForm1 window { store };
-    TForm5 prepayment;
+    MainWindow window { store };
+    PrepaymentWindow prepayment;
 };
 
 // The maximum length of a field without one.
@@ -87,10 +87,10 @@ void PrintTo(const ClickCase& c, std::ostream* out)
     *out << c.field;
 }
 
-class FieldClick : public ::testing::TestWithParam<ClickCase>
+class ClickedField : public ::testing::TestWithParam<ClickCase>
 { };
 
-TEST_P(FieldClick, SelectsForOvertyping)
+TEST_P(ClickedField, SelectsForOvertyping)
 {
     const ClickCase& c = GetParam();
     PageAssistance pages;
@@ -112,34 +112,34 @@ TEST_P(FieldClick, SelectsForOvertyping)
 // Field, text, selection after a click, loan reset, maximum length. A text longer than the field's count is
 // selected only in its first characters; where the maximum length is at most the count, all of it is.
 const ClickCase clickCases[] = {
-    { "Edit9", "7.125", "7.125", true, 5 },
-    { "Edit10", "100", "100", true, 3 },
-    { "EditLoanPayment", "1500", "", false, none },
-    { "Edit11", "1234567890", "123456789", true, none },
-    { "Edit19", "12", "12", false, 2 },
-    { "Edit22", "18", "18", false, 2 },
-    { "Edit23", "12345678", "1234567", false, none },
-    { "Edit24", "10", "10", false, 2 },
-    { "Edit25", "5.125", "5.125", false, 5 },
-    { "Edit20", "35", "35", false, 2 },
-    { "Edit21", "65", "65", false, 2 },
-    { "Edit18", "3000.25", "3000.25", false, none },
-    { "Edit17", "30", "30", false, 2 },
-    { "Edit15", "7.5", "7.5", false, 5 },
-    { "Edit16", "4.25", "4.25", false, 5 },
-    { "EditRetireFund", "1234567890123", "1234567890123", false, none },
-    { "Edit1", "12.25", "12.25", false, 5 },
-    { "Edit2", "200", "200", false, 3 },
-    { "Edit4", "1234567890", "123456789", false, none },
-    { "Edit3", "123456789", "12345678", false, none },
-    { "Edit13", "123456789012", "12345678901", false, none },
-    { "Edit14", "123456", "123456", false, none },
-    { "Edit12", "100", "100", false, 3 },
-    { "EditRate", "6.5", "", false, 5 },
-    { "EditCollFundGrowth", "7", "", false, 5 },
+    { "RateEdit", "7.125", "7.125", true, 5 },
+    { "YearsEdit", "100", "100", true, 3 },
+    { "PaymentEdit", "1500", "", false, none },
+    { "AmountEdit", "1234567890", "123456789", true, none },
+    { "ChildAgeEdit", "12", "12", false, 2 },
+    { "StartingAgeEdit", "18", "18", false, 2 },
+    { "AnnualCostEdit", "12345678", "1234567", false, none },
+    { "CollegeYearsEdit", "10", "10", false, 2 },
+    { "CostIncreaseEdit", "5.125", "5.125", false, 5 },
+    { "CurrentAgeEdit", "35", "35", false, 2 },
+    { "RetirementAgeEdit", "65", "65", false, 2 },
+    { "MonthlyIncomeEdit", "3000.25", "3000.25", false, none },
+    { "RetirementYearsEdit", "30", "30", false, 2 },
+    { "GrowthRateEdit", "7.5", "7.5", false, 5 },
+    { "InflationEdit", "4.25", "4.25", false, 5 },
+    { "RetirementFundEdit", "1234567890123", "1234567890123", false, none },
+    { "SavingsRateEdit", "12.25", "12.25", false, 5 },
+    { "SavingsYearsEdit", "200", "200", false, 3 },
+    { "CurrentSavingsEdit", "1234567890", "123456789", false, none },
+    { "ContributionEdit", "123456789", "12345678", false, none },
+    { "CurrentValueEdit", "123456789012", "12345678901", false, none },
+    { "DesiredValueEdit", "123456", "123456", false, none },
+    { "GrowYearsEdit", "100", "100", false, 3 },
+    { "RefinancedRateEdit", "6.5", "", false, 5 },
+    { "FundGrowthEdit", "7", "", false, 5 },
 };
 
-INSTANTIATE_TEST_SUITE_P(EveryPage, FieldClick, ::testing::ValuesIn(clickCases),
+INSTANTIATE_TEST_SUITE_P(EveryPage, ClickedField, ::testing::ValuesIn(clickCases),
     [](const ::testing::TestParamInfo<ClickCase>& info) { return std::string(info.param.field); });
 
 struct DoubleClickCase
@@ -154,10 +154,10 @@ void PrintTo(const DoubleClickCase& c, std::ostream* out)
     *out << c.field;
 }
 
-class FieldDoubleClick : public ::testing::TestWithParam<DoubleClickCase>
+class DoubleClickedField : public ::testing::TestWithParam<DoubleClickCase>
 { };
 
-TEST_P(FieldDoubleClick, ShowsItsHelpAndLeavesTheText)
+TEST_P(DoubleClickedField, ShowsItsHelpAndLeavesTheText)
 {
     const DoubleClickCase& c = GetParam();
     PageAssistance pages;
@@ -180,47 +180,47 @@ const char* const savingsYearsHelp
     = "Years must be between 1 and 200. This is how long the money will accumulate and grow.";
 
 const DoubleClickCase doubleClickCases[] = {
-    { "Edit9", "Enter the annual percentage rate (APR) for the loan, OK to use decimal but no \"%\" sign." },
-    { "Edit10", "Enter the number of years the loan is for." },
-    { "EditLoanPayment",
+    { "RateEdit", "Enter the annual percentage rate (APR) for the loan, OK to use decimal but no \"%\" sign." },
+    { "YearsEdit", "Enter the number of years the loan is for." },
+    { "PaymentEdit",
         "If you are solving for how much you can afford to borrow (loan amount), enter the maximum monthly payment "
         "you want here." },
-    { "Edit11", "The amount borrowed, or loaned. Do not use $ or commas." },
-    { "Edit19", "" },
-    { "Edit22", "" },
-    { "Edit23", "" },
-    { "Edit24", "" },
-    { "Edit25", "" },
-    { "Edit20", "" },
-    { "Edit21", "Enter the age at which you plan on retiring." },
-    { "Edit18",
+    { "AmountEdit", "The amount borrowed, or loaned. Do not use $ or commas." },
+    { "ChildAgeEdit", "" },
+    { "StartingAgeEdit", "" },
+    { "AnnualCostEdit", "" },
+    { "CollegeYearsEdit", "" },
+    { "CostIncreaseEdit", "" },
+    { "CurrentAgeEdit", "" },
+    { "RetirementAgeEdit", "Enter the age at which you plan on retiring." },
+    { "MonthlyIncomeEdit",
         "This is an amount that will supplement Social Security and/or pension plan benefits. Please enter the "
         "amount in todays dollars." },
-    { "Edit17",
+    { "RetirementYearsEdit",
         "The number of years after retirement that you will require an income. If you retire at 55 and plan to live "
         "until you are 85, enter 30." },
-    { "Edit15",
+    { "GrowthRateEdit",
         "Enter the interest rate anticipated through retirement that your investments will grow at. A rate of 5 to "
         "7 percent would be considered conservative, whereas the stock market averages 13 percent." },
-    { "Edit16",
+    { "InflationEdit",
         "An inflation rate of 2 to 5 should be appropiate.  Over the last 20 years the Consumer Price Index (CPI) "
         "has been just above 5 percent per year. In the late 1990s, it has fallen to 2% or less." },
-    { "EditRetireFund", "Amount you currently have saved for your retirement. This can include 401K accounts." },
-    { "Edit1", "This is the annual rate (APR) your money will increase by each year." },
-    { "Edit2", savingsYearsHelp },
-    { "Edit2", savingsYearsHelp, "abc" },
-    { "Edit4", "The current value of your investment/savings account. This is your starting balance." },
-    { "Edit3", "The amount you will contribute to your savings on a regular basis." },
-    { "Edit13",
+    { "RetirementFundEdit", "Amount you currently have saved for your retirement. This can include 401K accounts." },
+    { "SavingsRateEdit", "This is the annual rate (APR) your money will increase by each year." },
+    { "SavingsYearsEdit", savingsYearsHelp },
+    { "SavingsYearsEdit", savingsYearsHelp, "abc" },
+    { "CurrentSavingsEdit", "The current value of your investment/savings account. This is your starting balance." },
+    { "ContributionEdit", "The amount you will contribute to your savings on a regular basis." },
+    { "CurrentValueEdit",
         "How much savings do you have right now? (you will be investing this amount trying to reach your goal)" },
-    { "Edit14", "How much do you want your savings to be worth in the future?" },
-    { "Edit12", "How many years will the money grow?" },
-    { "EditCurrentMort", "" },
-    { "EditRefinTerm", "" },
-    { "EditCollFundGrowth", "" },
+    { "DesiredValueEdit", "How much do you want your savings to be worth in the future?" },
+    { "GrowYearsEdit", "How many years will the money grow?" },
+    { "CurrentPaymentEdit", "" },
+    { "RefinancedYearsEdit", "" },
+    { "FundGrowthEdit", "" },
 };
 
-INSTANTIATE_TEST_SUITE_P(EveryPage, FieldDoubleClick, ::testing::ValuesIn(doubleClickCases),
+INSTANTIATE_TEST_SUITE_P(EveryPage, DoubleClickedField, ::testing::ValuesIn(doubleClickCases),
     [](const ::testing::TestParamInfo<DoubleClickCase>& info) {
         const DoubleClickCase& c = info.param;
         return std::string(c.field) + (c.text ? std::string("_holding_") + c.text : std::string());
@@ -230,26 +230,26 @@ TEST(LoanReset, HidesThePrepaymentWindowUntilTheNextCalculation)
 {
     PageAssistance pages;
     const auto press = [&](const char* name) { QTest::mouseClick(pages.control(name), Qt::LeftButton); };
-    press("Button7");
+    press("PrepayButton");
     ASSERT_TRUE(pages.prepayment.isVisible());
-    const QString result = pages.control<QLabel>("LabelLoanOutput")->text();
-    const QString report = pages.control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText();
+    const QString result = pages.control<QLabel>("LoanResultLabel")->text();
+    const QString report = pages.control<QPlainTextEdit>("LoanReportText")->toPlainText();
 
-    press("Edit11");
+    press("AmountEdit");
     QCoreApplication::processEvents();
     EXPECT_FALSE(pages.prepayment.isVisible());
-    EXPECT_FALSE(pages.control("Button6")->isEnabled());
-    EXPECT_FALSE(pages.control("Button7")->isEnabled());
+    EXPECT_FALSE(pages.control("ScheduleButton")->isEnabled());
+    EXPECT_FALSE(pages.control("PrepayButton")->isEnabled());
     // The results of the last calculation stay on show.
-    EXPECT_EQ(pages.control<QLabel>("LabelLoanOutput")->text(), result);
-    EXPECT_EQ(pages.control<QPlainTextEdit>("MemoLoanAnalysis")->toPlainText(), report);
+    EXPECT_EQ(pages.control<QLabel>("LoanResultLabel")->text(), result);
+    EXPECT_EQ(pages.control<QPlainTextEdit>("LoanReportText")->toPlainText(), report);
 
-    press("ButtonCalcLoanPayment");
+    press("CalculateButton");
     EXPECT_TRUE(pages.followUpsEnabled());
-    press("Button7");
+    press("PrepayButton");
     EXPECT_TRUE(pages.prepayment.isVisible());
     // A change of the solve-for mode withdraws nothing.
-    press("RadioLoanAmount");
+    press("SolveForAmountRadio");
     EXPECT_TRUE(pages.followUpsEnabled());
     EXPECT_TRUE(pages.prepayment.isVisible());
 }

@@ -33,9 +33,9 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         // The loan page's way in: a calculated loan enables PrePay, which shows the window.
-        loanField("Edit11")->setText(QStringLiteral("100000"));
-        QTest::mouseClick(find<QPushButton>(window, "ButtonCalcLoanPayment"), Qt::LeftButton);
-        QTest::mouseClick(find<QPushButton>(window, "Button7"), Qt::LeftButton);
+        loanField("AmountEdit")->setText(QStringLiteral("100000"));
+        QTest::mouseClick(find<QPushButton>(window, "CalculateButton"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(window, "PrepayButton"), Qt::LeftButton);
         ASSERT_TRUE(prepayment.isVisible());
         prepayment.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&prepayment));
@@ -47,42 +47,45 @@ protected:
 
     void setLoan(const char* rate, const char* years, const char* amount)
     {
-        loanField("Edit9")->setText(QString::fromUtf8(rate));
-        loanField("Edit10")->setText(QString::fromUtf8(years));
-        loanField("Edit11")->setText(QString::fromUtf8(amount));
+        loanField("RateEdit")->setText(QString::fromUtf8(rate));
+        loanField("YearsEdit")->setText(QString::fromUtf8(years));
+        loanField("AmountEdit")->setText(QString::fromUtf8(amount));
     }
 
     void calculate(const char* extra, const char* start)
     {
-        for (const auto& [name, value] : { std::pair { "Edit1", extra }, std::pair { "Edit2", start } }) {
+        for (const auto& [name, value] :
+            { std::pair { "ExtraPaymentEdit", extra }, std::pair { "StartMonthEdit", start } }) {
             field(name)->selectAll();
             QTest::keyClicks(field(name), QString::fromUtf8(value));
         }
-        QTest::mouseClick(find<QPushButton>(prepayment, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(prepayment, "CalculateButton"), Qt::LeftButton);
     }
 
     std::vector<std::string> results()
     {
         std::vector<std::string> shown;
-        for (const char* label : { "Label5", "Label6", "Label7", "Label10" })
+        for (const char* label : { "NormalInterestValueLabel", "PrepaidInterestValueLabel", "InterestSavingsValueLabel",
+                 "MonthsReducedValueLabel" })
             shown.push_back(text(label).toStdString());
         return shown;
     }
 
     app::ReturningUserStore store;
-    TForm1 window { store };
-    TForm5 prepayment;
+    MainWindow window { store };
+    PrepaymentWindow prepayment;
 };
 
 TEST_F(PrepaymentWindowTest, StartsWithItsInstructionsDefaultsAndNoResults)
 {
-    const QStringList lines = find<QPlainTextEdit>(prepayment, "Memo1")->toPlainText().split(u'\n');
+    const QStringList lines = find<QPlainTextEdit>(prepayment, "InstructionsText")->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 11);
     EXPECT_EQ(lines[1], QStringLiteral("off their loans early  -- this is called \"pre-paying\" a loan. "));
     EXPECT_EQ(lines[10], QStringLiteral("would be month 13 of your loan period, so enter 13."));
-    EXPECT_EQ(field("Edit1")->text(), QStringLiteral("0"));
-    EXPECT_EQ(field("Edit2")->text(), QStringLiteral("1"));
-    for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4" })
+    EXPECT_EQ(field("ExtraPaymentEdit")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("StartMonthEdit")->text(), QStringLiteral("1"));
+    for (const char* panel :
+        { "PrepaidInterestPanel", "NormalInterestPanel", "InterestSavingsPanel", "MonthsReducedPanel" })
         EXPECT_FALSE(find<QWidget>(prepayment, panel)->isVisible()) << panel;
 }
 
@@ -115,7 +118,8 @@ TEST_F(PrepaymentWindowTest, ShowsTheFourResults)
         calculate(c.extra, c.start);
         EXPECT_TRUE(recordedDialogs().shown.empty());
         EXPECT_EQ(results(), c.expected);
-        for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4" })
+        for (const char* panel :
+            { "PrepaidInterestPanel", "NormalInterestPanel", "InterestSavingsPanel", "MonthsReducedPanel" })
             EXPECT_TRUE(find<QWidget>(prepayment, panel)->isVisible()) << panel;
     }
 }
@@ -133,14 +137,14 @@ TEST_F(PrepaymentWindowTest, BadInputKeepsThePreviousResults)
         const char* failing;
         const char* error;
     } cases[] = {
-        { "0", "1", &extraMessage, "Edit1", nullptr },
-        { "", "1", &extraMessage, "Edit1", nullptr },
-        { "0.99", "1", &extraMessage, "Edit1", nullptr },
-        { "$100", "1", &extraMessage, "Edit1", nullptr },
-        { "100", "0", &startMessage, "Edit2", nullptr },
-        { "100", "", &startMessage, "Edit2", nullptr },
-        { "100", "x", &startMessage, "Edit2", nullptr },
-        { "0", "0", &extraMessage, "Edit1", nullptr },
+        { "0", "1", &extraMessage, "ExtraPaymentEdit", nullptr },
+        { "", "1", &extraMessage, "ExtraPaymentEdit", nullptr },
+        { "0.99", "1", &extraMessage, "ExtraPaymentEdit", nullptr },
+        { "$100", "1", &extraMessage, "ExtraPaymentEdit", nullptr },
+        { "100", "0", &startMessage, "StartMonthEdit", nullptr },
+        { "100", "", &startMessage, "StartMonthEdit", nullptr },
+        { "100", "x", &startMessage, "StartMonthEdit", nullptr },
+        { "0", "0", &extraMessage, "ExtraPaymentEdit", nullptr },
         // A starting month with a fraction passes the check but is no whole number.
         { "100", "13.0", nullptr, nullptr, "'13.0' is not a valid integer value." },
     };
@@ -157,7 +161,7 @@ TEST_F(PrepaymentWindowTest, BadInputKeepsThePreviousResults)
 
     // The loan page's fields are read without a check of their own.
     recordedDialogs().reset();
-    loanField("Edit10")->setText(QStringLiteral("0"));
+    loanField("YearsEdit")->setText(QStringLiteral("0"));
     calculate("100", "1");
     ASSERT_EQ(recordedDialogs().shown.size(), 1u);
     EXPECT_EQ(recordedDialogs().shown[0].text, QStringLiteral("Floating point division by zero."));
@@ -173,11 +177,12 @@ TEST_F(PrepaymentWindowTest, ClicksSelectTheFirstCharactersAndDoubleClicksHelp)
         const char* selected;
         const char* help;
     } cases[] = {
-        { "Edit1", "123456789012", "1234567890",
+        { "ExtraPaymentEdit", "123456789012", "1234567890",
             "This is an amount that you will make in addition to your monthly "
             "payment." },
-        { "Edit1", "250", "250", nullptr },
-        { "Edit2", "1234567", "12345", "The month that you will start paying an additional amount to your payment." },
+        { "ExtraPaymentEdit", "250", "250", nullptr },
+        { "StartMonthEdit", "1234567", "12345",
+            "The month that you will start paying an additional amount to your payment." },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -200,18 +205,18 @@ TEST_F(PrepaymentWindowTest, ClicksSelectTheFirstCharactersAndDoubleClicksHelp)
 
 TEST_F(PrepaymentWindowTest, EnterCalculatesAndCloseOnlyHides)
 {
-    field("Edit1")->setText(QStringLiteral("100"));
-    QTest::keyClick(field("Edit2"), Qt::Key_Return);
-    EXPECT_EQ(text("Label10"), QStringLiteral("29"));
+    field("ExtraPaymentEdit")->setText(QStringLiteral("100"));
+    QTest::keyClick(field("StartMonthEdit"), Qt::Key_Return);
+    EXPECT_EQ(text("MonthsReducedValueLabel"), QStringLiteral("29"));
 
-    QTest::mouseClick(find<QPushButton>(prepayment, "BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(prepayment, "CloseButton"), Qt::LeftButton);
     EXPECT_FALSE(prepayment.isVisible());
-    QTest::mouseClick(find<QPushButton>(window, "Button7"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(window, "PrepayButton"), Qt::LeftButton);
     EXPECT_TRUE(prepayment.isVisible());
-    EXPECT_EQ(field("Edit1")->text(), QStringLiteral("100"));
-    EXPECT_EQ(text("Label10"), QStringLiteral("29"));
+    EXPECT_EQ(field("ExtraPaymentEdit")->text(), QStringLiteral("100"));
+    EXPECT_EQ(text("MonthsReducedValueLabel"), QStringLiteral("29"));
     // Esc closes it as Close does, wherever the focus is in it.
-    for (const char* focus : { "Edit1", "Button1", "Memo1" }) {
+    for (const char* focus : { "ExtraPaymentEdit", "CalculateButton", "InstructionsText" }) {
         SCOPED_TRACE(focus);
         prepayment.show();
         prepayment.activateWindow();
@@ -223,7 +228,7 @@ TEST_F(PrepaymentWindowTest, EnterCalculatesAndCloseOnlyHides)
     prepayment.show();
     prepayment.close();
     EXPECT_FALSE(prepayment.isVisible());
-    EXPECT_EQ(text("Label5"), QStringLiteral("$61,789.09"));
+    EXPECT_EQ(text("NormalInterestValueLabel"), QStringLiteral("$61,789.09"));
 }
 
 } // namespace

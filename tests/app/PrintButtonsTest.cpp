@@ -152,29 +152,29 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
                           [] {
                               LoanPage page;
                               page.show();
-                              find<QAbstractButton>(page, "BitBtn1")->click();
+                              find<QAbstractButton>(page, "ReportPrintButton")->click();
                           },
                           "Corvanta loan analysis" },
         PrintOut { "WindowPicture",
             [] {
                 app::ReturningUserStore returning;
-                TForm1 window(returning);
+                MainWindow window(returning);
                 window.show();
-                find<QTabWidget>(window, "PageControl1")->setCurrentWidget(find(window, "TabSheet6"));
-                find<QAbstractButton>(window, "BitBtn2")->click();
+                find<QTabWidget>(window, "CalculatorTabs")->setCurrentWidget(find(window, "CollegeTab"));
+                find<QAbstractButton>(window, "CollegePrintButton")->click();
             },
             "Corvanta window picture" },
         PrintOut { "Schedule",
             [] {
-                TAmortSch window;
+                ScheduleWindow window;
                 window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
-                find<QAbstractButton>(window, "Button3")->click();
+                find<QAbstractButton>(window, "PrintButton")->click();
             },
             "Corvanta amortization schedule" },
         PrintOut { "Matrix",
             [] {
-                TFormMatrix window(loan);
-                find<QAbstractButton>(window, "Button3")->click();
+                MatrixWindow window(loan);
+                find<QAbstractButton>(window, "PrintButton")->click();
             },
             "Corvanta loan payment matrix" },
         PrintOut { "LoanChart",

@@ -243,9 +243,9 @@ protected:
 
 TEST_F(PrintToPdf, ScheduleOfSixYearsFillsTwoPages)
 {
-    TAmortSch window;
+    ScheduleWindow window;
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
-    find<QPushButton>(window, "Button3")->click();
+    find<QPushButton>(window, "PrintButton")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_FALSE(words.empty());
@@ -261,11 +261,11 @@ TEST_F(PrintToPdf, ScheduleOfSixYearsFillsTwoPages)
 // A schedule shown later in another window leaves this window's print-out as it was.
 TEST_F(PrintToPdf, EachScheduleWindowPrintsItsOwnMonths)
 {
-    TAmortSch sixYears;
+    ScheduleWindow sixYears;
     sixYears.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
-    TAmortSch oneYear;
+    ScheduleWindow oneYear;
     oneYear.showSchedule(calculators::amortizationSchedule(7, 12, 100000));
-    find<QPushButton>(sixYears, "Button3")->click();
+    find<QPushButton>(sixYears, "PrintButton")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_FALSE(words.empty());
@@ -275,10 +275,10 @@ TEST_F(PrintToPdf, EachScheduleWindowPrintsItsOwnMonths)
 
 TEST_F(PrintToPdf, MatrixPrintsItsGridAndFooterOnOnePage)
 {
-    TFormMatrix window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-    find<QSpinBox>(window, "SpinTerm2")->setValue(15);
-    find<QPushButton>(window, "ButtonCalculate")->click();
-    find<QPushButton>(window, "Button3")->click();
+    MatrixWindow window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    find<QSpinBox>(window, "Term2Spin")->setValue(15);
+    find<QPushButton>(window, "CalculateButton")->click();
+    find<QPushButton>(window, "PrintButton")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_FALSE(words.empty());
@@ -296,9 +296,9 @@ TEST_F(PrintToPdf, MatrixPrintsItsGridAndFooterOnOnePage)
 TEST_F(PrintToPdf, SmallPaperGetsFinerUnitsSoThatNoLineIsCut)
 {
     paper = QPageSize::A6;
-    TAmortSch window;
+    ScheduleWindow window;
     window.showSchedule(calculators::amortizationSchedule(7, 60, 100000));
-    find<QPushButton>(window, "Button3")->click();
+    find<QPushButton>(window, "PrintButton")->click();
 
     const auto words = pdfWords(pdf);
     ASSERT_EQ(words.size(), 61u * 4u);
@@ -312,12 +312,12 @@ TEST_F(PrintToPdf, SmallPaperGetsFinerUnitsSoThatNoLineIsCut)
 
 TEST_F(PrintToPdf, ACancelledDialogPrintsNothing)
 {
-    TAmortSch window;
+    ScheduleWindow window;
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
     recordedDialogs().confirmPrinter = false;
-    find<QPushButton>(window, "Button3")->click();
-    TFormMatrix matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-    find<QPushButton>(matrix, "Button3")->click();
+    find<QPushButton>(window, "PrintButton")->click();
+    MatrixWindow matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    find<QPushButton>(matrix, "PrintButton")->click();
     EXPECT_EQ(recordedDialogs().printerRequests, 2);
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_FALSE(QFile::exists(pdf));

@@ -54,8 +54,8 @@ TEST(ProgramIconTest, DisabledLookIsDerivedFromTheNormalPicture)
 TEST(ProgramIconTest, MainWindowAndAboutBoxShowIt)
 {
     app::ReturningUserStore store;
-    TForm1 mainWindow(store);
-    TFormAbout about;
+    MainWindow mainWindow(store);
+    AboutBox about;
     for (const QWidget* window : { static_cast<QWidget*>(&mainWindow), static_cast<QWidget*>(&about) })
         EXPECT_EQ(window->windowIcon().availableSizes(), drawnSizes) << window->metaObject()->className();
 }

@@ -34,9 +34,10 @@ const QString dearerMessage = QStringLiteral("ERROR: Your refinanced mortgage is
 
 // Current payment, principal, term, rate, closing costs, points: in tab order.
 using Fields = std::array<const char*, 6>;
-const char* const fieldNames[]
-    = { "EditCurrentMort", "EditRefinMort", "EditRefinTerm", "EditRate", "EditCloseCosts", "EditPoints" };
-const char* const panelNames[] = { "Panel4", "PanelMonthlySavings", "PanelCloseCosts", "PanelBreakEven" };
+const char* const fieldNames[] = { "CurrentPaymentEdit", "RefinancedAmountEdit", "RefinancedYearsEdit",
+    "RefinancedRateEdit", "ClosingCostsEdit", "PointsEdit" };
+const char* const panelNames[]
+    = { "NewPaymentPanel", "MonthlySavingsPanel", "TotalClosingCostsPanel", "BreakEvenPanel" };
 using Panels = std::array<std::string, 4>;
 
 class RefinancePageTest : public ShownPage<RefinancePage>
@@ -48,7 +49,7 @@ protected:
             typeOver(fieldNames[i], texts[i]);
     }
 
-    void pressCalculate() { press("Button1CalcRefinance"); }
+    void pressCalculate() { press("RefinanceCalculateButton"); }
 
     Panels panels()
     {
@@ -61,9 +62,9 @@ protected:
     // The saving and break-even panels and their labels appear together.
     bool resultsShown()
     {
-        return control<QWidget>("PanelMonthlySavings")->isVisible()
-            && control<QWidget>("LabelMonthlySavings")->isVisible() && control<QWidget>("PanelBreakEven")->isVisible()
-            && control<QWidget>("LabelBreakEven")->isVisible();
+        return control<QWidget>("MonthlySavingsPanel")->isVisible()
+            && control<QWidget>("MonthlySavingsLabel")->isVisible() && control<QWidget>("BreakEvenPanel")->isVisible()
+            && control<QWidget>("BreakEvenLabel")->isVisible();
     }
 };
 
@@ -73,25 +74,25 @@ TEST_F(RefinancePageTest, StartsEmptyWithPlaceholdersAndHiddenResults)
         EXPECT_TRUE(field(name)->text().isEmpty()) << name;
         EXPECT_TRUE(field(name)->toolTip().isEmpty()) << name;
     }
-    EXPECT_EQ(field("EditRefinTerm")->maxLength(), 2);
-    EXPECT_EQ(field("EditRate")->maxLength(), 5);
-    EXPECT_EQ(field("EditPoints")->maxLength(), 5);
+    EXPECT_EQ(field("RefinancedYearsEdit")->maxLength(), 2);
+    EXPECT_EQ(field("RefinancedRateEdit")->maxLength(), 5);
+    EXPECT_EQ(field("PointsEdit")->maxLength(), 5);
     const Panels initial { "Calculated...", "Monthly Savings", "Calculated...", "Break Even" };
     EXPECT_EQ(panels(), initial);
-    EXPECT_TRUE(control<QWidget>("Panel4")->isVisible());
-    EXPECT_FALSE(control<QWidget>("PanelMonthlySavings")->isVisible());
-    EXPECT_FALSE(control<QWidget>("LabelMonthlySavings")->isVisible());
-    EXPECT_FALSE(control<QWidget>("PanelBreakEven")->isVisible());
-    EXPECT_FALSE(control<QWidget>("LabelBreakEven")->isVisible());
-    EXPECT_EQ(page.property("defaultButton").toString(), QStringLiteral("Button1CalcRefinance"));
-    EXPECT_EQ(control<QPushButton>("Button1CalcRefinance")->text(), QStringLiteral("Ca&lculate"));
+    EXPECT_TRUE(control<QWidget>("NewPaymentPanel")->isVisible());
+    EXPECT_FALSE(control<QWidget>("MonthlySavingsPanel")->isVisible());
+    EXPECT_FALSE(control<QWidget>("MonthlySavingsLabel")->isVisible());
+    EXPECT_FALSE(control<QWidget>("BreakEvenPanel")->isVisible());
+    EXPECT_FALSE(control<QWidget>("BreakEvenLabel")->isVisible());
+    EXPECT_EQ(page.property("defaultButton").toString(), QStringLiteral("RefinanceCalculateButton"));
+    EXPECT_EQ(control<QPushButton>("RefinanceCalculateButton")->text(), QStringLiteral("Ca&lculate"));
 }
 
 TEST_F(RefinancePageTest, TabWalksTheFieldsThenTheButton)
 {
-    field("EditCurrentMort")->setFocus();
-    for (const char* name :
-        { "EditRefinMort", "EditRefinTerm", "EditRate", "EditCloseCosts", "EditPoints", "Button1CalcRefinance" }) {
+    field("CurrentPaymentEdit")->setFocus();
+    for (const char* name : { "RefinancedAmountEdit", "RefinancedYearsEdit", "RefinancedRateEdit", "ClosingCostsEdit",
+             "PointsEdit", "RefinanceCalculateButton" }) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
     }
@@ -110,25 +111,25 @@ TEST_F(RefinancePageTest, RejectedFieldsWarnSelectAndLeaveTheResults)
         const QString* message;
         const char* failing;
     } cases[] = {
-        { { "", "", "", "", "", "" }, &currentMessage, "EditCurrentMort" },
-        { { "1.5", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "EditCurrentMort" },
-        { { "$1200", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "EditCurrentMort" },
-        { { "1200", "1.99", "30", "6.5", "2000", "1" }, &principalMessage, "EditRefinMort" },
-        { { "1200", "150000", "0", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
-        { { "1200", "150000", "51", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
-        { { "1200", "150000", "", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
+        { { "", "", "", "", "", "" }, &currentMessage, "CurrentPaymentEdit" },
+        { { "1.5", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "CurrentPaymentEdit" },
+        { { "$1200", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "CurrentPaymentEdit" },
+        { { "1200", "1.99", "30", "6.5", "2000", "1" }, &principalMessage, "RefinancedAmountEdit" },
+        { { "1200", "150000", "0", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
+        { { "1200", "150000", "51", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
+        { { "1200", "150000", "", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
         // Numbers of at least 1 that are not whole numbers pass the first reading and fail the second.
-        { { "1200", "150000", "5.", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
-        { { "1200", "150000", "5 ", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
-        { { "1200", "150000", "1e", "6.5", "2000", "1" }, &termMessage, "EditRefinTerm" },
-        { { "1200", "150000", "30", "30.5", "2000", "1" }, &rateMessage, "EditRate" },
-        { { "1200", "150000", "30", "0.5", "2000", "1" }, &rateMessage, "EditRate" },
-        { { "1200", "150000", "30", "7%", "2000", "1" }, &rateMessage, "EditRate" },
-        { { "1200", "150000", "30", "6.5", "-1", "1" }, &costsMessage, "EditCloseCosts" },
-        { { "1200", "150000", "30", "6.5", "2000", "10.5" }, &pointsMessage, "EditPoints" },
-        { { "1200", "150000", "30", "6.5", "2000", "-0.5" }, &pointsMessage, "EditPoints" },
+        { { "1200", "150000", "5.", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
+        { { "1200", "150000", "5 ", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
+        { { "1200", "150000", "1e", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
+        { { "1200", "150000", "30", "30.5", "2000", "1" }, &rateMessage, "RefinancedRateEdit" },
+        { { "1200", "150000", "30", "0.5", "2000", "1" }, &rateMessage, "RefinancedRateEdit" },
+        { { "1200", "150000", "30", "7%", "2000", "1" }, &rateMessage, "RefinancedRateEdit" },
+        { { "1200", "150000", "30", "6.5", "-1", "1" }, &costsMessage, "ClosingCostsEdit" },
+        { { "1200", "150000", "30", "6.5", "2000", "10.5" }, &pointsMessage, "PointsEdit" },
+        { { "1200", "150000", "30", "6.5", "2000", "-0.5" }, &pointsMessage, "PointsEdit" },
         // The first failing field in the order of the checks is the one reported.
-        { { "1200", "150000", "51", "99", "-1", "11" }, &termMessage, "EditRefinTerm" },
+        { { "1200", "150000", "51", "99", "-1", "11" }, &termMessage, "RefinancedYearsEdit" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.failing + std::string(" ") + c.fields[0] + "|" + c.fields[2] + "|" + c.fields[5]);
@@ -213,8 +214,8 @@ TEST_F(RefinancePageTest, NoSavingEndsInTheErrorBoxAfterThreePanels)
         expectOnlyBox(RecordingDialogs::Kind::Error, QString::fromLatin1(c.error));
         const Panels partial { "$948.10", "$0.00", c.totalShown, "Break Even" };
         EXPECT_EQ(panels(), partial);
-        EXPECT_FALSE(control<QWidget>("PanelMonthlySavings")->isVisible());
-        EXPECT_FALSE(control<QWidget>("LabelBreakEven")->isVisible());
+        EXPECT_FALSE(control<QWidget>("MonthlySavingsPanel")->isVisible());
+        EXPECT_FALSE(control<QWidget>("BreakEvenLabel")->isVisible());
     }
 }
 

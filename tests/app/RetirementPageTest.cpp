@@ -56,11 +56,12 @@ class RetirementPageTest : public ShownPage<RetirementPage>
 {
 protected:
     bool shown(const char* name) { return control(name)->isVisible(); }
-    QString sentence() { return control<QLabel>("Label40")->text(); }
-    QString plan() { return control<QPlainTextEdit>("MemoRetire")->toPlainText(); }
+    QString sentence() { return control<QLabel>("NeedResultLabel")->text(); }
+    QString plan() { return control<QPlainTextEdit>("RetirementPlanText")->toPlainText(); }
     void fillIn(const NeedFields& texts)
     {
-        const char* const names[] = { "Edit20", "Edit21", "Edit18", "Edit17", "Edit15", "Edit16" };
+        const char* const names[] = { "CurrentAgeEdit", "RetirementAgeEdit", "MonthlyIncomeEdit", "RetirementYearsEdit",
+            "GrowthRateEdit", "InflationEdit" };
         for (std::size_t i = 0; i < texts.size(); ++i)
             typeOver(names[i], texts[i]);
     }
@@ -68,17 +69,17 @@ protected:
 
 TEST_F(RetirementPageTest, StartsWithItsDefaultsAndOnlyTheInputs)
 {
-    const std::tuple<const char*, const char*, int> fields[]
-        = { { "Edit20", "", 2 }, { "Edit21", "65", 2 }, { "Edit18", "", 32767 }, { "Edit17", "30", 2 },
-              { "Edit15", "7", 5 }, { "Edit16", "4", 5 }, { "EditRetireFund", "0", 32767 } };
+    const std::tuple<const char*, const char*, int> fields[] = { { "CurrentAgeEdit", "", 2 },
+        { "RetirementAgeEdit", "65", 2 }, { "MonthlyIncomeEdit", "", 32767 }, { "RetirementYearsEdit", "30", 2 },
+        { "GrowthRateEdit", "7", 5 }, { "InflationEdit", "4", 5 }, { "RetirementFundEdit", "0", 32767 } };
     for (const auto& [name, defaultText, maxLength] : fields) {
         EXPECT_EQ(control<QLineEdit>(name)->text(), text(defaultText)) << name;
         EXPECT_EQ(control<QLineEdit>(name)->maxLength(), maxLength) << name;
     }
-    EXPECT_FALSE(shown("Panel2"));
-    EXPECT_FALSE(shown("PanelRetireHowTo"));
-    EXPECT_TRUE(control("LabelRecalc")->isHidden());
-    EXPECT_EQ(page.property("defaultButton").toString(), QStringLiteral("Button5"));
+    EXPECT_FALSE(shown("NeedResultPanel"));
+    EXPECT_FALSE(shown("RetirementPlanPanel"));
+    EXPECT_TRUE(control("RecalculateLabel")->isHidden());
+    EXPECT_EQ(page.property("defaultButton").toString(), QStringLiteral("RetirementCalculateButton"));
 }
 
 struct Rejected
@@ -98,27 +99,27 @@ class CalculateRejects : public RetirementPageTest, public ::testing::WithParamI
 TEST_P(CalculateRejects, WarnsSelectsTheFieldAndShowsNothing)
 {
     fillIn(GetParam().fields);
-    press("Button5");
+    press("RetirementCalculateButton");
     expectWarning(*GetParam().message, GetParam().failingField);
-    EXPECT_FALSE(shown("Panel2"));
-    EXPECT_FALSE(shown("PanelRetireHowTo"));
+    EXPECT_FALSE(shown("NeedResultPanel"));
+    EXPECT_FALSE(shown("RetirementPlanPanel"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, CalculateRejects,
-    ::testing::Values(Rejected { { "", "65", "", "30", "7", "4" }, &ageMessage, "Edit20" },
-        Rejected { { "0", "65", "3000", "30", "7", "4" }, &ageMessage, "Edit20" },
-        Rejected { { "3x", "65", "3000", "30", "7", "4" }, &ageMessage, "Edit20" },
-        Rejected { { "35", "34", "3000", "30", "7", "4" }, &retireAgeMessage, "Edit21" },
-        Rejected { { "35", "6x", "3000", "30", "7", "4" }, &retireAgeMessage, "Edit21" },
-        Rejected { { "35", "65", "1.99", "30", "7", "4" }, &incomeMessage, "Edit18" },
-        Rejected { { "35", "65", "3,000", "30", "7", "4" }, &incomeMessage, "Edit18" },
-        Rejected { { "35", "65", "3000", "0", "7", "4" }, &yearsMessage, "Edit17" },
-        Rejected { { "35", "65", "3000", "2.", "7", "4" }, &yearsMessage, "Edit17" },
-        Rejected { { "35", "65", "3000", "30", "-0.5", "4" }, &growthMessage, "Edit15" },
-        Rejected { { "35", "65", "3000", "30", "7%", "4" }, &growthMessage, "Edit15" },
-        Rejected { { "35", "65", "3000", "30", "7", "-0.5" }, &inflationMessage, "Edit16" },
+    ::testing::Values(Rejected { { "", "65", "", "30", "7", "4" }, &ageMessage, "CurrentAgeEdit" },
+        Rejected { { "0", "65", "3000", "30", "7", "4" }, &ageMessage, "CurrentAgeEdit" },
+        Rejected { { "3x", "65", "3000", "30", "7", "4" }, &ageMessage, "CurrentAgeEdit" },
+        Rejected { { "35", "34", "3000", "30", "7", "4" }, &retireAgeMessage, "RetirementAgeEdit" },
+        Rejected { { "35", "6x", "3000", "30", "7", "4" }, &retireAgeMessage, "RetirementAgeEdit" },
+        Rejected { { "35", "65", "1.99", "30", "7", "4" }, &incomeMessage, "MonthlyIncomeEdit" },
+        Rejected { { "35", "65", "3,000", "30", "7", "4" }, &incomeMessage, "MonthlyIncomeEdit" },
+        Rejected { { "35", "65", "3000", "0", "7", "4" }, &yearsMessage, "RetirementYearsEdit" },
+        Rejected { { "35", "65", "3000", "2.", "7", "4" }, &yearsMessage, "RetirementYearsEdit" },
+        Rejected { { "35", "65", "3000", "30", "-0.5", "4" }, &growthMessage, "GrowthRateEdit" },
+        Rejected { { "35", "65", "3000", "30", "7%", "4" }, &growthMessage, "GrowthRateEdit" },
+        Rejected { { "35", "65", "3000", "30", "7", "-0.5" }, &inflationMessage, "InflationEdit" },
         // Several wrong fields: the first in order is reported.
-        Rejected { { "35", "30", "", "0", "-1", "x" }, &retireAgeMessage, "Edit21" }));
+        Rejected { { "35", "30", "", "0", "-1", "x" }, &retireAgeMessage, "RetirementAgeEdit" }));
 
 struct NeedCase
 {
@@ -136,10 +137,10 @@ class CalculateShows : public RetirementPageTest, public ::testing::WithParamInt
 TEST_P(CalculateShows, TheNeedAndTheSavingsPlanSection)
 {
     fillIn(GetParam().fields);
-    press("Button5");
+    press("RetirementCalculateButton");
     EXPECT_TRUE(recordedDialogs().shown.empty());
-    EXPECT_TRUE(shown("Panel2"));
-    EXPECT_TRUE(shown("PanelRetireHowTo"));
+    EXPECT_TRUE(shown("NeedResultPanel"));
+    EXPECT_TRUE(shown("RetirementPlanPanel"));
     const QStringList figures = text(GetParam().figures).split(u' ');
     EXPECT_EQ(sentence(),
         QStringLiteral("You will need %1 at retirement in order to provide an inflation adjusted monthly income of %2, "
@@ -160,35 +161,35 @@ INSTANTIATE_TEST_SUITE_P(Needs, CalculateShows,
 TEST_F(RetirementPageTest, InflationBeyondTheTimeValueRangeEndsInTheErrorBox)
 {
     fillIn({ "30", "36", "3000", "30", "7", "99999" });
-    press("Button5");
+    press("RetirementCalculateButton");
     expectOnlyBox(RecordingDialogs::Kind::Error, QStringLiteral("FutureValue."));
-    EXPECT_FALSE(shown("Panel2"));
-    EXPECT_FALSE(shown("PanelRetireHowTo"));
+    EXPECT_FALSE(shown("NeedResultPanel"));
+    EXPECT_FALSE(shown("RetirementPlanPanel"));
 }
 
 TEST_F(RetirementPageTest, RecalculateMarkerFlagsAPlanThatMayBeOutOfDate)
 {
     fillIn(workedExample);
-    press("Button5");
-    EXPECT_FALSE(shown("LabelRecalc"));
+    press("RetirementCalculateButton");
+    EXPECT_FALSE(shown("RecalculateLabel"));
     const QString first = sentence();
 
     // Any later Calculate raises it, even one that fails and keeps the sentence.
-    typeOver("Edit18", "1");
-    press("Button5");
-    EXPECT_TRUE(shown("LabelRecalc"));
+    typeOver("MonthlyIncomeEdit", "1");
+    press("RetirementCalculateButton");
+    EXPECT_TRUE(shown("RecalculateLabel"));
     EXPECT_EQ(sentence(), first);
 
     // How To lowers it first thing, even when it then refuses the assets.
-    typeOver("Edit18", "3000");
-    typeOver("EditRetireFund", "");
-    press("Button8");
-    EXPECT_FALSE(shown("LabelRecalc"));
-    press("Button5");
-    EXPECT_TRUE(shown("LabelRecalc"));
-    typeOver("EditRetireFund", "0");
-    press("Button8");
-    EXPECT_FALSE(shown("LabelRecalc"));
+    typeOver("MonthlyIncomeEdit", "3000");
+    typeOver("RetirementFundEdit", "");
+    press("RetirementHowToButton");
+    EXPECT_FALSE(shown("RecalculateLabel"));
+    press("RetirementCalculateButton");
+    EXPECT_TRUE(shown("RecalculateLabel"));
+    typeOver("RetirementFundEdit", "0");
+    press("RetirementHowToButton");
+    EXPECT_FALSE(shown("RecalculateLabel"));
 }
 
 struct PlanCase
@@ -208,13 +209,13 @@ class HowToShows : public RetirementPageTest, public ::testing::WithParamInterfa
 TEST_P(HowToShows, OnePlanParagraphFromItsStart)
 {
     fillIn(GetParam().fields);
-    press("Button5");
-    typeOver("EditRetireFund", GetParam().assets);
-    press("Button8");
-    press("Button8");
+    press("RetirementCalculateButton");
+    typeOver("RetirementFundEdit", GetParam().assets);
+    press("RetirementHowToButton");
+    press("RetirementHowToButton");
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_EQ(plan(), text(GetParam().plan));
-    const QTextCursor caret = control<QPlainTextEdit>("MemoRetire")->textCursor();
+    const QTextCursor caret = control<QPlainTextEdit>("RetirementPlanText")->textCursor();
     EXPECT_EQ(caret.position(), 0);
     EXPECT_FALSE(caret.hasSelection());
 }
@@ -263,23 +264,23 @@ class HowToRejects : public RetirementPageTest, public ::testing::WithParamInter
 TEST_P(HowToRejects, WarnsAndKeepsTheLastPlan)
 {
     fillIn(workedExample);
-    press("Button5");
-    press("Button8");
+    press("RetirementCalculateButton");
+    press("RetirementHowToButton");
     const QString lastPlan = plan();
     typeOver(GetParam().changedField, GetParam().changedTo);
-    typeOver("EditRetireFund", GetParam().assets);
-    press("Button8");
+    typeOver("RetirementFundEdit", GetParam().assets);
+    press("RetirementHowToButton");
     expectWarning(*GetParam().message, GetParam().failingField);
     EXPECT_EQ(plan(), lastPlan);
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, HowToRejects,
-    ::testing::Values(RejectedPlan { "Edit20", "35", "", &assetsMessage, "EditRetireFund" },
-        RejectedPlan { "Edit20", "35", "-1", &assetsMessage, "EditRetireFund" },
-        RejectedPlan { "Edit20", "35", "1,000", &assetsMessage, "EditRetireFund" },
+    ::testing::Values(RejectedPlan { "CurrentAgeEdit", "35", "", &assetsMessage, "RetirementFundEdit" },
+        RejectedPlan { "CurrentAgeEdit", "35", "-1", &assetsMessage, "RetirementFundEdit" },
+        RejectedPlan { "CurrentAgeEdit", "35", "1,000", &assetsMessage, "RetirementFundEdit" },
         // The page's fields are checked again, before the assets.
-        RejectedPlan { "Edit21", "30", "x", &retireAgeMessage, "Edit21" },
-        RejectedPlan { "Edit20", "", "0", &ageMessage, "Edit20" }));
+        RejectedPlan { "RetirementAgeEdit", "30", "x", &retireAgeMessage, "RetirementAgeEdit" },
+        RejectedPlan { "CurrentAgeEdit", "", "0", &ageMessage, "CurrentAgeEdit" }));
 
 struct FailingPlan
 {
@@ -297,13 +298,13 @@ class HowToFails : public RetirementPageTest, public ::testing::WithParamInterfa
 TEST_P(HowToFails, InTheErrorBoxAndKeepsTheLastPlan)
 {
     fillIn(workedExample);
-    press("Button5");
-    press("Button8");
+    press("RetirementCalculateButton");
+    press("RetirementHowToButton");
     const QString lastPlan = plan();
     fillIn(GetParam().fields);
-    press("Button5");
+    press("RetirementCalculateButton");
     ASSERT_TRUE(recordedDialogs().shown.empty());
-    press("Button8");
+    press("RetirementHowToButton");
     expectOnlyBox(RecordingDialogs::Kind::Error, text(GetParam().error));
     EXPECT_EQ(plan(), lastPlan);
 }
@@ -323,10 +324,10 @@ TEST_F(RetirementPageTest, TheLongestNeedSentencesFitTheirPanel)
         { { "1", "2", "998000000000", "99", "0", "99999" }, "income of $998,988,020,000,000, along" },
         { { "1", "2", "2.12345678901234", "99", "0", "99e16" }, "increases of 990,000,000,000,000,000.00 percent." },
     };
-    const auto* label = control<QLabel>("Label40");
+    const auto* label = control<QLabel>("NeedResultLabel");
     for (const auto& [fields, piece] : longest) {
         fillIn(fields);
-        press("Button5");
+        press("RetirementCalculateButton");
         EXPECT_TRUE(sentence().contains(text(piece))) << sentence().toStdString();
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << sentence().toStdString();
     }

@@ -48,15 +48,15 @@ void PrintTo(const ScheduleCase& c, std::ostream* out)
 class ScheduleWindowTest : public ShownPage<LoanPage>, public ::testing::WithParamInterface<ScheduleCase>
 {
 protected:
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 0); }
 
     void calculate(const char* rate, const char* years, const char* amount)
     {
-        field("Edit9")->setText(QString::fromLatin1(rate));
-        field("Edit10")->setText(QString::fromLatin1(years));
-        field("Edit11")->setText(QString::fromLatin1(amount));
-        control<QPushButton>("ButtonCalcLoanPayment")->click();
-        ASSERT_TRUE(control("Button6")->isEnabled());
+        field("RateEdit")->setText(QString::fromLatin1(rate));
+        field("YearsEdit")->setText(QString::fromLatin1(years));
+        field("AmountEdit")->setText(QString::fromLatin1(amount));
+        control<QPushButton>("CalculateButton")->click();
+        ASSERT_TRUE(control("ScheduleButton")->isEnabled());
     }
 };
 
@@ -66,19 +66,19 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
     const ScheduleCase& c = GetParam();
     calculate(c.rate, c.years, c.amount);
     if (c.typedYears)
-        field("Edit10")->setText(QString::fromLatin1(c.typedYears));
+        field("YearsEdit")->setText(QString::fromLatin1(c.typedYears));
 
     bool looked = false;
     whenModalShows([&](QWidget* modal) {
         looked = true;
-        EXPECT_TRUE(modal->inherits("TAmortSch"));
+        EXPECT_TRUE(modal->inherits("ScheduleWindow"));
         EXPECT_EQ(modal->parentWidget(), nullptr);
         EXPECT_EQ(modal->windowTitle(), QStringLiteral("Amortization Schedule"));
         EXPECT_EQ(modal->size(), QSize(389, 358));
         EXPECT_TRUE(modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        EXPECT_EQ(liveTopLevelCount("TAmortSch"), 1);
+        EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 1);
 
-        auto* grid = find<QTableWidget>(*modal, "StringGrid1");
+        auto* grid = find<QTableWidget>(*modal, "ScheduleGrid");
         EXPECT_EQ(app::gridRowCount(*grid), c.months + 1);
         EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         EXPECT_EQ(app::gridTexts(*grid)[0],
@@ -107,9 +107,9 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
         if (c.closeWithEsc)
             QTest::keyClick(modal, Qt::Key_Escape);
         else
-            QTest::mouseClick(find<QPushButton>(*modal, "BitBtn1"), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(*modal, "CloseButton"), Qt::LeftButton);
     });
-    press("Button6");
+    press("ScheduleButton");
     EXPECT_TRUE(looked);
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }
@@ -144,19 +144,19 @@ TEST_F(ScheduleWindowTest, UnreadableOrEmptyTermsEndInTheErrorBoxWithoutAWindow)
     for (const FailingCase& c : cases) {
         SCOPED_TRACE(c.years);
         recordedDialogs().reset();
-        field("Edit10")->setText(QString::fromLatin1(c.years));
-        field("Edit11")->setText(QString::fromLatin1(c.amount));
-        press("Button6");
+        field("YearsEdit")->setText(QString::fromLatin1(c.years));
+        field("AmountEdit")->setText(QString::fromLatin1(c.amount));
+        press("ScheduleButton");
         expectOnlyBox(RecordingDialogs::Kind::Error, QString::fromLatin1(c.message));
-        EXPECT_EQ(liveTopLevelCount("TAmortSch"), 0);
+        EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 0);
     }
 }
 
 TEST(GridCopyTest, CopiesTheSelectionAsTabSeparatedLines)
 {
-    TAmortSch window;
+    ScheduleWindow window;
     window.showSchedule(calculators::amortizationSchedule(7, 12, 100000));
-    auto* grid = find<QTableWidget>(window, "StringGrid1");
+    auto* grid = find<QTableWidget>(window, "ScheduleGrid");
     auto* menu = find<QMenu>(*grid, "GridMenu");
     ASSERT_NE(menu, nullptr);
     ASSERT_FALSE(menu->actions().isEmpty());

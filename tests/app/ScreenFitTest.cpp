@@ -45,11 +45,11 @@ TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen)
 {
     recordedDialogs().reset();
     app::ReturningUserStore store;
-    TForm1 main(store);
-    TForm5 prepayment;
-    TAmortSch schedule;
-    TFormMatrix matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
-    TFormAbout about;
+    MainWindow main(store);
+    PrepaymentWindow prepayment;
+    ScheduleWindow schedule;
+    MatrixWindow matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    AboutBox about;
     LoanChartWindow chart;
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));

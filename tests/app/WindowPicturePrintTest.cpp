@@ -69,21 +69,22 @@ protected:
     QString pdfPath = folder.filePath(QStringLiteral("window.pdf"));
     QRect printableArea;
     app::ReturningUserStore returning;
-    TForm1 window { returning };
+    MainWindow window { returning };
 };
 
 TEST_F(WindowPicturePrintTest, ACancelledDialogPrintsNothing)
 {
-    window.BitBtn2Click();
+    window.pagePrintButtonClicked();
     EXPECT_EQ(recordedDialogs().printerRequests, 1);
     EXPECT_FALSE(QFile::exists(pdfPath));
 }
 
 TEST_F(WindowPicturePrintTest, TheCollegeAndRetirementPrintButtonsPrintTheWindowPicture)
 {
-    auto* pages = find<QTabWidget>(window, "PageControl1");
+    auto* pages = find<QTabWidget>(window, "CalculatorTabs");
     ASSERT_NE(pages, nullptr);
-    const std::pair<const char*, const char*> buttons[] = { { "TabSheet6", "BitBtn2" }, { "TabSheet5", "BitBtn3" } };
+    const std::pair<const char*, const char*> buttons[]
+        = { { "CollegeTab", "CollegePrintButton" }, { "RetirementTab", "RetirementPrintButton" } };
     for (const auto& [page, button] : buttons) {
         SCOPED_TRACE(button);
         recordedDialogs().printerRequests = 0;
@@ -99,7 +100,7 @@ TEST_F(WindowPicturePrintTest, TheCollegeAndRetirementPrintButtonsPrintTheWindow
 TEST_F(WindowPicturePrintTest, PrintsTheClientAreaAtItsScreenSizeOnOnePage)
 {
     recordedDialogs().confirmPrinter = true;
-    window.BitBtn2Click();
+    window.pagePrintButtonClicked();
     EXPECT_TRUE(recordedDialogs().shown.empty());
 
     const std::optional<PdfText> text = readPdfText(pdfPath);

@@ -11,8 +11,9 @@
 //   action:Window.Action       chooses a menu item of the window's menu bar by its name
 //   print:Window.Control=name  presses a Print button; the print-out goes to FOLDER/name.pdf
 //   grab:Window=name           saves the window as FOLDER/name.png
-// Window is a window class (TForm1, TForm5, TAmortSch, TFormMatrix, TFormAbout, ExtraPaymentsWindow); exactly one of
-// that class must be visible. A message box, a missing control or a failed save ends the run with an error.
+// Window is a window class (MainWindow, PrepaymentWindow, ScheduleWindow, MatrixWindow, AboutBox, ExtraPaymentsWindow);
+// exactly one of that class must be visible. A message box, a missing control or a failed save ends the run with an
+// error.
 #include "RegionalSettings.h"
 #include "pages/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
@@ -238,8 +239,8 @@ int main(int argc, char* argv[])
     app::installDialogs(&dialogs);
 
     app::ReturningUserStore store;
-    TForm1 mainWindow(store);
-    TForm5 prepaymentWindow;
+    MainWindow mainWindow(store);
+    PrepaymentWindow prepaymentWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
     // Steps name controls on pages that have not been shown yet.
     app::buildAll(mainWindow);

@@ -19,65 +19,66 @@ void CollegePage::buildControls()
     Q_INIT_RESOURCE(glyphs);
     ui.create();
     ui->setupUi(this);
-    connect(ui->BitBtn2, &QAbstractButton::clicked, this, &CollegePage::printWindowPressed);
+    connect(ui->CollegePrintButton, &QAbstractButton::clicked, this, &CollegePage::printWindowPressed);
 
-    connect(ui->Button9, &QPushButton::clicked, this, app::guarded(this, [this] { Button9Click(ui->Button9); }));
-    connect(ui->ButtonHowToCollege, &QPushButton::clicked, this,
-        app::guarded(this, [this] { ButtonHowToCollegeClick(ui->ButtonHowToCollege); }));
+    connect(ui->CollegeCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { collegeCalculateButtonClicked(ui->CollegeCalculateButton); }));
+    connect(ui->CollegeHowToButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { collegeHowToButtonClicked(ui->CollegeHowToButton); }));
     // The projection's fields select their text on a click; no field of the page has a help text.
     new app::FieldAssistance(this,
         {
-            { ui->Edit19, app::selectFirst(5), {} },
-            { ui->Edit22, app::selectFirst(4), {} },
-            { ui->Edit23, app::selectFirst(7), {} },
-            { ui->Edit24, app::selectFirst(5), {} },
-            { ui->Edit25, app::selectFirst(5), {} },
+            { ui->ChildAgeEdit, app::selectFirst(5), {} },
+            { ui->StartingAgeEdit, app::selectFirst(4), {} },
+            { ui->AnnualCostEdit, app::selectFirst(7), {} },
+            { ui->CollegeYearsEdit, app::selectFirst(5), {} },
+            { ui->CostIncreaseEdit, app::selectFirst(5), {} },
         });
 }
 
-bool CollegePage::Button9Click(const QObject* sender)
+bool CollegePage::collegeCalculateButtonClicked(const QObject* sender)
 {
     // The starting age is checked once the child's age has passed, against the age as read.
     const auto read = app::readInput<calculators::CollegeCostInput>(this, calculators::readCollegeCostInput,
-        { { "age", ui->Edit19 }, { "start-age", ui->Edit22 }, { "cost", ui->Edit23 }, { "years", ui->Edit24 },
-            { "increase", ui->Edit25 } });
+        { { "age", ui->ChildAgeEdit }, { "start-age", ui->StartingAgeEdit }, { "cost", ui->AnnualCostEdit },
+            { "years", ui->CollegeYearsEdit }, { "increase", ui->CostIncreaseEdit } });
     if (!read)
         return false;
     cost = *read;
 
     const calculators::CollegeCost projection = calculators::projectCollegeCost(cost);
-    ui->Panel5->setVisible(true);
-    ui->Label44->setVisible(true);
-    ui->Label44->setText(QString::fromStdString(calculators::collegeCostSentence(projection, app::regional())));
-    ui->Panel3->setVisible(true);
+    ui->CostResultPanel->setVisible(true);
+    ui->CostResultLabel->setVisible(true);
+    ui->CostResultLabel->setText(QString::fromStdString(calculators::collegeCostSentence(projection, app::regional())));
+    ui->CollegePlanPanel->setVisible(true);
 
-    if (sender != ui->ButtonHowToCollege)
-        ButtonHowToCollegeClick(sender);
+    if (sender != ui->CollegeHowToButton)
+        collegeHowToButtonClicked(sender);
     return true;
 }
 
-void CollegePage::ButtonHowToCollegeClick(const QObject* sender)
+void CollegePage::collegeHowToButtonClicked(const QObject* sender)
 {
     // A rejected projection has already said what is wrong; a plan from the same fields would only add
     // a conversion error or a plan for no or negative years.
-    if (sender != ui->Button9 && !Button9Click(sender))
+    if (sender != ui->CollegeCalculateButton && !collegeCalculateButtonClicked(sender))
         return;
 
-    const auto values = app::readFields(this, calculators::checks::collegeFund,
-        { { "fund", ui->EditCurrCollegeFund }, { "growth", ui->EditCollFundGrowth } });
+    const auto values = app::readFields(
+        this, calculators::checks::collegeFund, { { "fund", ui->CurrentFundEdit }, { "growth", ui->FundGrowthEdit } });
     if (!values) {
         // The projection beside the plan may be new: an old plan would stand next to figures it does not
         // belong to.
-        ui->MemoHowToCollege->clear();
+        ui->CollegePlanText->clear();
         return;
     }
 
     // Emptied before computing: a plan that ends in an error leaves no stale text behind.
-    ui->MemoHowToCollege->clear();
+    ui->CollegePlanText->clear();
     const calculators::CollegeFund fund { values->decimal("fund"), values->decimal("growth") };
     const calculators::CollegePlan plan = calculators::planCollegeSaving(cost, fund);
-    ui->MemoHowToCollege->appendPlainText(QString::fromStdString(calculators::collegePlanText(plan, app::regional())));
-    QTextCursor caret = ui->MemoHowToCollege->textCursor();
+    ui->CollegePlanText->appendPlainText(QString::fromStdString(calculators::collegePlanText(plan, app::regional())));
+    QTextCursor caret = ui->CollegePlanText->textCursor();
     caret.movePosition(QTextCursor::Start);
-    ui->MemoHowToCollege->setTextCursor(caret);
+    ui->CollegePlanText->setTextCursor(caret);
 }

@@ -28,9 +28,9 @@ private:
     void buildControls() override;
     // Calculate: the projection. Unless started by How To, a success goes on into How To. Returns whether the
     // fields passed their checks and the projection was shown.
-    bool Button9Click(const QObject* sender);
+    bool collegeCalculateButtonClicked(const QObject* sender);
     // How To: the savings plan, after running Calculate unless started by it.
-    void ButtonHowToCollegeClick(const QObject* sender);
+    void collegeHowToButtonClicked(const QObject* sender);
 
     // The fields of the projection as Calculate last read them; the plan after it is of the same figures.
     calculators::CollegeCostInput cost;

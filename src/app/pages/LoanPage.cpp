@@ -46,41 +46,41 @@ void LoanPage::buildControls()
     ui.create();
     ui->setupUi(this);
 
-    connect(ui->ButtonCalcLoanPayment, &QPushButton::clicked, this,
-        app::guarded(this, [this] { ButtonCalcLoanPaymentClick(); }));
-    connect(ui->RadioLoanPayment, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->SolveForPaymentRadio, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            app::runGuarded(this, [this] { RadioLoanPaymentClick(); });
+            app::runGuarded(this, [this] { solveForPaymentRadioClicked(); });
     });
-    connect(ui->RadioLoanAmount, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(ui->SolveForAmountRadio, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            app::runGuarded(this, [this] { RadioLoanAmountClick(); });
+            app::runGuarded(this, [this] { solveForAmountRadioClicked(); });
     });
-    connect(ui->Button7, &QPushButton::clicked, this, app::guarded(this, [this] { Button7Click(); }));
-    connect(ui->BitBtn1, &QToolButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
-    connect(ui->Button6, &QPushButton::clicked, this, app::guarded(this, [this] { Button6Click(); }));
-    connect(ui->ButtonLoanMatrix, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonLoanMatrixClick(); }));
-    for (QLineEdit* field : { ui->Edit9, ui->Edit10, ui->Edit11 })
+    connect(ui->PrepayButton, &QPushButton::clicked, this, app::guarded(this, [this] { prepayButtonClicked(); }));
+    connect(
+        ui->ReportPrintButton, &QToolButton::clicked, this, app::guarded(this, [this] { reportPrintButtonClicked(); }));
+    connect(ui->ScheduleButton, &QPushButton::clicked, this, app::guarded(this, [this] { scheduleButtonClicked(); }));
+    connect(ui->MatrixButton, &QPushButton::clicked, this, app::guarded(this, [this] { matrixButtonClicked(); }));
+    for (QLineEdit* field : { ui->RateEdit, ui->YearsEdit, ui->AmountEdit })
         connect(field, &QLineEdit::textChanged, this, [this] { offerLoanToPrepayment(); });
 
     // A click into a field of the loan withdraws what depends on the last calculated loan, until the next
     // successful Calculate; the results on show stay as they are.
     const auto reset = [this] {
-        ui->Button6->setEnabled(false);
-        ui->Button7->setEnabled(false);
+        ui->ScheduleButton->setEnabled(false);
+        ui->PrepayButton->setEnabled(false);
         if (prepaymentWindow)
             prepaymentWindow->hide();
     };
     new app::FieldAssistance(this,
         {
-            { ui->Edit9, app::selectFirst(5, reset), rateHelp },
-            { ui->Edit10, app::selectFirst(4, reset), yearsHelp },
-            { ui->EditLoanPayment, {}, paymentHelp },
-            { ui->Edit11, app::selectFirst(9, reset), amountHelp },
+            { ui->RateEdit, app::selectFirst(5, reset), rateHelp },
+            { ui->YearsEdit, app::selectFirst(4, reset), yearsHelp },
+            { ui->PaymentEdit, {}, paymentHelp },
+            { ui->AmountEdit, app::selectFirst(9, reset), amountHelp },
         });
 }
 
-void LoanPage::setPrepaymentWindow(TForm5* window)
+void LoanPage::setPrepaymentWindow(PrepaymentWindow* window)
 {
     prepaymentWindow = window;
     // The texts come from this page's fields, so they must exist.
@@ -91,7 +91,8 @@ void LoanPage::setPrepaymentWindow(TForm5* window)
 void LoanPage::offerLoanToPrepayment()
 {
     if (prepaymentWindow)
-        prepaymentWindow->setLoan(LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() });
+        prepaymentWindow->setLoan(
+            LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() });
 }
 
 void LoanPage::setClock(std::function<QDate()> clock)
@@ -103,7 +104,7 @@ std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
 {
     ensureBuilt();
     // The loan is offered as the page's Calculate would take it; its windows read the texts by their own rules.
-    const LoanPageTexts texts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() };
+    const LoanPageTexts texts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() };
     const auto read = calculators::readFields(
         calculators::checks::solveForPayment,
         [&texts](std::string_view field) {
@@ -115,20 +116,20 @@ std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
     return texts;
 }
 
-void LoanPage::ButtonCalcLoanPaymentClick()
+void LoanPage::calculateButtonClicked()
 {
     using calculators::LoanSolveFor;
-    const bool paymentMode = ui->RadioLoanPayment->isChecked();
+    const bool paymentMode = ui->SolveForPaymentRadio->isChecked();
 
     const auto values = app::readFields(this,
         paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
-        { { "rate", ui->Edit9 }, { "years", ui->Edit10 }, { "amount", ui->Edit11 },
-            { "payment", ui->EditLoanPayment } });
+        { { "rate", ui->RateEdit }, { "years", ui->YearsEdit }, { "amount", ui->AmountEdit },
+            { "payment", ui->PaymentEdit } });
     if (!values)
         return;
 
     // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
-    QLineEdit* solvedField = paymentMode ? ui->EditLoanPayment : ui->Edit11;
+    QLineEdit* solvedField = paymentMode ? ui->PaymentEdit : ui->AmountEdit;
     if (!app::fieldAccepts(
             solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
         solvedField->setText(QStringLiteral("0"));
@@ -138,46 +139,46 @@ void LoanPage::ButtonCalcLoanPaymentClick()
     input.annualRatePercent = values->decimal("rate");
     input.years = values->whole("years");
     // The solved field holds a number by now, its own or 0.
-    input.monthlyPayment = paymentMode ? app::decimalValue(ui->EditLoanPayment) : values->decimal("payment");
-    input.loanAmount = paymentMode ? values->decimal("amount") : app::decimalValue(ui->Edit11);
+    input.monthlyPayment = paymentMode ? app::decimalValue(ui->PaymentEdit) : values->decimal("payment");
+    input.loanAmount = paymentMode ? values->decimal("amount") : app::decimalValue(ui->AmountEdit);
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
     const auto& settings = app::regional();
-    ui->PanelLoanOutput->setVisible(true);
-    ui->LabelLoanOutput->setText(QString::fromStdString(calculators::loanResultCaption(input, solution, settings)));
+    ui->LoanResultPanel->setVisible(true);
+    ui->LoanResultLabel->setText(QString::fromStdString(calculators::loanResultCaption(input, solution, settings)));
     solvedField->setText(QString::fromStdString(calculators::loanSolvedFieldText(input, solution, settings)));
-    ui->LabelLoanOutput->setVisible(true);
-    ui->Button6->setEnabled(true);
-    ui->Button7->setEnabled(true);
+    ui->LoanResultLabel->setVisible(true);
+    ui->ScheduleButton->setEnabled(true);
+    ui->PrepayButton->setEnabled(true);
 
     const QDate date = today();
-    const calculators::LoanReportContext context { ui->Edit9->text().toStdString(), ui->Edit10->text().toStdString(),
-        { date.year(), date.month(), date.day() } };
-    ui->MemoLoanAnalysis->clear();
+    const calculators::LoanReportContext context { ui->RateEdit->text().toStdString(),
+        ui->YearsEdit->text().toStdString(), { date.year(), date.month(), date.day() } };
+    ui->LoanReportText->clear();
     // The report goes in as one text, a line to a paragraph: appended line by line, every line laid out
     // the lines before it once more.
     QStringList lines;
     for (const std::string& line : calculators::loanReportLines(input, solution, context, settings))
         lines.append(QString::fromStdString(line));
-    ui->MemoLoanAnalysis->appendPlainText(lines.join(u'\n'));
-    QTextCursor caret = ui->MemoLoanAnalysis->textCursor();
+    ui->LoanReportText->appendPlainText(lines.join(u'\n'));
+    QTextCursor caret = ui->LoanReportText->textCursor();
     caret.movePosition(QTextCursor::Start);
-    ui->MemoLoanAnalysis->setTextCursor(caret);
+    ui->LoanReportText->setTextCursor(caret);
 }
 
-void LoanPage::RadioLoanPaymentClick()
+void LoanPage::solveForPaymentRadioClicked()
 {
-    ui->Label51->setText(requiredText);
-    ui->Label47->setText(notApplicableText);
+    ui->AmountRequiredLabel->setText(requiredText);
+    ui->PaymentRequiredLabel->setText(notApplicableText);
 }
 
-void LoanPage::RadioLoanAmountClick()
+void LoanPage::solveForAmountRadioClicked()
 {
-    ui->Label51->setText(notApplicableText);
-    ui->Label47->setText(requiredText);
+    ui->AmountRequiredLabel->setText(notApplicableText);
+    ui->PaymentRequiredLabel->setText(requiredText);
 }
 
-void LoanPage::Button7Click()
+void LoanPage::prepayButtonClicked()
 {
     if (!prepaymentWindow)
         return;
@@ -186,23 +187,23 @@ void LoanPage::Button7Click()
     prepaymentWindow->activateWindow();
 }
 
-void LoanPage::BitBtn1Click()
+void LoanPage::reportPrintButtonClicked()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
-    app::printTextArea(this, *ui->MemoLoanAnalysis, QStringLiteral("Corvanta loan analysis"));
+    app::printTextArea(this, *ui->LoanReportText, QStringLiteral("Corvanta loan analysis"));
 }
 
-void LoanPage::Button6Click()
+void LoanPage::scheduleButtonClicked()
 {
     // The fields are read as they stand, without validation: the button is only enabled after a
     // successful Calculate, but a term can still be typed over since.
-    const finance::Extended rate = app::decimalValue(ui->Edit9);
-    const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->Edit10));
-    const finance::Extended amount = app::decimalValue(ui->Edit11);
+    const finance::Extended rate = app::decimalValue(ui->RateEdit);
+    const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->YearsEdit));
+    const finance::Extended amount = app::decimalValue(ui->AmountEdit);
     const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
 
     // A new window at every press, owned by nobody and freed when it closes.
-    const auto window = std::make_unique<TAmortSch>();
+    const auto window = std::make_unique<ScheduleWindow>();
     window->showSchedule(schedule);
     // The loan chart also draws the prepayment window's result when it is for this loan.
     if (prepaymentWindow) {
@@ -213,9 +214,9 @@ void LoanPage::Button6Click()
     window->exec();
 }
 
-void LoanPage::ButtonLoanMatrixClick()
+void LoanPage::matrixButtonClicked()
 {
-    const auto matrix = std::make_unique<TFormMatrix>(
-        LoanPageTexts { ui->Edit11->text(), ui->Edit10->text(), ui->Edit9->text() }, this);
+    const auto matrix = std::make_unique<MatrixWindow>(
+        LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() }, this);
     matrix->exec();
 }

@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-class TForm5;
+class PrepaymentWindow;
 
 namespace Ui {
 class LoanPage;
@@ -28,7 +28,7 @@ public:
 
     // The prepayment window created at start-up, shown by PrePay; it is given this page's loan texts now
     // and whenever one of them changes.
-    void setPrepaymentWindow(TForm5* window);
+    void setPrepaymentWindow(PrepaymentWindow* window);
     // Where the report takes today's date from.
     void setClock(std::function<QDate()> today);
     // The rate, years and amount as typed, when they pass this page's own checks for a payment.
@@ -36,17 +36,17 @@ public:
 
 private:
     void buildControls() override;
-    void ButtonCalcLoanPaymentClick();
-    void RadioLoanPaymentClick(); // solve for the monthly payment
-    void RadioLoanAmountClick(); // solve for the loan amount
-    void Button7Click(); // PrePay
-    void BitBtn1Click(); // Print: the loan analysis
-    void Button6Click(); // Schedule
-    void ButtonLoanMatrixClick();
+    void calculateButtonClicked();
+    void solveForPaymentRadioClicked(); // solve for the monthly payment
+    void solveForAmountRadioClicked(); // solve for the loan amount
+    void prepayButtonClicked();
+    void reportPrintButtonClicked(); // Print: the loan analysis
+    void scheduleButtonClicked();
+    void matrixButtonClicked();
     void offerLoanToPrepayment(); // the rate, years and amount as typed
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::LoanPage> ui;
-    QPointer<TForm5> prepaymentWindow;
+    QPointer<PrepaymentWindow> prepaymentWindow;
     std::function<QDate()> today;
 };

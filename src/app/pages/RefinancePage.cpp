@@ -29,31 +29,32 @@ void RefinancePage::buildControls()
 {
     ui.create();
     ui->setupUi(this);
-    connect(ui->Button1CalcRefinance, &QPushButton::clicked, this,
-        app::guarded(this, [this] { Button1CalcRefinanceClick(); }));
+    connect(ui->RefinanceCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { refinanceCalculateButtonClicked(); }));
 }
 
-void RefinancePage::Button1CalcRefinanceClick()
+void RefinancePage::refinanceCalculateButtonClicked()
 {
     const auto read = app::readInput<calculators::RefinanceInput>(this, calculators::readRefinanceInput,
-        { { "payment", ui->EditCurrentMort }, { "principal", ui->EditRefinMort }, { "years", ui->EditRefinTerm },
-            { "rate", ui->EditRate }, { "closing-costs", ui->EditCloseCosts }, { "points", ui->EditPoints } });
+        { { "payment", ui->CurrentPaymentEdit }, { "principal", ui->RefinancedAmountEdit },
+            { "years", ui->RefinancedYearsEdit }, { "rate", ui->RefinancedRateEdit },
+            { "closing-costs", ui->ClosingCostsEdit }, { "points", ui->PointsEdit } });
     if (!read)
         return;
     const calculators::RefinanceInput& input = *read;
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
 
     const auto& settings = app::regional();
-    ui->Panel4->setText(text(finance::moneyText(savings.newPayment, settings)));
-    ui->PanelMonthlySavings->setText(text(finance::moneyText(savings.monthlySaving, settings)));
-    ui->PanelCloseCosts->setText(text(finance::moneyText(savings.totalClosingCosts, settings)));
+    ui->NewPaymentPanel->setText(text(finance::moneyText(savings.newPayment, settings)));
+    ui->MonthlySavingsPanel->setText(text(finance::moneyText(savings.monthlySaving, settings)));
+    ui->TotalClosingCostsPanel->setText(text(finance::moneyText(savings.totalClosingCosts, settings)));
     // A saving of exactly zero ends here in the error box, with the three panels above already written.
-    ui->PanelBreakEven->setText(text(finance::fixedText(calculators::breakEvenMonths(savings), 1, settings)));
+    ui->BreakEvenPanel->setText(text(finance::fixedText(calculators::breakEvenMonths(savings), 1, settings)));
 
-    ui->PanelMonthlySavings->setVisible(true);
-    ui->LabelMonthlySavings->setVisible(true);
-    ui->PanelBreakEven->setVisible(true);
-    ui->LabelBreakEven->setVisible(true);
+    ui->MonthlySavingsPanel->setVisible(true);
+    ui->MonthlySavingsLabel->setVisible(true);
+    ui->BreakEvenPanel->setVisible(true);
+    ui->BreakEvenLabel->setVisible(true);
 
     // The results stay on screen behind the warning.
     if (input.currentPayment < savings.newPayment)

@@ -20,7 +20,7 @@ public:
 
 private:
     void buildControls() override;
-    void Button1CalcRefinanceClick();
+    void refinanceCalculateButtonClicked();
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::RefinancePage> ui;

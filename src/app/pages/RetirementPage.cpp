@@ -42,19 +42,21 @@ void RetirementPage::buildControls()
     Q_INIT_RESOURCE(glyphs);
     ui.create();
     ui->setupUi(this);
-    connect(ui->BitBtn3, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
+    connect(ui->RetirementPrintButton, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
 
-    connect(ui->Button5, &QPushButton::clicked, this, app::guarded(this, [this] { Button5Click(); }));
-    connect(ui->Button8, &QPushButton::clicked, this, app::guarded(this, [this] { Button8Click(); }));
+    connect(ui->RetirementCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { retirementCalculateButtonClicked(); }));
+    connect(ui->RetirementHowToButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { retirementHowToButtonClicked(); }));
     new app::FieldAssistance(this,
         {
-            { ui->Edit20, app::selectAll(), {} },
-            { ui->Edit21, app::selectAll(), retirementAgeHelp },
-            { ui->Edit18, app::selectAll(), monthlyIncomeHelp },
-            { ui->Edit17, app::selectAll(), retirementYearsHelp },
-            { ui->Edit15, app::selectAll(), growthRateHelp },
-            { ui->Edit16, app::selectAll(), inflationHelp },
-            { ui->EditRetireFund, app::selectAll(), assetsHelp },
+            { ui->CurrentAgeEdit, app::selectAll(), {} },
+            { ui->RetirementAgeEdit, app::selectAll(), retirementAgeHelp },
+            { ui->MonthlyIncomeEdit, app::selectAll(), monthlyIncomeHelp },
+            { ui->RetirementYearsEdit, app::selectAll(), retirementYearsHelp },
+            { ui->GrowthRateEdit, app::selectAll(), growthRateHelp },
+            { ui->InflationEdit, app::selectAll(), inflationHelp },
+            { ui->RetirementFundEdit, app::selectAll(), assetsHelp },
         });
 }
 
@@ -62,41 +64,43 @@ std::optional<calculators::RetirementInput> RetirementPage::readNeed()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
     return app::readInput<calculators::RetirementInput>(this, calculators::readRetirementInput,
-        { { "age", ui->Edit20 }, { "retire-at", ui->Edit21 }, { "income", ui->Edit18 }, { "years", ui->Edit17 },
-            { "growth", ui->Edit15 }, { "inflation", ui->Edit16 } });
+        { { "age", ui->CurrentAgeEdit }, { "retire-at", ui->RetirementAgeEdit }, { "income", ui->MonthlyIncomeEdit },
+            { "years", ui->RetirementYearsEdit }, { "growth", ui->GrowthRateEdit },
+            { "inflation", ui->InflationEdit } });
 }
 
-void RetirementPage::Button5Click()
+void RetirementPage::retirementCalculateButtonClicked()
 {
     // Shown before the fields are checked: once a plan is on screen, any new Calculate may leave it out of date.
-    if (ui->PanelRetireHowTo->isVisibleTo(this))
-        ui->LabelRecalc->setVisible(true);
+    if (ui->RetirementPlanPanel->isVisibleTo(this))
+        ui->RecalculateLabel->setVisible(true);
     const auto input = readNeed();
     if (!input)
         return;
 
     const calculators::RetirementNeed need = calculators::retirementNeed(*input);
-    ui->Panel2->setVisible(true);
-    ui->Label40->setText(QString::fromStdString(calculators::retirementNeedSentence(*input, need, app::regional())));
-    ui->PanelRetireHowTo->setVisible(true);
+    ui->NeedResultPanel->setVisible(true);
+    ui->NeedResultLabel->setText(
+        QString::fromStdString(calculators::retirementNeedSentence(*input, need, app::regional())));
+    ui->RetirementPlanPanel->setVisible(true);
 }
 
-void RetirementPage::Button8Click()
+void RetirementPage::retirementHowToButtonClicked()
 {
-    ui->LabelRecalc->setVisible(false);
+    ui->RecalculateLabel->setVisible(false);
     // The page's fields may have changed since Calculate checked them.
     const auto input = readNeed();
     if (!input)
         return;
     const auto assets
-        = app::readFields(this, calculators::checks::retirementPlan, { { "assets", ui->EditRetireFund } });
+        = app::readFields(this, calculators::checks::retirementPlan, { { "assets", ui->RetirementFundEdit } });
     if (!assets)
         return;
 
     const calculators::RetirementPlan plan = calculators::retirementPlan(*input, assets->decimal("assets"));
-    ui->MemoRetire->setPlainText(
+    ui->RetirementPlanText->setPlainText(
         QString::fromStdString(calculators::retirementPlanText(*input, plan, app::regional())));
-    QTextCursor caret = ui->MemoRetire->textCursor();
+    QTextCursor caret = ui->RetirementPlanText->textCursor();
     caret.movePosition(QTextCursor::Start);
-    ui->MemoRetire->setTextCursor(caret);
+    ui->RetirementPlanText->setTextCursor(caret);
 }

@@ -29,8 +29,8 @@ Q_SIGNALS:
 
 private:
     void buildControls() override;
-    void Button5Click(); // Calculate: the need at retirement
-    void Button8Click(); // How To: the savings plan
+    void retirementCalculateButtonClicked(); // Calculate: the need at retirement
+    void retirementHowToButtonClicked(); // How To: the savings plan
 
     // The page's six fields checked in order; the first failure warns and selects its field.
     // The need's fields as read, or none when one is refused (its warning shown).

@@ -44,56 +44,60 @@ void SavingsPage::buildControls()
 {
     ui.create();
     ui->setupUi(this);
-    connect(ui->Button1, &QPushButton::clicked, this, app::guarded(this, [this] { Button1Click(); }));
-    connect(ui->Button4, &QPushButton::clicked, this, app::guarded(this, [this] { Button4Click(); }));
+    connect(ui->GrowthCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { growthCalculateButtonClicked(); }));
+    connect(ui->ReturnCalculateButton, &QPushButton::clicked, this,
+        app::guarded(this, [this] { returnCalculateButtonClicked(); }));
     new app::FieldAssistance(this,
         {
-            { ui->Edit1, app::selectAll(), rateHelp },
-            { ui->Edit2, app::selectFirst(4), yearsHelp },
-            { ui->Edit4, app::selectFirst(9), currentAmountHelp },
-            { ui->Edit3, app::selectFirst(8), contributionHelp },
-            { ui->Edit13, app::selectFirst(11), currentValueHelp },
-            { ui->Edit14, app::selectFirst(11), desiredValueHelp },
-            { ui->Edit12, app::selectFirst(3), growYearsHelp },
+            { ui->SavingsRateEdit, app::selectAll(), rateHelp },
+            { ui->SavingsYearsEdit, app::selectFirst(4), yearsHelp },
+            { ui->CurrentSavingsEdit, app::selectFirst(9), currentAmountHelp },
+            { ui->ContributionEdit, app::selectFirst(8), contributionHelp },
+            { ui->CurrentValueEdit, app::selectFirst(11), currentValueHelp },
+            { ui->DesiredValueEdit, app::selectFirst(11), desiredValueHelp },
+            { ui->GrowYearsEdit, app::selectFirst(3), growYearsHelp },
         });
 }
 
-void SavingsPage::Button1Click()
+void SavingsPage::growthCalculateButtonClicked()
 {
-    const auto values
-        = app::readFields(this, calculators::checks::savingsGrowth, { { "rate", ui->Edit1 }, { "years", ui->Edit2 } });
+    const auto values = app::readFields(this, calculators::checks::savingsGrowth,
+        { { "rate", ui->SavingsRateEdit }, { "years", ui->SavingsYearsEdit } });
     if (!values)
         return;
 
-    zeroWhenEmpty(ui->Edit3);
-    zeroWhenEmpty(ui->Edit4);
+    zeroWhenEmpty(ui->ContributionEdit);
+    zeroWhenEmpty(ui->CurrentSavingsEdit);
 
     // The contribution and the current amount are not validated: text that is no number ends in the error box.
     calculators::SavingsGrowthInput input;
     input.annualRatePercent = values->decimal("rate");
     input.years = values->whole("years");
-    input.contribution = app::decimalValue(ui->Edit3);
-    input.currentAmount = app::decimalValue(ui->Edit4);
+    input.contribution = app::decimalValue(ui->ContributionEdit);
+    input.currentAmount = app::decimalValue(ui->CurrentSavingsEdit);
     using calculators::ContributionFrequency;
-    input.frequency = ui->RadioButton3->isChecked() ? ContributionFrequency::Weekly
-        : ui->RadioButton2->isChecked()             ? ContributionFrequency::Monthly
-                                                    : ContributionFrequency::Annually;
+    input.frequency = ui->WeeklyRadio->isChecked() ? ContributionFrequency::Weekly
+        : ui->MonthlyRadio->isChecked()            ? ContributionFrequency::Monthly
+                                                   : ContributionFrequency::Annually;
     const finance::Extended futureValue = calculators::savingsFutureValue(input);
 
-    ui->Panel1->setVisible(true);
-    ui->Panel1->setText(QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
+    ui->GrowthResultPanel->setVisible(true);
+    ui->GrowthResultPanel->setText(
+        QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
 }
 
-void SavingsPage::Button4Click()
+void SavingsPage::returnCalculateButtonClicked()
 {
     const auto values = app::readFields(this, calculators::checks::requiredReturn,
-        { { "current", ui->Edit13 }, { "desired", ui->Edit14 }, { "years", ui->Edit12 } });
+        { { "current", ui->CurrentValueEdit }, { "desired", ui->DesiredValueEdit }, { "years", ui->GrowYearsEdit } });
     if (!values)
         return;
 
     const finance::Extended annualReturn = calculators::requiredAnnualReturn(
         values->decimal("current"), values->decimal("desired"), values->whole("years"));
 
-    ui->Panel7->setVisible(true);
-    ui->Panel7->setText(QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
+    ui->ReturnResultPanel->setVisible(true);
+    ui->ReturnResultPanel->setText(
+        QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
 }

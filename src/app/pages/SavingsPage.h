@@ -20,8 +20,8 @@ public:
 
 private:
     void buildControls() override;
-    void Button1Click(); // Calculate: savings growth
-    void Button4Click(); // Calculate: the required rate of return
+    void growthCalculateButtonClicked(); // Calculate: savings growth
+    void returnCalculateButtonClicked(); // Calculate: the required rate of return
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
     app::BuiltControls<Ui::SavingsPage> ui;

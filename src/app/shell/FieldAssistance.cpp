@@ -52,9 +52,9 @@ bool FieldAssistance::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::MouseButtonPress) {
         pressed = field;
     } else if (type == QEvent::MouseButtonRelease) {
-        const bool isClick = pressed == field && field->rect().contains(mouse->position().toPoint());
+        const bool isClickOnField = pressed == field && field->rect().contains(mouse->position().toPoint());
         pressed = nullptr;
-        if (isClick) {
+        if (isClickOnField) {
             // Queued: the field first handles the release itself, which may clear a selection.
             QMetaObject::invokeMethod(
                 field, [this, row] { runGuarded(window, [this, row] { click(*row); }); }, Qt::QueuedConnection);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
-
 #include <utility>
 
 namespace app {

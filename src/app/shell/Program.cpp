@@ -31,8 +31,8 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     installRegionalSettings(finance::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
-    TForm1 mainWindow(firstRun);
-    TForm5 prepaymentWindow;
+    MainWindow mainWindow(firstRun);
+    PrepaymentWindow prepaymentWindow;
     mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
 
     if (beforeShow)

@@ -5,9 +5,9 @@
 #include "shell/WindowPlacement.h"
 #include "ui_AboutBox.h"
 
-TFormAbout::TFormAbout(QWidget* parent)
+AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent)
-    , ui(std::make_unique<Ui::TFormAbout>())
+    , ui(std::make_unique<Ui::AboutBox>())
 {
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -15,18 +15,18 @@ TFormAbout::TFormAbout(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     setWindowIcon(app::programIcon());
-    connect(ui->ButtonAboutOK, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonAboutOKClick(); }));
+    connect(ui->OkButton, &QPushButton::clicked, this, app::guarded(this, [this] { okButtonClicked(); }));
 }
 
-TFormAbout::~TFormAbout() = default;
+AboutBox::~AboutBox() = default;
 
-void TFormAbout::showEvent(QShowEvent* event)
+void AboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     app::placeOnScreen(this);
 }
 
-void TFormAbout::ButtonAboutOKClick()
+void AboutBox::okButtonClicked()
 {
     close();
 }

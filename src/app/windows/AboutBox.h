@@ -4,23 +4,23 @@
 #include <memory>
 
 namespace Ui {
-class TFormAbout;
+class AboutBox;
 }
 
 // The About box: the program's version and the maker's contact details.
-class TFormAbout final : public QDialog
+class AboutBox final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFormAbout(QWidget* parent = nullptr);
-    ~TFormAbout() override;
+    explicit AboutBox(QWidget* parent = nullptr);
+    ~AboutBox() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void ButtonAboutOKClick();
+    void okButtonClicked();
 
-    std::unique_ptr<Ui::TFormAbout> ui;
+    std::unique_ptr<Ui::AboutBox> ui;
 };

@@ -75,14 +75,14 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { CalculateButtonClick(); }));
-    connect(ui->AddRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { AddRowButtonClick(); }));
-    connect(ui->RemoveRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { RemoveRowButtonClick(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->AddRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { addRowButtonClicked(); }));
+    connect(ui->RemoveRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { removeRowButtonClicked(); }));
     connect(ui->SaveCsvButton, &QPushButton::clicked, saveCsv, &QAction::trigger);
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { PrintButtonClick(); }));
-    connect(ui->ChartButton, &QPushButton::clicked, this, app::guarded(this, [this] { ChartButtonClick(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { CloseButtonClick(); }));
-    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { CloseButtonClick(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->ChartButton, &QPushButton::clicked, this, app::guarded(this, [this] { chartButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { closeButtonClicked(); }));
     // The first year of the yearly extra follows the first payment until it is typed over.
     connect(ui->FirstPaymentEdit, &QDateEdit::dateChanged, this,
         [this](QDate date) { ui->YearlyFromYearEdit->setPlaceholderText(QString::number(date.year())); });
@@ -136,7 +136,7 @@ void ExtraPaymentsWindow::warnAbout(const calculators::FieldFailure& failure)
             { field::yearlyFrom, ui->YearlyFromYearEdit }, { field::oneTime, ui->OneTimeTable } });
 }
 
-void ExtraPaymentsWindow::CalculateButtonClick()
+void ExtraPaymentsWindow::calculateButtonClicked()
 {
     // Enter in a one-time cell being typed in calculates with what it holds: focus leaving the cell's editor
     // writes it into the table.
@@ -198,7 +198,7 @@ void ExtraPaymentsWindow::showPlan()
         button->setEnabled(true);
 }
 
-void ExtraPaymentsWindow::AddRowButtonClick()
+void ExtraPaymentsWindow::addRowButtonClicked()
 {
     QTableWidget& table = *ui->OneTimeTable;
     if (table.rowCount() >= static_cast<int>(calculators::mostOneTimeExtras)) {
@@ -214,7 +214,7 @@ void ExtraPaymentsWindow::AddRowButtonClick()
     table.editItem(table.item(row, 0));
 }
 
-void ExtraPaymentsWindow::RemoveRowButtonClick()
+void ExtraPaymentsWindow::removeRowButtonClicked()
 {
     QTableWidget& table = *ui->OneTimeTable;
     const int row = table.currentRow();
@@ -225,7 +225,7 @@ void ExtraPaymentsWindow::RemoveRowButtonClick()
         table.setCurrentCell(std::min(row, table.rowCount() - 1), 0);
 }
 
-void ExtraPaymentsWindow::PrintButtonClick()
+void ExtraPaymentsWindow::printButtonClicked()
 {
     // What is printed is what the window shows, its summary and its grid, under the loan and extras they are of.
     QStringList heading;
@@ -237,12 +237,12 @@ void ExtraPaymentsWindow::PrintButtonClick()
         QStringLiteral("Corvanta extra payments plan"));
 }
 
-void ExtraPaymentsWindow::ChartButtonClick()
+void ExtraPaymentsWindow::chartButtonClicked()
 {
     app::showLoanChart(calculators::planChartData(*plan, input.amount), QStringLiteral("With the extra payments"));
 }
 
-void ExtraPaymentsWindow::CloseButtonClick()
+void ExtraPaymentsWindow::closeButtonClicked()
 {
     close();
 }
@@ -253,11 +253,11 @@ bool ExtraPaymentsWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->OneTimeTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Insert) {
-            app::runGuarded(this, [this] { AddRowButtonClick(); });
+            app::runGuarded(this, [this] { addRowButtonClicked(); });
             return true;
         }
         if (key == Qt::Key_Delete) {
-            app::runGuarded(this, [this] { RemoveRowButtonClick(); });
+            app::runGuarded(this, [this] { removeRowButtonClicked(); });
             return true;
         }
     }

@@ -29,12 +29,12 @@ public:
     void startWith(const std::optional<LoanPageTexts>& loan, QDate today);
 
 private:
-    void CalculateButtonClick();
-    void AddRowButtonClick(); // adds a one-time extra row and starts typing its payment number
-    void RemoveRowButtonClick(); // removes the current one-time extra row
-    void PrintButtonClick();
-    void ChartButtonClick();
-    void CloseButtonClick();
+    void calculateButtonClicked();
+    void addRowButtonClicked(); // adds a one-time extra row and starts typing its payment number
+    void removeRowButtonClicked(); // removes the current one-time extra row
+    void printButtonClicked();
+    void chartButtonClicked();
+    void closeButtonClicked();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     calculators::ExtraPaymentsTexts fieldTexts() const;

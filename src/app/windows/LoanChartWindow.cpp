@@ -24,8 +24,8 @@ LoanChartWindow::LoanChartWindow(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { PrintButtonClick(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { CloseButtonClick(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
 }
 
 LoanChartWindow::~LoanChartWindow() = default;
@@ -62,7 +62,7 @@ void LoanChartWindow::showEvent(QShowEvent* event)
     app::placeOnScreen(this);
 }
 
-void LoanChartWindow::PrintButtonClick()
+void LoanChartWindow::printButtonClicked()
 {
     app::printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
         app::drawCharts(painter,
@@ -72,7 +72,7 @@ void LoanChartWindow::PrintButtonClick()
     });
 }
 
-void LoanChartWindow::CloseButtonClick()
+void LoanChartWindow::closeButtonClicked()
 {
     close();
 }

@@ -32,8 +32,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void PrintButtonClick();
-    void CloseButtonClick();
+    void printButtonClicked();
+    void closeButtonClicked();
 
     std::unique_ptr<Ui::LoanChartWindow> ui;
     calculators::LoanChartData data;

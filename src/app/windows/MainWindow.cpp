@@ -29,9 +29,9 @@ const auto welcomeText = QStringLiteral(
 
 } // namespace
 
-TForm1::TForm1(app::FirstRunStore& firstRun, QWidget* parent)
+MainWindow::MainWindow(app::FirstRunStore& firstRun, QWidget* parent)
     : QMainWindow(parent)
-    , ui(std::make_unique<Ui::TForm1>())
+    , ui(std::make_unique<Ui::MainWindow>())
 {
     // A fixed-size window with system menu and minimise only: it cannot be maximised or resized. Flags first:
     // set after the controls exist, they would re-style every control once more.
@@ -41,36 +41,39 @@ TForm1::TForm1(app::FirstRunStore& firstRun, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(app::programIcon());
 
-    connect(ui->Exit1, &QAction::triggered, this, app::guarded(this, [this] { Exit1Click(); }));
-    connect(ui->Button3, &QPushButton::clicked, this, app::guarded(this, [this] { Button3Click(); }));
-    connect(ui->About1, &QAction::triggered, this, app::guarded(this, [this] { About1Click(); }));
-    connect(ui->Instructions1, &QAction::triggered, this, app::guarded(this, [this] { Instructions1Click(); }));
+    connect(ui->ExitAction, &QAction::triggered, this, app::guarded(this, [this] { exitActionTriggered(); }));
+    connect(ui->ExitButton, &QPushButton::clicked, this, app::guarded(this, [this] { exitButtonClicked(); }));
+    connect(ui->AboutAction, &QAction::triggered, this, app::guarded(this, [this] { aboutActionTriggered(); }));
+    connect(ui->InstructionsAction, &QAction::triggered, this,
+        app::guarded(this, [this] { instructionsActionTriggered(); }));
     connect(ui->ExtraPaymentsPlannerAction, &QAction::triggered, this,
-        app::guarded(this, [this] { ExtraPaymentsPlannerClick(); }));
+        app::guarded(this, [this] { extraPaymentsPlannerActionTriggered(); }));
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
-    connect(ui->TabSheet6, &CollegePage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
-    connect(ui->TabSheet5, &RetirementPage::printWindowPressed, this, app::guarded(this, [this] { BitBtn2Click(); }));
+    connect(ui->CollegeTab, &CollegePage::printWindowPressed, this,
+        app::guarded(this, [this] { pagePrintButtonClicked(); }));
+    connect(ui->RetirementTab, &RetirementPage::printWindowPressed, this,
+        app::guarded(this, [this] { pagePrintButtonClicked(); }));
     // Enter presses the active page's default button, wherever focus is in the window, and the menu's keys
     // work from every field.
-    new app::EnterKey(this, [this] { return ui->PageControl1->currentWidget(); });
+    new app::EnterKey(this, [this] { return ui->CalculatorTabs->currentWidget(); });
     new app::MenuKeys(this, { ui->ExtraPaymentsPlannerAction });
 
-    FormCreate(firstRun);
+    windowCreated(firstRun);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-LoanPage* TForm1::loanPage() const
+LoanPage* MainWindow::loanPage() const
 {
-    return ui->TabSheet3;
+    return ui->LoanTab;
 }
 
-void TForm1::BitBtn2Click()
+void MainWindow::pagePrintButtonClicked()
 {
     app::printWindowPicture(this, ui->ClientArea, QStringLiteral("Corvanta window picture"));
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!placed) {
@@ -79,9 +82,9 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-void TForm1::FormCreate(app::FirstRunStore& firstRun)
+void MainWindow::windowCreated(app::FirstRunStore& firstRun)
 {
-    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+    ui->CalculatorTabs->setCurrentWidget(ui->LoanTab);
     // The welcome comes while the window is being built, before it is ever shown.
     if (!firstRun.hasRunBefore()) {
         app::dialogs().information(nullptr, welcomeText);
@@ -89,29 +92,29 @@ void TForm1::FormCreate(app::FirstRunStore& firstRun)
     }
 }
 
-void TForm1::Exit1Click()
+void MainWindow::exitActionTriggered()
 {
     close();
 }
 
-void TForm1::Button3Click()
+void MainWindow::exitButtonClicked()
 {
     close();
 }
 
-void TForm1::About1Click()
+void MainWindow::aboutActionTriggered()
 {
     // A fresh box each time, owned by nobody, freed when it closes.
-    const auto about = std::make_unique<TFormAbout>();
+    const auto about = std::make_unique<AboutBox>();
     about->exec();
 }
 
-void TForm1::Instructions1Click()
+void MainWindow::instructionsActionTriggered()
 {
     app::dialogs().information(this, instructionsText);
 }
 
-void TForm1::ExtraPaymentsPlannerClick()
+void MainWindow::extraPaymentsPlannerActionTriggered()
 {
     if (!planner) {
         // Closing the planner frees it, so the next open starts afresh from the loan page.

@@ -8,7 +8,7 @@ class ExtraPaymentsWindow;
 class LoanPage;
 
 namespace Ui {
-class TForm1;
+class MainWindow;
 }
 
 namespace app {
@@ -16,32 +16,33 @@ class FirstRunStore;
 }
 
 // The main window: five calculator pages, the menu and the Exit Program button.
-class TForm1 final : public QMainWindow
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TForm1(app::FirstRunStore& firstRun, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(app::FirstRunStore& firstRun, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     LoanPage* loanPage() const;
 
     // Prints a picture of the client area as it is shown, on one page (the college and retirement pages'
     // Print buttons).
-    void BitBtn2Click();
+    void pagePrintButtonClicked();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate(app::FirstRunStore& firstRun); // opens on the loan page; welcomes a first run
-    void Exit1Click(); // File > Exit
-    void Button3Click(); // Exit Program
-    void About1Click(); // menu About
-    void Instructions1Click(); // menu Instructions
-    void ExtraPaymentsPlannerClick(); // Tools > Extra Payments Planner: opens the planner, or raises the open one
+    void windowCreated(app::FirstRunStore& firstRun); // opens on the loan page; welcomes a first run
+    void exitActionTriggered();
+    void exitButtonClicked(); // Exit Program
+    void aboutActionTriggered();
+    void instructionsActionTriggered();
+    // Tools > Extra Payments Planner: opens the planner, or raises the open one
+    void extraPaymentsPlannerActionTriggered();
 
-    std::unique_ptr<Ui::TForm1> ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     bool placed = false;
     QPointer<ExtraPaymentsWindow> planner;
 };

@@ -26,9 +26,9 @@ constexpr int rateCountOnOpening = 3;
 
 } // namespace
 
-TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* opener)
+MatrixWindow::MatrixWindow(const LoanPageTexts& loan, QWidget* opener)
     : QDialog(nullptr)
-    , ui(std::make_unique<Ui::TFormMatrix>())
+    , ui(std::make_unique<Ui::MatrixWindow>())
 {
     Q_INIT_RESOURCE(glyphs);
     // Flags first: set after the controls exist, they would re-style every control once more.
@@ -37,88 +37,90 @@ TFormMatrix::TFormMatrix(const LoanPageTexts& loan, QWidget* opener)
     ui->setupUi(this);
     setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
-    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    app::setUpGrid(*ui->StringGrid1);
+    ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    app::setUpGrid(*ui->MatrixGrid);
     app::addCsvExport(
-        *app::addGridMenu(*ui->StringGrid1), *ui->StringGrid1, this, QStringLiteral("Loan Payment Matrix.csv"));
+        *app::addGridMenu(*ui->MatrixGrid), *ui->MatrixGrid, this, QStringLiteral("Loan Payment Matrix.csv"));
 
-    connect(ui->ScrollBar1, &QScrollBar::valueChanged, this, app::guarded(this, [this] { ScrollBar1Change(); }));
-    connect(ui->ButtonCalculate, &QPushButton::clicked, this, app::guarded(this, [this] { ButtonCalculateClick(); }));
-    connect(ui->Button3, &QPushButton::clicked, this, app::guarded(this, [this] { Button3Click(); }));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
+    connect(ui->RateIncrementScrollBar, &QScrollBar::valueChanged, this,
+        app::guarded(this, [this] { rateIncrementScrollBarChanged(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
 
     // The window opens even when the loan page's texts do not convert.
-    app::runGuarded(opener ? opener : this, [this, &loan] { FormCreate(loan); });
+    app::runGuarded(opener ? opener : this, [this, &loan] { windowCreated(loan); });
 }
 
-TFormMatrix::~TFormMatrix() = default;
+MatrixWindow::~MatrixWindow() = default;
 
-void TFormMatrix::showEvent(QShowEvent* event)
+void MatrixWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     app::placeOnScreen(this);
-    FormShow();
+    windowShown();
 }
 
-void TFormMatrix::FormCreate(const LoanPageTexts& loan)
+void MatrixWindow::windowCreated(const LoanPageTexts& loan)
 {
-    ui->EditStartLoan->setText(loan.amount);
-    ui->EditLoanIncrement->setText(
-        QString::fromStdString(finance::integerText(app::wholeValue(ui->EditStartLoan) / 10)));
-    ui->SpinTerm1->setValue(finance::wholeNumberEntry(loan.years.toStdString()));
-    ui->SpinTerm2->setValue(ui->SpinTerm1->value());
-    ui->EditStartRate->setText(loan.rate);
-    ui->EditRateInc->setText(QString::fromStdString(calculators::rateIncrementText(openingRateStep, app::regional())));
-    ui->ScrollBar1->setValue(openingRateStep);
-    ui->SpinLoanIncs->setValue(rateCountOnOpening);
+    ui->StartLoanEdit->setText(loan.amount);
+    ui->LoanIncrementEdit->setText(
+        QString::fromStdString(finance::integerText(app::wholeValue(ui->StartLoanEdit) / 10)));
+    ui->Term1Spin->setValue(finance::wholeNumberEntry(loan.years.toStdString()));
+    ui->Term2Spin->setValue(ui->Term1Spin->value());
+    ui->StartRateEdit->setText(loan.rate);
+    ui->RateIncrementEdit->setText(
+        QString::fromStdString(calculators::rateIncrementText(openingRateStep, app::regional())));
+    ui->RateIncrementScrollBar->setValue(openingRateStep);
+    ui->RateCountSpin->setValue(rateCountOnOpening);
     fillGrid();
 }
 
-void TFormMatrix::FormShow()
+void MatrixWindow::windowShown()
 {
-    ui->EditStartLoan->setFocus();
+    ui->StartLoanEdit->setFocus();
 }
 
-void TFormMatrix::ScrollBar1Change()
+void MatrixWindow::rateIncrementScrollBarChanged()
 {
-    ui->EditRateInc->setText(
-        QString::fromStdString(calculators::rateIncrementText(ui->ScrollBar1->value(), app::regional())));
+    ui->RateIncrementEdit->setText(
+        QString::fromStdString(calculators::rateIncrementText(ui->RateIncrementScrollBar->value(), app::regional())));
 }
 
-void TFormMatrix::ButtonCalculateClick()
+void MatrixWindow::calculateButtonClicked()
 {
     // The fill reads the texts as the fields hold them.
     if (!app::readFields(this, calculators::checks::matrix,
-            { { "amount", ui->EditStartLoan }, { "increment", ui->EditLoanIncrement }, { "rate", ui->EditStartRate } }))
+            { { "amount", ui->StartLoanEdit }, { "increment", ui->LoanIncrementEdit }, { "rate", ui->StartRateEdit } }))
         return;
     fillGrid();
 }
 
-void TFormMatrix::fillGrid()
+void MatrixWindow::fillGrid()
 {
-    QTableWidget& grid = *ui->StringGrid1;
+    QTableWidget& grid = *ui->MatrixGrid;
     app::setGridRowCount(grid, calculators::matrixRowCount);
     calculators::MatrixEntries entries;
-    entries.startLoan = ui->EditStartLoan->text().toStdString();
-    entries.loanIncrement = ui->EditLoanIncrement->text().toStdString();
-    entries.startRate = ui->EditStartRate->text().toStdString();
-    entries.rateIncrement = ui->EditRateInc->text().toStdString();
-    entries.amountCount = ui->SpinLoanNum->typedValue();
-    entries.rateCount = ui->SpinLoanIncs->typedValue();
-    entries.term1 = ui->SpinTerm1->typedValue();
-    entries.term2 = ui->SpinTerm2->typedValue();
+    entries.startLoan = ui->StartLoanEdit->text().toStdString();
+    entries.loanIncrement = ui->LoanIncrementEdit->text().toStdString();
+    entries.startRate = ui->StartRateEdit->text().toStdString();
+    entries.rateIncrement = ui->RateIncrementEdit->text().toStdString();
+    entries.amountCount = ui->LoanCountSpin->typedValue();
+    entries.rateCount = ui->RateCountSpin->typedValue();
+    entries.term1 = ui->Term1Spin->typedValue();
+    entries.term2 = ui->Term2Spin->typedValue();
     calculators::fillLoanMatrix(entries, app::regional(), [&grid](int column, int row, const std::string& text) {
         app::setGridText(grid, column, row, QString::fromStdString(text));
     });
 }
 
-void TFormMatrix::Button3Click()
+void MatrixWindow::printButtonClicked()
 {
-    app::printPages(this, { app::matrixPage(app::gridTexts(*ui->StringGrid1)) }, app::PrintJobs::OneDocument,
+    app::printPages(this, { app::matrixPage(app::gridTexts(*ui->MatrixGrid)) }, app::PrintJobs::OneDocument,
         QStringLiteral("Corvanta loan payment matrix"));
 }
 
-void TFormMatrix::BitBtn1Click()
+void MatrixWindow::closeButtonClicked()
 {
     close();
 }

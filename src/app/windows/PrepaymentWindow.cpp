@@ -23,9 +23,9 @@ const auto startMonthHelp
 
 } // namespace
 
-TForm5::TForm5(QWidget* parent)
+PrepaymentWindow::PrepaymentWindow(QWidget* parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::TForm5>())
+    , ui(std::make_unique<Ui::PrepaymentWindow>())
 {
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -35,31 +35,31 @@ TForm5::TForm5(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
 
-    connect(ui->Button1, &QPushButton::clicked, this, app::guarded(this, [this] { Button1Click(); }));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
     // Esc closes the window as Close does, like the schedule's and the matrix's cancel buttons.
-    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { BitBtn1Click(); }));
+    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { closeButtonClicked(); }));
     new app::EnterKey(this, [this] { return this; });
     new app::FieldAssistance(this,
         {
-            { ui->Edit1, app::selectFirst(10), extraPaymentHelp },
-            { ui->Edit2, app::selectFirst(5), startMonthHelp },
+            { ui->ExtraPaymentEdit, app::selectFirst(10), extraPaymentHelp },
+            { ui->StartMonthEdit, app::selectFirst(5), startMonthHelp },
         });
 }
 
-TForm5::~TForm5() = default;
+PrepaymentWindow::~PrepaymentWindow() = default;
 
-void TForm5::setLoan(const LoanPageTexts& texts)
+void PrepaymentWindow::setLoan(const LoanPageTexts& texts)
 {
     loan = texts;
 }
 
-const std::optional<calculators::PrepaymentInput>& TForm5::lastCalculation() const
+const std::optional<calculators::PrepaymentInput>& PrepaymentWindow::lastCalculation() const
 {
     return calculated;
 }
 
-void TForm5::showEvent(QShowEvent* event)
+void PrepaymentWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!placed) {
@@ -68,10 +68,10 @@ void TForm5::showEvent(QShowEvent* event)
     }
 }
 
-void TForm5::Button1Click()
+void PrepaymentWindow::calculateButtonClicked()
 {
-    const auto values
-        = app::readFields(this, calculators::checks::prepayment, { { "extra", ui->Edit1 }, { "from", ui->Edit2 } });
+    const auto values = app::readFields(
+        this, calculators::checks::prepayment, { { "extra", ui->ExtraPaymentEdit }, { "from", ui->StartMonthEdit } });
     if (!values)
         return;
     if (!loan)
@@ -84,19 +84,20 @@ void TForm5::Button1Click()
     input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
     input.extraPayment = values->decimal("extra");
     // The month is checked as a decimal number and read as a whole one, so "1.5" ends in the error box.
-    input.startMonth = app::wholeValue(ui->Edit2);
+    input.startMonth = app::wholeValue(ui->StartMonthEdit);
     const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), app::regional());
 
-    for (QWidget* panel : { ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4 })
+    for (QWidget* panel :
+        { ui->PrepaidInterestPanel, ui->NormalInterestPanel, ui->InterestSavingsPanel, ui->MonthsReducedPanel })
         panel->setVisible(true);
-    ui->Label5->setText(QString::fromStdString(texts.normalInterest));
-    ui->Label6->setText(QString::fromStdString(texts.prepaidInterest));
-    ui->Label7->setText(QString::fromStdString(texts.interestSavings));
-    ui->Label10->setText(QString::fromStdString(texts.monthsReduced));
+    ui->NormalInterestValueLabel->setText(QString::fromStdString(texts.normalInterest));
+    ui->PrepaidInterestValueLabel->setText(QString::fromStdString(texts.prepaidInterest));
+    ui->InterestSavingsValueLabel->setText(QString::fromStdString(texts.interestSavings));
+    ui->MonthsReducedValueLabel->setText(QString::fromStdString(texts.monthsReduced));
     calculated = input;
 }
 
-void TForm5::BitBtn1Click()
+void PrepaymentWindow::closeButtonClicked()
 {
     hide();
 }

@@ -8,19 +8,19 @@
 #include <optional>
 
 namespace Ui {
-class TForm5;
+class PrepaymentWindow;
 }
 
 // The prepayment window: created hidden at start-up, shown modeless over the main window. Each Calculate
 // reads the loan's rate, years and amount texts as the loan page last gave them, which it does whenever
 // one of them changes.
-class TForm5 final : public QWidget
+class PrepaymentWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm5(QWidget* parent = nullptr);
-    ~TForm5() override;
+    explicit PrepaymentWindow(QWidget* parent = nullptr);
+    ~PrepaymentWindow() override;
 
     // The loan page's texts as they now stand.
     void setLoan(const LoanPageTexts& texts);
@@ -31,10 +31,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Button1Click(); // Calculate
-    void BitBtn1Click(); // Close
+    void calculateButtonClicked();
+    void closeButtonClicked();
 
-    std::unique_ptr<Ui::TForm5> ui;
+    std::unique_ptr<Ui::PrepaymentWindow> ui;
     std::optional<LoanPageTexts> loan; // none until a loan page gives one: Calculate then only checks
     bool placed = false;
     std::optional<calculators::PrepaymentInput> calculated;

@@ -16,9 +16,9 @@
 #include <QStyle>
 #include <cstddef>
 
-TAmortSch::TAmortSch(QWidget* parent)
+ScheduleWindow::ScheduleWindow(QWidget* parent)
     : QDialog(parent)
-    , ui(std::make_unique<Ui::TAmortSch>())
+    , ui(std::make_unique<Ui::ScheduleWindow>())
 {
     Q_INIT_RESOURCE(glyphs);
     // Flags first: set after the controls exist, they would re-style every control once more.
@@ -27,32 +27,32 @@ TAmortSch::TAmortSch(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->setupUi(this);
     setFixedSize(size());
-    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    app::setUpGrid(*ui->StringGrid1);
-    QMenu* menu = app::addGridMenu(*ui->StringGrid1);
-    app::addCsvExport(*menu, *ui->StringGrid1, this, QStringLiteral("Amortization Schedule.csv"));
+    ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    app::setUpGrid(*ui->ScheduleGrid);
+    QMenu* menu = app::addGridMenu(*ui->ScheduleGrid);
+    app::addCsvExport(*menu, *ui->ScheduleGrid, this, QStringLiteral("Amortization Schedule.csv"));
     QAction* chart = menu->addAction(QStringLiteral("Loan Chart\u2026"));
     chart->setObjectName(QStringLiteral("GridLoanChart"));
     chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     // The window holds the action too, so that Ctrl+G works without the menu.
     addAction(chart);
 
-    connect(chart, &QAction::triggered, this, app::guarded(this, [this] { GridLoanChartClick(); }));
-    connect(ui->Button3, &QPushButton::clicked, this, app::guarded(this, [this] { Button3Click(); }));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, app::guarded(this, [this] { BitBtn1Click(); }));
+    connect(chart, &QAction::triggered, this, app::guarded(this, [this] { gridLoanChartTriggered(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
 }
 
-TAmortSch::~TAmortSch() = default;
+ScheduleWindow::~ScheduleWindow() = default;
 
-void TAmortSch::setPrepayment(const calculators::PrepaymentInput& input)
+void ScheduleWindow::setPrepayment(const calculators::PrepaymentInput& input)
 {
     prepayment = input;
 }
 
-void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
+void ScheduleWindow::showSchedule(const calculators::AmortizationSchedule& schedule)
 {
     shownSchedule = schedule;
-    QTableWidget& grid = *ui->StringGrid1;
+    QTableWidget& grid = *ui->ScheduleGrid;
     const auto months = static_cast<int>(schedule.months.size());
     app::setGridRowCount(grid, months + 1);
     const auto titles = calculators::scheduleTitles();
@@ -67,25 +67,25 @@ void TAmortSch::showSchedule(const calculators::AmortizationSchedule& schedule)
     }
 }
 
-void TAmortSch::showEvent(QShowEvent* event)
+void ScheduleWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     app::placeOnScreen(this);
 }
 
-void TAmortSch::Button3Click()
+void ScheduleWindow::printButtonClicked()
 {
     const auto months = static_cast<int>(shownSchedule.months.size());
-    app::printPages(this, app::schedulePages(app::gridTexts(*ui->StringGrid1), months), app::PrintJobs::JobPerPage,
+    app::printPages(this, app::schedulePages(app::gridTexts(*ui->ScheduleGrid), months), app::PrintJobs::JobPerPage,
         QStringLiteral("Corvanta amortization schedule"));
 }
 
-void TAmortSch::BitBtn1Click()
+void ScheduleWindow::closeButtonClicked()
 {
     close();
 }
 
-void TAmortSch::GridLoanChartClick()
+void ScheduleWindow::gridLoanChartTriggered()
 {
     app::showLoanChart(shownSchedule, prepayment);
 }

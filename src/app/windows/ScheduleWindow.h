@@ -8,17 +8,17 @@
 #include <optional>
 
 namespace Ui {
-class TAmortSch;
+class ScheduleWindow;
 }
 
 // The amortization-schedule window: one grid row per month, printed 60 months to a page.
-class TAmortSch final : public QDialog
+class ScheduleWindow final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TAmortSch(QWidget* parent = nullptr);
-    ~TAmortSch() override;
+    explicit ScheduleWindow(QWidget* parent = nullptr);
+    ~ScheduleWindow() override;
 
     // Fills the grid: the title row, then one row per month.
     void showSchedule(const calculators::AmortizationSchedule& schedule);
@@ -29,11 +29,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Button3Click(); // Print
-    void BitBtn1Click(); // Close
-    void GridLoanChartClick(); // the grid menu's Loan Chart (Ctrl+G)
+    void printButtonClicked();
+    void closeButtonClicked();
+    void gridLoanChartTriggered(); // the grid menu's Loan Chart (Ctrl+G)
 
-    std::unique_ptr<Ui::TAmortSch> ui;
+    std::unique_ptr<Ui::ScheduleWindow> ui;
     // What the grid shows: Print takes its month count from it, the loan chart its figures.
     calculators::AmortizationSchedule shownSchedule;
     std::optional<calculators::PrepaymentInput> prepayment;
