@@ -5,7 +5,7 @@
 #include <QLayout>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
+#include <QTimerEvent>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -71,10 +71,12 @@ public:
         , screen(screen)
     {
         window->installEventFilter(this);
-        QTimer::singleShot(3000, this, &QObject::deleteLater);
+        startTimer(3000);
     }
 
 private:
+    void timerEvent(QTimerEvent*) override { deleteLater(); }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // Qt is not told when the frame comes; these are the first events after it.
