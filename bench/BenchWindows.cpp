@@ -1,6 +1,6 @@
 #include "BenchWindows.h"
 
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/Regional.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <memory>
 

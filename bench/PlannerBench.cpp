@@ -3,7 +3,7 @@
 // the grid painted, against the same grid filled with ready texts and painted.
 #include "Bench.h"
 #include "BenchStats.h"
-#include "windows/ExtraPaymentsWindow.h"
+#include "loan/ExtraPaymentsWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

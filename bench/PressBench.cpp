@@ -3,10 +3,10 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "pages/LoanPage.h"
-#include "windows/MainWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
+#include "loan/LoanPage.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

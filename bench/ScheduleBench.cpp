@@ -4,7 +4,7 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "windows/ScheduleWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

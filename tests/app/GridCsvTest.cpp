@@ -5,8 +5,8 @@
 #include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "windows/MatrixWindow.h"
-#include "windows/ScheduleWindow.h"
+#include "loan/MatrixWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include <QAction>
 #include <QDir>

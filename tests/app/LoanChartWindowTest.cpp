@@ -1,7 +1,7 @@
 // The loan chart, opened with Ctrl+G from the schedule window over the loan page and the prepayment
 // window, and printed on one page. Reference figures from the schedule's recurrence and the prepayment
 // loop in 50-digit decimal arithmetic.
-#include "windows/LoanChartWindow.h"
+#include "loan/LoanChartWindow.h"
 
 #include "AmortizationSchedule.h"
 #include "Controls.h"
@@ -10,9 +10,9 @@
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
 #include "shell/Regional.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAction>
 #include <QBarSet>

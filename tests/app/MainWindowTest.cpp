@@ -1,13 +1,13 @@
 // The main window's frame: pages, menu, About box, Instructions, the first-run welcome and the exits.
-#include "windows/MainWindow.h"
+#include "program/MainWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "loan/PrepaymentWindow.h"
+#include "loan/ScheduleWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QAction>
 #include <QLabel>

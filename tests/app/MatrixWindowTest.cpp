@@ -1,13 +1,13 @@
 // The loan payment matrix window: opening defaults, validation, the fill, the rate step and the
 // spin boxes, driven through its real widgets.
-#include "windows/MatrixWindow.h"
+#include "loan/MatrixWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "shell/Regional.h"
 #include "widgets/StringGrid.h"
 

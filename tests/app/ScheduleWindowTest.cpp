@@ -1,12 +1,12 @@
 // The Schedule button and the schedule window, driven from the loan page through their real widgets.
-#include "windows/ScheduleWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "widgets/GridCopy.h"
 #include "widgets/StringGrid.h"
 

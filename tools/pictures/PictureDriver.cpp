@@ -15,13 +15,13 @@
 // exactly one of that class must be visible. A message box, a missing control or a failed save ends the run with an
 // error.
 #include "RegionalSettings.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
 #include "shell/Regional.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "ExtraPaymentsChecks.h"
 #include "ExtraPaymentsPlan.h"
-#include "windows/MatrixWindow.h"
+#include "loan/LoanPageTexts.h"
 
 #include <QDate>
 #include <QWidget>

@@ -1,9 +1,12 @@
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 
 #include "AmortizationSchedule.h"
 #include "FieldChecks.h"
 #include "LoanChartSeries.h"
 #include "LoanSolver.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "loan/ScheduleWindow.h"
 #include "printing/TextStreamPrint.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
@@ -11,9 +14,6 @@
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_LoanPage.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "windows/PrepaymentWindow.h"
+#include "loan/PrepaymentWindow.h"
 
 #include "FieldChecks.h"
 #include "NumberEntry.h"

@@ -1,14 +1,14 @@
-#include "shell/Program.h"
+#include "program/Program.h"
 
 #include "RegionalSettings.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
+#include "program/ProgramOptions.h"
 #include "shell/ApplicationTitle.h"
-#include "shell/CommandLine.h"
 #include "shell/FirstRunStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Regional.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QApplication>
 #include <optional>

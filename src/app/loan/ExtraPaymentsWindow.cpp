@@ -1,5 +1,6 @@
-#include "windows/ExtraPaymentsWindow.h"
+#include "loan/ExtraPaymentsWindow.h"
 
+#include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
 #include "shell/Dialogs.h"
@@ -11,7 +12,6 @@
 #include "widgets/GridCopy.h"
 #include "widgets/GridCsv.h"
 #include "widgets/StringGrid.h"
-#include "windows/LoanChartWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Prepayment.h"
-#include "windows/MatrixWindow.h"
+#include "loan/LoanPageTexts.h"
 
 #include <QWidget>
 #include <memory>

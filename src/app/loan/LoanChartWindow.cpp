@@ -1,4 +1,4 @@
-#include "windows/LoanChartWindow.h"
+#include "loan/LoanChartWindow.h"
 
 #include "printing/Printing.h"
 #include "shell/GuardedHandler.h"

@@ -1,7 +1,9 @@
-#include "windows/MainWindow.h"
+#include "program/MainWindow.h"
 
-#include "pages/LoanPage.h"
+#include "loan/ExtraPaymentsWindow.h"
+#include "loan/LoanPage.h"
 #include "printing/WindowPicturePrint.h"
+#include "program/AboutBox.h"
 #include "shell/Dialogs.h"
 #include "shell/EnterKey.h"
 #include "shell/FirstRunStore.h"
@@ -10,8 +12,6 @@
 #include "shell/ProgramIcon.h"
 #include "shell/WindowPlacement.h"
 #include "ui_MainWindow.h"
-#include "windows/AboutBox.h"
-#include "windows/ExtraPaymentsWindow.h"
 
 #include <QLayout>
 

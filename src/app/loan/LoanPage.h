@@ -1,7 +1,7 @@
 #pragma once
 
+#include "loan/LoanPageTexts.h"
 #include "shell/BuiltOnFirstShow.h"
-#include "windows/MatrixWindow.h"
 
 #include <QDate>
 #include <QPointer>

@@ -1,5 +1,6 @@
-#include "windows/ScheduleWindow.h"
+#include "loan/ScheduleWindow.h"
 
+#include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
 #include "shell/GuardedHandler.h"
@@ -9,7 +10,6 @@
 #include "widgets/GridCopy.h"
 #include "widgets/GridCsv.h"
 #include "widgets/StringGrid.h"
-#include "windows/LoanChartWindow.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "windows/MatrixWindow.h"
+#include "loan/MatrixWindow.h"
 
 #include "FieldChecks.h"
 #include "Formats.h"

@@ -1,4 +1,4 @@
-#include "windows/AboutBox.h"
+#include "program/AboutBox.h"
 
 #include "shell/GuardedHandler.h"
 #include "shell/ProgramIcon.h"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// What the loan's windows take from the loan page: the field texts as they stand.
+struct LoanPageTexts
+{
+    QString amount;
+    QString years;
+    QString rate;
+};
