@@ -4,6 +4,9 @@
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/Regional.h"
 
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 BenchWindows::BenchWindows()
 {
     app::installDialogs(&dialogs);

@@ -28,6 +28,6 @@ struct BenchWindows
 
     CountingDialogs dialogs;
     app::ReturningUserStore firstRun;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<PrepaymentWindow> prepayment;
+    std::unique_ptr<app::MainWindow> main;
+    std::unique_ptr<app::PrepaymentWindow> prepayment;
 };

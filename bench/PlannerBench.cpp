@@ -15,6 +15,8 @@
 #include <optional>
 #include <utility>
 
+using app::ExtraPaymentsWindow;
+
 namespace {
 
 void fillEveryOption(ExtraPaymentsWindow& planner)

@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+using app::LoanPageTexts;
+using app::MatrixWindow;
+
 namespace {
 
 struct Entry

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <optional>
 
+using app::ScheduleWindow;
+
 namespace {
 
 // Ends the modal window of the given class once its first paint has been flushed, noting the moment.
@@ -90,7 +92,7 @@ void benchSchedule(const BenchOptions& options)
     const ScheduleWindow sized;
     Samples shown, shownCpu, floorShown;
     for (int i = 0; i < options.scheduleRuns; ++i) {
-        const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "ScheduleWindow");
+        const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "app::ScheduleWindow");
         shown.values.push_back(times.wall);
         shownCpu.values.push_back(times.processor);
         floorShown.values.push_back(pressToPaint(

@@ -32,6 +32,15 @@
 #include <utility>
 #include <vector>
 
+using app::CollegePage;
+using app::ExtraPaymentsWindow;
+using app::LoanPage;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
+using app::RefinancePage;
+using app::RetirementPage;
+using app::SavingsPage;
+
 namespace {
 
 // What a user does in the window: a field typed (a line edit or spin box) or a button pressed (empty text).

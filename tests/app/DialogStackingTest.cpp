@@ -19,6 +19,11 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using app::LoanPageTexts;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 // What keeps a box in sight: the stay-on-top hint, and no bold text borrowed from its owner's style sheet.

@@ -32,6 +32,9 @@
 #include <optional>
 #include <string>
 
+using app::ExtraPaymentsWindow;
+using app::MainWindow;
+
 namespace {
 
 const QString rateMessage = QStringLiteral("The interest rate must be between 0 and 30 percent, with at most 4 "

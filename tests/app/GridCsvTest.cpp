@@ -19,6 +19,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+using app::LoanPageTexts;
+using app::MatrixWindow;
+using app::ScheduleWindow;
+
 namespace {
 
 QAction* saveAction(QWidget& window)

@@ -42,6 +42,9 @@
 #include <string>
 #include <thread>
 
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 // Pressing these ends the program.

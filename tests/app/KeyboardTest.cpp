@@ -21,6 +21,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using app::ExtraPaymentsWindow;
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 class KeyboardTest : public ::testing::Test

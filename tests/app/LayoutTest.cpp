@@ -16,6 +16,9 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 class LayoutTest : public ::testing::Test

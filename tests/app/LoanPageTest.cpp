@@ -17,6 +17,9 @@
 #include <ostream>
 #include <string>
 
+using app::LoanPage;
+using app::PrepaymentWindow;
+
 namespace {
 
 const QString rateMessage = QStringLiteral("Interest rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% "

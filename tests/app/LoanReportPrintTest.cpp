@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+using app::LoanPage;
+
 namespace {
 
 TEST(DisplayedLines, LeaveOutOnlyALastEmptyLine)

@@ -11,6 +11,9 @@
 #include <initializer_list>
 #include <tuple>
 
+using app::MatrixWindow;
+using app::ScheduleWindow;
+
 namespace {
 
 void expectLettering(const QWidget& window, std::initializer_list<std::tuple<const char*, int, bool>> letterings)

@@ -27,6 +27,10 @@
 #include <utility>
 #include <vector>
 
+using app::LoanPage;
+using app::LoanPageTexts;
+using app::MatrixWindow;
+
 namespace {
 
 QString text(const char* utf8)
@@ -65,7 +69,7 @@ class MatrixWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { recordedDialogs().reset(); }
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("app::MatrixWindow"), 0); }
 
     // A matrix opened on the loan page's texts, shown and active.
     std::unique_ptr<MatrixWindow> open(const char* amount, const char* years, const char* rate)
@@ -82,7 +86,7 @@ protected:
 class MatrixButtonTest : public ShownPage<LoanPage>
 {
 protected:
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("app::MatrixWindow"), 0); }
 };
 
 // Payments from P = A i / (1 - (1 + i)^-n), i = rate / 1200, in 50-digit decimal arithmetic.
@@ -128,7 +132,7 @@ TEST_F(MatrixButtonTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
         });
         press("MatrixButton");
         EXPECT_TRUE(looked);
-        EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0);
+        EXPECT_EQ(liveTopLevelCount("app::MatrixWindow"), 0);
     }
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }

@@ -18,6 +18,9 @@
 #include <string>
 #include <utility>
 
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 // Every page in a calculated state: the loan of 100000 solved (Schedule and PrePay enabled) and the

@@ -18,6 +18,9 @@
 #include <utility>
 #include <vector>
 
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 const QString extraMessage = QStringLiteral("The MONTHLY PAYMENT must be a number greater than 1. Please re-enter.");

@@ -31,6 +31,12 @@
 #include <optional>
 #include <string>
 
+using app::LoanPage;
+using app::LoanPageTexts;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::ScheduleWindow;
+
 namespace {
 
 // What a print dialog offered when it showed.

@@ -27,6 +27,9 @@
 #include <string>
 #include <vector>
 
+using app::MatrixWindow;
+using app::ScheduleWindow;
+
 namespace {
 
 using app::DevicePage;

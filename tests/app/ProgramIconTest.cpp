@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 #include <utility>
 
+using app::AboutBox;
+using app::MainWindow;
+
 namespace {
 
 const QList<QSize> drawnSizes = { { 16, 16 }, { 22, 22 }, { 24, 24 }, { 32, 32 }, { 48, 48 }, { 64, 64 } };

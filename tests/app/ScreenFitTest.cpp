@@ -20,6 +20,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using app::AboutBox;
+using app::ExtraPaymentsWindow;
+using app::LoanChartWindow;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
+using app::ScheduleWindow;
+
 namespace {
 
 TEST(ScreenFit, FramesAreCentredInsideTheScreenOrStartAtItsCorner)

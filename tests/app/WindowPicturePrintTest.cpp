@@ -19,6 +19,8 @@
 #include <optional>
 #include <utility>
 
+using app::MainWindow;
+
 namespace {
 
 struct SizeCase

@@ -39,6 +39,9 @@
 #include <cstdio>
 #include <utility>
 
+using app::MainWindow;
+using app::PrepaymentWindow;
+
 namespace {
 
 // Long enough for a window opened by the previous step to be shown and painted.
@@ -86,7 +89,10 @@ QWidget* findWindow(const QString& className)
 {
     QWidget* found = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && widget->inherits(className.toLatin1().constData())) {
+        // The script names a window by its class, without the program's namespace.
+        if (widget->isVisible()
+            && (widget->inherits(className.toLatin1().constData())
+                || widget->inherits((QStringLiteral("app::") + className).toLatin1().constData()))) {
             if (found)
                 return nullptr;
             found = widget;

@@ -24,6 +24,8 @@
 #include <string>
 #include <variant>
 
+namespace app {
+
 namespace {
 
 using calculators::ExtraPaymentsField;
@@ -44,7 +46,7 @@ void showTitles(QTableWidget& grid)
 {
     const auto titles = calculators::planGridTitles();
     for (int column = 0; column < grid.columnCount(); ++column) {
-        app::setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
+        setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
         if (column >= 2)
             grid.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -59,32 +61,32 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     for (const std::string& month : settings.dateNames.months)
         ui->YearlyMonthCombo->addItem(text(month));
     // The list that drops down is a stop of its own for screen readers: it reads as its box.
     ui->YearlyMonthCombo->view()->setAccessibleName(ui->YearlyMonthCombo->accessibleName());
-    ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
+    ui->FirstPaymentEdit->setDisplayFormat(dateEditFormat(settings.shortDateFormat));
     ui->OneTimeTable->installEventFilter(this);
-    app::setUpGrid(*ui->PlanGrid);
+    setUpGrid(*ui->PlanGrid);
     showTitles(*ui->PlanGrid);
-    QMenu* menu = app::addGridMenu(*ui->PlanGrid);
-    QAction* saveCsv = app::addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
+    QMenu* menu = addGridMenu(*ui->PlanGrid);
+    QAction* saveCsv = addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
-    connect(ui->AddRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { addRowButtonClicked(); }));
-    connect(ui->RemoveRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { removeRowButtonClicked(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->AddRowButton, &QPushButton::clicked, this, guarded(this, [this] { addRowButtonClicked(); }));
+    connect(ui->RemoveRowButton, &QPushButton::clicked, this, guarded(this, [this] { removeRowButtonClicked(); }));
     connect(ui->SaveCsvButton, &QPushButton::clicked, saveCsv, &QAction::trigger);
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
-    connect(ui->ChartButton, &QPushButton::clicked, this, app::guarded(this, [this] { chartButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
-    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->ChartButton, &QPushButton::clicked, this, guarded(this, [this] { chartButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
     // The first year of the yearly extra follows the first payment until it is typed over.
     connect(ui->FirstPaymentEdit, &QDateEdit::dateChanged, this,
         [this](QDate date) { ui->YearlyFromYearEdit->setPlaceholderText(QString::number(date.year())); });
-    new app::EnterKey(this, [this] { return this; });
+    new EnterKey(this, [this] { return this; });
 }
 
 ExtraPaymentsWindow::~ExtraPaymentsWindow() = default;
@@ -125,7 +127,7 @@ calculators::ExtraPaymentsTexts ExtraPaymentsWindow::fieldTexts() const
 
 void ExtraPaymentsWindow::warnAbout(const calculators::ExtraPaymentsFailure& failure)
 {
-    app::dialogs().warning(this, text(failure.message));
+    dialogs().warning(this, text(failure.message));
     QLineEdit* field = nullptr;
     switch (failure.field) {
     case ExtraPaymentsField::Rate:
@@ -181,7 +183,7 @@ void ExtraPaymentsWindow::calculateButtonClicked()
     // writes it into the table.
     if (ui->OneTimeTable->isAncestorOf(QApplication::focusWidget()))
         ui->OneTimeTable->setFocus();
-    const auto read = calculators::readExtraPaymentsTexts(fieldTexts(), app::regional());
+    const auto read = calculators::readExtraPaymentsTexts(fieldTexts(), regional());
     if (const auto* failure = std::get_if<calculators::ExtraPaymentsFailure>(&read)) {
         // The plan on screen was of other inputs: it goes, so that nothing prints, saves or charts it.
         clearPlan();
@@ -199,16 +201,16 @@ void ExtraPaymentsWindow::clearPlan()
     ui->SummaryText->clear();
     QTableWidget& grid = *ui->PlanGrid;
     grid.clearSelection();
-    app::setGridRowCount(grid, 1);
+    setGridRowCount(grid, 1);
     for (int column = 0; column < grid.columnCount(); ++column)
-        app::setGridText(grid, column, 0, QString());
+        setGridText(grid, column, 0, QString());
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 }
 
 void ExtraPaymentsWindow::showPlan()
 {
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     QStringList summary;
     for (const std::string& line : calculators::planSummaryLines(*plan, settings))
         summary.append(text(line));
@@ -218,12 +220,12 @@ void ExtraPaymentsWindow::showPlan()
     // One repaint for the whole grid rather than one per cell.
     grid.setUpdatesEnabled(false);
     const auto rows = static_cast<int>(plan->rows.size());
-    app::setGridRowCount(grid, rows + 1);
+    setGridRowCount(grid, rows + 1);
     // Amounts line up on their decimal separators, as on a statement.
     for (int row = 1; row <= rows; ++row) {
         const auto texts = calculators::planRowTexts(plan->rows[static_cast<std::size_t>(row - 1)], settings);
         for (int column = 0; column < grid.columnCount(); ++column) {
-            app::setGridText(grid, column, row, text(texts[static_cast<std::size_t>(column)]));
+            setGridText(grid, column, row, text(texts[static_cast<std::size_t>(column)]));
             if (column >= 2)
                 grid.item(row - 1, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -241,7 +243,7 @@ void ExtraPaymentsWindow::addRowButtonClicked()
 {
     QTableWidget& table = *ui->OneTimeTable;
     if (table.rowCount() >= static_cast<int>(calculators::mostOneTimeExtras)) {
-        app::dialogs().warning(this, QStringLiteral("There can be at most 60 one-time extra payments."));
+        dialogs().warning(this, QStringLiteral("There can be at most 60 one-time extra payments."));
         return;
     }
     const int row = table.rowCount();
@@ -268,17 +270,17 @@ void ExtraPaymentsWindow::printButtonClicked()
 {
     // What is printed is what the window shows, its summary and its grid, under the loan and extras they are of.
     QStringList heading;
-    for (const std::string& line : calculators::planInputLines(input, app::regional()))
+    for (const std::string& line : calculators::planInputLines(input, regional()))
         heading.append(text(line));
     heading.append(QString());
     heading.append(ui->SummaryText->toPlainText().split(u'\n'));
-    app::printPages(this, app::planPages(heading, app::gridTexts(*ui->PlanGrid)), app::PrintJobs::OneDocument,
+    printPages(this, planPages(heading, gridTexts(*ui->PlanGrid)), PrintJobs::OneDocument,
         QStringLiteral("Corvanta extra payments plan"));
 }
 
 void ExtraPaymentsWindow::chartButtonClicked()
 {
-    app::showLoanChart(calculators::planChartData(*plan, input.amount), QStringLiteral("With the extra payments"));
+    showLoanChart(calculators::planChartData(*plan, input.amount), QStringLiteral("With the extra payments"));
 }
 
 void ExtraPaymentsWindow::closeButtonClicked()
@@ -292,13 +294,15 @@ bool ExtraPaymentsWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->OneTimeTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Insert) {
-            app::runGuarded(this, [this] { addRowButtonClicked(); });
+            runGuarded(this, [this] { addRowButtonClicked(); });
             return true;
         }
         if (key == Qt::Key_Delete) {
-            app::runGuarded(this, [this] { removeRowButtonClicked(); });
+            runGuarded(this, [this] { removeRowButtonClicked(); });
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace app

@@ -13,6 +13,8 @@ namespace Ui {
 class ExtraPaymentsWindow;
 }
 
+namespace app {
+
 // The extra payments planner: a monthly loan with extras paid every month, every year, once, or as half
 // payments every two weeks, and its schedule to the cent beside the same loan without them. Modeless and
 // resizable; it keeps nothing between runs of the program and writes nothing back to the loan page.
@@ -46,3 +48,5 @@ private:
     calculators::ExtraPaymentsInput input;
     std::optional<calculators::ExtraPaymentsPlan> plan;
 };
+
+} // namespace app

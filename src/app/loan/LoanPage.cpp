@@ -10,6 +10,7 @@
 #include "printing/TextStreamPrint.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
@@ -18,6 +19,8 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+
+namespace app {
 
 namespace {
 
@@ -41,25 +44,23 @@ LoanPage::~LoanPage() = default;
 
 void LoanPage::buildControls()
 {
-    // The glyphs live in this static library, so their resource must be registered by hand.
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui.create();
     ui->setupUi(this);
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
     connect(ui->SolveForPaymentRadio, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            app::runGuarded(this, [this] { solveForPaymentRadioClicked(); });
+            runGuarded(this, [this] { solveForPaymentRadioClicked(); });
     });
     connect(ui->SolveForAmountRadio, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            app::runGuarded(this, [this] { solveForAmountRadioClicked(); });
+            runGuarded(this, [this] { solveForAmountRadioClicked(); });
     });
-    connect(ui->PrepayButton, &QPushButton::clicked, this, app::guarded(this, [this] { prepayButtonClicked(); }));
-    connect(
-        ui->ReportPrintButton, &QToolButton::clicked, this, app::guarded(this, [this] { reportPrintButtonClicked(); }));
-    connect(ui->ScheduleButton, &QPushButton::clicked, this, app::guarded(this, [this] { scheduleButtonClicked(); }));
-    connect(ui->MatrixButton, &QPushButton::clicked, this, app::guarded(this, [this] { matrixButtonClicked(); }));
+    connect(ui->PrepayButton, &QPushButton::clicked, this, guarded(this, [this] { prepayButtonClicked(); }));
+    connect(ui->ReportPrintButton, &QToolButton::clicked, this, guarded(this, [this] { reportPrintButtonClicked(); }));
+    connect(ui->ScheduleButton, &QPushButton::clicked, this, guarded(this, [this] { scheduleButtonClicked(); }));
+    connect(ui->MatrixButton, &QPushButton::clicked, this, guarded(this, [this] { matrixButtonClicked(); }));
     for (QLineEdit* field : { ui->RateEdit, ui->YearsEdit, ui->AmountEdit })
         connect(field, &QLineEdit::textChanged, this, [this] { offerLoanToPrepayment(); });
 
@@ -71,12 +72,12 @@ void LoanPage::buildControls()
         if (prepaymentWindow)
             prepaymentWindow->hide();
     };
-    new app::FieldAssistance(this,
+    new FieldAssistance(this,
         {
-            { ui->RateEdit, app::selectFirst(5, reset), rateHelp },
-            { ui->YearsEdit, app::selectFirst(4, reset), yearsHelp },
+            { ui->RateEdit, selectFirst(5, reset), rateHelp },
+            { ui->YearsEdit, selectFirst(4, reset), yearsHelp },
             { ui->PaymentEdit, {}, paymentHelp },
-            { ui->AmountEdit, app::selectFirst(9, reset), amountHelp },
+            { ui->AmountEdit, selectFirst(9, reset), amountHelp },
         });
 }
 
@@ -103,9 +104,9 @@ void LoanPage::setClock(std::function<QDate()> clock)
 std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
 {
     ensureBuilt();
-    if (!app::fieldAccepts(ui->RateEdit, calculators::checks::loanRate)
-        || !app::fieldAccepts(ui->YearsEdit, calculators::checks::loanYears)
-        || !app::fieldAccepts(ui->AmountEdit, calculators::checks::loanAmount))
+    if (!fieldAccepts(ui->RateEdit, calculators::checks::loanRate)
+        || !fieldAccepts(ui->YearsEdit, calculators::checks::loanYears)
+        || !fieldAccepts(ui->AmountEdit, calculators::checks::loanAmount))
         return std::nullopt;
     return LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() };
 }
@@ -115,26 +116,25 @@ void LoanPage::calculateButtonClicked()
     using calculators::LoanSolveFor;
     const bool paymentMode = ui->SolveForPaymentRadio->isChecked();
 
-    if (!app::passes(this, paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
+    if (!passes(this, paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
             { { "rate", ui->RateEdit }, { "years", ui->YearsEdit }, { "amount", ui->AmountEdit },
                 { "payment", ui->PaymentEdit } }))
         return;
 
     // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
     QLineEdit* solvedField = paymentMode ? ui->PaymentEdit : ui->AmountEdit;
-    if (!app::fieldAccepts(
-            solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
+    if (!fieldAccepts(solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
         solvedField->setText(QStringLiteral("0"));
 
     calculators::LoanInput input;
     input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
-    input.annualRatePercent = app::decimalValue(ui->RateEdit);
-    input.years = app::wholeValue(ui->YearsEdit);
-    input.monthlyPayment = app::decimalValue(ui->PaymentEdit);
-    input.loanAmount = app::decimalValue(ui->AmountEdit);
+    input.annualRatePercent = decimalValue(ui->RateEdit);
+    input.years = wholeValue(ui->YearsEdit);
+    input.monthlyPayment = decimalValue(ui->PaymentEdit);
+    input.loanAmount = decimalValue(ui->AmountEdit);
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     ui->LoanResultPanel->setVisible(true);
     ui->LoanResultLabel->setText(QString::fromStdString(calculators::loanResultCaption(input, solution, settings)));
     solvedField->setText(QString::fromStdString(calculators::loanSolvedFieldText(input, solution, settings)));
@@ -181,16 +181,16 @@ void LoanPage::prepayButtonClicked()
 void LoanPage::reportPrintButtonClicked()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
-    app::printTextArea(this, *ui->LoanReportText, QStringLiteral("Corvanta loan analysis"));
+    printTextArea(this, *ui->LoanReportText, QStringLiteral("Corvanta loan analysis"));
 }
 
 void LoanPage::scheduleButtonClicked()
 {
     // The fields are read as they stand, without validation: the button is only enabled after a
     // successful Calculate, but a term can still be typed over since.
-    const finance::Extended rate = app::decimalValue(ui->RateEdit);
-    const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->YearsEdit));
-    const finance::Extended amount = app::decimalValue(ui->AmountEdit);
+    const finance::Extended rate = decimalValue(ui->RateEdit);
+    const std::int32_t months = calculators::scheduleMonthCount(wholeValue(ui->YearsEdit));
+    const finance::Extended amount = decimalValue(ui->AmountEdit);
     const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
 
     // A new window at every press, owned by nobody and freed when it closes.
@@ -211,3 +211,5 @@ void LoanPage::matrixButtonClicked()
         LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() }, this);
     matrix->exec();
 }
+
+} // namespace app

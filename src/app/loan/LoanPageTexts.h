@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace app {
+
 // What the loan's windows take from the loan page: the field texts as they stand.
 struct LoanPageTexts
 {
@@ -9,3 +11,5 @@ struct LoanPageTexts
     QString years;
     QString rate;
 };
+
+} // namespace app

@@ -9,6 +9,8 @@ namespace Ui {
 class MatrixWindow;
 }
 
+namespace app {
+
 // The loan payment matrix: monthly payments for up to four amounts, three rates and two terms.
 class MatrixWindow final : public QDialog
 {
@@ -34,3 +36,5 @@ private:
 
     std::unique_ptr<Ui::MatrixWindow> ui;
 };
+
+} // namespace app

@@ -14,6 +14,8 @@
 
 #include <QAction>
 
+namespace app {
+
 namespace {
 
 const auto extraPaymentHelp
@@ -35,15 +37,15 @@ PrepaymentWindow::PrepaymentWindow(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
     // Esc closes the window as Close does, like the schedule's and the matrix's cancel buttons.
-    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { closeButtonClicked(); }));
-    new app::EnterKey(this, [this] { return this; });
-    new app::FieldAssistance(this,
+    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    new EnterKey(this, [this] { return this; });
+    new FieldAssistance(this,
         {
-            { ui->ExtraPaymentEdit, app::selectFirst(10), extraPaymentHelp },
-            { ui->StartMonthEdit, app::selectFirst(5), startMonthHelp },
+            { ui->ExtraPaymentEdit, selectFirst(10), extraPaymentHelp },
+            { ui->StartMonthEdit, selectFirst(5), startMonthHelp },
         });
 }
 
@@ -64,13 +66,13 @@ void PrepaymentWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!placed) {
         placed = true;
-        app::placeOnScreen(this);
+        placeOnScreen(this);
     }
 }
 
 void PrepaymentWindow::calculateButtonClicked()
 {
-    if (!app::passes(this, calculators::checks::prepayment,
+    if (!passes(this, calculators::checks::prepayment,
             { { "extra", ui->ExtraPaymentEdit }, { "from", ui->StartMonthEdit } }))
         return;
     if (!loan)
@@ -78,12 +80,12 @@ void PrepaymentWindow::calculateButtonClicked()
 
     // Read in this order; a text that does not convert ends the calculation in the application error box.
     calculators::PrepaymentInput input;
-    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), app::regional());
+    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), regional());
     input.years = finance::wholeNumberEntry(loan->years.toStdString());
-    input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
-    input.extraPayment = app::decimalValue(ui->ExtraPaymentEdit);
-    input.startMonth = app::wholeValue(ui->StartMonthEdit);
-    const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), app::regional());
+    input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), regional());
+    input.extraPayment = decimalValue(ui->ExtraPaymentEdit);
+    input.startMonth = wholeValue(ui->StartMonthEdit);
+    const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), regional());
 
     for (QWidget* panel :
         { ui->PrepaidInterestPanel, ui->NormalInterestPanel, ui->InterestSavingsPanel, ui->MonthsReducedPanel })
@@ -99,3 +101,5 @@ void PrepaymentWindow::closeButtonClicked()
 {
     hide();
 }
+
+} // namespace app

@@ -3,10 +3,13 @@
 #include "FieldChecks.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_CollegePage.h"
+
+namespace app {
 
 CollegePage::CollegePage(QWidget* parent)
     : BuiltOnFirstShow(parent)
@@ -16,42 +19,41 @@ CollegePage::~CollegePage() = default;
 
 void CollegePage::buildControls()
 {
-    // The glyphs live in this static library, so their resource must be registered by hand.
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui.create();
     ui->setupUi(this);
     connect(ui->CollegePrintButton, &QAbstractButton::clicked, this, &CollegePage::printWindowPressed);
 
     connect(ui->CollegeCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { collegeCalculateButtonClicked(ui->CollegeCalculateButton); }));
+        guarded(this, [this] { collegeCalculateButtonClicked(ui->CollegeCalculateButton); }));
     connect(ui->CollegeHowToButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { collegeHowToButtonClicked(ui->CollegeHowToButton); }));
+        guarded(this, [this] { collegeHowToButtonClicked(ui->CollegeHowToButton); }));
     // The projection's fields select their text on a click; no field of the page has a help text.
-    new app::FieldAssistance(this,
+    new FieldAssistance(this,
         {
-            { ui->ChildAgeEdit, app::selectFirst(5), {} },
-            { ui->StartingAgeEdit, app::selectFirst(4), {} },
-            { ui->AnnualCostEdit, app::selectFirst(7), {} },
-            { ui->CollegeYearsEdit, app::selectFirst(5), {} },
-            { ui->CostIncreaseEdit, app::selectFirst(5), {} },
+            { ui->ChildAgeEdit, selectFirst(5), {} },
+            { ui->StartingAgeEdit, selectFirst(4), {} },
+            { ui->AnnualCostEdit, selectFirst(7), {} },
+            { ui->CollegeYearsEdit, selectFirst(5), {} },
+            { ui->CostIncreaseEdit, selectFirst(5), {} },
         });
 }
 
 calculators::CollegeCostInput CollegePage::costInput() const
 {
     calculators::CollegeCostInput input;
-    input.childAge = app::wholeValue(ui->ChildAgeEdit);
-    input.startingAge = app::wholeValue(ui->StartingAgeEdit);
-    input.yearsOfCollege = app::wholeValue(ui->CollegeYearsEdit);
-    input.increasePercent = app::decimalValue(ui->CostIncreaseEdit);
-    input.annualCost = app::decimalValue(ui->AnnualCostEdit);
+    input.childAge = wholeValue(ui->ChildAgeEdit);
+    input.startingAge = wholeValue(ui->StartingAgeEdit);
+    input.yearsOfCollege = wholeValue(ui->CollegeYearsEdit);
+    input.increasePercent = decimalValue(ui->CostIncreaseEdit);
+    input.annualCost = decimalValue(ui->AnnualCostEdit);
     return input;
 }
 
 bool CollegePage::collegeCalculateButtonClicked(const QObject* sender)
 {
     // The starting age is checked once the child's age has passed, so the age converts again there.
-    if (!app::passes(this, calculators::checks::collegeCost,
+    if (!passes(this, calculators::checks::collegeCost,
             { { "age", ui->ChildAgeEdit }, { "start-age", ui->StartingAgeEdit }, { "cost", ui->AnnualCostEdit },
                 { "years", ui->CollegeYearsEdit }, { "increase", ui->CostIncreaseEdit } }))
         return false;
@@ -59,7 +61,7 @@ bool CollegePage::collegeCalculateButtonClicked(const QObject* sender)
     const calculators::CollegeCost cost = calculators::projectCollegeCost(costInput());
     ui->CostResultPanel->setVisible(true);
     ui->CostResultLabel->setVisible(true);
-    ui->CostResultLabel->setText(QString::fromStdString(calculators::collegeCostSentence(cost, app::regional())));
+    ui->CostResultLabel->setText(QString::fromStdString(calculators::collegeCostSentence(cost, regional())));
     ui->CollegePlanPanel->setVisible(true);
 
     if (sender != ui->CollegeHowToButton)
@@ -74,7 +76,7 @@ void CollegePage::collegeHowToButtonClicked(const QObject* sender)
     if (sender != ui->CollegeCalculateButton && !collegeCalculateButtonClicked(sender))
         return;
 
-    if (!app::passes(this, calculators::checks::collegeFund,
+    if (!passes(this, calculators::checks::collegeFund,
             { { "fund", ui->CurrentFundEdit }, { "growth", ui->FundGrowthEdit } })) {
         // The projection beside the plan may be new: an old plan would stand next to figures it does not
         // belong to.
@@ -84,11 +86,12 @@ void CollegePage::collegeHowToButtonClicked(const QObject* sender)
 
     // Emptied before computing: a plan that ends in an error leaves no stale text behind.
     ui->CollegePlanText->clear();
-    const calculators::CollegeFund fund { app::decimalValue(ui->CurrentFundEdit),
-        app::decimalValue(ui->FundGrowthEdit) };
+    const calculators::CollegeFund fund { decimalValue(ui->CurrentFundEdit), decimalValue(ui->FundGrowthEdit) };
     const calculators::CollegePlan plan = calculators::planCollegeSaving(costInput(), fund);
-    ui->CollegePlanText->appendPlainText(QString::fromStdString(calculators::collegePlanText(plan, app::regional())));
+    ui->CollegePlanText->appendPlainText(QString::fromStdString(calculators::collegePlanText(plan, regional())));
     QTextCursor caret = ui->CollegePlanText->textCursor();
     caret.movePosition(QTextCursor::Start);
     ui->CollegePlanText->setTextCursor(caret);
 }
+
+} // namespace app

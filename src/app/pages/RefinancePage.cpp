@@ -12,6 +12,8 @@
 
 #include <string>
 
+namespace app {
+
 namespace {
 
 QString text(const std::string& value)
@@ -32,27 +34,27 @@ void RefinancePage::buildControls()
     ui.create();
     ui->setupUi(this);
     connect(ui->RefinanceCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { refinanceCalculateButtonClicked(); }));
+        guarded(this, [this] { refinanceCalculateButtonClicked(); }));
 }
 
 void RefinancePage::refinanceCalculateButtonClicked()
 {
-    if (!app::passes(this, calculators::checks::refinance,
+    if (!passes(this, calculators::checks::refinance,
             { { "payment", ui->CurrentPaymentEdit }, { "principal", ui->RefinancedAmountEdit },
                 { "years", ui->RefinancedYearsEdit }, { "rate", ui->RefinancedRateEdit },
                 { "closing-costs", ui->ClosingCostsEdit }, { "points", ui->PointsEdit } }))
         return;
 
     calculators::RefinanceInput input;
-    input.currentPayment = app::decimalValue(ui->CurrentPaymentEdit);
-    input.annualRatePercent = app::decimalValue(ui->RefinancedRateEdit);
-    input.pointsPercent = app::decimalValue(ui->PointsEdit);
-    input.termYears = app::wholeValue(ui->RefinancedYearsEdit);
-    input.principal = app::decimalValue(ui->RefinancedAmountEdit);
-    input.closingCosts = app::decimalValue(ui->ClosingCostsEdit);
+    input.currentPayment = decimalValue(ui->CurrentPaymentEdit);
+    input.annualRatePercent = decimalValue(ui->RefinancedRateEdit);
+    input.pointsPercent = decimalValue(ui->PointsEdit);
+    input.termYears = wholeValue(ui->RefinancedYearsEdit);
+    input.principal = decimalValue(ui->RefinancedAmountEdit);
+    input.closingCosts = decimalValue(ui->ClosingCostsEdit);
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
 
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     ui->NewPaymentPanel->setText(text(finance::moneyText(savings.newPayment, settings)));
     ui->MonthlySavingsPanel->setText(text(finance::moneyText(savings.monthlySaving, settings)));
     ui->TotalClosingCostsPanel->setText(text(finance::moneyText(savings.totalClosingCosts, settings)));
@@ -66,5 +68,7 @@ void RefinancePage::refinanceCalculateButtonClicked()
 
     // The results stay on screen behind the warning.
     if (input.currentPayment < savings.newPayment)
-        app::dialogs().warning(this, QString::fromUtf8(calculators::moreExpensiveMessage));
+        dialogs().warning(this, QString::fromUtf8(calculators::moreExpensiveMessage));
 }
+
+} // namespace app

@@ -4,10 +4,13 @@
 #include "RetirementPlanner.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_RetirementPage.h"
+
+namespace app {
 
 namespace {
 
@@ -39,32 +42,31 @@ RetirementPage::~RetirementPage() = default;
 
 void RetirementPage::buildControls()
 {
-    // The glyphs live in this static library, so their resource must be registered by hand.
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui.create();
     ui->setupUi(this);
     connect(ui->RetirementPrintButton, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
 
     connect(ui->RetirementCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { retirementCalculateButtonClicked(); }));
+        guarded(this, [this] { retirementCalculateButtonClicked(); }));
     connect(ui->RetirementHowToButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { retirementHowToButtonClicked(); }));
-    new app::FieldAssistance(this,
+        guarded(this, [this] { retirementHowToButtonClicked(); }));
+    new FieldAssistance(this,
         {
-            { ui->CurrentAgeEdit, app::selectAll(), {} },
-            { ui->RetirementAgeEdit, app::selectAll(), retirementAgeHelp },
-            { ui->MonthlyIncomeEdit, app::selectAll(), monthlyIncomeHelp },
-            { ui->RetirementYearsEdit, app::selectAll(), retirementYearsHelp },
-            { ui->GrowthRateEdit, app::selectAll(), growthRateHelp },
-            { ui->InflationEdit, app::selectAll(), inflationHelp },
-            { ui->RetirementFundEdit, app::selectAll(), assetsHelp },
+            { ui->CurrentAgeEdit, selectAll(), {} },
+            { ui->RetirementAgeEdit, selectAll(), retirementAgeHelp },
+            { ui->MonthlyIncomeEdit, selectAll(), monthlyIncomeHelp },
+            { ui->RetirementYearsEdit, selectAll(), retirementYearsHelp },
+            { ui->GrowthRateEdit, selectAll(), growthRateHelp },
+            { ui->InflationEdit, selectAll(), inflationHelp },
+            { ui->RetirementFundEdit, selectAll(), assetsHelp },
         });
 }
 
 bool RetirementPage::needFieldsPass()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
-    return app::passes(this, calculators::checks::retirementNeed,
+    return passes(this, calculators::checks::retirementNeed,
         { { "age", ui->CurrentAgeEdit }, { "retire-at", ui->RetirementAgeEdit }, { "income", ui->MonthlyIncomeEdit },
             { "years", ui->RetirementYearsEdit }, { "growth", ui->GrowthRateEdit },
             { "inflation", ui->InflationEdit } });
@@ -73,12 +75,12 @@ bool RetirementPage::needFieldsPass()
 calculators::RetirementInput RetirementPage::needInput() const
 {
     calculators::RetirementInput input;
-    input.currentAge = app::wholeValue(ui->CurrentAgeEdit);
-    input.retirementAge = app::wholeValue(ui->RetirementAgeEdit);
-    input.monthlyIncome = app::decimalValue(ui->MonthlyIncomeEdit);
-    input.retirementYears = app::wholeValue(ui->RetirementYearsEdit);
-    input.growthPercent = app::decimalValue(ui->GrowthRateEdit);
-    input.inflationPercent = app::decimalValue(ui->InflationEdit);
+    input.currentAge = wholeValue(ui->CurrentAgeEdit);
+    input.retirementAge = wholeValue(ui->RetirementAgeEdit);
+    input.monthlyIncome = decimalValue(ui->MonthlyIncomeEdit);
+    input.retirementYears = wholeValue(ui->RetirementYearsEdit);
+    input.growthPercent = decimalValue(ui->GrowthRateEdit);
+    input.inflationPercent = decimalValue(ui->InflationEdit);
     return input;
 }
 
@@ -93,8 +95,7 @@ void RetirementPage::retirementCalculateButtonClicked()
     const calculators::RetirementInput input = needInput();
     const calculators::RetirementNeed need = calculators::retirementNeed(input);
     ui->NeedResultPanel->setVisible(true);
-    ui->NeedResultLabel->setText(
-        QString::fromStdString(calculators::retirementNeedSentence(input, need, app::regional())));
+    ui->NeedResultLabel->setText(QString::fromStdString(calculators::retirementNeedSentence(input, need, regional())));
     ui->RetirementPlanPanel->setVisible(true);
 }
 
@@ -103,15 +104,16 @@ void RetirementPage::retirementHowToButtonClicked()
     ui->RecalculateLabel->setVisible(false);
     // The page's fields may have changed since Calculate checked them.
     if (!needFieldsPass()
-        || !app::passes(this, calculators::checks::retirementPlan, { { "assets", ui->RetirementFundEdit } }))
+        || !passes(this, calculators::checks::retirementPlan, { { "assets", ui->RetirementFundEdit } }))
         return;
 
     const calculators::RetirementInput input = needInput();
-    const calculators::RetirementPlan plan
-        = calculators::retirementPlan(input, app::decimalValue(ui->RetirementFundEdit));
+    const calculators::RetirementPlan plan = calculators::retirementPlan(input, decimalValue(ui->RetirementFundEdit));
     ui->RetirementPlanText->setPlainText(
-        QString::fromStdString(calculators::retirementPlanText(input, plan, app::regional())));
+        QString::fromStdString(calculators::retirementPlanText(input, plan, regional())));
     QTextCursor caret = ui->RetirementPlanText->textCursor();
     caret.movePosition(QTextCursor::Start);
     ui->RetirementPlanText->setTextCursor(caret);
 }
+
+} // namespace app

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+namespace app {
+
 namespace {
 
 const auto rateHelp = QStringLiteral("This is the annual rate (APR) your money will increase by each year.");
@@ -45,24 +47,24 @@ void SavingsPage::buildControls()
     ui.create();
     ui->setupUi(this);
     connect(ui->GrowthCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { growthCalculateButtonClicked(); }));
+        guarded(this, [this] { growthCalculateButtonClicked(); }));
     connect(ui->ReturnCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { returnCalculateButtonClicked(); }));
-    new app::FieldAssistance(this,
+        guarded(this, [this] { returnCalculateButtonClicked(); }));
+    new FieldAssistance(this,
         {
-            { ui->SavingsRateEdit, app::selectAll(), rateHelp },
-            { ui->SavingsYearsEdit, app::selectFirst(4), yearsHelp },
-            { ui->CurrentSavingsEdit, app::selectFirst(9), currentAmountHelp },
-            { ui->ContributionEdit, app::selectFirst(8), contributionHelp },
-            { ui->CurrentValueEdit, app::selectFirst(11), currentValueHelp },
-            { ui->DesiredValueEdit, app::selectFirst(11), desiredValueHelp },
-            { ui->GrowYearsEdit, app::selectFirst(3), growYearsHelp },
+            { ui->SavingsRateEdit, selectAll(), rateHelp },
+            { ui->SavingsYearsEdit, selectFirst(4), yearsHelp },
+            { ui->CurrentSavingsEdit, selectFirst(9), currentAmountHelp },
+            { ui->ContributionEdit, selectFirst(8), contributionHelp },
+            { ui->CurrentValueEdit, selectFirst(11), currentValueHelp },
+            { ui->DesiredValueEdit, selectFirst(11), desiredValueHelp },
+            { ui->GrowYearsEdit, selectFirst(3), growYearsHelp },
         });
 }
 
 void SavingsPage::growthCalculateButtonClicked()
 {
-    if (!app::passes(this, calculators::checks::savingsGrowth,
+    if (!passes(this, calculators::checks::savingsGrowth,
             { { "rate", ui->SavingsRateEdit }, { "years", ui->SavingsYearsEdit } }))
         return;
 
@@ -71,10 +73,10 @@ void SavingsPage::growthCalculateButtonClicked()
 
     // The contribution and the current amount are not validated: text that is no number ends in the error box.
     calculators::SavingsGrowthInput input;
-    input.annualRatePercent = app::decimalValue(ui->SavingsRateEdit);
-    input.years = app::wholeValue(ui->SavingsYearsEdit);
-    input.contribution = app::decimalValue(ui->ContributionEdit);
-    input.currentAmount = app::decimalValue(ui->CurrentSavingsEdit);
+    input.annualRatePercent = decimalValue(ui->SavingsRateEdit);
+    input.years = wholeValue(ui->SavingsYearsEdit);
+    input.contribution = decimalValue(ui->ContributionEdit);
+    input.currentAmount = decimalValue(ui->CurrentSavingsEdit);
     using calculators::ContributionFrequency;
     input.frequency = ui->WeeklyRadio->isChecked() ? ContributionFrequency::Weekly
         : ui->MonthlyRadio->isChecked()            ? ContributionFrequency::Monthly
@@ -82,24 +84,25 @@ void SavingsPage::growthCalculateButtonClicked()
     const finance::Extended futureValue = calculators::savingsFutureValue(input);
 
     ui->GrowthResultPanel->setVisible(true);
-    ui->GrowthResultPanel->setText(
-        QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
+    ui->GrowthResultPanel->setText(QString::fromStdString(calculators::savingsGrowthCaption(futureValue, regional())));
 }
 
 void SavingsPage::returnCalculateButtonClicked()
 {
     // The desired value is compared with the current value's text converted once more.
-    if (!app::passes(this, calculators::checks::requiredReturn,
+    if (!passes(this, calculators::checks::requiredReturn,
             { { "current", ui->CurrentValueEdit }, { "desired", ui->DesiredValueEdit },
                 { "years", ui->GrowYearsEdit } }))
         return;
 
-    const std::int32_t years = app::wholeValue(ui->GrowYearsEdit);
-    const finance::Extended currentValue = app::decimalValue(ui->CurrentValueEdit);
-    const finance::Extended desiredValue = app::decimalValue(ui->DesiredValueEdit);
+    const std::int32_t years = wholeValue(ui->GrowYearsEdit);
+    const finance::Extended currentValue = decimalValue(ui->CurrentValueEdit);
+    const finance::Extended desiredValue = decimalValue(ui->DesiredValueEdit);
     const finance::Extended annualReturn = calculators::requiredAnnualReturn(currentValue, desiredValue, years);
 
     ui->ReturnResultPanel->setVisible(true);
     ui->ReturnResultPanel->setText(
-        QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
+        QString::fromStdString(calculators::requiredReturnSentence(annualReturn, regional())));
 }
+
+} // namespace app
