@@ -76,5 +76,5 @@ void benchPlanner(const BenchOptions& options)
     printFigure("  the same, processor time", pressedCpu, "ms");
     printTarget(pressedCpu.median(), 20, "ms");
     printFigure("the same grid filled with ready texts and painted (processor)", floor, "ms");
-    printRatio("ready-text grid", pairedRatio(pressedCpu, floor), 0);
+    printRatio("ready-text grid", pairedRatio(pressedCpu, floor));
 }

@@ -97,7 +97,7 @@ void report(const char* name, const Samples& samples, const Samples& floor)
 {
     printFigure(std::string("press: ") + name, samples, "ms");
     printTarget(samples.median(), 0.2, "ms");
-    printRatio("one-label press", ratio(samples, floor), 0);
+    printRatio("one-label press", ratio(samples, floor));
 }
 
 } // namespace

@@ -110,7 +110,7 @@ void benchSchedule(const BenchOptions& options)
     printFigure("  the same, processor time", shownCpu, "ms");
     printTarget(shownCpu.median(), 20, "ms");
     printFigure("empty dialog of its size, shown to painted", floorShown, "ms");
-    printRatio("empty dialog", pairedRatio(shown, floorShown), 0);
+    printRatio("empty dialog", pairedRatio(shown, floorShown));
 
     const auto schedule = calculators::amortizationSchedule(7, 600, 150000);
     Samples fill, floorFill;
@@ -137,7 +137,7 @@ void benchSchedule(const BenchOptions& options)
     printFigure("600-month schedule, grid fill alone (processor)", fill, "ms");
     printTarget(fill.median(), 5, "ms");
     printFigure("the same grid filled with ready texts", floorFill, "ms");
-    printRatio("ready-text fill", pairedRatio(fill, floorFill), 0);
+    printRatio("ready-text fill", pairedRatio(fill, floorFill));
 }
 
 #include "ScheduleBench.moc"
