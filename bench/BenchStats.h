@@ -21,8 +21,8 @@ double pairedRatio(const Samples& figure, const Samples& baseline);
 
 // "name  median unit  (quartiles a-b, n=N)".
 void printFigure(const std::string& name, const Samples& samples, const std::string& unit);
-// "  ratio to <baseline>: 1.23 (target <= 1.5: met)".
-void printRatio(const std::string& baseline, double value, double target);
+// "  ratio to <baseline>: 1.23".
+void printRatio(const std::string& baseline, double value);
 // "  target <= 0.2 ms: met".
 void printTarget(double median, double target, const std::string& unit);
 

@@ -1,8 +1,11 @@
 #include "BenchWindows.h"
 
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/Regional.h"
+
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 BenchWindows::BenchWindows()
 {

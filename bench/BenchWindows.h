@@ -1,9 +1,9 @@
 #pragma once
 
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <memory>
 
@@ -28,6 +28,6 @@ struct BenchWindows
 
     CountingDialogs dialogs;
     app::ReturningUserStore firstRun;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<PrepaymentWindow> prepayment;
+    std::unique_ptr<app::MainWindow> main;
+    std::unique_ptr<app::PrepaymentWindow> prepayment;
 };

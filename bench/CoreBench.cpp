@@ -39,7 +39,7 @@ void report(const char* name, const Samples& ours, const char* floorName, const 
 {
     printFigure(name, ours, "/s");
     printFigure(floorName, floor, "/s");
-    printRatio(std::string(floorName) + " (speed)", ratio(ours, floor), 0);
+    printRatio(std::string(floorName) + " (speed)", ratio(ours, floor));
 }
 
 } // namespace

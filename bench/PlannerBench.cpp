@@ -3,7 +3,7 @@
 // the grid painted, against the same grid filled with ready texts and painted.
 #include "Bench.h"
 #include "BenchStats.h"
-#include "windows/ExtraPaymentsWindow.h"
+#include "loan/ExtraPaymentsWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <optional>
 #include <utility>
+
+using app::ExtraPaymentsWindow;
 
 namespace {
 
@@ -74,5 +76,5 @@ void benchPlanner(const BenchOptions& options)
     printFigure("  the same, processor time", pressedCpu, "ms");
     printTarget(pressedCpu.median(), 20, "ms");
     printFigure("the same grid filled with ready texts and painted (processor)", floor, "ms");
-    printRatio("ready-text grid", pairedRatio(pressedCpu, floor), 0);
+    printRatio("ready-text grid", pairedRatio(pressedCpu, floor));
 }

@@ -3,10 +3,10 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "pages/LoanPage.h"
-#include "windows/MainWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
+#include "loan/LoanPage.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +18,9 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+using app::LoanPageTexts;
+using app::MatrixWindow;
 
 namespace {
 
@@ -94,7 +97,7 @@ void report(const char* name, const Samples& samples, const Samples& floor)
 {
     printFigure(std::string("press: ") + name, samples, "ms");
     printTarget(samples.median(), 0.2, "ms");
-    printRatio("one-label press", ratio(samples, floor), 0);
+    printRatio("one-label press", ratio(samples, floor));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "windows/ScheduleWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <optional>
+
+using app::ScheduleWindow;
 
 namespace {
 
@@ -90,7 +92,7 @@ void benchSchedule(const BenchOptions& options)
     const ScheduleWindow sized;
     Samples shown, shownCpu, floorShown;
     for (int i = 0; i < options.scheduleRuns; ++i) {
-        const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "ScheduleWindow");
+        const PaintTimes times = pressToPaint([&] { scheduleButton->click(); }, "app::ScheduleWindow");
         shown.values.push_back(times.wall);
         shownCpu.values.push_back(times.processor);
         floorShown.values.push_back(pressToPaint(
@@ -108,7 +110,7 @@ void benchSchedule(const BenchOptions& options)
     printFigure("  the same, processor time", shownCpu, "ms");
     printTarget(shownCpu.median(), 20, "ms");
     printFigure("empty dialog of its size, shown to painted", floorShown, "ms");
-    printRatio("empty dialog", pairedRatio(shown, floorShown), 0);
+    printRatio("empty dialog", pairedRatio(shown, floorShown));
 
     const auto schedule = calculators::amortizationSchedule(7, 600, 150000);
     Samples fill, floorFill;
@@ -135,7 +137,7 @@ void benchSchedule(const BenchOptions& options)
     printFigure("600-month schedule, grid fill alone (processor)", fill, "ms");
     printTarget(fill.median(), 5, "ms");
     printFigure("the same grid filled with ready texts", floorFill, "ms");
-    printRatio("ready-text fill", pairedRatio(fill, floorFill), 0);
+    printRatio("ready-text fill", pairedRatio(fill, floorFill));
 }
 
 #include "ScheduleBench.moc"

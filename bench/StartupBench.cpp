@@ -120,13 +120,13 @@ void benchPlatform(const BenchOptions& options, const std::string& platform, con
     }
     printFigure("start-up to first paint, Corvanta (" + platform + ")", corvantaPaint, "ms");
     printFigure("start-up to first paint, empty window (" + platform + ")", emptyPaint, "ms");
-    printRatio("empty window, run by run", pairedRatio(corvantaPaint, emptyPaint), 1.5);
+    printRatio("empty window, run by run", pairedRatio(corvantaPaint, emptyPaint));
     printFigure("processor time to exit, Corvanta (" + platform + ")", corvantaCpu, "ms");
     printFigure("processor time to exit, empty window (" + platform + ")", emptyCpu, "ms");
-    printRatio("empty window, run by run", pairedRatio(corvantaCpu, emptyCpu), 0);
+    printRatio("empty window, run by run", pairedRatio(corvantaCpu, emptyCpu));
     printFigure("peak memory, Corvanta (" + platform + ")", corvantaMemory, "MiB");
     printFigure("peak memory, empty window (" + platform + ")", emptyMemory, "MiB");
-    printRatio("empty window", ratio(corvantaMemory, emptyMemory), 1.3);
+    printRatio("empty window", ratio(corvantaMemory, emptyMemory));
 }
 
 } // namespace
@@ -151,4 +151,8 @@ void benchStartup(const BenchOptions& options)
         std::printf("start-up on xcb: no DISPLAY, skipped\n");
     else
         benchPlatform(options, "xcb", config.toStdString(), runtime.toStdString());
+    // The empty window is a floor, not a target: start-up is held to the last landed build and to the desktop
+    // calculators, which only an observer outside the programs can time alike.
+    std::printf("start-up against the last landed build and the desktop calculators: scripts/bench.sh "
+                "--desktop-calculators\n");
 }

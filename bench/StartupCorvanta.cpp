@@ -1,6 +1,6 @@
 // Corvanta's start-up, exactly as main() runs it, ending once the main window has first been painted.
 #include "FirstPaint.h"
-#include "shell/Program.h"
+#include "program/Program.h"
 
 #include <QWidget>
 

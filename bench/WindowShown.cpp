@@ -4,12 +4,15 @@
 // exec to that map, reads the peak memory of the window's process once it has settled, and ends it.
 //
 //   bench_window_shown [--runs N] [--settle MS] [--timeout S] [--logs FOLDER]
-//                      (--reference NAME PATH | --program NAME PATH)...
+//                      (--reference NAME PATH | --floor NAME PATH | --program NAME PATH)...
 //
 // Every program is compared with every reference (NAME / reference), and every reference with the ones
-// listed before it. The programs get this program's environment as it is, so the caller sets it once for
-// all of them. Prints figures; judges nothing. A program that shows no window within the timeout gets a
-// failure line for that run and is ended; nothing waits without a limit.
+// listed before it. The references are builds of Corvanta, the last landed one first; a floor (the empty
+// window) is a program that is no desktop calculator. The programs get this program's environment as it is,
+// so the caller sets it once for all of them. Prints figures, and each reference's time against the targets:
+// no slower than the reference before it, and twice as fast as the fastest desktop calculator. A program that
+// shows no window within the timeout gets a failure line for that run and is ended; nothing waits without a
+// limit.
 #include "BenchStats.h"
 
 #include <algorithm>
@@ -45,6 +48,7 @@ struct Program
     std::string name;
     std::string path;
     bool reference = false;
+    bool floor = false;
     std::string logPath;
 };
 
@@ -71,7 +75,7 @@ struct Options
 {
     std::fprintf(stderr,
         "bench_window_shown: %s\nusage: bench_window_shown [--runs N] [--settle MS] [--timeout S] [--logs FOLDER] "
-        "(--reference NAME PATH | --program NAME PATH)...\n",
+        "(--reference NAME PATH | --floor NAME PATH | --program NAME PATH)...\n",
         why);
     std::exit(2);
 }
@@ -102,11 +106,12 @@ Options parseOptions(int argc, char* argv[])
             options.timeout = std::chrono::seconds(std::max(1, std::atoi(value().c_str())));
         } else if (argument == "--logs") {
             options.logFolder = value();
-        } else if (argument == "--reference" || argument == "--program") {
+        } else if (argument == "--reference" || argument == "--floor" || argument == "--program") {
             Program program;
             program.name = value();
             program.path = value();
             program.reference = argument == "--reference";
+            program.floor = argument == "--floor";
             options.programs.push_back(program);
         } else {
             usage(("unknown argument " + argument).c_str());
@@ -388,6 +393,42 @@ void printSection(const std::string& title, const std::string& unit, const std::
     }
 }
 
+// Each reference's time against today's targets: no slower than the reference listed before it (the last landed
+// build), and the fastest desktop calculator taking at least twice as long.
+void printTargets(const std::vector<Program>& programs, const std::vector<std::vector<std::optional<double>>>& times)
+{
+    std::optional<std::size_t> fastest;
+    double fastestMedian = 0;
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        if (programs[p].reference || programs[p].floor)
+            continue;
+        Samples samples;
+        for (const auto& value : times[p])
+            if (value)
+                samples.values.push_back(*value);
+        if (!samples.values.empty() && (!fastest || samples.median() < fastestMedian)) {
+            fastest = p;
+            fastestMedian = samples.median();
+        }
+    }
+    std::optional<std::size_t> before;
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        if (!programs[p].reference)
+            continue;
+        if (before) {
+            const double slower = pairedRatio(times[p], times[*before]);
+            std::printf("    %s / %s: %.2f (target <= 1: %s)\n", programs[p].name.c_str(),
+                programs[*before].name.c_str(), slower, slower <= 1 ? "met" : "MISSED");
+        }
+        if (fastest) {
+            const double ahead = pairedRatio(times[*fastest], times[p]);
+            std::printf("    the fastest desktop calculator, %s / %s: %.2f (target >= 2: %s)\n",
+                programs[*fastest].name.c_str(), programs[p].name.c_str(), ahead, ahead >= 2 ? "met" : "MISSED");
+        }
+        before = p;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -426,6 +467,8 @@ int main(int argc, char* argv[])
 
     std::printf("\n");
     printSection("window shown", "ms", options.programs, times);
+    std::printf("\nwindow shown, against the targets:\n");
+    printTargets(options.programs, times);
     std::printf("\n");
     printSection("peak memory", "MiB", options.programs, memory);
     std::printf("\nWhose window it was:\n");

@@ -6,8 +6,6 @@ include(GNUInstallDirs)
 
 set(CORVANTA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(CORVANTA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvanta)
-# The reverse-DNS id that desktops and software centres know the program by (QGuiApplication's desktop file name).
-set(CORVANTA_APP_ID com.brellin.Corvanta)
 
 install(TARGETS corvanta corvanta-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CORVANTA_PACKAGING_DIR}/${CORVANTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

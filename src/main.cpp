@@ -1,5 +1,5 @@
 // Corvanta's entry point: the program's start-up and event loop live in app::runProgram.
-#include "shell/Program.h"
+#include "program/Program.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,15 +1,15 @@
 // Every window for screen readers and the keyboard: names, descriptions, caption buddies, focus chains.
 #include "Controls.h"
 #include "RecordingDialogs.h"
+#include "loan/ExtraPaymentsWindow.h"
+#include "loan/LoanChartWindow.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "loan/ScheduleWindow.h"
+#include "program/AboutBox.h"
+#include "program/MainWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/AboutBox.h"
-#include "windows/ExtraPaymentsWindow.h"
-#include "windows/LoanChartWindow.h"
-#include "windows/MainWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -23,6 +23,15 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using app::AboutBox;
+using app::ExtraPaymentsWindow;
+using app::LoanChartWindow;
+using app::LoanPageTexts;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
+using app::ScheduleWindow;
 
 namespace {
 
@@ -132,24 +141,24 @@ TEST_F(AccessibilityTest, ScreenReadersAnnounceTheCaptions)
         const char* control;
         const char* name;
     } cases[] = {
-        { "MainWindow", "RateEdit", "Interest Rate" },
-        { "MainWindow", "AmountEdit", "Loan Amount" },
-        { "MainWindow", "CalculateButton", "Calculate" },
-        { "MainWindow", "PrepayButton", "PrePay" },
-        { "MainWindow", "ReportPrintButton", "Print" },
-        { "MainWindow", "LoanReportText", "Loan Information Viewing Window" },
-        { "MainWindow", "ExitButton", "Exit Program" },
-        { "MainWindow", "PointsEdit", "Mortgage Points (% of loan)" },
-        { "MainWindow", "ChildAgeEdit", "Child's Age" },
-        { "MainWindow", "CollegeHowToButton", "How To" },
-        { "MainWindow", "MonthlyIncomeEdit", "Desired monthly income" },
-        { "MainWindow", "WeeklyRadio", "Weekly" },
-        { "MainWindow", "GrowYearsEdit", "Years It Will Grow?" },
-        { "PrepaymentWindow", "StartMonthEdit", "Starting in month" },
-        { "ScheduleWindow", "ScheduleGrid", "Amortization Schedule" },
-        { "MatrixWindow", "RateCountSpin", "# of Rate Increments" },
-        { "MatrixWindow", "Term2Spin", "Loan Term#2" },
-        { "AboutBox", "OkButton", "OK" },
+        { "app::MainWindow", "RateEdit", "Interest Rate" },
+        { "app::MainWindow", "AmountEdit", "Loan Amount" },
+        { "app::MainWindow", "CalculateButton", "Calculate" },
+        { "app::MainWindow", "PrepayButton", "PrePay" },
+        { "app::MainWindow", "ReportPrintButton", "Print" },
+        { "app::MainWindow", "LoanReportText", "Loan Information Viewing Window" },
+        { "app::MainWindow", "ExitButton", "Exit Program" },
+        { "app::MainWindow", "PointsEdit", "Mortgage Points (% of loan)" },
+        { "app::MainWindow", "ChildAgeEdit", "Child's Age" },
+        { "app::MainWindow", "CollegeHowToButton", "How To" },
+        { "app::MainWindow", "MonthlyIncomeEdit", "Desired monthly income" },
+        { "app::MainWindow", "WeeklyRadio", "Weekly" },
+        { "app::MainWindow", "GrowYearsEdit", "Years It Will Grow?" },
+        { "app::PrepaymentWindow", "StartMonthEdit", "Starting in month" },
+        { "app::ScheduleWindow", "ScheduleGrid", "Amortization Schedule" },
+        { "app::MatrixWindow", "RateCountSpin", "# of Rate Increments" },
+        { "app::MatrixWindow", "Term2Spin", "Loan Term#2" },
+        { "app::AboutBox", "OkButton", "OK" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
@@ -180,12 +189,12 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
         const char* window;
         const char* chain;
     } cases[] = {
-        { "PrepaymentWindow",
+        { "app::PrepaymentWindow",
             "ExtraPaymentEdit StartMonthEdit CalculateButton CloseButton InstructionsText ExtraPaymentEdit" },
-        { "ScheduleWindow", "ScheduleGrid PrintButton CloseButton ScheduleGrid" },
-        { "AboutBox", "AboutText OkButton AboutText" },
-        { "LoanChartWindow", "ChartTabs ChartBalance PrintButton CloseButton qt_tabwidget_tabbar" },
-        { "ExtraPaymentsWindow",
+        { "app::ScheduleWindow", "ScheduleGrid PrintButton CloseButton ScheduleGrid" },
+        { "app::AboutBox", "AboutText OkButton AboutText" },
+        { "app::LoanChartWindow", "ChartTabs ChartBalance PrintButton CloseButton qt_tabwidget_tabbar" },
+        { "app::ExtraPaymentsWindow",
             "RateEdit YearsEdit AmountEdit FirstPaymentEdit FirstPaymentEdit FirstPaymentEdit MonthlyExtraEdit "
             "MonthlyFromEdit MonthlyThroughEdit YearlyExtraEdit YearlyMonthCombo YearlyFromYearEdit OneTimeTable "
             "AddRowButton RemoveRowButton EveryTwoWeeksCheck CalculateButton CloseButton SummaryText PlanGrid "

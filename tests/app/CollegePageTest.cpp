@@ -16,6 +16,8 @@
 #include <ostream>
 #include <string>
 
+using app::CollegePage;
+
 namespace {
 
 const QString childAge = QStringLiteral("Enter child's current age as an integer (0 or greater).");

@@ -5,15 +5,15 @@
 #include "Controls.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
+#include "loan/ExtraPaymentsWindow.h"
+#include "loan/LoanPage.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
 #include "pages/CollegePage.h"
-#include "pages/LoanPage.h"
 #include "pages/RefinancePage.h"
 #include "pages/RetirementPage.h"
 #include "pages/SavingsPage.h"
 #include "widgets/StringGrid.h"
-#include "windows/ExtraPaymentsWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -31,6 +31,15 @@
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+using app::CollegePage;
+using app::ExtraPaymentsWindow;
+using app::LoanPage;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
+using app::RefinancePage;
+using app::RetirementPage;
+using app::SavingsPage;
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,6 +18,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+
+using app::LoanPageTexts;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The extra payments planner driven through its real widgets: opened from the main window's Tools menu,
 // typed into, calculated, warned, copied, saved, printed to a PDF that is read back, and charted.
-#include "windows/ExtraPaymentsWindow.h"
+#include "loan/ExtraPaymentsWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
@@ -9,9 +9,9 @@
 #include "RegionalPresets.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
 #include "widgets/StringGrid.h"
-#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QChart>
@@ -31,6 +31,9 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+
+using app::ExtraPaymentsWindow;
+using app::MainWindow;
 
 namespace {
 

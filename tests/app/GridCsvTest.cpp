@@ -5,8 +5,8 @@
 #include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "windows/MatrixWindow.h"
-#include "windows/ScheduleWindow.h"
+#include "loan/MatrixWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,6 +18,10 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+
+using app::LoanPageTexts;
+using app::MatrixWindow;
+using app::ScheduleWindow;
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include "HostileText.h"
 #include "KnownMessages.h"
 #include "RecordingDialogs.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -41,6 +41,9 @@
 #include <set>
 #include <string>
 #include <thread>
+
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The main window from the keyboard: each page's focus chain and what Enter presses.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "pages/LoanPage.h"
+#include "loan/ExtraPaymentsWindow.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/ExtraPaymentsWindow.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +20,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
+
+using app::ExtraPaymentsWindow;
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 namespace {
 

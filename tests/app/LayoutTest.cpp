@@ -1,11 +1,11 @@
 // The windows as designed: positions, fonts, and nothing cut off.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +15,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
+
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 namespace {
 

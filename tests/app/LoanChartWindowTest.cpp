@@ -1,7 +1,7 @@
 // The loan chart, opened with Ctrl+G from the schedule window over the loan page and the prepayment
 // window, and printed on one page. Reference figures from the schedule's recurrence and the prepayment
 // loop in 50-digit decimal arithmetic.
-#include "windows/LoanChartWindow.h"
+#include "loan/LoanChartWindow.h"
 
 #include "AmortizationSchedule.h"
 #include "Controls.h"
@@ -10,9 +10,9 @@
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
 #include "shell/Regional.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAction>
 #include <QBarSet>
@@ -32,6 +32,9 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+using app::LoanPage;
+using app::PrepaymentWindow;
+
 namespace {
 
 QStringList axisLabels(QChart* chart, Qt::Alignment side)
@@ -50,8 +53,8 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_EQ(liveTopLevelCount("LoanChartWindow"), 0);
-        EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 0);
+        EXPECT_EQ(liveTopLevelCount("app::LoanChartWindow"), 0);
+        EXPECT_EQ(liveTopLevelCount("app::ScheduleWindow"), 0);
     }
 
     void calculateLoan(const char* amount)
@@ -91,7 +94,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
     ASSERT_TRUE(recordedDialogs().shown.empty());
 
     lookAtChart([](QWidget* window) {
-        EXPECT_TRUE(window->inherits("LoanChartWindow"));
+        EXPECT_TRUE(window->inherits("app::LoanChartWindow"));
         EXPECT_EQ(window->parentWidget(), nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Loan Chart"));
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

@@ -1,9 +1,9 @@
 // The loan page driven through its real widgets: type into the fields, press Calculate, read what shows.
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
-#include "windows/PrepaymentWindow.h"
+#include "loan/PrepaymentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +16,9 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+
+using app::LoanPage;
+using app::PrepaymentWindow;
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "printing/MemoLines.h"
 
 #include <QLineEdit>
@@ -17,6 +17,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+using app::LoanPage;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "windows/MatrixWindow.h"
-#include "windows/ScheduleWindow.h"
+#include "loan/MatrixWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include <QLabel>
 #include <QTest>
@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <tuple>
+
+using app::MatrixWindow;
+using app::ScheduleWindow;
 
 namespace {
 

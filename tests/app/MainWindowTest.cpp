@@ -1,13 +1,13 @@
 // The main window's frame: pages, menu, About box, Instructions, the first-run welcome and the exits.
-#include "windows/MainWindow.h"
+#include "program/MainWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "loan/PrepaymentWindow.h"
+#include "loan/ScheduleWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -22,6 +22,10 @@
 #include <gtest/gtest.h>
 #include <tuple>
 #include <utility>
+
+using app::MainWindow;
+using app::PrepaymentWindow;
+using app::ScheduleWindow;
 
 namespace {
 
@@ -44,7 +48,7 @@ class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { recordedDialogs().reset(); }
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("AboutBox"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("app::AboutBox"), 0); }
 
     app::ReturningUserStore returning;
 };
@@ -123,14 +127,14 @@ TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)
             modal = box->isModal();
             firstLine = find<QPlainTextEdit>(*box, "AboutText")->toPlainText().section(u'\n', 0, 0);
             EXPECT_EQ(box->size(), QSize(383, 304));
-            EXPECT_EQ(liveTopLevelCount("AboutBox"), 1);
+            EXPECT_EQ(liveTopLevelCount("app::AboutBox"), 1);
             QTest::mouseClick(find<QPushButton>(*box, "OkButton"), Qt::LeftButton);
         });
         find<QAction>(window, "AboutAction")->trigger();
         EXPECT_EQ(caption, QStringLiteral("About"));
         EXPECT_TRUE(modal);
         EXPECT_EQ(firstLine, QStringLiteral("Corvanta v2.0"));
-        EXPECT_EQ(liveTopLevelCount("AboutBox"), 0);
+        EXPECT_EQ(liveTopLevelCount("app::AboutBox"), 0);
     }
 }
 
@@ -155,7 +159,7 @@ TEST_F(MainWindowTest, WelcomesOnlyOnTheFirstStartBeforeTheWindowShows)
     recordedDialogs().whileShowing = [&] {
         visibleDuringWelcome = false;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->inherits("MainWindow") && widget->isVisible())
+            if (widget->inherits("app::MainWindow") && widget->isVisible())
                 visibleDuringWelcome = true;
     };
     {

@@ -1,13 +1,13 @@
 // The loan payment matrix window: opening defaults, validation, the fill, the rate step and the
 // spin boxes, driven through its real widgets.
-#include "windows/MatrixWindow.h"
+#include "loan/MatrixWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "shell/Regional.h"
 #include "widgets/StringGrid.h"
 
@@ -26,6 +26,10 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using app::LoanPage;
+using app::LoanPageTexts;
+using app::MatrixWindow;
 
 namespace {
 
@@ -65,7 +69,7 @@ class MatrixWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { recordedDialogs().reset(); }
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("app::MatrixWindow"), 0); }
 
     // A matrix opened on the loan page's texts, shown and active.
     std::unique_ptr<MatrixWindow> open(const char* amount, const char* years, const char* rate)
@@ -82,7 +86,7 @@ protected:
 class MatrixButtonTest : public ShownPage<LoanPage>
 {
 protected:
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("app::MatrixWindow"), 0); }
 };
 
 // Payments from P = A i / (1 - (1 + i)^-n), i = rate / 1200, in 50-digit decimal arithmetic.
@@ -128,7 +132,7 @@ TEST_F(MatrixButtonTest, EveryMatrixPressOpensAFreshModalWindowOnTheLoanPagesTex
         });
         press("MatrixButton");
         EXPECT_TRUE(looked);
-        EXPECT_EQ(liveTopLevelCount("MatrixWindow"), 0);
+        EXPECT_EQ(liveTopLevelCount("app::MatrixWindow"), 0);
     }
     EXPECT_TRUE(recordedDialogs().shown.empty());
 }

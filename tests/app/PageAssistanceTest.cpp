@@ -1,11 +1,11 @@
 // Clicks and double-clicks into the entry fields of every page, with real mouse events on the main window.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +17,9 @@
 #include <ostream>
 #include <string>
 #include <utility>
+
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 namespace {
 

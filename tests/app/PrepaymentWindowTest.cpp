@@ -1,12 +1,12 @@
 // The prepayment window driven through its real widgets, reading the loan page of a real main window.
 // Reference figures: the month loop run in 50-digit decimal arithmetic (Python's decimal module).
-#include "windows/PrepaymentWindow.h"
+#include "loan/PrepaymentWindow.h"
 
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +17,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanChartWindow.h"
+#include "loan/LoanPage.h"
+#include "loan/MatrixWindow.h"
+#include "loan/ScheduleWindow.h"
+#include "program/MainWindow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
-#include "windows/LoanChartWindow.h"
-#include "windows/MainWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +30,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+using app::LoanPage;
+using app::LoanPageTexts;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::ScheduleWindow;
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "LoanMatrix.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "loan/MatrixWindow.h"
+#include "loan/ScheduleWindow.h"
 #include "printing/PrintLayouts.h"
-#include "windows/MatrixWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +26,9 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+using app::MatrixWindow;
+using app::ScheduleWindow;
 
 namespace {
 

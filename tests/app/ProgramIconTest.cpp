@@ -1,13 +1,16 @@
 // The program's icon: a true-sized picture for each size drawn, shown by the main window and the About box.
 #include "shell/ProgramIcon.h"
 
+#include "program/AboutBox.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/AboutBox.h"
-#include "windows/MainWindow.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 #include <utility>
+
+using app::AboutBox;
+using app::MainWindow;
 
 namespace {
 

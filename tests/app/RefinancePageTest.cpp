@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using app::RefinancePage;
+
 namespace {
 
 const QString currentMessage

@@ -18,6 +18,8 @@
 #include <tuple>
 #include <utility>
 
+using app::RetirementPage;
+
 namespace {
 
 const QString ageMessage

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using app::SavingsPage;
+
 namespace {
 
 const QString rateMessage = QStringLiteral("Interest rate must be between 1 and 50, decimals OK.");

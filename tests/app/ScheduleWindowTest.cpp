@@ -1,12 +1,12 @@
 // The Schedule button and the schedule window, driven from the loan page through their real widgets.
-#include "windows/ScheduleWindow.h"
+#include "loan/ScheduleWindow.h"
 
 #include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 #include "widgets/GridCopy.h"
 #include "widgets/StringGrid.h"
 
@@ -25,6 +25,9 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+using app::LoanPage;
+using app::ScheduleWindow;
 
 namespace {
 
@@ -48,7 +51,7 @@ void PrintTo(const ScheduleCase& c, std::ostream* out)
 class ScheduleWindowTest : public ShownPage<LoanPage>, public ::testing::WithParamInterface<ScheduleCase>
 {
 protected:
-    void TearDown() override { EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 0); }
+    void TearDown() override { EXPECT_EQ(liveTopLevelCount("app::ScheduleWindow"), 0); }
 
     void calculate(const char* rate, const char* years, const char* amount)
     {
@@ -71,12 +74,12 @@ TEST_P(ScheduleWindowTest, FillsAFreshModalWindowThatClosingFrees)
     bool looked = false;
     whenModalShows([&](QWidget* modal) {
         looked = true;
-        EXPECT_TRUE(modal->inherits("ScheduleWindow"));
+        EXPECT_TRUE(modal->inherits("app::ScheduleWindow"));
         EXPECT_EQ(modal->parentWidget(), nullptr);
         EXPECT_EQ(modal->windowTitle(), QStringLiteral("Amortization Schedule"));
         EXPECT_EQ(modal->size(), QSize(389, 358));
         EXPECT_TRUE(modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 1);
+        EXPECT_EQ(liveTopLevelCount("app::ScheduleWindow"), 1);
 
         auto* grid = find<QTableWidget>(*modal, "ScheduleGrid");
         EXPECT_EQ(app::gridRowCount(*grid), c.months + 1);
@@ -148,7 +151,7 @@ TEST_F(ScheduleWindowTest, UnreadableOrEmptyTermsEndInTheErrorBoxWithoutAWindow)
         field("AmountEdit")->setText(QString::fromLatin1(c.amount));
         press("ScheduleButton");
         expectOnlyBox(RecordingDialogs::Kind::Error, QString::fromLatin1(c.message));
-        EXPECT_EQ(liveTopLevelCount("ScheduleWindow"), 0);
+        EXPECT_EQ(liveTopLevelCount("app::ScheduleWindow"), 0);
     }
 }
 

@@ -3,15 +3,15 @@
 // and 1920×1080 at scale factors 1, 1.25, 1.5 and 2 too.
 #include "Controls.h"
 #include "RecordingDialogs.h"
+#include "loan/ExtraPaymentsWindow.h"
+#include "loan/LoanChartWindow.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "loan/ScheduleWindow.h"
+#include "program/AboutBox.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
 #include "shell/WindowPlacement.h"
-#include "windows/AboutBox.h"
-#include "windows/ExtraPaymentsWindow.h"
-#include "windows/LoanChartWindow.h"
-#include "windows/MainWindow.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +19,14 @@
 #include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using app::AboutBox;
+using app::ExtraPaymentsWindow;
+using app::LoanChartWindow;
+using app::MainWindow;
+using app::MatrixWindow;
+using app::PrepaymentWindow;
+using app::ScheduleWindow;
 
 namespace {
 

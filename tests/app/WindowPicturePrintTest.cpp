@@ -3,8 +3,8 @@
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "printing/PrintedPictureSize.h"
+#include "program/MainWindow.h"
 #include "shell/FirstRunStore.h"
-#include "windows/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <utility>
+
+using app::MainWindow;
 
 namespace {
 

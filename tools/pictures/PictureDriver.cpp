@@ -15,13 +15,13 @@
 // exactly one of that class must be visible. A message box, a missing control or a failed save ends the run with an
 // error.
 #include "RegionalSettings.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
 #include "shell/BuiltOnFirstShow.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunStore.h"
 #include "shell/Regional.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -38,6 +38,9 @@
 #include <QTimer>
 #include <cstdio>
 #include <utility>
+
+using app::MainWindow;
+using app::PrepaymentWindow;
 
 namespace {
 
@@ -86,7 +89,10 @@ QWidget* findWindow(const QString& className)
 {
     QWidget* found = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && widget->inherits(className.toLatin1().constData())) {
+        // The script names a window by its class, without the program's namespace.
+        if (widget->isVisible()
+            && (widget->inherits(className.toLatin1().constData())
+                || widget->inherits((QStringLiteral("app::") + className).toLatin1().constData()))) {
             if (found)
                 return nullptr;
             found = widget;

@@ -2,10 +2,13 @@
 
 #include "Checks.h"
 #include "shell/FieldAssistance.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_CollegePage.h"
+
+namespace app {
 
 CollegePage::CollegePage(QWidget* parent)
     : BuiltOnFirstShow(parent)
@@ -15,24 +18,23 @@ CollegePage::~CollegePage() = default;
 
 void CollegePage::buildControls()
 {
-    // The glyphs live in this static library, so their resource must be registered by hand.
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui.create();
     ui->setupUi(this);
     connect(ui->CollegePrintButton, &QAbstractButton::clicked, this, &CollegePage::printWindowPressed);
 
     connect(ui->CollegeCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { collegeCalculateButtonClicked(ui->CollegeCalculateButton); }));
+        guarded(this, [this] { collegeCalculateButtonClicked(ui->CollegeCalculateButton); }));
     connect(ui->CollegeHowToButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { collegeHowToButtonClicked(ui->CollegeHowToButton); }));
+        guarded(this, [this] { collegeHowToButtonClicked(ui->CollegeHowToButton); }));
     // The projection's fields select their text on a click; no field of the page has a help text.
-    new app::FieldAssistance(this,
+    new FieldAssistance(this,
         {
-            { ui->ChildAgeEdit, app::selectFirst(5), {} },
-            { ui->StartingAgeEdit, app::selectFirst(4), {} },
-            { ui->AnnualCostEdit, app::selectFirst(7), {} },
-            { ui->CollegeYearsEdit, app::selectFirst(5), {} },
-            { ui->CostIncreaseEdit, app::selectFirst(5), {} },
+            { ui->ChildAgeEdit, selectFirst(5), {} },
+            { ui->StartingAgeEdit, selectFirst(4), {} },
+            { ui->AnnualCostEdit, selectFirst(7), {} },
+            { ui->CollegeYearsEdit, selectFirst(5), {} },
+            { ui->CostIncreaseEdit, selectFirst(5), {} },
         });
 }
 
@@ -82,3 +84,5 @@ void CollegePage::collegeHowToButtonClicked(const QObject* sender)
     caret.movePosition(QTextCursor::Start);
     ui->CollegePlanText->setTextCursor(caret);
 }
+
+} // namespace app

@@ -10,9 +10,11 @@ namespace Ui {
 class CollegePage;
 }
 
+namespace app {
+
 // The "Saving for College" page: the future cost of an education and the yearly saving it needs.
 // Calculate and How To each run the other, so that one press refreshes the projection and the plan.
-class CollegePage final : public app::BuiltOnFirstShow<QWidget>
+class CollegePage final : public BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -36,5 +38,7 @@ private:
     calculators::CollegeCostInput cost;
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::CollegePage> ui;
+    BuiltControls<Ui::CollegePage> ui;
 };
+
+} // namespace app

@@ -10,6 +10,8 @@
 
 #include <string>
 
+namespace app {
+
 namespace {
 
 QString text(const std::string& value)
@@ -30,7 +32,7 @@ void RefinancePage::buildControls()
     ui.create();
     ui->setupUi(this);
     connect(ui->RefinanceCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { refinanceCalculateButtonClicked(); }));
+        guarded(this, [this] { refinanceCalculateButtonClicked(); }));
 }
 
 void RefinancePage::refinanceCalculateButtonClicked()
@@ -44,7 +46,7 @@ void RefinancePage::refinanceCalculateButtonClicked()
     const calculators::RefinanceInput& input = *read;
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
 
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     ui->NewPaymentPanel->setText(text(finance::moneyText(savings.newPayment, settings)));
     ui->MonthlySavingsPanel->setText(text(finance::moneyText(savings.monthlySaving, settings)));
     ui->TotalClosingCostsPanel->setText(text(finance::moneyText(savings.totalClosingCosts, settings)));
@@ -58,5 +60,7 @@ void RefinancePage::refinanceCalculateButtonClicked()
 
     // The results stay on screen behind the warning.
     if (input.currentPayment < savings.newPayment)
-        app::dialogs().warning(this, QString::fromUtf8(calculators::moreExpensiveMessage));
+        dialogs().warning(this, QString::fromUtf8(calculators::moreExpensiveMessage));
 }
+
+} // namespace app

@@ -9,8 +9,10 @@ namespace Ui {
 class RefinancePage;
 }
 
+namespace app {
+
 // The "Refinancing a Home" page: the new payment, the monthly saving and the months to break even.
-class RefinancePage final : public app::BuiltOnFirstShow<QWidget>
+class RefinancePage final : public BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -23,5 +25,7 @@ private:
     void refinanceCalculateButtonClicked();
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::RefinancePage> ui;
+    BuiltControls<Ui::RefinancePage> ui;
 };
+
+} // namespace app

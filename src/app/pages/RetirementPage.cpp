@@ -3,10 +3,13 @@
 #include "Checks.h"
 #include "RetirementPlanner.h"
 #include "shell/FieldAssistance.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_RetirementPage.h"
+
+namespace app {
 
 namespace {
 
@@ -38,25 +41,24 @@ RetirementPage::~RetirementPage() = default;
 
 void RetirementPage::buildControls()
 {
-    // The glyphs live in this static library, so their resource must be registered by hand.
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui.create();
     ui->setupUi(this);
     connect(ui->RetirementPrintButton, &QAbstractButton::clicked, this, &RetirementPage::printWindowPressed);
 
     connect(ui->RetirementCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { retirementCalculateButtonClicked(); }));
+        guarded(this, [this] { retirementCalculateButtonClicked(); }));
     connect(ui->RetirementHowToButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { retirementHowToButtonClicked(); }));
-    new app::FieldAssistance(this,
+        guarded(this, [this] { retirementHowToButtonClicked(); }));
+    new FieldAssistance(this,
         {
-            { ui->CurrentAgeEdit, app::selectAll(), {} },
-            { ui->RetirementAgeEdit, app::selectAll(), retirementAgeHelp },
-            { ui->MonthlyIncomeEdit, app::selectAll(), monthlyIncomeHelp },
-            { ui->RetirementYearsEdit, app::selectAll(), retirementYearsHelp },
-            { ui->GrowthRateEdit, app::selectAll(), growthRateHelp },
-            { ui->InflationEdit, app::selectAll(), inflationHelp },
-            { ui->RetirementFundEdit, app::selectAll(), assetsHelp },
+            { ui->CurrentAgeEdit, selectAll(), {} },
+            { ui->RetirementAgeEdit, selectAll(), retirementAgeHelp },
+            { ui->MonthlyIncomeEdit, selectAll(), monthlyIncomeHelp },
+            { ui->RetirementYearsEdit, selectAll(), retirementYearsHelp },
+            { ui->GrowthRateEdit, selectAll(), growthRateHelp },
+            { ui->InflationEdit, selectAll(), inflationHelp },
+            { ui->RetirementFundEdit, selectAll(), assetsHelp },
         });
 }
 
@@ -104,3 +106,5 @@ void RetirementPage::retirementHowToButtonClicked()
     caret.movePosition(QTextCursor::Start);
     ui->RetirementPlanText->setTextCursor(caret);
 }
+
+} // namespace app

@@ -14,8 +14,10 @@ namespace calculators {
 struct RetirementInput;
 }
 
+namespace app {
+
 // The "Retirement Planning" page: the nest egg an inflation-adjusted income needs and the yearly saving for it.
-class RetirementPage final : public app::BuiltOnFirstShow<QWidget>
+class RetirementPage final : public BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -37,5 +39,7 @@ private:
     std::optional<calculators::RetirementInput> readNeed();
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::RetirementPage> ui;
+    BuiltControls<Ui::RetirementPage> ui;
 };
+
+} // namespace app

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+namespace app {
+
 namespace {
 
 const auto rateHelp = QStringLiteral("This is the annual rate (APR) your money will increase by each year.");
@@ -45,18 +47,18 @@ void SavingsPage::buildControls()
     ui.create();
     ui->setupUi(this);
     connect(ui->GrowthCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { growthCalculateButtonClicked(); }));
+        guarded(this, [this] { growthCalculateButtonClicked(); }));
     connect(ui->ReturnCalculateButton, &QPushButton::clicked, this,
-        app::guarded(this, [this] { returnCalculateButtonClicked(); }));
-    new app::FieldAssistance(this,
+        guarded(this, [this] { returnCalculateButtonClicked(); }));
+    new FieldAssistance(this,
         {
-            { ui->SavingsRateEdit, app::selectAll(), rateHelp },
-            { ui->SavingsYearsEdit, app::selectFirst(4), yearsHelp },
-            { ui->CurrentSavingsEdit, app::selectFirst(9), currentAmountHelp },
-            { ui->ContributionEdit, app::selectFirst(8), contributionHelp },
-            { ui->CurrentValueEdit, app::selectFirst(11), currentValueHelp },
-            { ui->DesiredValueEdit, app::selectFirst(11), desiredValueHelp },
-            { ui->GrowYearsEdit, app::selectFirst(3), growYearsHelp },
+            { ui->SavingsRateEdit, selectAll(), rateHelp },
+            { ui->SavingsYearsEdit, selectFirst(4), yearsHelp },
+            { ui->CurrentSavingsEdit, selectFirst(9), currentAmountHelp },
+            { ui->ContributionEdit, selectFirst(8), contributionHelp },
+            { ui->CurrentValueEdit, selectFirst(11), currentValueHelp },
+            { ui->DesiredValueEdit, selectFirst(11), desiredValueHelp },
+            { ui->GrowYearsEdit, selectFirst(3), growYearsHelp },
         });
 }
 
@@ -83,8 +85,7 @@ void SavingsPage::growthCalculateButtonClicked()
     const finance::Extended futureValue = calculators::savingsFutureValue(input);
 
     ui->GrowthResultPanel->setVisible(true);
-    ui->GrowthResultPanel->setText(
-        QString::fromStdString(calculators::savingsGrowthCaption(futureValue, app::regional())));
+    ui->GrowthResultPanel->setText(QString::fromStdString(calculators::savingsGrowthCaption(futureValue, regional())));
 }
 
 void SavingsPage::returnCalculateButtonClicked()
@@ -99,5 +100,7 @@ void SavingsPage::returnCalculateButtonClicked()
 
     ui->ReturnResultPanel->setVisible(true);
     ui->ReturnResultPanel->setText(
-        QString::fromStdString(calculators::requiredReturnSentence(annualReturn, app::regional())));
+        QString::fromStdString(calculators::requiredReturnSentence(annualReturn, regional())));
 }
+
+} // namespace app

@@ -9,8 +9,10 @@ namespace Ui {
 class SavingsPage;
 }
 
+namespace app {
+
 // The "Savings and Interest Rates" page: savings growth with regular contributions and the required rate of return.
-class SavingsPage final : public app::BuiltOnFirstShow<QWidget>
+class SavingsPage final : public BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -24,5 +26,7 @@ private:
     void returnCalculateButtonClicked(); // Calculate: the required rate of return
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::SavingsPage> ui;
+    BuiltControls<Ui::SavingsPage> ui;
 };
+
+} // namespace app

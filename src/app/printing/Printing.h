@@ -7,7 +7,6 @@
 
 class QPainter;
 class QPlainTextEdit;
-class QPrinter;
 class QString;
 class QWidget;
 
@@ -25,8 +24,6 @@ enum class PrintJobs {
 // offered). A printer that fails raises an error, which ends the print-out where it was; pages finished before
 // stay printed.
 
-// The system print dialog, for the real dialogs: false when the user cancels.
-bool showPrintDialog(QWidget* parent, QPrinter& printer);
 // Asks for a printer, then prints the pages at their device positions. A job per page is named after its page:
 // "<job name>, page 2 of 3".
 void printPages(QWidget* owner, const std::vector<DevicePage>& pages, PrintJobs jobs, const QString& jobName);

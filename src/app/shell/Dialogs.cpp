@@ -1,6 +1,5 @@
 #include "shell/Dialogs.h"
 
-#include "printing/Printing.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QApplication>
@@ -8,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStandardPaths>
 
 namespace app {
@@ -26,6 +26,30 @@ void prepareSystemDialog(QWidget& dialog)
 }
 
 namespace {
+
+// Every print-out prints all its pages, so the dialog offers no page range, current page or selection.
+class AllPagesPrintDialog final : public QPrintDialog
+{
+public:
+    AllPagesPrintDialog(QPrinter& printer, QWidget* parent)
+        : QPrintDialog(&printer, parent)
+    {
+        setOption(QAbstractPrintDialog::PrintPageRange, false);
+        setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        setOption(QAbstractPrintDialog::PrintSelection, false);
+    }
+
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        // Built with CUPS, Qt's own dialog shows its print range group all the same ("Pages from", "Pages",
+        // odd or even pages) and leaves the choice to the print server: a print-out to a file would still print
+        // every page, and a schedule's one-page jobs would print nothing. The group goes, so every page prints.
+        if (visible)
+            if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+                range->hide();
+    }
+};
 
 void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text)
 {
@@ -51,7 +75,12 @@ public:
     {
         showBox(parent, QMessageBox::Critical, applicationTitle(), text);
     }
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override { return showPrintDialog(parent, printer); }
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override
+    {
+        AllPagesPrintDialog dialog(printer, parent);
+        prepareSystemDialog(dialog);
+        return dialog.exec() == QDialog::Accepted;
+    }
     QString chooseSaveFile(
         QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override
     {

@@ -1,14 +1,14 @@
-#include "shell/Program.h"
+#include "program/Program.h"
 
 #include "RegionalSettings.h"
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
+#include "program/MainWindow.h"
+#include "program/ProgramOptions.h"
 #include "shell/ApplicationTitle.h"
-#include "shell/CommandLine.h"
 #include "shell/FirstRunStore.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Regional.h"
-#include "windows/MainWindow.h"
-#include "windows/PrepaymentWindow.h"
 
 #include <QApplication>
 #include <optional>
@@ -24,10 +24,10 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
         return *refused;
     QApplication::setApplicationName(applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Brellin"));
-    // Every window's icon, and the program's id: the name of the menu entry (com.brellin.Corvanta.desktop) that
-    // desktops match the running program to.
+    // Every window's icon, and the program's id: the name of the menu entry (<id>.desktop) that desktops match the
+    // running program to.
     QApplication::setWindowIcon(programIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.brellin.Corvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
     installRegionalSettings(finance::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;

@@ -1,7 +1,9 @@
-#include "windows/MainWindow.h"
+#include "program/MainWindow.h"
 
-#include "pages/LoanPage.h"
+#include "loan/ExtraPaymentsWindow.h"
+#include "loan/LoanPage.h"
 #include "printing/WindowPicturePrint.h"
+#include "program/AboutBox.h"
 #include "shell/Dialogs.h"
 #include "shell/EnterKey.h"
 #include "shell/FirstRunStore.h"
@@ -10,10 +12,10 @@
 #include "shell/ProgramIcon.h"
 #include "shell/WindowPlacement.h"
 #include "ui_MainWindow.h"
-#include "windows/AboutBox.h"
-#include "windows/ExtraPaymentsWindow.h"
 
 #include <QLayout>
+
+namespace app {
 
 namespace {
 
@@ -29,7 +31,7 @@ const auto welcomeText = QStringLiteral(
 
 } // namespace
 
-MainWindow::MainWindow(app::FirstRunStore& firstRun, QWidget* parent)
+MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
@@ -39,24 +41,24 @@ MainWindow::MainWindow(app::FirstRunStore& firstRun, QWidget* parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIcon(app::programIcon());
+    setWindowIcon(programIcon());
 
-    connect(ui->ExitAction, &QAction::triggered, this, app::guarded(this, [this] { exitActionTriggered(); }));
-    connect(ui->ExitButton, &QPushButton::clicked, this, app::guarded(this, [this] { exitButtonClicked(); }));
-    connect(ui->AboutAction, &QAction::triggered, this, app::guarded(this, [this] { aboutActionTriggered(); }));
-    connect(ui->InstructionsAction, &QAction::triggered, this,
-        app::guarded(this, [this] { instructionsActionTriggered(); }));
+    connect(ui->ExitAction, &QAction::triggered, this, guarded(this, [this] { exitActionTriggered(); }));
+    connect(ui->ExitButton, &QPushButton::clicked, this, guarded(this, [this] { exitButtonClicked(); }));
+    connect(ui->AboutAction, &QAction::triggered, this, guarded(this, [this] { aboutActionTriggered(); }));
+    connect(
+        ui->InstructionsAction, &QAction::triggered, this, guarded(this, [this] { instructionsActionTriggered(); }));
     connect(ui->ExtraPaymentsPlannerAction, &QAction::triggered, this,
-        app::guarded(this, [this] { extraPaymentsPlannerActionTriggered(); }));
+        guarded(this, [this] { extraPaymentsPlannerActionTriggered(); }));
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
-    connect(ui->CollegeTab, &CollegePage::printWindowPressed, this,
-        app::guarded(this, [this] { pagePrintButtonClicked(); }));
+    connect(
+        ui->CollegeTab, &CollegePage::printWindowPressed, this, guarded(this, [this] { pagePrintButtonClicked(); }));
     connect(ui->RetirementTab, &RetirementPage::printWindowPressed, this,
-        app::guarded(this, [this] { pagePrintButtonClicked(); }));
+        guarded(this, [this] { pagePrintButtonClicked(); }));
     // Enter presses the active page's default button, wherever focus is in the window, and the menu's keys
     // work from every field.
-    new app::EnterKey(this, [this] { return ui->CalculatorTabs->currentWidget(); });
-    new app::MenuKeys(this, { ui->ExtraPaymentsPlannerAction });
+    new EnterKey(this, [this] { return ui->CalculatorTabs->currentWidget(); });
+    new MenuKeys(this, { ui->ExtraPaymentsPlannerAction });
 
     windowCreated(firstRun);
 }
@@ -70,7 +72,7 @@ LoanPage* MainWindow::loanPage() const
 
 void MainWindow::pagePrintButtonClicked()
 {
-    app::printWindowPicture(this, ui->ClientArea, QStringLiteral("Corvanta window picture"));
+    printWindowPicture(this, ui->ClientArea, QStringLiteral("Corvanta window picture"));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -78,16 +80,16 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!placed) {
         placed = true;
-        app::placeOnScreen(this);
+        placeOnScreen(this);
     }
 }
 
-void MainWindow::windowCreated(app::FirstRunStore& firstRun)
+void MainWindow::windowCreated(FirstRunStore& firstRun)
 {
     ui->CalculatorTabs->setCurrentWidget(ui->LoanTab);
     // The welcome comes while the window is being built, before it is ever shown.
     if (!firstRun.hasRunBefore()) {
-        app::dialogs().information(nullptr, welcomeText);
+        dialogs().information(nullptr, welcomeText);
         firstRun.rememberRun();
     }
 }
@@ -111,7 +113,7 @@ void MainWindow::aboutActionTriggered()
 
 void MainWindow::instructionsActionTriggered()
 {
-    app::dialogs().information(this, instructionsText);
+    dialogs().information(this, instructionsText);
 }
 
 void MainWindow::extraPaymentsPlannerActionTriggered()
@@ -121,9 +123,11 @@ void MainWindow::extraPaymentsPlannerActionTriggered()
         planner = new ExtraPaymentsWindow(this);
         planner->setAttribute(Qt::WA_DeleteOnClose);
         planner->startWith(loanPage()->checkedLoanTexts(), QDate::currentDate());
-        app::placeOnScreen(planner);
+        placeOnScreen(planner);
     }
     planner->show();
     planner->raise();
     planner->activateWindow();
 }
+
+} // namespace app

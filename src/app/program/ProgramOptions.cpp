@@ -1,4 +1,4 @@
-#include "shell/CommandLine.h"
+#include "program/ProgramOptions.h"
 
 #include "shell/ApplicationTitle.h"
 

@@ -1,4 +1,4 @@
-#include "windows/PrepaymentWindow.h"
+#include "loan/PrepaymentWindow.h"
 
 #include "Checks.h"
 #include "NumberEntry.h"
@@ -13,6 +13,8 @@
 #include "ui_PrepaymentWindow.h"
 
 #include <QAction>
+
+namespace app {
 
 namespace {
 
@@ -35,15 +37,15 @@ PrepaymentWindow::PrepaymentWindow(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
     // Esc closes the window as Close does, like the schedule's and the matrix's cancel buttons.
-    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { closeButtonClicked(); }));
-    new app::EnterKey(this, [this] { return this; });
-    new app::FieldAssistance(this,
+    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    new EnterKey(this, [this] { return this; });
+    new FieldAssistance(this,
         {
-            { ui->ExtraPaymentEdit, app::selectFirst(10), extraPaymentHelp },
-            { ui->StartMonthEdit, app::selectFirst(5), startMonthHelp },
+            { ui->ExtraPaymentEdit, selectFirst(10), extraPaymentHelp },
+            { ui->StartMonthEdit, selectFirst(5), startMonthHelp },
         });
 }
 
@@ -64,7 +66,7 @@ void PrepaymentWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!placed) {
         placed = true;
-        app::placeOnScreen(this);
+        placeOnScreen(this);
     }
 }
 
@@ -79,7 +81,7 @@ void PrepaymentWindow::calculateButtonClicked()
 
     // Read in this order; a text that does not convert ends the calculation in the application error box.
     calculators::PrepaymentInput input;
-    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), app::regional());
+    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), regional());
     input.years = finance::wholeNumberEntry(loan->years.toStdString());
     input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
     input.extraPayment = values->decimal("extra");
@@ -101,3 +103,5 @@ void PrepaymentWindow::closeButtonClicked()
 {
     hide();
 }
+
+} // namespace app

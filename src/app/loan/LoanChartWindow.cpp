@@ -1,6 +1,7 @@
-#include "windows/LoanChartWindow.h"
+#include "loan/LoanChartWindow.h"
 
 #include "printing/Printing.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/WindowPlacement.h"
@@ -13,19 +14,21 @@
 #include <memory>
 #include <vector>
 
+namespace app {
+
 LoanChartWindow::LoanChartWindow(QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::LoanChartWindow>())
 {
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
 }
 
 LoanChartWindow::~LoanChartWindow() = default;
@@ -37,7 +40,7 @@ void LoanChartWindow::showLoan(
     QString name;
     if (prepayment) {
         prepaid = calculators::prepaymentBalances(*prepayment);
-        name = QString::fromStdString(calculators::prepaidBalanceName(*prepayment, app::regional()));
+        name = QString::fromStdString(calculators::prepaidBalanceName(*prepayment, regional()));
     }
     showChart(calculators::loanChartData(schedule, prepaid), name);
 }
@@ -52,22 +55,21 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
     // A view hands back the chart it showed (an empty one it made itself, at first) without freeing it.
     const std::unique_ptr<QChart> shownBalance(ui->ChartBalance->chart());
     const std::unique_ptr<QChart> shownYears(ui->ChartYears->chart());
-    ui->ChartBalance->setChart(app::balanceChart(data, prepaidName, ui->ChartBalance->font()));
-    ui->ChartYears->setChart(app::yearlyChart(data, ui->ChartYears->font()));
+    ui->ChartBalance->setChart(balanceChart(data, prepaidName, ui->ChartBalance->font()));
+    ui->ChartYears->setChart(yearlyChart(data, ui->ChartYears->font()));
 }
 
 void LoanChartWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::placeOnScreen(this);
+    placeOnScreen(this);
 }
 
 void LoanChartWindow::printButtonClicked()
 {
-    app::printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
-        app::drawCharts(painter,
-            { app::balanceChart(data, prepaidName, ui->ChartBalance->font()),
-                app::yearlyChart(data, ui->ChartYears->font()) },
+    printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
+        drawCharts(painter,
+            { balanceChart(data, prepaidName, ui->ChartBalance->font()), yearlyChart(data, ui->ChartYears->font()) },
             ui->ChartBalance->size());
     });
 }
@@ -76,8 +78,6 @@ void LoanChartWindow::closeButtonClicked()
 {
     close();
 }
-
-namespace app {
 
 void showLoanChart(
     const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)

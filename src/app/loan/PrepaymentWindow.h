@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Prepayment.h"
-#include "windows/MatrixWindow.h"
+#include "loan/LoanPageTexts.h"
 
 #include <QWidget>
 #include <memory>
@@ -10,6 +10,8 @@
 namespace Ui {
 class PrepaymentWindow;
 }
+
+namespace app {
 
 // The prepayment window: created hidden at start-up, shown modeless over the main window. Each Calculate
 // reads the loan's rate, years and amount texts as the loan page last gave them, which it does whenever
@@ -39,3 +41,5 @@ private:
     bool placed = false;
     std::optional<calculators::PrepaymentInput> calculated;
 };
+
+} // namespace app

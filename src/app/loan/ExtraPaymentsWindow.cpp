@@ -1,5 +1,6 @@
-#include "windows/ExtraPaymentsWindow.h"
+#include "loan/ExtraPaymentsWindow.h"
 
+#include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
 #include "shell/Dialogs.h"
@@ -12,7 +13,6 @@
 #include "widgets/GridCopy.h"
 #include "widgets/GridCsv.h"
 #include "widgets/StringGrid.h"
-#include "windows/LoanChartWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -24,6 +24,8 @@
 #include <cstddef>
 #include <string>
 #include <variant>
+
+namespace app {
 
 namespace {
 
@@ -43,7 +45,7 @@ void showTitles(QTableWidget& grid)
 {
     const auto titles = calculators::planGridTitles();
     for (int column = 0; column < grid.columnCount(); ++column) {
-        app::setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
+        setGridText(grid, column, 0, text(titles[static_cast<std::size_t>(column)]));
         if (column >= 2)
             grid.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -58,7 +60,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     for (const std::string& month : settings.dateNames.months)
         ui->YearlyMonthCombo->addItem(text(month));
     // The list that drops down is a stop of its own for screen readers: it reads as its box.
@@ -68,25 +70,25 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     ui->FirstPaymentEdit->setDateRange(
         QDate(calculators::earliestPlanYear, 1, 1), QDate(calculators::latestPlanYear, 12, 31));
     ui->OneTimeTable->installEventFilter(this);
-    app::setUpGrid(*ui->PlanGrid);
+    setUpGrid(*ui->PlanGrid);
     showTitles(*ui->PlanGrid);
-    QMenu* menu = app::addGridMenu(*ui->PlanGrid);
-    QAction* saveCsv = app::addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
+    QMenu* menu = addGridMenu(*ui->PlanGrid);
+    QAction* saveCsv = addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
-    connect(ui->AddRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { addRowButtonClicked(); }));
-    connect(ui->RemoveRowButton, &QPushButton::clicked, this, app::guarded(this, [this] { removeRowButtonClicked(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->AddRowButton, &QPushButton::clicked, this, guarded(this, [this] { addRowButtonClicked(); }));
+    connect(ui->RemoveRowButton, &QPushButton::clicked, this, guarded(this, [this] { removeRowButtonClicked(); }));
     connect(ui->SaveCsvButton, &QPushButton::clicked, saveCsv, &QAction::trigger);
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
-    connect(ui->ChartButton, &QPushButton::clicked, this, app::guarded(this, [this] { chartButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
-    connect(ui->ActionClose, &QAction::triggered, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->ChartButton, &QPushButton::clicked, this, guarded(this, [this] { chartButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
     // The first year of the yearly extra follows the first payment until it is typed over.
     connect(ui->FirstPaymentEdit, &QDateEdit::dateChanged, this,
         [this](QDate date) { ui->YearlyFromYearEdit->setPlaceholderText(QString::number(date.year())); });
-    new app::EnterKey(this, [this] { return this; });
+    new EnterKey(this, [this] { return this; });
 }
 
 ExtraPaymentsWindow::~ExtraPaymentsWindow() = default;
@@ -160,16 +162,16 @@ void ExtraPaymentsWindow::clearPlan()
     ui->SummaryText->clear();
     QTableWidget& grid = *ui->PlanGrid;
     grid.clearSelection();
-    app::setGridRowCount(grid, 1);
+    setGridRowCount(grid, 1);
     for (int column = 0; column < grid.columnCount(); ++column)
-        app::setGridText(grid, column, 0, QString());
+        setGridText(grid, column, 0, QString());
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 }
 
 void ExtraPaymentsWindow::showPlan()
 {
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     QStringList summary;
     for (const std::string& line : calculators::planSummaryLines(*plan, settings))
         summary.append(text(line));
@@ -179,12 +181,12 @@ void ExtraPaymentsWindow::showPlan()
     // One repaint for the whole grid rather than one per cell.
     grid.setUpdatesEnabled(false);
     const auto rows = static_cast<int>(plan->rows.size());
-    app::setGridRowCount(grid, rows + 1);
+    setGridRowCount(grid, rows + 1);
     // Amounts line up on their decimal separators, as on a statement.
     for (int row = 1; row <= rows; ++row) {
         const auto texts = calculators::planRowTexts(plan->rows[static_cast<std::size_t>(row - 1)], settings);
         for (int column = 0; column < grid.columnCount(); ++column) {
-            app::setGridText(grid, column, row, text(texts[static_cast<std::size_t>(column)]));
+            setGridText(grid, column, row, text(texts[static_cast<std::size_t>(column)]));
             if (column >= 2)
                 grid.item(row - 1, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -229,17 +231,17 @@ void ExtraPaymentsWindow::printButtonClicked()
 {
     // What is printed is what the window shows, its summary and its grid, under the loan and extras they are of.
     QStringList heading;
-    for (const std::string& line : calculators::planInputLines(input, app::regional()))
+    for (const std::string& line : calculators::planInputLines(input, regional()))
         heading.append(text(line));
     heading.append(QString());
     heading.append(ui->SummaryText->toPlainText().split(u'\n'));
-    app::printPages(this, app::planPages(heading, app::gridTexts(*ui->PlanGrid)), app::PrintJobs::OneDocument,
+    printPages(this, planPages(heading, gridTexts(*ui->PlanGrid)), PrintJobs::OneDocument,
         QStringLiteral("Corvanta extra payments plan"));
 }
 
 void ExtraPaymentsWindow::chartButtonClicked()
 {
-    app::showLoanChart(calculators::planChartData(*plan, input.amount), QStringLiteral("With the extra payments"));
+    showLoanChart(calculators::planChartData(*plan, input.amount), QStringLiteral("With the extra payments"));
 }
 
 void ExtraPaymentsWindow::closeButtonClicked()
@@ -253,13 +255,15 @@ bool ExtraPaymentsWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->OneTimeTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Insert) {
-            app::runGuarded(this, [this] { addRowButtonClicked(); });
+            runGuarded(this, [this] { addRowButtonClicked(); });
             return true;
         }
         if (key == Qt::Key_Delete) {
-            app::runGuarded(this, [this] { removeRowButtonClicked(); });
+            runGuarded(this, [this] { removeRowButtonClicked(); });
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace app

@@ -11,6 +11,8 @@ namespace Ui {
 class ScheduleWindow;
 }
 
+namespace app {
+
 // The amortization-schedule window: one grid row per month, printed 60 months to a page.
 class ScheduleWindow final : public QDialog
 {
@@ -38,3 +40,5 @@ private:
     calculators::AmortizationSchedule shownSchedule;
     std::optional<calculators::PrepaymentInput> prepayment;
 };
+
+} // namespace app

@@ -1,23 +1,26 @@
-#include "pages/LoanPage.h"
+#include "loan/LoanPage.h"
 
 #include "AmortizationSchedule.h"
 #include "Checks.h"
 #include "LoanChartSeries.h"
 #include "LoanSolver.h"
+#include "loan/MatrixWindow.h"
+#include "loan/PrepaymentWindow.h"
+#include "loan/ScheduleWindow.h"
 #include "printing/TextStreamPrint.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_LoanPage.h"
-#include "windows/MatrixWindow.h"
-#include "windows/PrepaymentWindow.h"
-#include "windows/ScheduleWindow.h"
 
 #include <cstdint>
 #include <string>
 #include <utility>
+
+namespace app {
 
 namespace {
 
@@ -41,25 +44,23 @@ LoanPage::~LoanPage() = default;
 
 void LoanPage::buildControls()
 {
-    // The glyphs live in this static library, so their resource must be registered by hand.
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     ui.create();
     ui->setupUi(this);
 
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
     connect(ui->SolveForPaymentRadio, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            app::runGuarded(this, [this] { solveForPaymentRadioClicked(); });
+            runGuarded(this, [this] { solveForPaymentRadioClicked(); });
     });
     connect(ui->SolveForAmountRadio, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            app::runGuarded(this, [this] { solveForAmountRadioClicked(); });
+            runGuarded(this, [this] { solveForAmountRadioClicked(); });
     });
-    connect(ui->PrepayButton, &QPushButton::clicked, this, app::guarded(this, [this] { prepayButtonClicked(); }));
-    connect(
-        ui->ReportPrintButton, &QToolButton::clicked, this, app::guarded(this, [this] { reportPrintButtonClicked(); }));
-    connect(ui->ScheduleButton, &QPushButton::clicked, this, app::guarded(this, [this] { scheduleButtonClicked(); }));
-    connect(ui->MatrixButton, &QPushButton::clicked, this, app::guarded(this, [this] { matrixButtonClicked(); }));
+    connect(ui->PrepayButton, &QPushButton::clicked, this, guarded(this, [this] { prepayButtonClicked(); }));
+    connect(ui->ReportPrintButton, &QToolButton::clicked, this, guarded(this, [this] { reportPrintButtonClicked(); }));
+    connect(ui->ScheduleButton, &QPushButton::clicked, this, guarded(this, [this] { scheduleButtonClicked(); }));
+    connect(ui->MatrixButton, &QPushButton::clicked, this, guarded(this, [this] { matrixButtonClicked(); }));
     for (QLineEdit* field : { ui->RateEdit, ui->YearsEdit, ui->AmountEdit })
         connect(field, &QLineEdit::textChanged, this, [this] { offerLoanToPrepayment(); });
 
@@ -71,12 +72,12 @@ void LoanPage::buildControls()
         if (prepaymentWindow)
             prepaymentWindow->hide();
     };
-    new app::FieldAssistance(this,
+    new FieldAssistance(this,
         {
-            { ui->RateEdit, app::selectFirst(5, reset), rateHelp },
-            { ui->YearsEdit, app::selectFirst(4, reset), yearsHelp },
+            { ui->RateEdit, selectFirst(5, reset), rateHelp },
+            { ui->YearsEdit, selectFirst(4, reset), yearsHelp },
             { ui->PaymentEdit, {}, paymentHelp },
-            { ui->AmountEdit, app::selectFirst(9, reset), amountHelp },
+            { ui->AmountEdit, selectFirst(9, reset), amountHelp },
         });
 }
 
@@ -130,8 +131,7 @@ void LoanPage::calculateButtonClicked()
 
     // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
     QLineEdit* solvedField = paymentMode ? ui->PaymentEdit : ui->AmountEdit;
-    if (!app::fieldAccepts(
-            solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
+    if (!fieldAccepts(solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
         solvedField->setText(QStringLiteral("0"));
 
     calculators::LoanInput input;
@@ -143,7 +143,7 @@ void LoanPage::calculateButtonClicked()
     input.loanAmount = paymentMode ? values->decimal("amount") : app::decimalValue(ui->AmountEdit);
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
-    const auto& settings = app::regional();
+    const auto& settings = regional();
     ui->LoanResultPanel->setVisible(true);
     ui->LoanResultLabel->setText(QString::fromStdString(calculators::loanResultCaption(input, solution, settings)));
     solvedField->setText(QString::fromStdString(calculators::loanSolvedFieldText(input, solution, settings)));
@@ -190,16 +190,16 @@ void LoanPage::prepayButtonClicked()
 void LoanPage::reportPrintButtonClicked()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
-    app::printTextArea(this, *ui->LoanReportText, QStringLiteral("Corvanta loan analysis"));
+    printTextArea(this, *ui->LoanReportText, QStringLiteral("Corvanta loan analysis"));
 }
 
 void LoanPage::scheduleButtonClicked()
 {
     // The fields are read as they stand, without validation: the button is only enabled after a
     // successful Calculate, but a term can still be typed over since.
-    const finance::Extended rate = app::decimalValue(ui->RateEdit);
-    const std::int32_t months = calculators::scheduleMonthCount(app::wholeValue(ui->YearsEdit));
-    const finance::Extended amount = app::decimalValue(ui->AmountEdit);
+    const finance::Extended rate = decimalValue(ui->RateEdit);
+    const std::int32_t months = calculators::scheduleMonthCount(wholeValue(ui->YearsEdit));
+    const finance::Extended amount = decimalValue(ui->AmountEdit);
     const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
 
     // A new window at every press, owned by nobody and freed when it closes.
@@ -220,3 +220,5 @@ void LoanPage::matrixButtonClicked()
         LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() }, this);
     matrix->exec();
 }
+
+} // namespace app

@@ -2,7 +2,7 @@
 
 #include "ExtraPaymentsChecks.h"
 #include "ExtraPaymentsPlan.h"
-#include "windows/MatrixWindow.h"
+#include "loan/LoanPageTexts.h"
 
 #include <QDate>
 #include <QWidget>
@@ -12,6 +12,8 @@
 namespace Ui {
 class ExtraPaymentsWindow;
 }
+
+namespace app {
 
 // The extra payments planner: a monthly loan with extras paid every month, every year, once, or as half
 // payments every two weeks, and its schedule to the cent beside the same loan without them. Modeless and
@@ -46,3 +48,5 @@ private:
     calculators::ExtraPaymentsInput input;
     std::optional<calculators::ExtraPaymentsPlan> plan;
 };
+
+} // namespace app

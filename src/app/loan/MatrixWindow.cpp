@@ -1,4 +1,4 @@
-#include "windows/MatrixWindow.h"
+#include "loan/MatrixWindow.h"
 
 #include "Checks.h"
 #include "Formats.h"
@@ -7,6 +7,7 @@
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
 #include "shell/FieldEntry.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
@@ -19,6 +20,8 @@
 #include <QStyle>
 #include <string>
 
+namespace app {
+
 namespace {
 
 constexpr int openingRateStep = 2;
@@ -30,7 +33,7 @@ MatrixWindow::MatrixWindow(const LoanPageTexts& loan, QWidget* opener)
     : QDialog(nullptr)
     , ui(std::make_unique<Ui::MatrixWindow>())
 {
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
@@ -38,18 +41,17 @@ MatrixWindow::MatrixWindow(const LoanPageTexts& loan, QWidget* opener)
     setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    app::setUpGrid(*ui->MatrixGrid);
-    app::addCsvExport(
-        *app::addGridMenu(*ui->MatrixGrid), *ui->MatrixGrid, this, QStringLiteral("Loan Payment Matrix.csv"));
+    setUpGrid(*ui->MatrixGrid);
+    addCsvExport(*addGridMenu(*ui->MatrixGrid), *ui->MatrixGrid, this, QStringLiteral("Loan Payment Matrix.csv"));
 
     connect(ui->RateIncrementScrollBar, &QScrollBar::valueChanged, this,
-        app::guarded(this, [this] { rateIncrementScrollBarChanged(); }));
-    connect(ui->CalculateButton, &QPushButton::clicked, this, app::guarded(this, [this] { calculateButtonClicked(); }));
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
+        guarded(this, [this] { rateIncrementScrollBarChanged(); }));
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
 
     // The window opens even when the loan page's texts do not convert.
-    app::runGuarded(opener ? opener : this, [this, &loan] { windowCreated(loan); });
+    runGuarded(opener ? opener : this, [this, &loan] { windowCreated(loan); });
 }
 
 MatrixWindow::~MatrixWindow() = default;
@@ -57,20 +59,18 @@ MatrixWindow::~MatrixWindow() = default;
 void MatrixWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::placeOnScreen(this);
+    placeOnScreen(this);
     windowShown();
 }
 
 void MatrixWindow::windowCreated(const LoanPageTexts& loan)
 {
     ui->StartLoanEdit->setText(loan.amount);
-    ui->LoanIncrementEdit->setText(
-        QString::fromStdString(finance::integerText(app::wholeValue(ui->StartLoanEdit) / 10)));
+    ui->LoanIncrementEdit->setText(QString::fromStdString(finance::integerText(wholeValue(ui->StartLoanEdit) / 10)));
     ui->Term1Spin->setValue(finance::wholeNumberEntry(loan.years.toStdString()));
     ui->Term2Spin->setValue(ui->Term1Spin->value());
     ui->StartRateEdit->setText(loan.rate);
-    ui->RateIncrementEdit->setText(
-        QString::fromStdString(calculators::rateIncrementText(openingRateStep, app::regional())));
+    ui->RateIncrementEdit->setText(QString::fromStdString(calculators::rateIncrementText(openingRateStep, regional())));
     ui->RateIncrementScrollBar->setValue(openingRateStep);
     ui->RateCountSpin->setValue(rateCountOnOpening);
     fillGrid();
@@ -84,7 +84,7 @@ void MatrixWindow::windowShown()
 void MatrixWindow::rateIncrementScrollBarChanged()
 {
     ui->RateIncrementEdit->setText(
-        QString::fromStdString(calculators::rateIncrementText(ui->RateIncrementScrollBar->value(), app::regional())));
+        QString::fromStdString(calculators::rateIncrementText(ui->RateIncrementScrollBar->value(), regional())));
 }
 
 void MatrixWindow::calculateButtonClicked()
@@ -99,7 +99,7 @@ void MatrixWindow::calculateButtonClicked()
 void MatrixWindow::fillGrid()
 {
     QTableWidget& grid = *ui->MatrixGrid;
-    app::setGridRowCount(grid, calculators::matrixRowCount);
+    setGridRowCount(grid, calculators::matrixRowCount);
     calculators::MatrixEntries entries;
     entries.startLoan = ui->StartLoanEdit->text().toStdString();
     entries.loanIncrement = ui->LoanIncrementEdit->text().toStdString();
@@ -109,14 +109,14 @@ void MatrixWindow::fillGrid()
     entries.rateCount = ui->RateCountSpin->typedValue();
     entries.term1 = ui->Term1Spin->typedValue();
     entries.term2 = ui->Term2Spin->typedValue();
-    calculators::fillLoanMatrix(entries, app::regional(), [&grid](int column, int row, const std::string& text) {
-        app::setGridText(grid, column, row, QString::fromStdString(text));
+    calculators::fillLoanMatrix(entries, regional(), [&grid](int column, int row, const std::string& text) {
+        setGridText(grid, column, row, QString::fromStdString(text));
     });
 }
 
 void MatrixWindow::printButtonClicked()
 {
-    app::printPages(this, { app::matrixPage(app::gridTexts(*ui->MatrixGrid)) }, app::PrintJobs::OneDocument,
+    printPages(this, { matrixPage(gridTexts(*ui->MatrixGrid)) }, PrintJobs::OneDocument,
         QStringLiteral("Corvanta loan payment matrix"));
 }
 
@@ -124,3 +124,5 @@ void MatrixWindow::closeButtonClicked()
 {
     close();
 }
+
+} // namespace app

@@ -12,6 +12,8 @@ namespace Ui {
 class LoanChartWindow;
 }
 
+namespace app {
+
 // The loan chart: the remaining balance month by month and the principal and interest paid each year,
 // one view to a tab, printed together on one page.
 class LoanChartWindow final : public QDialog
@@ -39,8 +41,6 @@ private:
     calculators::LoanChartData data;
     QString prepaidName;
 };
-
-namespace app {
 
 // Shows a new loan chart of a schedule, modal, owned by nobody and freed when it closes; with a prepayment
 // analysis of the same loan, the balance paying extra too.

@@ -4,16 +4,15 @@
 #include <QPointer>
 #include <memory>
 
-class ExtraPaymentsWindow;
-class LoanPage;
-
 namespace Ui {
 class MainWindow;
 }
 
 namespace app {
+
 class FirstRunStore;
-}
+class ExtraPaymentsWindow;
+class LoanPage;
 
 // The main window: five calculator pages, the menu and the Exit Program button.
 class MainWindow final : public QMainWindow
@@ -21,7 +20,7 @@ class MainWindow final : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(app::FirstRunStore& firstRun, QWidget* parent = nullptr);
+    explicit MainWindow(FirstRunStore& firstRun, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     LoanPage* loanPage() const;
@@ -34,7 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void windowCreated(app::FirstRunStore& firstRun); // opens on the loan page; welcomes a first run
+    void windowCreated(FirstRunStore& firstRun); // opens on the loan page; welcomes a first run
     void exitActionTriggered();
     void exitButtonClicked(); // Exit Program
     void aboutActionTriggered();
@@ -46,3 +45,5 @@ private:
     bool placed = false;
     QPointer<ExtraPaymentsWindow> planner;
 };
+
+} // namespace app

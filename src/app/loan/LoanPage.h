@@ -1,7 +1,7 @@
 #pragma once
 
+#include "loan/LoanPageTexts.h"
 #include "shell/BuiltOnFirstShow.h"
-#include "windows/MatrixWindow.h"
 
 #include <QDate>
 #include <QPointer>
@@ -10,15 +10,17 @@
 #include <memory>
 #include <optional>
 
-class PrepaymentWindow;
-
 namespace Ui {
 class LoanPage;
 }
 
+namespace app {
+
+class PrepaymentWindow;
+
 // The "Loans and Mortgages" page: solves a monthly loan for its payment or its amount and writes the
 // loan analysis report. Its fields give the schedule, prepayment and matrix windows their loan.
-class LoanPage final : public app::BuiltOnFirstShow<QWidget>
+class LoanPage final : public BuiltOnFirstShow<QWidget>
 {
     Q_OBJECT
 
@@ -46,7 +48,9 @@ private:
     void offerLoanToPrepayment(); // the rate, years and amount as typed
 
     // The controls, which exist only once ensureBuilt() has run (the first show).
-    app::BuiltControls<Ui::LoanPage> ui;
+    BuiltControls<Ui::LoanPage> ui;
     QPointer<PrepaymentWindow> prepaymentWindow;
     std::function<QDate()> today;
 };
+
+} // namespace app

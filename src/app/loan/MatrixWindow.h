@@ -1,20 +1,15 @@
 #pragma once
 
+#include "loan/LoanPageTexts.h"
+
 #include <QDialog>
-#include <QString>
 #include <memory>
 
 namespace Ui {
 class MatrixWindow;
 }
 
-// What the matrix takes from the loan page when it opens: the field texts as they stand.
-struct LoanPageTexts
-{
-    QString amount;
-    QString years;
-    QString rate;
-};
+namespace app {
 
 // The loan payment matrix: monthly payments for up to four amounts, three rates and two terms.
 class MatrixWindow final : public QDialog
@@ -41,3 +36,5 @@ private:
 
     std::unique_ptr<Ui::MatrixWindow> ui;
 };
+
+} // namespace app

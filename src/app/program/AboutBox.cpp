@@ -1,9 +1,11 @@
-#include "windows/AboutBox.h"
+#include "program/AboutBox.h"
 
 #include "shell/GuardedHandler.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WindowPlacement.h"
 #include "ui_AboutBox.h"
+
+namespace app {
 
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent)
@@ -14,8 +16,8 @@ AboutBox::AboutBox(QWidget* parent)
         | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     setFixedSize(size());
-    setWindowIcon(app::programIcon());
-    connect(ui->OkButton, &QPushButton::clicked, this, app::guarded(this, [this] { okButtonClicked(); }));
+    setWindowIcon(programIcon());
+    connect(ui->OkButton, &QPushButton::clicked, this, guarded(this, [this] { okButtonClicked(); }));
 }
 
 AboutBox::~AboutBox() = default;
@@ -23,10 +25,12 @@ AboutBox::~AboutBox() = default;
 void AboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::placeOnScreen(this);
+    placeOnScreen(this);
 }
 
 void AboutBox::okButtonClicked()
 {
     close();
 }
+
+} // namespace app

@@ -1,7 +1,9 @@
-#include "windows/ScheduleWindow.h"
+#include "loan/ScheduleWindow.h"
 
+#include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
+#include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/WindowPlacement.h"
@@ -9,18 +11,19 @@
 #include "widgets/GridCopy.h"
 #include "widgets/GridCsv.h"
 #include "widgets/StringGrid.h"
-#include "windows/LoanChartWindow.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QStyle>
 #include <cstddef>
 
+namespace app {
+
 ScheduleWindow::ScheduleWindow(QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::ScheduleWindow>())
 {
-    Q_INIT_RESOURCE(glyphs);
+    registerGlyphs();
     // Flags first: set after the controls exist, they would re-style every control once more.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::WindowStaysOnTopHint);
@@ -28,18 +31,18 @@ ScheduleWindow::ScheduleWindow(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    app::setUpGrid(*ui->ScheduleGrid);
-    QMenu* menu = app::addGridMenu(*ui->ScheduleGrid);
-    app::addCsvExport(*menu, *ui->ScheduleGrid, this, QStringLiteral("Amortization Schedule.csv"));
+    setUpGrid(*ui->ScheduleGrid);
+    QMenu* menu = addGridMenu(*ui->ScheduleGrid);
+    addCsvExport(*menu, *ui->ScheduleGrid, this, QStringLiteral("Amortization Schedule.csv"));
     QAction* chart = menu->addAction(QStringLiteral("Loan Chart\u2026"));
     chart->setObjectName(QStringLiteral("GridLoanChart"));
     chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     // The window holds the action too, so that Ctrl+G works without the menu.
     addAction(chart);
 
-    connect(chart, &QAction::triggered, this, app::guarded(this, [this] { gridLoanChartTriggered(); }));
-    connect(ui->PrintButton, &QPushButton::clicked, this, app::guarded(this, [this] { printButtonClicked(); }));
-    connect(ui->CloseButton, &QPushButton::clicked, this, app::guarded(this, [this] { closeButtonClicked(); }));
+    connect(chart, &QAction::triggered, this, guarded(this, [this] { gridLoanChartTriggered(); }));
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
 }
 
 ScheduleWindow::~ScheduleWindow() = default;
@@ -54,29 +57,29 @@ void ScheduleWindow::showSchedule(const calculators::AmortizationSchedule& sched
     shownSchedule = schedule;
     QTableWidget& grid = *ui->ScheduleGrid;
     const auto months = static_cast<int>(schedule.months.size());
-    app::setGridRowCount(grid, months + 1);
+    setGridRowCount(grid, months + 1);
     const auto titles = calculators::scheduleTitles();
     for (int column = 0; column < 4; ++column)
-        app::setGridText(grid, column, 0, QString::fromStdString(titles[static_cast<std::size_t>(column)]));
-    const auto& settings = app::regional();
+        setGridText(grid, column, 0, QString::fromStdString(titles[static_cast<std::size_t>(column)]));
+    const auto& settings = regional();
     for (int month = 1; month <= months; ++month) {
         const auto texts
             = calculators::scheduleRowTexts(month, schedule.months[static_cast<std::size_t>(month - 1)], settings);
         for (int column = 0; column < 4; ++column)
-            app::setGridText(grid, column, month, QString::fromStdString(texts[static_cast<std::size_t>(column)]));
+            setGridText(grid, column, month, QString::fromStdString(texts[static_cast<std::size_t>(column)]));
     }
 }
 
 void ScheduleWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    app::placeOnScreen(this);
+    placeOnScreen(this);
 }
 
 void ScheduleWindow::printButtonClicked()
 {
     const auto months = static_cast<int>(shownSchedule.months.size());
-    app::printPages(this, app::schedulePages(app::gridTexts(*ui->ScheduleGrid), months), app::PrintJobs::JobPerPage,
+    printPages(this, schedulePages(gridTexts(*ui->ScheduleGrid), months), PrintJobs::JobPerPage,
         QStringLiteral("Corvanta amortization schedule"));
 }
 
@@ -87,5 +90,7 @@ void ScheduleWindow::closeButtonClicked()
 
 void ScheduleWindow::gridLoanChartTriggered()
 {
-    app::showLoanChart(shownSchedule, prepayment);
+    showLoanChart(shownSchedule, prepayment);
 }
+
+} // namespace app

@@ -7,6 +7,8 @@ namespace Ui {
 class AboutBox;
 }
 
+namespace app {
+
 // The About box: the program's version and the maker's contact details.
 class AboutBox final : public QDialog
 {
@@ -24,3 +26,5 @@ private:
 
     std::unique_ptr<Ui::AboutBox> ui;
 };
+
+} // namespace app
