@@ -1,7 +1,7 @@
 // Corvanta's benchmarks: start-up, presses, the 600-month schedule and the core, each against the
 // toolkit's (or the C library's) own floor measured in the same run. Prints figures; judges nothing.
 #include "Bench.h"
-#include "RegionalSettings.h"
+#include "finance/RegionalSettings.h"
 #include "shell/Regional.h"
 
 #include <QApplication>

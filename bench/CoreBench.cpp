@@ -2,10 +2,10 @@
 // formula with powl, printf with "%.2Lf", strtold.
 #include "Bench.h"
 #include "BenchStats.h"
-#include "Formats.h"
-#include "NumberEntry.h"
-#include "RegionalSettings.h"
-#include "TimeValue.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
+#include "finance/RegionalSettings.h"
+#include "finance/TimeValue.h"
 
 #include <cmath>
 #include <cstdio>

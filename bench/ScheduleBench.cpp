@@ -1,9 +1,9 @@
 // A 600-month schedule: from the Schedule press to the new window's first paint, and the grid fill alone,
 // each against the toolkit's floor (an empty window of the same kind, the same grid filled with ready texts).
-#include "AmortizationSchedule.h"
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
+#include "calculators/AmortizationSchedule.h"
 #include "loan/ScheduleWindow.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
 #pragma once
 
 // A calculator run on arbitrary field texts, read the way its page reads them.
-#include "FinanceErrors.h"
 #include "FuzzInput.h"
-#include "NumberEntry.h"
+#include "finance/FinanceErrors.h"
+#include "finance/NumberEntry.h"
 
 #include <cmath>
 #include <cstddef>

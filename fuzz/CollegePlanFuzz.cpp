@@ -1,6 +1,6 @@
 // The college page's projection and saving plan on arbitrary field texts, in the order the page reads them.
 #include "CalculatorFuzz.h"
-#include "CollegePlan.h"
+#include "calculators/CollegePlan.h"
 
 #include <cstddef>
 #include <cstdint>

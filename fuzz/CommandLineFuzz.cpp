@@ -1,9 +1,9 @@
 // corvanta-calc's option parser and subcommands on arbitrary arguments: a subcommand chosen by a byte, then one
 // argument a line, under regional settings chosen by two bytes. The command must end with one of its three
 // statuses, write output only on success and say why on every failure.
-#include "CommandLine.h"
-#include "CommandList.h"
 #include "FuzzInput.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandList.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Decimal number entry on arbitrary text under any regional settings: it accepts only texts of its grammar,
 // gives finite values, rejects with the text quoted as typed, and reads back what general text writes.
-#include "FinanceErrors.h"
-#include "Formats.h"
 #include "FuzzInput.h"
-#include "NumberEntry.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 
 #include <cfloat>
 #include <cmath>

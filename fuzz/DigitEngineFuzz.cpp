@@ -1,7 +1,7 @@
 // The digit engine on any 80-bit pattern, any rounding position and any number of decimals: digit strings
 // stay canonical and every form gives a short, non-empty text.
-#include "DigitEngine.h"
 #include "FuzzInput.h"
+#include "finance/DigitEngine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Every named format on any 80-bit pattern under any regional settings: never an empty text, and fixed text
 // with N decimals read back by decimal entry lies within half a unit of its last place of the value.
-#include "FinanceErrors.h"
-#include "Formats.h"
 #include "FuzzInput.h"
-#include "NumberEntry.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 
 #include <algorithm>
 #include <cfloat>

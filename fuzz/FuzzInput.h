@@ -2,8 +2,8 @@
 
 // What the fuzz targets share: reading typed values out of the fuzzer's bytes, the regional settings they run
 // under, and a loud stop when a property fails.
-#include "Extended.h"
-#include "RegionalSettings.h"
+#include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Message templates with arbitrary "%s" texts (as typed, percent signs included) and any numbers: the
 // arguments are copied as given, never read as placeholders.
 #include "FuzzInput.h"
-#include "MessageTemplate.h"
+#include "finance/MessageTemplate.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The 48-bit real store on any 80-bit pattern: a stored value has 40 significant bits, lies within half
 // of its last bit of the value, keeps the sign and is stored unchanged again; only NaN and the range end fail.
-#include "FinanceErrors.h"
 #include "FuzzInput.h"
-#include "Real48.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Real48.h"
 
 #include <cmath>
 #include <cstddef>

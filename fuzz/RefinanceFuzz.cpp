@@ -1,6 +1,6 @@
 // The refinancing page's calculator on arbitrary field texts, in the order the page reads them.
 #include "CalculatorFuzz.h"
-#include "Refinance.h"
+#include "calculators/Refinance.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The savings page's required-return calculator on arbitrary years, current and desired value texts.
 #include "CalculatorFuzz.h"
-#include "RequiredReturn.h"
+#include "calculators/RequiredReturn.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The retirement page's need and savings plan on arbitrary field texts, in the order the page reads them.
 #include "CalculatorFuzz.h"
-#include "RetirementPlanner.h"
+#include "calculators/RetirementPlanner.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The savings page's growth calculator on arbitrary field texts and any contribution frequency.
 #include "CalculatorFuzz.h"
-#include "SavingsGrowth.h"
+#include "calculators/SavingsGrowth.h"
 
 #include <cstddef>
 #include <cstdint>

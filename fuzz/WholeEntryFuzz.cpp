@@ -1,9 +1,9 @@
 // Whole number entry on arbitrary text: it accepts only blanks, a sign and decimal digits, or "$" and hex
 // digits, rejects with the text quoted as typed, and reads back its own integer text.
-#include "FinanceErrors.h"
-#include "Formats.h"
 #include "FuzzInput.h"
-#include "NumberEntry.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 
 #include <cstdint>
 #include <cstring>

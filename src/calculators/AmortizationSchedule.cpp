@@ -1,9 +1,9 @@
-#include "AmortizationSchedule.h"
+#include "calculators/AmortizationSchedule.h"
 
-#include "CheckedMath.h"
-#include "FinanceErrors.h"
-#include "Formats.h"
-#include "TimeValue.h"
+#include "finance/CheckedMath.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Formats.h"
+#include "finance/TimeValue.h"
 
 #include <cstddef>
 #include <limits>

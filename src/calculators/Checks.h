@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldCheck.h"
+#include "calculators/FieldCheck.h"
 
 #include <string_view>
 

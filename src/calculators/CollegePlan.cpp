@@ -1,12 +1,12 @@
-#include "CollegePlan.h"
+#include "calculators/CollegePlan.h"
 
-#include "CheckedMath.h"
-#include "Checks.h"
-#include "Formats.h"
-#include "MessageTemplate.h"
-#include "Percent.h"
-#include "PowerLog.h"
-#include "TimeValue.h"
+#include "calculators/Checks.h"
+#include "finance/CheckedMath.h"
+#include "finance/Formats.h"
+#include "finance/MessageTemplate.h"
+#include "finance/Percent.h"
+#include "finance/PowerLog.h"
+#include "finance/TimeValue.h"
 
 namespace calculators {
 

@@ -1,4 +1,4 @@
-#include "CsvText.h"
+#include "calculators/CsvText.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
-#include "ExtraPaymentsChecks.h"
+#include "calculators/ExtraPaymentsChecks.h"
 
-#include "CalendarDays.h"
-#include "FieldReader.h"
-#include "MessageTemplate.h"
+#include "calculators/FieldReader.h"
+#include "finance/CalendarDays.h"
+#include "finance/MessageTemplate.h"
 
 #include <cstdint>
 #include <initializer_list>

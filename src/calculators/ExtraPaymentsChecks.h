@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ExtraPaymentsPlan.h"
-#include "FieldFailure.h"
-#include "RegionalSettings.h"
+#include "calculators/ExtraPaymentsPlan.h"
+#include "calculators/FieldFailure.h"
+#include "finance/RegionalSettings.h"
 
 #include <string>
 #include <string_view>

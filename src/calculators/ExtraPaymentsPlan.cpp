@@ -1,10 +1,10 @@
-#include "ExtraPaymentsPlan.h"
+#include "calculators/ExtraPaymentsPlan.h"
 
-#include "CalendarDays.h"
-#include "DigitEngine.h"
-#include "FinanceErrors.h"
-#include "Formats.h"
-#include "TimeValue.h"
+#include "finance/CalendarDays.h"
+#include "finance/DigitEngine.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Formats.h"
+#include "finance/TimeValue.h"
 
 #include <algorithm>
 #include <cstddef>

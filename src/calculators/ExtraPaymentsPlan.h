@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LoanChartSeries.h"
-#include "RegionalSettings.h"
-#include "ShortDate.h"
+#include "calculators/LoanChartSeries.h"
+#include "finance/RegionalSettings.h"
+#include "finance/ShortDate.h"
 
 #include <cstddef>
 #include <cstdint>

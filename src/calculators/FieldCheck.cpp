@@ -1,7 +1,7 @@
-#include "FieldCheck.h"
+#include "calculators/FieldCheck.h"
 
-#include "FieldReader.h"
-#include "Formats.h"
+#include "calculators/FieldReader.h"
+#include "finance/Formats.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Extended.h"
-#include "FieldFailure.h"
-#include "RegionalSettings.h"
+#include "calculators/FieldFailure.h"
+#include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <functional>

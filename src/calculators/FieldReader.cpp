@@ -1,7 +1,7 @@
-#include "FieldReader.h"
+#include "calculators/FieldReader.h"
 
-#include "FinanceErrors.h"
-#include "NumberEntry.h"
+#include "finance/FinanceErrors.h"
+#include "finance/NumberEntry.h"
 
 namespace calculators {
 

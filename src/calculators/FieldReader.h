@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FieldCheck.h"
-#include "FieldFailure.h"
-#include "RegionalSettings.h"
+#include "calculators/FieldCheck.h"
+#include "calculators/FieldFailure.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "LoanChartSeries.h"
+#include "calculators/LoanChartSeries.h"
 
-#include "CheckedMath.h"
-#include "Formats.h"
+#include "finance/CheckedMath.h"
+#include "finance/Formats.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AmortizationSchedule.h"
-#include "Extended.h"
-#include "Prepayment.h"
-#include "RegionalSettings.h"
+#include "calculators/AmortizationSchedule.h"
+#include "calculators/Prepayment.h"
+#include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <optional>

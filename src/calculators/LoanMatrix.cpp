@@ -1,9 +1,9 @@
-#include "LoanMatrix.h"
+#include "calculators/LoanMatrix.h"
 
-#include "CheckedMath.h"
-#include "Formats.h"
-#include "NumberEntry.h"
-#include "TimeValue.h"
+#include "finance/CheckedMath.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
+#include "finance/TimeValue.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "LoanSolver.h"
+#include "calculators/LoanSolver.h"
 
-#include "CheckedMath.h"
-#include "Formats.h"
-#include "TimeValue.h"
+#include "finance/CheckedMath.h"
+#include "finance/Formats.h"
+#include "finance/TimeValue.h"
 
 namespace calculators {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Extended.h"
-#include "RegionalSettings.h"
-#include "ShortDate.h"
+#include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
+#include "finance/ShortDate.h"
 
 #include <cstdint>
 #include <string>

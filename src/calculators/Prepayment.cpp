@@ -1,10 +1,10 @@
-#include "Prepayment.h"
+#include "calculators/Prepayment.h"
 
-#include "AmortizationSchedule.h"
-#include "CheckedMath.h"
-#include "FinanceErrors.h"
-#include "Formats.h"
-#include "TimeValue.h"
+#include "calculators/AmortizationSchedule.h"
+#include "finance/CheckedMath.h"
+#include "finance/FinanceErrors.h"
+#include "finance/Formats.h"
+#include "finance/TimeValue.h"
 
 #include <limits>
 

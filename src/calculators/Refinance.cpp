@@ -1,9 +1,9 @@
-#include "Refinance.h"
+#include "calculators/Refinance.h"
 
-#include "CheckedMath.h"
-#include "Checks.h"
-#include "Percent.h"
-#include "TimeValue.h"
+#include "calculators/Checks.h"
+#include "finance/CheckedMath.h"
+#include "finance/Percent.h"
+#include "finance/TimeValue.h"
 
 namespace calculators {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Extended.h"
-#include "FieldCheck.h"
+#include "calculators/FieldCheck.h"
+#include "finance/Extended.h"
 
 #include <cstdint>
 #include <variant>

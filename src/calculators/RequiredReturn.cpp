@@ -1,9 +1,9 @@
-#include "RequiredReturn.h"
+#include "calculators/RequiredReturn.h"
 
-#include "CheckedMath.h"
-#include "Formats.h"
-#include "Percent.h"
-#include "PowerLog.h"
+#include "finance/CheckedMath.h"
+#include "finance/Formats.h"
+#include "finance/Percent.h"
+#include "finance/PowerLog.h"
 
 namespace calculators {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Extended.h"
-#include "FieldCheck.h"
-#include "RegionalSettings.h"
+#include "calculators/FieldCheck.h"
+#include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <optional>

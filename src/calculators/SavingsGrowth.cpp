@@ -1,10 +1,10 @@
-#include "SavingsGrowth.h"
+#include "calculators/SavingsGrowth.h"
 
-#include "CheckedMath.h"
-#include "Formats.h"
-#include "Percent.h"
-#include "Real48.h"
-#include "TimeValue.h"
+#include "finance/CheckedMath.h"
+#include "finance/Formats.h"
+#include "finance/Percent.h"
+#include "finance/Real48.h"
+#include "finance/TimeValue.h"
 
 namespace calculators {
 

@@ -1,7 +1,7 @@
 // corvanta-calc college: the college page's Calculate, which projects the cost and plans the saving for it.
-#include "Checks.h"
-#include "CollegePlan.h"
-#include "CommandList.h"
+#include "calculators/Checks.h"
+#include "calculators/CollegePlan.h"
+#include "cli/CommandList.h"
 
 namespace cli {
 

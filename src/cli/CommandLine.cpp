@@ -1,8 +1,8 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "CommandList.h"
-#include "FinanceErrors.h"
-#include "ReportWriters.h"
+#include "cli/CommandList.h"
+#include "cli/ReportWriters.h"
+#include "finance/FinanceErrors.h"
 
 #include <algorithm>
 #include <cstddef>

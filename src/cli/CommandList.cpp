@@ -1,4 +1,4 @@
-#include "CommandList.h"
+#include "cli/CommandList.h"
 
 #include <algorithm>
 

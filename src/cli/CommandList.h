@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Subcommand.h"
+#include "cli/Subcommand.h"
 
 #include <span>
 #include <string_view>

@@ -1,8 +1,8 @@
 // corvanta-calc loan: the loan page's Calculate, solving for the payment or for the amount.
-#include "Checks.h"
-#include "CommandList.h"
-#include "LoanOptions.h"
-#include "LoanSolver.h"
+#include "calculators/Checks.h"
+#include "calculators/LoanSolver.h"
+#include "cli/CommandList.h"
+#include "cli/LoanOptions.h"
 
 #include <string>
 #include <utility>

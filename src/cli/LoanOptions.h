@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Checks.h"
-#include "Subcommand.h"
+#include "calculators/Checks.h"
+#include "cli/Subcommand.h"
 
 // The loan as the loan page's fields give it, for every subcommand of a loan the loan page solved.
 namespace cli::loanOptions {

@@ -1,10 +1,10 @@
 // corvanta-calc matrix: the loan payment matrix's grid, the payments of up to four amounts at up to three rates
 // over one or two terms.
-#include "Checks.h"
-#include "CommandList.h"
-#include "Formats.h"
-#include "LoanMatrix.h"
-#include "NumberEntry.h"
+#include "calculators/Checks.h"
+#include "calculators/LoanMatrix.h"
+#include "cli/CommandList.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,10 +1,10 @@
 // corvanta-calc plan: the extra payments planner's Calculate, its summary and its schedule to the cent.
-#include "CalendarDays.h"
-#include "CommandList.h"
-#include "ExtraPaymentsChecks.h"
-#include "FinanceErrors.h"
-#include "NumberEntry.h"
-#include "ShortDate.h"
+#include "calculators/ExtraPaymentsChecks.h"
+#include "cli/CommandList.h"
+#include "finance/CalendarDays.h"
+#include "finance/FinanceErrors.h"
+#include "finance/NumberEntry.h"
+#include "finance/ShortDate.h"
 
 #include <algorithm>
 #include <charconv>

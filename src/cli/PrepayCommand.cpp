@@ -1,8 +1,8 @@
 // corvanta-calc prepay: the prepayment window's Calculate, for the loan the loan page solved.
-#include "Checks.h"
-#include "CommandList.h"
-#include "LoanOptions.h"
-#include "Prepayment.h"
+#include "calculators/Checks.h"
+#include "calculators/Prepayment.h"
+#include "cli/CommandList.h"
+#include "cli/LoanOptions.h"
 
 namespace cli {
 

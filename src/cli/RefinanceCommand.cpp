@@ -1,7 +1,7 @@
 // corvanta-calc refinance: the refinancing page's Calculate.
-#include "Checks.h"
-#include "CommandList.h"
-#include "Refinance.h"
+#include "calculators/Checks.h"
+#include "calculators/Refinance.h"
+#include "cli/CommandList.h"
 
 namespace cli {
 

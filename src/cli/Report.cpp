@@ -1,6 +1,6 @@
-#include "Report.h"
+#include "cli/Report.h"
 
-#include "Formats.h"
+#include "finance/Formats.h"
 
 namespace cli {
 

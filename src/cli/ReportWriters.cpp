@@ -1,6 +1,6 @@
-#include "ReportWriters.h"
+#include "cli/ReportWriters.h"
 
-#include "CsvText.h"
+#include "calculators/CsvText.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Report.h"
+#include "cli/Report.h"
 
 #include <ostream>
 #include <string_view>

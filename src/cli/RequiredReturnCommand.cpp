@@ -1,8 +1,8 @@
 // corvanta-calc required-return: the savings page's return that a savings goal requires.
-#include "Checks.h"
-#include "CommandList.h"
-#include "Percent.h"
-#include "RequiredReturn.h"
+#include "calculators/Checks.h"
+#include "calculators/RequiredReturn.h"
+#include "cli/CommandList.h"
+#include "finance/Percent.h"
 
 #include <cstdint>
 

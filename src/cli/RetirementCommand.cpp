@@ -1,7 +1,7 @@
 // corvanta-calc retirement: the retirement page's need (Calculate) and, with --assets, its savings plan (How To).
-#include "Checks.h"
-#include "CommandList.h"
-#include "RetirementPlanner.h"
+#include "calculators/Checks.h"
+#include "calculators/RetirementPlanner.h"
+#include "cli/CommandList.h"
 
 namespace cli {
 

@@ -1,7 +1,7 @@
 // corvanta-calc savings: the savings page's growth of savings with regular contributions.
-#include "Checks.h"
-#include "CommandList.h"
-#include "SavingsGrowth.h"
+#include "calculators/Checks.h"
+#include "calculators/SavingsGrowth.h"
+#include "cli/CommandList.h"
 
 #include <string>
 #include <string_view>

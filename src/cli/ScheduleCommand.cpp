@@ -1,9 +1,9 @@
 // corvanta-calc schedule: the amortization schedule's grid, for the loan the loan page solved.
-#include "AmortizationSchedule.h"
-#include "Checks.h"
-#include "CommandList.h"
-#include "Formats.h"
-#include "LoanOptions.h"
+#include "calculators/AmortizationSchedule.h"
+#include "calculators/Checks.h"
+#include "cli/CommandList.h"
+#include "cli/LoanOptions.h"
+#include "finance/Formats.h"
 
 #include <cstddef>
 #include <cstdint>

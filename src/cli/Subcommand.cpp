@@ -1,6 +1,6 @@
-#include "Subcommand.h"
+#include "cli/Subcommand.h"
 
-#include "NumberEntry.h"
+#include "finance/NumberEntry.h"
 
 #include <cstdint>
 #include <utility>

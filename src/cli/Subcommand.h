@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FieldCheck.h"
-#include "RegionalSettings.h"
-#include "Report.h"
-#include "ShortDate.h"
+#include "calculators/FieldCheck.h"
+#include "cli/Report.h"
+#include "finance/RegionalSettings.h"
+#include "finance/ShortDate.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 // corvanta-calc's entry point: the regional settings of the environment's locale and today's date, then the
 // command line.
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <ctime>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "CalendarDays.h"
+#include "finance/CalendarDays.h"
 
 namespace finance {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShortDate.h"
+#include "finance/ShortDate.h"
 
 #include <cstdint>
 

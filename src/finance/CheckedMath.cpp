@@ -1,6 +1,6 @@
-#include "CheckedMath.h"
+#include "finance/CheckedMath.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Extended.h"
+#include "finance/Extended.h"
 
 #include <cstdint>
 

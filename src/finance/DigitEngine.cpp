@@ -1,4 +1,4 @@
-#include "DigitEngine.h"
+#include "finance/DigitEngine.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "Formats.h"
+#include "finance/Formats.h"
 
-#include "DigitEngine.h"
+#include "finance/DigitEngine.h"
 
 namespace finance {
 

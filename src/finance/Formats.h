@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Extended.h"
-#include "RegionalSettings.h"
+#include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>

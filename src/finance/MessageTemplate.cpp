@@ -1,6 +1,6 @@
-#include "MessageTemplate.h"
+#include "finance/MessageTemplate.h"
 
-#include "DigitEngine.h"
+#include "finance/DigitEngine.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,7 +1,7 @@
-#include "PowerLog.h"
+#include "finance/PowerLog.h"
 
-#include "CheckedMath.h"
-#include "FinanceErrors.h"
+#include "finance/CheckedMath.h"
+#include "finance/FinanceErrors.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "Real48.h"
+#include "finance/Real48.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "RegionalSettings.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ShortDate.h"
+#include "finance/ShortDate.h"
 
 #include <algorithm>
 #include <cctype>

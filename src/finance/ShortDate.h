@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegionalSettings.h"
+#include "finance/RegionalSettings.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "TimeValue.h"
+#include "finance/TimeValue.h"
 
-#include "CheckedMath.h"
-#include "FinanceErrors.h"
-#include "PowerLog.h"
+#include "finance/CheckedMath.h"
+#include "finance/FinanceErrors.h"
+#include "finance/PowerLog.h"
 
 #include <cmath>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Extended.h"
-#include "Percent.h"
+#include "finance/Extended.h"
+#include "finance/Percent.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 // The same inputs through a window (shown off screen, fields typed, Calculate pressed) and through corvanta-calc
 // in-process, with the same regional settings: the texts must be the same, byte for byte.
-#include "CommandLine.h"
 #include "CommandOutput.h"
 #include "Controls.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
+#include "cli/CommandLine.h"
 #include "loan/ExtraPaymentsWindow.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"

@@ -2,9 +2,9 @@
 // failed writes that leave an earlier file as it was.
 #include "widgets/GridCsv.h"
 
-#include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "RecordingDialogs.h"
+#include "calculators/AmortizationSchedule.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
 

@@ -1,8 +1,8 @@
 // Errors that no validation step catches end the handler and reach the application error box.
 #include "shell/GuardedHandler.h"
 
-#include "FinanceErrors.h"
 #include "RecordingDialogs.h"
+#include "finance/FinanceErrors.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

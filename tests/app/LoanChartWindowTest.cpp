@@ -3,13 +3,13 @@
 // loop in 50-digit decimal arithmetic.
 #include "loan/LoanChartWindow.h"
 
-#include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
+#include "calculators/AmortizationSchedule.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
 #include "shell/Regional.h"

@@ -1,10 +1,10 @@
 // Every Print button: the real print dialog it shows (all pages, no range to choose, above the program's
 // stay-on-top windows, in the application's normal font whatever its owner's style sheet, for a named job), and
 // a printer that fails.
-#include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "calculators/AmortizationSchedule.h"
 #include "loan/LoanChartWindow.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"

@@ -1,10 +1,10 @@
 // The schedule and matrix print-outs: their layouts in device units, and real print-outs read back
 // from PDF files with pdftotext -bbox.
-#include "AmortizationSchedule.h"
 #include "Controls.h"
-#include "LoanMatrix.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
+#include "calculators/AmortizationSchedule.h"
+#include "calculators/LoanMatrix.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "printing/PrintLayouts.h"

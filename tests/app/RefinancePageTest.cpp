@@ -3,7 +3,7 @@
 
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
-#include "TimeValue.h"
+#include "finance/TimeValue.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // The Schedule button and the schedule window, driven from the loan page through their real widgets.
 #include "loan/ScheduleWindow.h"
 
-#include "AmortizationSchedule.h"
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
+#include "calculators/AmortizationSchedule.h"
 #include "loan/LoanPage.h"
 #include "widgets/GridCopy.h"
 #include "widgets/StringGrid.h"

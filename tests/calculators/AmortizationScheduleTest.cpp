@@ -1,7 +1,7 @@
 // The amortization schedule on its own: month rows against figures from 50-digit decimal arithmetic.
-#include "AmortizationSchedule.h"
+#include "calculators/AmortizationSchedule.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The college calculator on its own. Reference figures: 50-digit decimal arithmetic of P (1 + k)^n
 // ((1 + k)^Y - 1) / k for the total, F (1 + g)^n for the fund, shortage g / ((1 + g)^n - 1).
-#include "CollegePlan.h"
+#include "calculators/CollegePlan.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

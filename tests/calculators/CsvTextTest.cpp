@@ -1,5 +1,5 @@
 // The one CSV writer, which the grids' Save as CSV and the command line share.
-#include "CsvText.h"
+#include "calculators/CsvText.h"
 
 #include <gtest/gtest.h>
 #include <utility>

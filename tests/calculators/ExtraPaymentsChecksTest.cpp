@@ -1,5 +1,5 @@
 // The planner's field checks: which field fails first and what its warning says, read exactly.
-#include "ExtraPaymentsChecks.h"
+#include "calculators/ExtraPaymentsChecks.h"
 
 #include "RegionalPresets.h"
 

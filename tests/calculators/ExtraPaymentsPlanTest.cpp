@@ -1,10 +1,10 @@
 // The extra payments plan on its own. Reference figures come from extra_payments_reference.py, the plan's
 // rules in exact rational arithmetic, independently of this code.
-#include "ExtraPaymentsPlan.h"
+#include "calculators/ExtraPaymentsPlan.h"
 
-#include "ExtraPaymentsChecks.h"
-#include "FinanceErrors.h"
 #include "RegionalPresets.h"
+#include "calculators/ExtraPaymentsChecks.h"
+#include "finance/FinanceErrors.h"
 
 #include <array>
 #include <cstddef>

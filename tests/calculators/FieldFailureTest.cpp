@@ -1,11 +1,11 @@
 // A refused field as every calculator reports it: the field's name, the table cell where it has one, the message.
-#include "Checks.h"
-#include "CollegePlan.h"
-#include "ExtraPaymentsChecks.h"
-#include "FieldCheck.h"
-#include "Refinance.h"
 #include "RegionalPresets.h"
-#include "RetirementPlanner.h"
+#include "calculators/Checks.h"
+#include "calculators/CollegePlan.h"
+#include "calculators/ExtraPaymentsChecks.h"
+#include "calculators/FieldCheck.h"
+#include "calculators/Refinance.h"
+#include "calculators/RetirementPlanner.h"
 
 #include <functional>
 #include <gtest/gtest.h>

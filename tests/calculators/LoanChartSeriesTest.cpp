@@ -1,9 +1,9 @@
 // The loan chart's figures as data. Reference sums, crossover months and prepaid balances come from the
 // month-by-month recurrence in 50-digit decimal arithmetic (Python's decimal module).
-#include "LoanChartSeries.h"
+#include "calculators/LoanChartSeries.h"
 
-#include "Formats.h"
-#include "Prepayment.h"
+#include "calculators/Prepayment.h"
+#include "finance/Formats.h"
 
 #include <cstddef>
 #include <cstdint>

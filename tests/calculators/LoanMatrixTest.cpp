@@ -1,8 +1,8 @@
 // The loan payment matrix fill on its own: what the window's own tests cannot reach easily.
-#include "LoanMatrix.h"
+#include "calculators/LoanMatrix.h"
 
-#include "FinanceErrors.h"
 #include "RegionalPresets.h"
+#include "finance/FinanceErrors.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

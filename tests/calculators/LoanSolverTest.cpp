@@ -1,8 +1,8 @@
 // The loan solver on its own: regional settings reach every figure and the date, and errors propagate.
-#include "LoanSolver.h"
+#include "calculators/LoanSolver.h"
 
-#include "FinanceErrors.h"
 #include "RegionalPresets.h"
+#include "finance/FinanceErrors.h"
 
 #include <gtest/gtest.h>
 

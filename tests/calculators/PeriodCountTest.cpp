@@ -1,8 +1,8 @@
 // Years turn into 32-bit period counts; a count beyond 32 bits is an overflow error, never a wrapped count.
-#include "FinanceErrors.h"
-#include "LoanSolver.h"
-#include "Refinance.h"
-#include "SavingsGrowth.h"
+#include "calculators/LoanSolver.h"
+#include "calculators/Refinance.h"
+#include "calculators/SavingsGrowth.h"
+#include "finance/FinanceErrors.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 // The prepayment loop on its own. Reference figures come from the same month loop run in 50-digit
 // decimal arithmetic (Python's decimal module), independently of this code.
-#include "Prepayment.h"
+#include "calculators/Prepayment.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <gtest/gtest.h>
 

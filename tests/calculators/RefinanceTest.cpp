@@ -1,7 +1,7 @@
 // The refinance figures on their own, and the break-even that a saving of exactly nothing cannot give.
-#include "Refinance.h"
+#include "calculators/Refinance.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

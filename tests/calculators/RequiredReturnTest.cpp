@@ -1,7 +1,7 @@
 // The required rate of return on its own.
-#include "RequiredReturn.h"
+#include "calculators/RequiredReturn.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

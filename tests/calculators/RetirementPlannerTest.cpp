@@ -1,11 +1,11 @@
 // The retirement need and savings plan on their own. Reference figures come from the closed forms
 // W = M (1 + i)^n, need = (12 W ((1 + r)^N - 1) / r (1 + r) - 1) / (1 + r)^N with 1 + r = (1 + g) / (1 + i),
 // projected = A (1 + g)^n and contribution = shortage g / ((1 + g)^n - 1), evaluated in 50-digit decimal arithmetic.
-#include "RetirementPlanner.h"
+#include "calculators/RetirementPlanner.h"
 
 #include "../finance/ExtendedNear.h"
-#include "FinanceErrors.h"
 #include "RegionalPresets.h"
+#include "finance/FinanceErrors.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

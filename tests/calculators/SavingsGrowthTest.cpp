@@ -1,7 +1,7 @@
 // Savings growth on its own: periods and compounding by frequency, and the 6-byte real before display.
-#include "SavingsGrowth.h"
+#include "calculators/SavingsGrowth.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,10 +1,10 @@
 // corvanta-calc run in-process: every subcommand's example in the three formats, read back by parsers of the
 // tests' own; refused fields with the window's warnings; arithmetic and usage errors; a locale's formats.
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "CommandList.h"
 #include "CommandOutput.h"
 #include "RegionalPresets.h"
+#include "cli/CommandList.h"
 
 #include <cstddef>
 #include <gtest/gtest.h>

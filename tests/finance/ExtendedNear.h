@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Extended.h"
-#include "FinanceErrors.h"
+#include "finance/Extended.h"
+#include "finance/FinanceErrors.h"
 
 #include <cmath>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "Formats.h"
+#include "finance/Formats.h"
 
-#include "NumberEntry.h"
 #include "RegionalPresets.h"
+#include "finance/NumberEntry.h"
 
 #include <clocale>
 #include <cstdint>

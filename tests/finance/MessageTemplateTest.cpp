@@ -1,4 +1,4 @@
-#include "MessageTemplate.h"
+#include "finance/MessageTemplate.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

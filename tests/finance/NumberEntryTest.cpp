@@ -1,6 +1,6 @@
-#include "NumberEntry.h"
+#include "finance/NumberEntry.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "PowerLog.h"
+#include "finance/PowerLog.h"
 
-#include "CheckedMath.h"
 #include "ExtendedNear.h"
+#include "finance/CheckedMath.h"
 
 #include <cfloat>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The 6-byte real: 40 significant bits with ties away from zero, no denormals, and its range ends.
-#include "Real48.h"
+#include "finance/Real48.h"
 
 #include "ExtendedNear.h"
 

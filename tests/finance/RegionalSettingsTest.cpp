@@ -1,6 +1,6 @@
-#include "RegionalSettings.h"
+#include "finance/RegionalSettings.h"
 
-#include "ShortDate.h"
+#include "finance/ShortDate.h"
 
 #include <climits>
 #include <clocale>

@@ -1,4 +1,4 @@
-#include "TimeValue.h"
+#include "finance/TimeValue.h"
 
 #include "ExtendedNear.h"
 

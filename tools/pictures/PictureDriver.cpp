@@ -14,7 +14,7 @@
 // Window is a window class (MainWindow, PrepaymentWindow, ScheduleWindow, MatrixWindow, AboutBox, ExtraPaymentsWindow);
 // exactly one of that class must be visible. A message box, a missing control or a failed save ends the run with an
 // error.
-#include "RegionalSettings.h"
+#include "finance/RegionalSettings.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
 #include "program/MainWindow.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExtraPaymentsChecks.h"
-#include "ExtraPaymentsPlan.h"
+#include "calculators/ExtraPaymentsChecks.h"
+#include "calculators/ExtraPaymentsPlan.h"
 #include "loan/LoanPageTexts.h"
 
 #include <QDate>

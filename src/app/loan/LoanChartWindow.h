@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AmortizationSchedule.h"
-#include "LoanChartSeries.h"
-#include "Prepayment.h"
+#include "calculators/AmortizationSchedule.h"
+#include "calculators/LoanChartSeries.h"
+#include "calculators/Prepayment.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "loan/LoanPage.h"
 
-#include "AmortizationSchedule.h"
-#include "Checks.h"
-#include "LoanChartSeries.h"
-#include "LoanSolver.h"
+#include "calculators/AmortizationSchedule.h"
+#include "calculators/Checks.h"
+#include "calculators/LoanChartSeries.h"
+#include "calculators/LoanSolver.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"

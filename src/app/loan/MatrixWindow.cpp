@@ -1,9 +1,9 @@
 #include "loan/MatrixWindow.h"
 
-#include "Checks.h"
-#include "Formats.h"
-#include "LoanMatrix.h"
-#include "NumberEntry.h"
+#include "calculators/Checks.h"
+#include "calculators/LoanMatrix.h"
+#include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
 #include "shell/FieldEntry.h"

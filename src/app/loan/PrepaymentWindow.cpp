@@ -1,8 +1,8 @@
 #include "loan/PrepaymentWindow.h"
 
-#include "Checks.h"
-#include "NumberEntry.h"
-#include "Prepayment.h"
+#include "calculators/Checks.h"
+#include "calculators/Prepayment.h"
+#include "finance/NumberEntry.h"
 #include "shell/EnterKey.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"

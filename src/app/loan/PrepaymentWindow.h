@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prepayment.h"
+#include "calculators/Prepayment.h"
 #include "loan/LoanPageTexts.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AmortizationSchedule.h"
-#include "Prepayment.h"
+#include "calculators/AmortizationSchedule.h"
+#include "calculators/Prepayment.h"
 
 #include <QDialog>
 #include <memory>

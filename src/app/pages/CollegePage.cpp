@@ -1,6 +1,6 @@
 #include "pages/CollegePage.h"
 
-#include "Checks.h"
+#include "calculators/Checks.h"
 #include "shell/FieldAssistance.h"
 #include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CollegePlan.h"
+#include "calculators/CollegePlan.h"
 #include "shell/BuiltOnFirstShow.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "pages/RefinancePage.h"
 
-#include "Formats.h"
-#include "Refinance.h"
+#include "calculators/Refinance.h"
+#include "finance/Formats.h"
 #include "shell/Dialogs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"

@@ -1,7 +1,7 @@
 #include "pages/RetirementPage.h"
 
-#include "Checks.h"
-#include "RetirementPlanner.h"
+#include "calculators/Checks.h"
+#include "calculators/RetirementPlanner.h"
 #include "shell/FieldAssistance.h"
 #include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"

@@ -1,8 +1,8 @@
 #include "pages/SavingsPage.h"
 
-#include "Checks.h"
-#include "RequiredReturn.h"
-#include "SavingsGrowth.h"
+#include "calculators/Checks.h"
+#include "calculators/RequiredReturn.h"
+#include "calculators/SavingsGrowth.h"
 #include "shell/FieldAssistance.h"
 #include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"

@@ -1,6 +1,6 @@
 #include "program/Program.h"
 
-#include "RegionalSettings.h"
+#include "finance/RegionalSettings.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
 #include "program/MainWindow.h"

@@ -1,6 +1,6 @@
 #include "shell/FieldEntry.h"
 
-#include "NumberEntry.h"
+#include "finance/NumberEntry.h"
 #include "shell/Regional.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "shell/GuardedHandler.h"
 
-#include "FinanceErrors.h"
+#include "finance/FinanceErrors.h"
 #include "shell/Dialogs.h"
 
 #include <exception>

@@ -1,6 +1,6 @@
 #include "widgets/GridCsv.h"
 
-#include "CsvText.h"
+#include "calculators/CsvText.h"
 #include "shell/Dialogs.h"
 #include "shell/GuardedHandler.h"
 #include "widgets/StringGrid.h"

@@ -1,6 +1,6 @@
 #include "widgets/LoanChartViews.h"
 
-#include "Formats.h"
+#include "finance/Formats.h"
 #include "shell/Regional.h"
 
 #include <QBarSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LoanChartSeries.h"
+#include "calculators/LoanChartSeries.h"
 
 #include <QFont>
 #include <QSizeF>

@@ -1,7 +1,7 @@
 #include "widgets/SpinEdit.h"
 
-#include "FinanceErrors.h"
-#include "NumberEntry.h"
+#include "finance/FinanceErrors.h"
+#include "finance/NumberEntry.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
