@@ -39,16 +39,19 @@ public:
     SharedWidth(QTableWidget& grid, QList<int> designed)
         : QObject(&grid)
         , grid(grid)
+        , viewport(grid.viewport())
         , designed(std::move(designed))
     {
-        grid.viewport()->installEventFilter(this);
+        viewport->installEventFilter(this);
     }
 
 private:
+    // The viewport is kept from the start: it still sends events while the grid around it is being destroyed,
+    // when the grid can no longer be asked for it.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == grid.viewport() && event->type() == QEvent::Resize)
-            share(grid.viewport()->width());
+        if (event->type() == QEvent::Resize && watched == viewport)
+            share(viewport->width());
         return false;
     }
 
@@ -69,6 +72,7 @@ private:
     }
 
     QTableWidget& grid;
+    QWidget* viewport;
     QList<int> designed;
 };
 
