@@ -18,7 +18,7 @@ calculators::FieldValues readOptions(
     auto read = calculators::readFields(checks, optionTexts(given), context.settings);
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
         throw RefusedOption(*failure);
-    return std::get<calculators::FieldValues>(std::move(read));
+    return std::get<calculators::FieldValues>(read);
 }
 
 finance::Extended decimalOption(const Given& given, std::string_view name, const Context& context)

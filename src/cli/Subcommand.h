@@ -97,7 +97,7 @@ Input readOptions(calculators::InputReader<Input> reader, const Given& given, co
     auto read = reader(optionTexts(given), context.settings);
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
         throw RefusedOption(*failure);
-    return std::get<Input>(std::move(read));
+    return std::get<Input>(read);
 }
 
 // Runs a calculator's checks on the given texts, as the window runs them on its fields, and returns the values

@@ -62,7 +62,7 @@ std::optional<calculators::FieldValues> readFields(
         warnAbout(owner, *failure, controls);
         return std::nullopt;
     }
-    return std::get<calculators::FieldValues>(std::move(read));
+    return std::get<calculators::FieldValues>(read);
 }
 
 bool fieldAccepts(const QLineEdit* field, const calculators::FieldCheck& check)

@@ -37,7 +37,7 @@ std::optional<Input> readInput(
         warnAbout(owner, *failure, controls);
         return std::nullopt;
     }
-    return std::get<Input>(std::move(read));
+    return std::get<Input>(read);
 }
 
 // The window's validation steps: a calculator's checks (calculators/Checks.h), run in their order on the text
