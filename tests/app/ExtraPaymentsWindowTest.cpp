@@ -383,8 +383,11 @@ TEST(ExtraPaymentsPlannerMenu, CtrlEOpensOnePlannerOnTheLoanPagesLoan)
         QStringList expected;
     } cases[] = {
         { "6.5", "15", "150000", texts({ "6.5", "15", "150000" }) },
-        { "0.5", "15", "150000", texts({ "7", "30", "200000" }) }, // below the loan page's lowest rate
-        { "6.5", "15", "1", texts({ "7", "30", "200000" }) },
+        // The planner's own rules decide, not the loan page's: a rate below 1 and a loan of 1 are plans.
+        { "0.5", "15", "1", texts({ "0.5", "15", "1" }) },
+        { "30.5", "15", "150000", texts({ "7", "30", "200000" }) },
+        { "6.5", "51", "150000", texts({ "7", "30", "200000" }) },
+        { "6.5", "15", "150000.125", texts({ "7", "30", "200000" }) },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rate + std::string(" ") + c.amount);

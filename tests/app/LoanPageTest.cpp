@@ -1,10 +1,12 @@
 // The loan page driven through its real widgets: type into the fields, press Calculate, read what shows.
 #include "loan/LoanPage.h"
 
+#include "Controls.h"
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
 #include "loan/PrepaymentWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -330,6 +332,31 @@ TEST_F(LoanPageTest, PrePayShowsThePrepaymentWindowAfterASuccess)
     press("PrepayButton");
     EXPECT_TRUE(prepayment.isVisible());
     EXPECT_TRUE(page.isVisible());
+}
+
+TEST_F(LoanPageTest, WithoutAGivenWindowPrePayMakesOneOnceAndKeepsItUpToDate)
+{
+    fillIn({ Mode::Payment, "7", "15", "0", "100000" });
+    pressCalculate();
+    press("PrepayButton");
+    const auto shown = [] {
+        QList<PrepaymentWindow*> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<PrepaymentWindow*>(widget); window && window->isVisible())
+                windows.append(window);
+        return windows;
+    };
+    ASSERT_EQ(shown().size(), 1);
+    PrepaymentWindow* made = shown().first();
+    press("PrepayButton");
+    EXPECT_EQ(shown(), QList<PrepaymentWindow*> { made });
+    // The window made late still hears of the page's loan: a changed amount reaches its analysis.
+    field("AmountEdit")->setText(QStringLiteral("120000"));
+    find<QLineEdit>(*made, "ExtraPaymentEdit")->setText(QStringLiteral("100"));
+    find<QLineEdit>(*made, "StartMonthEdit")->setText(QStringLiteral("2"));
+    find<QPushButton>(*made, "CalculateButton")->click();
+    ASSERT_TRUE(made->lastCalculation().has_value());
+    EXPECT_EQ(made->lastCalculation()->loanAmount, 120000);
 }
 
 } // namespace

@@ -95,11 +95,19 @@ ExtraPaymentsWindow::~ExtraPaymentsWindow() = default;
 
 void ExtraPaymentsWindow::startWith(const std::optional<LoanPageTexts>& loan, QDate today)
 {
-    ui->RateEdit->setText(loan ? loan->rate : QStringLiteral("7"));
-    ui->YearsEdit->setText(loan ? loan->years : QStringLiteral("30"));
-    ui->AmountEdit->setText(loan ? loan->amount : QStringLiteral("200000"));
     const QDate firstOfThisMonth(today.year(), today.month(), 1);
     ui->FirstPaymentEdit->setDate(firstOfThisMonth.addMonths(1));
+    // The loan page's loan is taken when the planner's own rules take it; otherwise the planner's example loan.
+    ui->RateEdit->setText(loan ? loan->rate : QString());
+    ui->YearsEdit->setText(loan ? loan->years : QString());
+    ui->AmountEdit->setText(loan ? loan->amount : QString());
+    if (!loan
+        || std::holds_alternative<calculators::FieldFailure>(
+            calculators::readExtraPaymentsTexts(fieldTexts(), app::regional()))) {
+        ui->RateEdit->setText(QStringLiteral("7"));
+        ui->YearsEdit->setText(QStringLiteral("30"));
+        ui->AmountEdit->setText(QStringLiteral("200000"));
+    }
     ui->YearlyMonthCombo->setCurrentIndex(ui->FirstPaymentEdit->date().month() - 1);
     // The window opens ready to type over the rate.
     ui->RateEdit->setFocus();

@@ -26,8 +26,8 @@ public:
     explicit ExtraPaymentsWindow(QWidget* parent = nullptr);
     ~ExtraPaymentsWindow() override;
 
-    // The loan fields take the loan page's loan, or 7%, 30 years and 200000 without one; the first payment
-    // falls on the first day of the month after today.
+    // The loan fields take the loan page's loan where the planner's rules accept it, else 7%, 30 years and 200000;
+    // the first payment falls on the first day of the month after today.
     void startWith(const std::optional<LoanPageTexts>& loan, QDate today);
 
 private:

@@ -92,8 +92,7 @@ void LoanPage::setPrepaymentWindow(PrepaymentWindow* window)
 void LoanPage::offerLoanToPrepayment()
 {
     if (prepaymentWindow)
-        prepaymentWindow->setLoan(
-            LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() });
+        prepaymentWindow->setLoan(loanTexts());
 }
 
 void LoanPage::setClock(std::function<QDate()> clock)
@@ -101,20 +100,10 @@ void LoanPage::setClock(std::function<QDate()> clock)
     today = std::move(clock);
 }
 
-std::optional<LoanPageTexts> LoanPage::checkedLoanTexts()
+LoanPageTexts LoanPage::loanTexts()
 {
     ensureBuilt();
-    // The loan is offered as the page's Calculate would take it; its windows read the texts by their own rules.
-    const LoanPageTexts texts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() };
-    const auto read = calculators::readFields(
-        calculators::checks::solveForPayment,
-        [&texts](std::string_view field) {
-            return (field == "rate" ? texts.rate : field == "years" ? texts.years : texts.amount).toStdString();
-        },
-        app::regional());
-    if (std::holds_alternative<calculators::FieldFailure>(read))
-        return std::nullopt;
-    return texts;
+    return { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() };
 }
 
 void LoanPage::calculateButtonClicked()
@@ -180,8 +169,10 @@ void LoanPage::solveForAmountRadioClicked()
 
 void LoanPage::prepayButtonClicked()
 {
-    if (!prepaymentWindow)
-        return;
+    if (!prepaymentWindow) {
+        ownPrepaymentWindow = std::make_unique<PrepaymentWindow>();
+        setPrepaymentWindow(ownPrepaymentWindow.get());
+    }
     prepaymentWindow->show();
     prepaymentWindow->raise();
     prepaymentWindow->activateWindow();
@@ -216,8 +207,7 @@ void LoanPage::scheduleButtonClicked()
 
 void LoanPage::matrixButtonClicked()
 {
-    const auto matrix = std::make_unique<MatrixWindow>(
-        LoanPageTexts { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() }, this);
+    const auto matrix = std::make_unique<MatrixWindow>(loanTexts(), this);
     matrix->exec();
 }
 

@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class LoanPage;
@@ -28,13 +27,13 @@ public:
     explicit LoanPage(QWidget* parent = nullptr);
     ~LoanPage() override;
 
-    // The prepayment window created at start-up, shown by PrePay; it is given this page's loan texts now
-    // and whenever one of them changes.
+    // The prepayment window PrePay shows, given this page's loan texts now and whenever one of them changes.
+    // Without one, the page makes its own at the first PrePay, which saves its making at start-up.
     void setPrepaymentWindow(PrepaymentWindow* window);
     // Where the report takes today's date from.
     void setClock(std::function<QDate()> today);
-    // The rate, years and amount as typed, when they pass this page's own checks for a payment.
-    std::optional<LoanPageTexts> checkedLoanTexts();
+    // The rate, years and amount as typed; each window reads them by its own rules.
+    LoanPageTexts loanTexts();
 
 private:
     void buildControls() override;
@@ -50,6 +49,7 @@ private:
     // The controls, which exist only once ensureBuilt() has run (the first show).
     BuiltControls<Ui::LoanPage> ui;
     QPointer<PrepaymentWindow> prepaymentWindow;
+    std::unique_ptr<PrepaymentWindow> ownPrepaymentWindow;
     std::function<QDate()> today;
 };
 

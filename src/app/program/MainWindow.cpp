@@ -122,7 +122,7 @@ void MainWindow::extraPaymentsPlannerActionTriggered()
         // Closing the planner frees it, so the next open starts afresh from the loan page.
         planner = new ExtraPaymentsWindow(this);
         planner->setAttribute(Qt::WA_DeleteOnClose);
-        planner->startWith(loanPage()->checkedLoanTexts(), QDate::currentDate());
+        planner->startWith(loanPage()->loanTexts(), QDate::currentDate());
         placeOnScreen(planner);
     }
     planner->show();

@@ -1,8 +1,6 @@
 #include "program/Program.h"
 
 #include "finance/RegionalSettings.h"
-#include "loan/LoanPage.h"
-#include "loan/PrepaymentWindow.h"
 #include "program/MainWindow.h"
 #include "program/ProgramOptions.h"
 #include "shell/ApplicationTitle.h"
@@ -32,8 +30,6 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
 
     SettingsFirstRunStore firstRun;
     MainWindow mainWindow(firstRun);
-    PrepaymentWindow prepaymentWindow;
-    mainWindow.loanPage()->setPrepaymentWindow(&prepaymentWindow);
 
     if (beforeShow)
         beforeShow(mainWindow);
