@@ -193,7 +193,7 @@ TEST_F(AccessibilityTest, TabWalksTheSecondaryWindowsInTheirOrder)
             "ExtraPaymentEdit StartMonthEdit CalculateButton CloseButton InstructionsText ExtraPaymentEdit" },
         { "app::ScheduleWindow", "ScheduleGrid PrintButton CloseButton ScheduleGrid" },
         { "app::AboutBox", "AboutText OkButton AboutText" },
-        { "app::LoanChartWindow", "ChartTabs ChartBalance PrintButton CloseButton qt_tabwidget_tabbar" },
+        { "app::LoanChartWindow", "ChartTabs BalanceChart PrintButton CloseButton qt_tabwidget_tabbar" },
         { "app::ExtraPaymentsWindow",
             "RateEdit YearsEdit AmountEdit FirstPaymentEdit FirstPaymentEdit FirstPaymentEdit MonthlyExtraEdit "
             "MonthlyFromEdit MonthlyThroughEdit YearlyExtraEdit YearlyMonthCombo YearlyFromYearEdit OneTimeTable "

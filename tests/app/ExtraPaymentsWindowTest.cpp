@@ -359,7 +359,7 @@ TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
 
     QStringList series;
     whenModalShows([&series](QWidget* chart) {
-        for (const auto* shown : find<QChartView>(*chart, "ChartBalance")->chart()->series())
+        for (const auto* shown : find<QChartView>(*chart, "BalanceChart")->chart()->series())
             series.append(shown->name());
         chart->close();
     });

@@ -27,7 +27,7 @@ namespace {
 
 QAction* saveAction(QWidget& window)
 {
-    return find<QAction>(*find<QMenu>(*window.findChild<QTableWidget*>(), "GridMenu"), "GridSaveCsv");
+    return find<QAction>(*find<QMenu>(*window.findChild<QTableWidget*>(), "GridMenu"), "SaveCsvAction");
 }
 
 QByteArray contents(const QString& path)

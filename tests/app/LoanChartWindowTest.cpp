@@ -99,7 +99,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Loan Chart"));
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-        QChart* balance = find<QChartView>(*window, "ChartBalance")->chart();
+        QChart* balance = find<QChartView>(*window, "BalanceChart")->chart();
         const auto series = balance->series();
         ASSERT_EQ(series.size(), 3);
         const auto* scheduled = qobject_cast<QLineSeries*>(series[0]);
@@ -126,7 +126,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
             (QStringList { QStringLiteral("$0"), QStringLiteral("$20,000"), QStringLiteral("$40,000"),
                 QStringLiteral("$60,000"), QStringLiteral("$80,000"), QStringLiteral("$100,000") }));
 
-        QChart* years = find<QChartView>(*window, "ChartYears")->chart();
+        QChart* years = find<QChartView>(*window, "YearsChart")->chart();
         ASSERT_EQ(years->series().size(), 1);
         const auto* bars = qobject_cast<QStackedBarSeries*>(years->series()[0]);
         ASSERT_NE(bars, nullptr);
@@ -143,7 +143,7 @@ TEST_F(LoanChartWindowTest, DrawsTheScheduleAndThePrepaymentOfTheSameLoan)
     // Another amount is another loan: the prepayment result is not drawn with it.
     calculateLoan("120000");
     lookAtChart([](QWidget* window) {
-        const auto series = find<QChartView>(*window, "ChartBalance")->chart()->series();
+        const auto series = find<QChartView>(*window, "BalanceChart")->chart()->series();
         ASSERT_EQ(series.size(), 2);
         EXPECT_EQ(series[0]->name(), QStringLiteral("Balance"));
         EXPECT_TRUE(series[1]->inherits("QScatterSeries"));
@@ -174,7 +174,7 @@ TEST_F(LoanChartWindowTest, TheChartModuleSharesTheProgramsSettingsAndDialogs)
     calculateLoan("100000");
     const ScopedRegionalSettings euro(euroSettings());
     lookAtChart([](QWidget* window) {
-        EXPECT_EQ(axisLabels(find<QChartView>(*window, "ChartBalance")->chart(), Qt::AlignLeft).last(),
+        EXPECT_EQ(axisLabels(find<QChartView>(*window, "BalanceChart")->chart(), Qt::AlignLeft).last(),
             QStringLiteral("100.000 €"));
         find<QPushButton>(*window, "PrintButton")->click();
     });

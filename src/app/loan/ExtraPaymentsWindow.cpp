@@ -84,7 +84,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
     connect(ui->ChartButton, &QPushButton::clicked, this, guarded(this, [this] { chartButtonClicked(); }));
     connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
-    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->CloseAction, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
     // The first year of the yearly extra follows the first payment until it is typed over.
     connect(ui->FirstPaymentEdit, &QDateEdit::dateChanged, this,
         [this](QDate date) { ui->YearlyFromYearEdit->setPlaceholderText(QString::number(date.year())); });

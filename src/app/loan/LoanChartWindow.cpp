@@ -50,13 +50,13 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
     data = chartData;
     prepaidName = prepaidBalanceName;
     // The views' fonts are the window's own, from its style sheet.
-    ui->ChartBalance->ensurePolished();
-    ui->ChartYears->ensurePolished();
+    ui->BalanceChart->ensurePolished();
+    ui->YearsChart->ensurePolished();
     // A view hands back the chart it showed (an empty one it made itself, at first) without freeing it.
-    const std::unique_ptr<QChart> shownBalance(ui->ChartBalance->chart());
-    const std::unique_ptr<QChart> shownYears(ui->ChartYears->chart());
-    ui->ChartBalance->setChart(balanceChart(data, prepaidName, ui->ChartBalance->font()));
-    ui->ChartYears->setChart(yearlyChart(data, ui->ChartYears->font()));
+    const std::unique_ptr<QChart> shownBalance(ui->BalanceChart->chart());
+    const std::unique_ptr<QChart> shownYears(ui->YearsChart->chart());
+    ui->BalanceChart->setChart(balanceChart(data, prepaidName, ui->BalanceChart->font()));
+    ui->YearsChart->setChart(yearlyChart(data, ui->YearsChart->font()));
 }
 
 void LoanChartWindow::showEvent(QShowEvent* event)
@@ -69,8 +69,8 @@ void LoanChartWindow::printButtonClicked()
 {
     printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
         drawCharts(painter,
-            { balanceChart(data, prepaidName, ui->ChartBalance->font()), yearlyChart(data, ui->ChartYears->font()) },
-            ui->ChartBalance->size());
+            { balanceChart(data, prepaidName, ui->BalanceChart->font()), yearlyChart(data, ui->YearsChart->font()) },
+            ui->BalanceChart->size());
     });
 }
 

@@ -40,7 +40,7 @@ PrepaymentWindow::PrepaymentWindow(QWidget* parent)
     connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
     connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
     // Esc closes the window as Close does, like the schedule's and the matrix's cancel buttons.
-    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->CloseAction, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
     new EnterKey(this, [this] { return this; });
     new FieldAssistance(this,
         {

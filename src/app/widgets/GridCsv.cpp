@@ -53,7 +53,7 @@ bool saveFileWhole(const QString& path, const QByteArray& content, QString& reas
 QAction* addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName)
 {
     QAction* save = menu.addAction(QStringLiteral("Save as CSV\u2026"));
-    save->setObjectName(QStringLiteral("GridSaveCsv"));
+    save->setObjectName(QStringLiteral("SaveCsvAction"));
     QObject::connect(save, &QAction::triggered, owner, guarded(owner, [&grid, owner, suggestedName] {
         const QString path = dialogs().chooseSaveFile(
             owner, QStringLiteral("Save as CSV"), suggestedName, QStringLiteral("CSV files (*.csv)"));
