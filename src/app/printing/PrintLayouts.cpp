@@ -22,9 +22,9 @@ constexpr std::size_t firstPlanAmountColumn = 2;
 // The planner's pages end with their footer line; rows stop a blank line above it.
 constexpr int planFooterY = 2950;
 // The comparison's captions start at the first column; each offer's figures end at its own, so that amounts line
-// up on their decimal separators. A caption takes up to about 700 units, an offer's longest text (a name of 30
-// characters marked best) about 450.
-constexpr std::array comparisonColumns { 100, 1300, 1750, 2200, 2650 };
+// up on their decimal separators. The longest caption takes about 450 units and the longest figure ("payment 600,
+// 12/2199") about 300; a name of 30 wide letters marked best may reach into the column before it.
+constexpr std::array comparisonColumns { 100, 1000, 1450, 1900, 2350 };
 constexpr std::size_t firstComparisonFigureColumn = 1;
 
 // Columns from rightAlignedFrom on are placed by their right ends.
