@@ -128,8 +128,7 @@ CASES = {
     "InsuranceEndsAtTheMiddleOfTheTerm": dict(price=20000000, down=100000, offers=[
         ("Offer A", "11.875", 30, "0", 0, 0, 0, "1.2")]),
     "LoanOfExactlyEightyPercentHasNoInsurance": dict(price=50000000, down=10000000, offers=[
-        ("Offer A", "6.25", 30, "1", 0, 0, 0, "0.75"),
-        ("Offer B", "6.25", 30, "1", 0, 0, 0, "0")]),
+        ("Offer A", "6.25", 30, "1", 0, 0, 0, "0.75")]),
     "CreditLargerThanPointsAndFees": dict(price=40000000, down=8000000, keep=7, offers=[
         ("No-cost", "7.125", 30, "0.5", 100000, 300000, 500000, "0"),
         ("Points", "6.375", 30, "2", 100000, 300000, 0, "0")]),
