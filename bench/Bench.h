@@ -15,4 +15,5 @@ void benchStartup(const BenchOptions& options);
 void benchPresses(const BenchOptions& options);
 void benchSchedule(const BenchOptions& options);
 void benchPlanner(const BenchOptions& options);
+void benchOffers(const BenchOptions& options);
 void benchCore(const BenchOptions& options);

@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
         { "presses", benchPresses },
         { "schedule", benchSchedule },
         { "planner", benchPlanner },
+        { "offers", benchOffers },
         { "core", benchCore },
     };
     for (const auto& [name, run] : groups) {

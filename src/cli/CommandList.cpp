@@ -17,6 +17,7 @@ std::span<const Subcommand* const> subcommands()
         &collegeCommand(),
         &retirementCommand(),
         &planCommand(),
+        &compareCommand(),
     };
     return table;
 }

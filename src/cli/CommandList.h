@@ -19,6 +19,7 @@ const Subcommand& requiredReturnCommand();
 const Subcommand& collegeCommand();
 const Subcommand& retirementCommand();
 const Subcommand& planCommand();
+const Subcommand& compareCommand();
 
 // Every subcommand, in the order the help lists them.
 std::span<const Subcommand* const> subcommands();

@@ -1,16 +1,14 @@
 // corvanta-calc plan: the extra payments planner's Calculate, its summary and its schedule to the cent.
 #include "calculators/ExtraPaymentsChecks.h"
 #include "cli/CommandList.h"
-#include "finance/CalendarDays.h"
+#include "cli/DateOption.h"
 #include "finance/FinanceErrors.h"
 #include "finance/NumberEntry.h"
 #include "finance/ShortDate.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -41,35 +39,6 @@ const Option options[] = {
         .repeats = true },
     { field::everyTwoWeeks, "half the payment every 14 days instead of the monthly payment" },
 };
-
-finance::CivilDate firstPaymentDate(const Given& given, const Context& context)
-{
-    if (!given.has(field::firstPayment))
-        return finance::addMonths({ context.today.year, context.today.month, 1 }, 1);
-    const std::string text = given.text(field::firstPayment);
-    // Digits only, so that a date never depends on the regional short format: four for the year, up to two each
-    // for the month and the day.
-    const auto number = [](std::string_view part, std::size_t mostDigits) -> std::optional<int> {
-        int value = 0;
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-        if (part.empty() || part.size() > mostDigits || part.front() == '-' || error != std::errc {}
-            || end != part.data() + part.size())
-            return std::nullopt;
-        return value;
-    };
-    const std::string_view date(text);
-    const auto firstDash = date.find('-');
-    const auto secondDash = firstDash == std::string_view::npos ? firstDash : date.find('-', firstDash + 1);
-    const auto year = number(date.substr(0, firstDash), 4);
-    const auto month = secondDash == std::string_view::npos
-        ? std::nullopt
-        : number(date.substr(firstDash + 1, secondDash - firstDash - 1), 2);
-    const auto day = secondDash == std::string_view::npos ? std::nullopt : number(date.substr(secondDash + 1), 2);
-    if (!year || !month || !day)
-        throw RefusedOption(
-            field::firstPayment, "The first payment date is written as year-month-day, such as 2027-01-01.");
-    return { *year, *month, *day };
-}
 
 std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given& given)
 {
@@ -119,7 +88,7 @@ Report run(const Given& given, const Context& context)
     texts.rate = given.text(field::rate);
     texts.years = given.text(field::years);
     texts.amount = given.text(field::amount);
-    texts.firstPaymentDate = firstPaymentDate(given, context);
+    texts.firstPaymentDate = firstPaymentOption(given, field::firstPayment, context);
     texts.monthlyExtra = given.text(field::monthlyExtra);
     texts.monthlyFrom = given.text(field::monthlyFrom);
     texts.monthlyThrough = given.text(field::monthlyThrough);

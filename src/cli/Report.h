@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace cli {
@@ -26,12 +27,28 @@ struct Cell
     std::string value = {};
 };
 
+// A named entry of a record for programs: a text, a yes or no, a figure (a cell's text and exact decimal), or
+// nothing.
+struct RecordEntry
+{
+    std::string name;
+    std::variant<std::monostate, bool, std::string, Cell> value;
+};
+
+// Records of the same kind for programs, such as the offers of a comparison, each a list of named entries.
+struct RecordList
+{
+    std::string name;
+    std::vector<std::vector<RecordEntry>> records;
+};
+
 // What a command shows, in the order the window shows it.
 struct Report
 {
     std::vector<std::string> texts; // sentences, panels with their captions, report lines
     std::vector<Figure> figures;
     std::vector<std::vector<Cell>> grid; // the heading row first; empty when the command shows no grid
+    std::vector<RecordList> lists; // for programs alone: the JSON gives them, the texts and CSV show the grid
     std::vector<std::string> warnings; // shown beside the results, as the window's warning boxes
 };
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace cli {
@@ -88,6 +89,38 @@ void writeStrings(const std::vector<std::string>& texts, std::ostream& out)
     out << ']';
 }
 
+// An entry's value: null, true or false, a string, or a figure as {"value": ..., "text": ...}.
+void writeEntryValue(const RecordEntry& entry, std::ostream& out)
+{
+    if (std::holds_alternative<std::monostate>(entry.value))
+        out << "null";
+    else if (const bool* flag = std::get_if<bool>(&entry.value))
+        out << (*flag ? "true" : "false");
+    else if (const std::string* text = std::get_if<std::string>(&entry.value))
+        out << jsonString(*text);
+    else
+        out << "{\"value\": " << jsonString(std::get<Cell>(entry.value).value)
+            << ", \"text\": " << jsonString(std::get<Cell>(entry.value).text) << '}';
+}
+
+// Each list as an array of objects, an entry a line.
+void writeLists(const std::vector<RecordList>& lists, std::ostream& out)
+{
+    for (const RecordList& list : lists) {
+        out << ",\n  " << jsonString(list.name) << ": [";
+        for (std::size_t r = 0; r < list.records.size(); ++r) {
+            out << (r > 0 ? "," : "") << "\n    {";
+            const auto& record = list.records[r];
+            for (std::size_t e = 0; e < record.size(); ++e) {
+                out << (e > 0 ? "," : "") << "\n      " << jsonString(record[e].name) << ": ";
+                writeEntryValue(record[e], out);
+            }
+            out << (record.empty() ? "" : "\n    ") << '}';
+        }
+        out << (list.records.empty() ? "" : "\n  ") << ']';
+    }
+}
+
 } // namespace
 
 void writeText(const Report& report, std::ostream& out)
@@ -155,7 +188,9 @@ void writeJson(std::string_view command, const Report& report, std::ostream& out
         }
         out << ']';
     }
-    out << (report.grid.empty() ? "" : "\n  ") << "],\n  \"warnings\": ";
+    out << (report.grid.empty() ? "" : "\n  ") << ']';
+    writeLists(report.lists, out);
+    out << ",\n  \"warnings\": ";
     writeStrings(report.warnings, out);
     out << "\n}\n";
 }

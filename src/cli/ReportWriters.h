@@ -16,7 +16,7 @@ void writeText(const Report& report, std::ostream& out);
 void writeCsv(const Report& report, std::ostream& out);
 
 // One JSON object: the command's name, its figures by name with their exact decimals and texts, the texts, the
-// grid's cells and the warnings.
+// grid's cells, each list of records under its name, and the warnings.
 void writeJson(std::string_view command, const Report& report, std::ostream& out);
 
 } // namespace cli

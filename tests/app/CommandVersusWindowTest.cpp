@@ -5,6 +5,7 @@
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "cli/CommandLine.h"
+#include "loan/CompareOffersWindow.h"
 #include "loan/ExtraPaymentsWindow.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"
@@ -33,6 +34,7 @@
 #include <vector>
 
 using app::CollegePage;
+using app::CompareOffersWindow;
 using app::ExtraPaymentsWindow;
 using app::LoanPage;
 using app::MatrixWindow;
@@ -117,6 +119,16 @@ QStringList planned(const Steps& steps)
     perform(window, steps);
     find<QAbstractButton>(window, "CalculateButton")->click();
     return textsOf(window, { "SummaryText", "PlanGrid" });
+}
+
+// The loan offers window opened on 8 December 2026, its first payment on 1 January 2027.
+QStringList compared(const Steps& steps)
+{
+    CompareOffersWindow window;
+    window.startWith(QDate(2026, 12, 8));
+    perform(window, steps);
+    find<QAbstractButton>(window, "CalculateButton")->click();
+    return textsOf(window, { "ComparisonGrid" });
 }
 
 // The command's texts and grid cells; or, where the window shows panels, the named figures' texts.
@@ -247,6 +259,21 @@ std::vector<Case> cases()
                 return planned({ { "RateEdit", "6,875" }, { "YearsEdit", "20" }, { "AmountEdit", "180000,5" },
                     { "MonthlyExtraEdit", "50" }, { "MonthlyFromEdit", "7" }, { "YearlyExtraEdit", "1000" },
                     { "EveryTwoWeeksCheck", "" } });
+            } },
+        { "CompareThreeOffers", false,
+            { "compare", "--price", "400000", "--down", "40000", "--tax", "4800", "--insurance", "1500", "--keep", "7",
+                "--offer", "name=Harbor,rate=6.5,years=30,fees=1200,closing=3800,credit=1000,mi=0.5", "--offer",
+                "rate=6.125,years=15,points=1.25,fees=1500,closing=3800,mi=0.45", "--offer",
+                "name=Credit Union,rate=6.75,years=30,closing=3800,credit=2000,mi=0.55" },
+            [] {
+                return compared({ { "PriceEdit", "400000" }, { "DownEdit", "40000" }, { "TaxEdit", "4800" },
+                    { "InsuranceEdit", "1500" }, { "KeepEdit", "7" }, { "OfferANameEdit", "Harbor" },
+                    { "OfferARateEdit", "6.5" }, { "OfferAFeesEdit", "1200" }, { "OfferAClosingEdit", "3800" },
+                    { "OfferACreditEdit", "1000" }, { "OfferAInsuranceEdit", "0.5" }, { "OfferBRateEdit", "6.125" },
+                    { "OfferBYearsEdit", "15" }, { "OfferBPointsEdit", "1.25" }, { "OfferBFeesEdit", "1500" },
+                    { "OfferBClosingEdit", "3800" }, { "OfferBInsuranceEdit", "0.45" },
+                    { "OfferCNameEdit", "Credit Union" }, { "OfferCRateEdit", "6.75" }, { "OfferCClosingEdit", "3800" },
+                    { "OfferCCreditEdit", "2000" }, { "OfferCInsuranceEdit", "0.55" } });
             } },
     };
 }

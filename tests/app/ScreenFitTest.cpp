@@ -3,6 +3,7 @@
 // and 1920×1080 at scale factors 1, 1.25, 1.5 and 2 too.
 #include "Controls.h"
 #include "RecordingDialogs.h"
+#include "loan/CompareOffersWindow.h"
 #include "loan/ExtraPaymentsWindow.h"
 #include "loan/LoanChartWindow.h"
 #include "loan/MatrixWindow.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 using app::AboutBox;
+using app::CompareOffersWindow;
 using app::ExtraPaymentsWindow;
 using app::LoanChartWindow;
 using app::MainWindow;
@@ -64,8 +66,12 @@ TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen)
     QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier);
     auto* planner = main.findChild<ExtraPaymentsWindow*>();
     ASSERT_NE(planner, nullptr);
+    main.activateWindow();
+    QTest::keyClick(&main, Qt::Key_L, Qt::ControlModifier);
+    auto* offers = main.findChild<CompareOffersWindow*>();
+    ASSERT_NE(offers, nullptr);
     for (QWidget* window :
-        std::initializer_list<QWidget*> { &main, planner, &prepayment, &schedule, &matrix, &about, &chart }) {
+        std::initializer_list<QWidget*> { &main, planner, offers, &prepayment, &schedule, &matrix, &about, &chart }) {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         QCoreApplication::processEvents();
@@ -105,8 +111,10 @@ TEST(ScreenFit, ResizableWindowsFitALaptopAt125PercentWithNothingCut)
     const int lowest = 560;
     ExtraPaymentsWindow planner;
     planner.startWith(std::nullopt, QDate(2026, 12, 9));
+    CompareOffersWindow offers;
+    offers.startWith(QDate(2026, 12, 9));
     LoanChartWindow chart;
-    for (QWidget* window : std::initializer_list<QWidget*> { &planner, &chart }) {
+    for (QWidget* window : std::initializer_list<QWidget*> { &planner, &offers, &chart }) {
         SCOPED_TRACE(window->objectName().toStdString());
         window->show();
         window->activateWindow();

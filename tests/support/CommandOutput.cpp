@@ -72,6 +72,19 @@ public:
         } while (symbol(','));
         return symbol(close);
     }
+    // true, false or null.
+    bool literal(std::string& out)
+    {
+        skipBlanks();
+        for (const char* word : { "true", "false", "null" }) {
+            if (rest.substr(0, std::string_view(word).size()) == word) {
+                out = word;
+                rest.remove_prefix(out.size());
+                return true;
+            }
+        }
+        return false;
+    }
     bool stringArray(std::vector<std::string>& out)
     {
         return sequence('[', ']', [&] { return string(out.emplace_back()); });
@@ -132,7 +145,28 @@ std::optional<CommandJson> parseCommandJson(std::string_view json)
                 auto& row = parsed.grid.emplace_back();
                 return reader.sequence('[', ']', [&] { return cellOrFigure(row.emplace_back(), true); });
             });
-        return false;
+        // Any other key is a list of records, after the grid.
+        if (parsed.lists.contains(key))
+            return false;
+        auto& records = parsed.lists[key];
+        return reader.sequence('[', ']', [&] {
+            auto& record = records.emplace_back();
+            return reader.sequence('{', '}', [&] {
+                std::string name;
+                if (!reader.string(name) || !reader.symbol(':') || record.contains(name))
+                    return false;
+                if (reader.peek('"'))
+                    return reader.string(record[name]);
+                if (!reader.peek('{'))
+                    return reader.literal(record[name]);
+                std::pair<std::string, std::string> figure;
+                if (!cellOrFigure(figure, false))
+                    return false;
+                record[name + ".value"] = figure.first;
+                record[name + ".text"] = figure.second;
+                return true;
+            });
+        });
     });
     if (!read || !reader.atEnd())
         return std::nullopt;

@@ -19,6 +19,9 @@ struct CommandJson
     std::vector<std::string> texts;
     std::vector<std::vector<std::pair<std::string, std::string>>> grid; // text, value
     std::vector<std::string> warnings;
+    // Each list of records by its name; in a record, a text by its name, true, false and null as those words, and
+    // a figure's value and text as "name.value" and "name.text".
+    std::map<std::string, std::vector<std::map<std::string, std::string>>> lists;
 };
 
 // None when the text is no JSON of that shape.

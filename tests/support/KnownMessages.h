@@ -16,6 +16,8 @@ public:
     // True for one of the literals; for a template among them with "%s", "%m", "%n" or "%d" filled in;
     // for a conversion message around the typed text; each also with the error box's full stop.
     bool contains(const QString& message) const;
+    // A message the program puts together from pieces at run time, such as a field's help and what it accepts.
+    void add(const QString& message) { literals.append(message); }
     qsizetype size() const { return literals.size(); }
 
 private:

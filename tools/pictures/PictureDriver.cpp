@@ -11,7 +11,8 @@
 //   action:Window.Action       chooses a menu item of the window's menu bar by its name
 //   print:Window.Control=name  presses a Print button; the print-out goes to FOLDER/name.pdf
 //   grab:Window=name           saves the window as FOLDER/name.png
-// Window is a window class (MainWindow, PrepaymentWindow, ScheduleWindow, MatrixWindow, AboutBox, ExtraPaymentsWindow);
+// Window is a window class (MainWindow, PrepaymentWindow, ScheduleWindow, MatrixWindow, AboutBox, ExtraPaymentsWindow,
+// CompareOffersWindow);
 // exactly one of that class must be visible. A message box, a missing control or a failed save ends the run with an
 // error.
 #include "finance/RegionalSettings.h"

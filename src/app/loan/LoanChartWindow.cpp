@@ -59,6 +59,16 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
     ui->YearsChart->setChart(yearlyChart(data, ui->YearsChart->font()));
 }
 
+void LoanChartWindow::showLines(const MonthLines& lines, const QString& tabTitle)
+{
+    monthLines = lines;
+    ui->ChartTabs->removeTab(ui->ChartTabs->indexOf(ui->TabYears));
+    ui->ChartTabs->setTabText(ui->ChartTabs->indexOf(ui->TabBalance), tabTitle);
+    ui->ChartBalance->ensurePolished();
+    const std::unique_ptr<QChart> shown(ui->ChartBalance->chart());
+    ui->ChartBalance->setChart(monthLinesChart(*monthLines, ui->ChartBalance->font()));
+}
+
 void LoanChartWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -68,6 +78,10 @@ void LoanChartWindow::showEvent(QShowEvent* event)
 void LoanChartWindow::printButtonClicked()
 {
     printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
+        if (monthLines) {
+            drawCharts(painter, { monthLinesChart(*monthLines, ui->ChartBalance->font()) }, ui->ChartBalance->size());
+            return;
+        }
         drawCharts(painter,
             { balanceChart(data, prepaidName, ui->BalanceChart->font()), yearlyChart(data, ui->YearsChart->font()) },
             ui->BalanceChart->size());
@@ -91,6 +105,13 @@ void showLoanChart(const calculators::LoanChartData& data, const QString& prepai
 {
     const auto chart = std::make_unique<LoanChartWindow>();
     chart->showChart(data, prepaidBalanceName);
+    chart->exec();
+}
+
+void showLinesChart(const MonthLines& lines, const QString& tabTitle)
+{
+    const auto chart = std::make_unique<LoanChartWindow>();
+    chart->showLines(lines, tabTitle);
     chart->exec();
 }
 

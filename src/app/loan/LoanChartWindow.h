@@ -3,6 +3,7 @@
 #include "calculators/AmortizationSchedule.h"
 #include "calculators/LoanChartSeries.h"
 #include "calculators/Prepayment.h"
+#include "widgets/LoanChartViews.h"
 
 #include <QDialog>
 #include <memory>
@@ -29,6 +30,8 @@ public:
         const std::optional<calculators::PrepaymentInput>& prepayment);
     // Draws balances, yearly figures and crossing already worked out; a second balance carries the given name.
     void showChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName);
+    // Draws named lines over the months on a single tab of the given title, instead of the loan's two views.
+    void showLines(const MonthLines& lines, const QString& tabTitle);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,6 +43,7 @@ private:
     std::unique_ptr<Ui::LoanChartWindow> ui;
     calculators::LoanChartData data;
     QString prepaidName;
+    std::optional<MonthLines> monthLines;
 };
 
 // Shows a new loan chart of a schedule, modal, owned by nobody and freed when it closes; with a prepayment
@@ -48,5 +52,7 @@ void showLoanChart(
     const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment);
 // The same for chart figures already worked out.
 void showLoanChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName);
+// The same for named lines over the months.
+void showLinesChart(const MonthLines& lines, const QString& tabTitle);
 
 } // namespace app

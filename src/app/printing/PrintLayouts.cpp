@@ -21,6 +21,11 @@ constexpr std::array planColumns { 100, 250, 800, 1150, 1500, 1850, 2200 };
 constexpr std::size_t firstPlanAmountColumn = 2;
 // The planner's pages end with their footer line; rows stop a blank line above it.
 constexpr int planFooterY = 2950;
+// The comparison's captions start at the first column; each offer's figures end at its own, so that amounts line
+// up on their decimal separators. The longest caption takes about 450 units and the longest figure ("payment 600,
+// 12/2199") about 300; a name of 30 wide letters marked best may reach into the column before it.
+constexpr std::array comparisonColumns { 100, 1000, 1450, 1900, 2350 };
+constexpr std::size_t firstComparisonFigureColumn = 1;
 
 // Columns from rightAlignedFrom on are placed by their right ends.
 void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, int y,
@@ -101,6 +106,23 @@ std::vector<DevicePage> planPages(const QStringList& heading, const GridTexts& g
         pages[index].push_back(
             { planColumns[0], planFooterY, QStringLiteral("Page %1 of %2").arg(QString::number(index + 1), count) });
     return pages;
+}
+
+DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid)
+{
+    DevicePage page;
+    int y = 0;
+    for (const QString& line : heading) {
+        if (!line.isEmpty())
+            page.push_back({ comparisonColumns[0], y, line });
+        y += lineHeight;
+    }
+    y += lineHeight;
+    for (const QStringList& row : grid) {
+        placeRow(page, row, comparisonColumns, y, firstComparisonFigureColumn);
+        y += lineHeight;
+    }
+    return page;
 }
 
 } // namespace app

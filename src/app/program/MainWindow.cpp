@@ -1,5 +1,6 @@
 #include "program/MainWindow.h"
 
+#include "loan/CompareOffersWindow.h"
 #include "loan/ExtraPaymentsWindow.h"
 #include "loan/LoanPage.h"
 #include "printing/WindowPicturePrint.h"
@@ -50,6 +51,8 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
         ui->InstructionsAction, &QAction::triggered, this, guarded(this, [this] { instructionsActionTriggered(); }));
     connect(ui->ExtraPaymentsPlannerAction, &QAction::triggered, this,
         guarded(this, [this] { extraPaymentsPlannerActionTriggered(); }));
+    connect(ui->CompareLoanOffersAction, &QAction::triggered, this,
+        guarded(this, [this] { compareLoanOffersActionTriggered(); }));
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
     connect(
         ui->CollegeTab, &CollegePage::printWindowPressed, this, guarded(this, [this] { pagePrintButtonClicked(); }));
@@ -58,7 +61,7 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
     // Enter presses the active page's default button, wherever focus is in the window, and the menu's keys
     // work from every field.
     new EnterKey(this, [this] { return ui->CalculatorTabs->currentWidget(); });
-    new MenuKeys(this, { ui->ExtraPaymentsPlannerAction });
+    new MenuKeys(this, { ui->ExtraPaymentsPlannerAction, ui->CompareLoanOffersAction });
 
     windowCreated(firstRun);
 }
@@ -128,6 +131,20 @@ void MainWindow::extraPaymentsPlannerActionTriggered()
     planner->show();
     planner->raise();
     planner->activateWindow();
+}
+
+void MainWindow::compareLoanOffersActionTriggered()
+{
+    if (!offers) {
+        // Closing the window frees it, so the next open starts afresh.
+        offers = new CompareOffersWindow(this);
+        offers->setAttribute(Qt::WA_DeleteOnClose);
+        offers->startWith(QDate::currentDate());
+        placeOnScreen(offers);
+    }
+    offers->show();
+    offers->raise();
+    offers->activateWindow();
 }
 
 } // namespace app

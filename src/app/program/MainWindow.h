@@ -11,6 +11,7 @@ class MainWindow;
 namespace app {
 
 class FirstRunStore;
+class CompareOffersWindow;
 class ExtraPaymentsWindow;
 class LoanPage;
 
@@ -40,10 +41,13 @@ private:
     void instructionsActionTriggered();
     // Tools > Extra Payments Planner: opens the planner, or raises the open one
     void extraPaymentsPlannerActionTriggered();
+    // Tools > Compare Loan Offers: opens the offers window, or raises the open one
+    void compareLoanOffersActionTriggered();
 
     std::unique_ptr<Ui::MainWindow> ui;
     bool placed = false;
     QPointer<ExtraPaymentsWindow> planner;
+    QPointer<CompareOffersWindow> offers;
 };
 
 } // namespace app

@@ -21,9 +21,13 @@ ClickAction selectFirst(int count, std::function<void()> before)
 }
 
 FieldAssistance::FieldAssistance(QWidget* window, std::initializer_list<FieldAssist> table)
+    : FieldAssistance(window, std::vector<FieldAssist>(table))
+{ }
+
+FieldAssistance::FieldAssistance(QWidget* window, std::vector<FieldAssist> table)
     : QObject(window)
     , window(window)
-    , rows(table)
+    , rows(std::move(table))
 {
     for (const FieldAssist& row : rows)
         row.field->installEventFilter(this);

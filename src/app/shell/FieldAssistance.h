@@ -44,6 +44,7 @@ class FieldAssistance final : public QObject
 {
 public:
     FieldAssistance(QWidget* window, std::initializer_list<FieldAssist> table);
+    FieldAssistance(QWidget* window, std::vector<FieldAssist> table);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

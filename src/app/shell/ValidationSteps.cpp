@@ -11,12 +11,22 @@ namespace app {
 
 namespace {
 
-QWidget* controlOf(std::initializer_list<FieldControl> controls, std::string_view field)
+QWidget* controlOf(std::span<const FieldControl> controls, std::string_view field,
+    const std::optional<calculators::TableCell>& cell = std::nullopt)
 {
-    const auto found = std::find_if(
-        controls.begin(), controls.end(), [field](const FieldControl& each) { return each.field == field; });
+    // The control of the very cell first, else the one of the whole field.
+    auto found = std::find_if(controls.begin(), controls.end(),
+        [&](const FieldControl& each) { return each.field == field && cell && each.cell == cell; });
+    if (found == controls.end())
+        found = std::find_if(controls.begin(), controls.end(),
+            [field](const FieldControl& each) { return each.field == field && !each.cell; });
     Q_ASSERT(found != controls.end());
     return found->control;
+}
+
+std::span<const FieldControl> spanOf(std::initializer_list<FieldControl> controls)
+{
+    return { controls.begin(), controls.size() };
 }
 
 void openCell(QTableWidget& table, const calculators::TableCell& cell)
@@ -32,7 +42,12 @@ void openCell(QTableWidget& table, const calculators::TableCell& cell)
 
 void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::initializer_list<FieldControl> controls)
 {
-    QWidget* control = controlOf(controls, failure.field);
+    warnAbout(owner, failure, spanOf(controls));
+}
+
+void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::span<const FieldControl> controls)
+{
+    QWidget* control = controlOf(controls, failure.field, failure.cell);
     dialogs().warning(owner, QString::fromStdString(failure.message));
     auto* table = qobject_cast<QTableWidget*>(control);
     if (table && failure.cell) {
@@ -48,7 +63,7 @@ calculators::FieldText textsOf(std::initializer_list<FieldControl> controls)
 {
     // The list lives as long as the call that reads with these texts.
     return [controls](std::string_view field) {
-        const auto* edit = qobject_cast<const QLineEdit*>(controlOf(controls, field));
+        const auto* edit = qobject_cast<const QLineEdit*>(controlOf(spanOf(controls), field));
         Q_ASSERT(edit);
         return edit->text().toStdString();
     };

@@ -13,16 +13,19 @@ class QWidget;
 
 namespace app {
 
-// The control that holds a field, by the field's name in the calculator's checks and failures.
+// The control that holds a field, by the field's name in the calculator's checks and failures. A field made of
+// several controls (a cell of each) names the cell its control holds; a failure in that cell goes to it.
 struct FieldControl
 {
     std::string_view field;
     QWidget* control;
+    std::optional<calculators::TableCell> cell = {};
 };
 
 // Shows a refused field's warning and takes the user to its control: a text field is focused with its whole text
 // selected, a table's cell opens for typing with its text selected, any other control is focused.
 void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::initializer_list<FieldControl> controls);
+void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::span<const FieldControl> controls);
 
 // The texts of the controls, each a text field, by field name.
 calculators::FieldText textsOf(std::initializer_list<FieldControl> controls);

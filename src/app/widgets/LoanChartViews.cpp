@@ -10,6 +10,7 @@
 #include <QGraphicsWidget>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <algorithm>
@@ -61,6 +62,17 @@ QCategoryAxis* moneyAxis(const std::vector<calculators::AxisTick>& ticks, const 
     return axis;
 }
 
+// Months 0 to the last, marked every whole year or so.
+QCategoryAxis* monthsAxis(std::int32_t months, const QFont& font)
+{
+    auto* axis = markedAxis(QStringLiteral("Month"), font, 0);
+    const std::int32_t step = calculators::monthTickStep(months);
+    for (std::int64_t month = 0; month <= months; month += step)
+        axis->append(text(finance::integerText(static_cast<std::int32_t>(month))), static_cast<qreal>(month));
+    axis->setRange(0, std::max(months, 1));
+    return axis;
+}
+
 void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* across, QAbstractAxis* down)
 {
     chart.addSeries(series);
@@ -75,11 +87,7 @@ QChart* balanceChart(const calculators::LoanChartData& data, const QString& prep
     QChart* chart = newChart(QStringLiteral("Remaining balance"), font);
     const auto months = static_cast<std::int32_t>(data.balance.size()) - 1;
 
-    auto* monthAxis = markedAxis(QStringLiteral("Month"), font, 0);
-    const std::int32_t step = calculators::monthTickStep(months);
-    for (std::int64_t month = 0; month <= months; month += step)
-        monthAxis->append(text(finance::integerText(static_cast<std::int32_t>(month))), static_cast<qreal>(month));
-    monthAxis->setRange(0, std::max(months, 1));
+    QCategoryAxis* monthAxis = monthsAxis(months, font);
 
     calculators::Extended lowest = 0, highest = 0;
     for (const auto* line : { &data.balance, &data.prepaidBalance })
@@ -146,6 +154,51 @@ QChart* yearlyChart(const calculators::LoanChartData& data, const QFont& font)
     chart->addAxis(yearAxis, Qt::AlignBottom);
     chart->addAxis(moneyPerYear, Qt::AlignLeft);
     attach(*chart, bars, yearAxis, moneyPerYear);
+    return chart;
+}
+
+QChart* monthLinesChart(const MonthLines& lines, const QFont& font)
+{
+    QChart* chart = newChart(lines.title, font);
+    std::size_t longest = 1;
+    calculators::Extended lowest = 0, highest = 0;
+    for (const MonthLine& line : lines.lines) {
+        longest = std::max(longest, line.values.size());
+        for (const calculators::Extended value : line.values) {
+            lowest = std::min(lowest, value);
+            highest = std::max(highest, value);
+        }
+    }
+    QCategoryAxis* monthAxis = monthsAxis(static_cast<std::int32_t>(longest) - 1, font);
+    const auto ticks = calculators::moneyTicks(lowest, highest, regional());
+    QCategoryAxis* moneyAxisShown = moneyAxis(ticks, font);
+    chart->addAxis(monthAxis, Qt::AlignBottom);
+    chart->addAxis(moneyAxisShown, Qt::AlignLeft);
+
+    for (const MonthLine& line : lines.lines) {
+        auto* series = new QLineSeries;
+        series->setName(line.name);
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(line.values.size()));
+        for (std::size_t month = 0; month < line.values.size(); ++month)
+            points.append({ static_cast<qreal>(month), static_cast<qreal>(line.values[month]) });
+        series->replace(points);
+        attach(*chart, series, monthAxis, moneyAxisShown);
+    }
+    // The mark stands across the whole money axis, dashed so that it never reads as one more line.
+    if (lines.mark && !ticks.empty()) {
+        auto* mark = new QLineSeries;
+        mark->setObjectName(QStringLiteral("MonthMark"));
+        mark->setName(lines.mark->name);
+        const auto month = static_cast<qreal>(lines.mark->month);
+        mark->append(month, static_cast<qreal>(ticks.front().value));
+        mark->append(month, static_cast<qreal>(ticks.back().value));
+        QPen pen(Qt::darkGray);
+        pen.setStyle(Qt::DashLine);
+        pen.setWidth(2);
+        mark->setPen(pen);
+        attach(*chart, mark, monthAxis, moneyAxisShown);
+    }
     return chart;
 }
 

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QSizeF>
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class QChart;
@@ -18,6 +20,26 @@ QChart* balanceChart(const calculators::LoanChartData& data, const QString& prep
 
 // Principal and interest paid in each year, stacked.
 QChart* yearlyChart(const calculators::LoanChartData& data, const QFont& font);
+
+// Named lines over the months (index = month), such as what each of several loans has cost by then, and a
+// named vertical mark at one month.
+struct MonthLine
+{
+    QString name;
+    std::vector<calculators::Extended> values;
+};
+struct MonthMark
+{
+    std::int32_t month = 0;
+    QString name;
+};
+struct MonthLines
+{
+    QString title;
+    std::vector<MonthLine> lines;
+    std::optional<MonthMark> mark;
+};
+QChart* monthLinesChart(const MonthLines& lines, const QFont& font);
 
 // Draws the charts one below the other in the painter's viewport (a printed page's printable area), each laid
 // out at the given size (as on screen) and scaled to its share. The charts are taken over and freed.

@@ -1,5 +1,6 @@
 #include "widgets/StringGrid.h"
 
+#include <QAbstractItemModel>
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -43,6 +44,9 @@ public:
         , designed(std::move(designed))
     {
         viewport->installEventFilter(this);
+        // A grid that shows fewer columns than it was designed with shares the room among those it shows.
+        for (const auto signal : { &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved })
+            connect(grid.model(), signal, this, [this] { share(viewport->width()); });
     }
 
 private:
@@ -57,13 +61,14 @@ private:
 
     void share(int room)
     {
-        const int total = std::accumulate(designed.begin(), designed.end(), 0);
+        const qsizetype shown = std::min<qsizetype>(designed.size(), grid.columnCount());
+        const int total = std::accumulate(designed.begin(), designed.begin() + shown, 0);
         if (total <= 0)
             return;
         // Each column ends where its designed end falls, scaled, so that no column gathers the rounding.
         int designedEnd = 0;
         int end = 0;
-        for (qsizetype column = 0; column < designed.size(); ++column) {
+        for (qsizetype column = 0; column < shown; ++column) {
             designedEnd += designed[column];
             const int nextEnd = room <= total ? designedEnd : designedEnd * room / total;
             grid.setColumnWidth(static_cast<int>(column), nextEnd - end);

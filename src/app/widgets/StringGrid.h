@@ -20,7 +20,8 @@ GridTexts gridTexts(const QTableWidget& grid);
 
 // Column widths are window data: the grid's "columnWidths" property in its .ui, e.g. "164,112,112". The
 // heading row starts empty, so the table's own column numbers never show, even before a first fill. A grid
-// whose "columnsShareWidth" property is true gives its columns any room beyond those widths in their proportions.
+// whose "columnsShareWidth" property is true gives its columns any room beyond those widths in their proportions,
+// among the columns it has at the time.
 void setUpGrid(QTableWidget& grid);
 
 } // namespace app

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace app {
+
+// What a field of the loan offers window holds and where a buyer finds it on a lender's Loan Estimate, then what
+// the field accepts. The field is named as the command line names it: a purchase option ("price", "keep") or an
+// offer's key ("rate", "mi").
+QString compareOffersHelp(std::string_view field);
+
+} // namespace app

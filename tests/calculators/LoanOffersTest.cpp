@@ -1,0 +1,289 @@
+// The loan offers comparison on its own. The table's figures come from loan_offers_expected.py, the comparison's
+// rules in exact rational arithmetic with the APR's root found in 60-digit decimals, independently of this code.
+#include "calculators/LoanOffers.h"
+
+#include "RegionalPresets.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using calculators::Cents;
+using calculators::LoanOffersInput;
+
+struct ExpectedOffer
+{
+    Cents payment;
+    Cents premium;
+    std::int32_t lastPremiumPayment;
+    Cents monthlyTotal;
+    Cents points;
+    Cents cashToClose;
+    Cents amountFinanced;
+    std::int64_t aprThousandths;
+    std::int64_t totalInterestPercentThousandths;
+    Cents totalInterest;
+    std::int32_t payments;
+    Cents paid;
+    Cents principal;
+    Cents cost;
+    Cents balance;
+    std::int32_t breakEvenPayment; // 0: none
+    bool best;
+};
+
+struct ComparisonCase
+{
+    const char* name;
+    LoanOffersInput input;
+    std::size_t baseline;
+    std::vector<ExpectedOffer> offers;
+};
+
+// Money in cents, rates in ten-thousandths and points and insurance in thousandths of a percent.
+const ComparisonCase comparisonCases[] = {
+    { "NoFeesNoInsuranceShowsItsRate",
+        { 25000000, 5000000, 360000, 120000, 0, 5, { 2027, 1, 1 },
+            {
+                { "Offer A", 65000, 30, 0, 0, 0, 0, 0, 0 },
+            } },
+        0,
+        {
+            { 126414, 0, 0, 166414, 0, 5000000, 20000000, 6500, 127543, 25508582, 360, 7584840, 1277836, 6307004,
+                18722164, 0, true },
+        } },
+    { "InterestFreeLoanWithFees",
+        { 3000000, 600000, 0, 0, 0, 5, { 2027, 1, 1 },
+            {
+                { "Offer A", 0, 5, 1000, 50000, 20000, 0, 0, 0 },
+            } },
+        0,
+        {
+            { 40000, 0, 0, 40000, 24000, 694000, 2326000, 1239, 0, 0, 60, 2494000, 2400000, 94000, 0, 0, true },
+        } },
+    { "InsuranceEndsByTheSeventyEightPercentRule",
+        { 30000000, 1500000, 420000, 150000, 5000, 5, { 2027, 1, 1 },
+            {
+                { "Offer A", 67500, 30, 500, 120000, 300000, 0, 550, 0 },
+            } },
+        0,
+        {
+            { 184850, 13063, 139, 250413, 142500, 2062500, 28237500, 7281, 133497, 38046551, 360, 12437280, 1745386,
+                10691894, 26754614, 0, true },
+        } },
+    { "InsuranceEndsAtTheMiddleOfTheTerm",
+        { 20000000, 100000, 0, 0, 0, 5, { 2027, 1, 1 },
+            {
+                { "Offer A", 118750, 30, 0, 0, 0, 0, 1200, 0 },
+            } },
+        0,
+        {
+            { 202781, 19900, 180, 222681, 0, 100000, 19900000, 13003, 266842, 53101653, 360, 13360860, 476493, 12884367,
+                19423507, 0, true },
+        } },
+    { "LoanOfExactlyEightyPercentHasNoInsurance",
+        { 50000000, 10000000, 0, 0, 0, 5, { 2027, 1, 1 },
+            {
+                { "Offer A", 62500, 30, 1000, 0, 0, 0, 750, 0 },
+            } },
+        0,
+        {
+            { 246287, 0, 0, 246287, 400000, 10400000, 39600000, 6345, 121658, 48663224, 360, 15177220, 2665108,
+                12512112, 37334892, 0, true },
+        } },
+    { "CreditLargerThanPointsAndFees",
+        { 40000000, 8000000, 0, 0, 0, 7, { 2027, 1, 1 },
+            {
+                { "No-cost", 71250, 30, 500, 100000, 300000, 500000, 0, 0 },
+                { "Points", 63750, 30, 2000, 100000, 300000, 0, 0, 1 },
+            } },
+        0,
+        {
+            { 215590, 0, 0, 215590, 160000, 8060000, 32000000, 7125, 142538, 45612310, 360, 18169560, 2776582, 15392978,
+                29223418, 0, false },
+            { 199638, 0, 0, 199638, 640000, 9040000, 31260000, 6600, 124594, 39870068, 360, 17809592, 3127531, 14682061,
+                28872469, 49, true },
+        } },
+    { "FifteenAgainstThirtyYears",
+        { 45000000, 90000, 540000, 180000, 0, 10, { 2027, 1, 31 },
+            {
+                { "Thirty", 66250, 30, 0, 150000, 250000, 0, 460, 0 },
+                { "Fifteen", 58750, 15, 250, 150000, 250000, 0, 460, 1 },
+            } },
+        0,
+        {
+            { 287564, 17216, 157, 364780, 0, 490000, 44760000, 7052, 130511, 58612680, 360, 36973600, 6718475, 30255125,
+                38191525, 0, false },
+            { 375950, 17216, 55, 453166, 112275, 602275, 44647725, 6257, 50681, 22760990, 180, 46573155, 25405196,
+                21167959, 19504804, 4, true },
+        } },
+    { "CostlierOfferThatNeverBreaksEven",
+        { 35000000, 7000000, 0, 0, 0, 5, { 2027, 1, 1 },
+            {
+                { "Cheap", 65000, 30, 0, 80000, 200000, 0, 0, 0 },
+                { "Dear", 66250, 30, 1000, 120000, 200000, 0, 0, 1 },
+                { "Lower rate", 61250, 30, 1500, 120000, 200000, 0, 0, 2 },
+            } },
+        0,
+        {
+            { 176979, 0, 0, 176979, 0, 7280000, 27920000, 6528, 127545, 35712512, 360, 10898740, 1788921, 9109819,
+                26211079, 0, false },
+            { 179287, 0, 0, 179287, 280000, 7600000, 27600000, 6765, 130512, 36543405, 360, 11357220, 1751548, 9605672,
+                26248452, 0, false },
+            { 170131, 0, 0, 170131, 420000, 7740000, 27460000, 6309, 118740, 33247099, 360, 10947860, 1904855, 9043005,
+                26095145, 53, true },
+        } },
+    { "TwoOffersTiedForBest",
+        { 30000000, 6000000, 0, 0, 0, 3, { 2027, 1, 1 },
+            {
+                { "Bank", 65000, 30, 1000, 100000, 250000, 0, 0, 0 },
+                { "Credit union", 65000, 30, 0, 340000, 250000, 0, 0, 1 },
+                { "Broker", 71250, 30, 0, 0, 250000, 0, 0, 2 },
+            } },
+        2,
+        {
+            { 151696, 0, 0, 151696, 240000, 6590000, 23660000, 6638, 127545, 30610897, 360, 6051056, 859848, 5191208,
+                23140152, 28, true },
+            { 151696, 0, 0, 151696, 0, 6590000, 23660000, 6638, 127545, 30610897, 360, 6051056, 859848, 5191208,
+                23140152, 28, true },
+            { 161692, 0, 0, 161692, 0, 6250000, 24000000, 7125, 142540, 34209664, 360, 6070912, 767778, 5303134,
+                23232222, 0, false },
+        } },
+    { "FourFiftyYearOffersAtTheLimits",
+        { 100000000000, 1, 100000000000, 1, 99, 50, { 2199, 12, 31 },
+            {
+                { "A", 300000, 50, 10000, 100000000000, 100000000000, 100000000000, 5000, 0 },
+                { "B", 1, 50, 1, 1, 0, 0, 1, 1 },
+                { "C", 0, 50, 0, 0, 0, 0, 5000, 2 },
+                { "D", 299999, 1, 9999, 0, 1, 0, 4999, 3 },
+            } },
+        2,
+        {
+            { 2500000920, 416666667, 300, 11250001019, 10000000000, 110000000001, 89999999999, 38889, 1399959,
+                1399958703296, 600, 1734958703395, 99999999999, 1634958703396, 0, 0, false },
+            { 166670840, 83333, 133, 8500087605, 1000000, 1000002, 99998999998, 1, 3, 2504167, 600, 100014587456,
+                99999999999, 14587457, 0, 1, true },
+            { 166666667, 416666667, 132, 8916666766, 0, 1, 99999999999, 2884, 0, 0, 600, 155000000043, 99999999999,
+                55000000044, 0, 0, false },
+            { 9748707780, 416583333, 3, 18498624545, 9999000000, 9999000002, 90000999999, 54091, 16984, 16984493359, 12,
+                128233243358, 99999999999, 28233243359, 0, 0, false },
+        } },
+};
+
+class LoanOffersReference : public testing::TestWithParam<ComparisonCase>
+{ };
+
+TEST_P(LoanOffersReference, MatchesExactRationalFigures)
+{
+    const ComparisonCase& c = GetParam();
+    const auto comparison = calculators::compareLoanOffers(c.input);
+    EXPECT_EQ(comparison.baseline, c.baseline);
+    ASSERT_EQ(comparison.offers.size(), c.offers.size());
+    for (std::size_t i = 0; i < c.offers.size(); ++i) {
+        SCOPED_TRACE(c.input.offers[i].name);
+        const auto& got = comparison.offers[i];
+        const ExpectedOffer& expected = c.offers[i];
+        EXPECT_EQ(got.loanAmount, c.input.price - c.input.down);
+        EXPECT_EQ(got.monthlyPrincipalAndInterest, expected.payment);
+        EXPECT_EQ(got.mortgageInsurance, expected.premium);
+        EXPECT_EQ(got.mortgageInsuranceLastPayment, expected.lastPremiumPayment);
+        EXPECT_EQ(got.monthlyTotal, expected.monthlyTotal);
+        EXPECT_EQ(got.points, expected.points);
+        EXPECT_EQ(got.cashToClose, expected.cashToClose);
+        EXPECT_EQ(got.amountFinanced, expected.amountFinanced);
+        EXPECT_EQ(got.aprThousandths, expected.aprThousandths);
+        EXPECT_EQ(got.totalInterestPercentThousandths, expected.totalInterestPercentThousandths);
+        EXPECT_EQ(got.totalInterest, expected.totalInterest);
+        EXPECT_EQ(got.payments, expected.payments);
+        EXPECT_EQ(got.paidInYearsKept, expected.paid);
+        EXPECT_EQ(got.principalInYearsKept, expected.principal);
+        EXPECT_EQ(got.costInYearsKept, expected.cost);
+        EXPECT_EQ(got.balanceAtYearsKept, expected.balance);
+        EXPECT_EQ(got.breakEvenPayment,
+            expected.breakEvenPayment == 0 ? std::nullopt : std::optional(expected.breakEvenPayment));
+        EXPECT_EQ(got.best, expected.best);
+        // The cost in the years kept is the cost curve at their last payment.
+        ASSERT_EQ(got.costCurve.size(), static_cast<std::size_t>(got.payments) + 1);
+        const auto kept = std::min(got.payments, c.input.yearsKept * 12);
+        EXPECT_EQ(got.costCurve[static_cast<std::size_t>(kept)], got.costInYearsKept);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, LoanOffersReference, testing::ValuesIn(comparisonCases),
+    [](const testing::TestParamInfo<ComparisonCase>& info) { return std::string(info.param.name); });
+
+// The grid and the print-out's head in the regional formats: digits and dates as the locale writes them, the
+// program's English words.
+TEST(LoanOffersTexts, GridAndInputLinesInCommaDecimals)
+{
+    const auto findCase = [](std::string_view name) {
+        return *std::find_if(std::begin(comparisonCases), std::end(comparisonCases),
+            [name](const ComparisonCase& c) { return c.name == name; });
+    };
+    const auto settings = euroSettings();
+    const LoanOffersInput& never = findCase("CostlierOfferThatNeverBreaksEven").input;
+    const auto rows = calculators::comparisonRows(never, calculators::compareLoanOffers(never), settings);
+    const auto texts = [&rows](std::size_t row) {
+        std::vector<std::string> shown { rows.at(row).caption };
+        for (const auto& cell : rows.at(row).cells)
+            shown.push_back(cell.text);
+        return shown;
+    };
+    using Texts = std::vector<std::string>;
+    ASSERT_EQ(rows.size(), 16U);
+    EXPECT_EQ(texts(0), (Texts { "", "Cheap", "Dear", "Lower rate (best)" }));
+    EXPECT_EQ(texts(9), (Texts { "APR", "6,528%", "6,765%", "6,309%" }));
+    EXPECT_EQ(texts(13), (Texts { "In 5 years: cost", "91.098,19 €", "96.056,72 €", "90.430,05 €" }));
+    EXPECT_EQ(texts(15), (Texts { "Break-even", "lowest cash to close", "never", "payment 53, 05.2031" }));
+    EXPECT_EQ(rows[9].cells[0].value, "6.528");
+
+    const LoanOffersInput& insured = findCase("FifteenAgainstThirtyYears").input;
+    const auto insuredRows = calculators::comparisonRows(insured, calculators::compareLoanOffers(insured), settings);
+    EXPECT_EQ(insuredRows.at(3).cells.at(1).text, "payment 55, 07.2031");
+    EXPECT_EQ(insuredRows.at(11).caption, "In 10 years: paid");
+    EXPECT_EQ(calculators::offersInputLines(insured, settings),
+        (Texts { "Home price 450.000,00 €, down payment 900,00 €, loan amount 449.100,00 €",
+            "Property tax 5.400,00 € a year, homeowner's insurance 1.800,00 € a year, association dues 0,00 € a month",
+            "Kept 10 years, first payment 31.01.2027",
+            "Thirty: 6,625% for 30 years, points 0%, lender fees 1.500,00 €, other closing costs 2.500,00 €, lender "
+            "credit 0,00 €, mortgage insurance 0,46% a year",
+            "Fifteen: 5,875% for 15 years, points 0,25%, lender fees 1.500,00 €, other closing costs 2.500,00 €, "
+            "lender "
+            "credit 0,00 €, mortgage insurance 0,46% a year" }));
+}
+
+// Roots at or within a hair of a half thousandth, where the extended sums alone cannot tell the side: 2,413,001
+// paid a month after 2,400,000 is exactly 6.5005 % a year.
+TEST(LoanOffersApr, RoundsTheExactRootHalfAwayFromZero)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<Cents> payments;
+        Cents amountFinanced;
+        std::int64_t expected;
+    } cases[] = {
+        { "exactly a half", { 2413001 }, 2400000, 6501 },
+        { "a hair below a half", { 241300100000000 - 1 }, 240000000000000, 6500 },
+        { "a hair above a half", { 241300100000000 + 1 }, 240000000000000, 6501 },
+        { "exactly a half in the second month", { 0, 5822573826001 }, 5760000000000, 6501 },
+        { "a whole thousandth", { 2413000 }, 2400000, 6500 },
+        { "no interest", { 1000, 1000, 1000 }, 3000, 0 },
+        { "half of the first thousandth", { 2400001 }, 2400000, 1 },
+        { "below half of the first thousandth", { 4800001 }, 4800000, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(calculators::actuarialAprThousandths(c.payments, c.amountFinanced), c.expected);
+    }
+}
+
+} // namespace
