@@ -249,7 +249,7 @@ const Behaviour behaviours[] = {
             QStringList names;
             qsizetype points = 0;
             whenModalShows([&](QWidget* chart) {
-                for (const auto* shown : find<QChartView>(*chart, "ChartBalance")->chart()->series()) {
+                for (const auto* shown : find<QChartView>(*chart, "BalanceChart")->chart()->series()) {
                     names.append(shown->name());
                     if (shown->name() == QLatin1String("Offer A"))
                         points = static_cast<const QLineSeries*>(shown)->count();

@@ -85,7 +85,7 @@ CompareOffersWindow::CompareOffersWindow(QWidget* parent)
     connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
     connect(ui->ChartButton, &QPushButton::clicked, this, guarded(this, [this] { chartButtonClicked(); }));
     connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
-    connect(ui->ActionClose, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->CloseAction, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
     new EnterKey(this, [this] { return this; });
 }
 

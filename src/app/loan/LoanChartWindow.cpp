@@ -62,11 +62,11 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
 void LoanChartWindow::showLines(const MonthLines& lines, const QString& tabTitle)
 {
     monthLines = lines;
-    ui->ChartTabs->removeTab(ui->ChartTabs->indexOf(ui->TabYears));
-    ui->ChartTabs->setTabText(ui->ChartTabs->indexOf(ui->TabBalance), tabTitle);
-    ui->ChartBalance->ensurePolished();
-    const std::unique_ptr<QChart> shown(ui->ChartBalance->chart());
-    ui->ChartBalance->setChart(monthLinesChart(*monthLines, ui->ChartBalance->font()));
+    ui->ChartTabs->removeTab(ui->ChartTabs->indexOf(ui->YearsTab));
+    ui->ChartTabs->setTabText(ui->ChartTabs->indexOf(ui->BalanceTab), tabTitle);
+    ui->BalanceChart->ensurePolished();
+    const std::unique_ptr<QChart> shown(ui->BalanceChart->chart());
+    ui->BalanceChart->setChart(monthLinesChart(*monthLines, ui->BalanceChart->font()));
 }
 
 void LoanChartWindow::showEvent(QShowEvent* event)
@@ -79,7 +79,7 @@ void LoanChartWindow::printButtonClicked()
 {
     printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
         if (monthLines) {
-            drawCharts(painter, { monthLinesChart(*monthLines, ui->ChartBalance->font()) }, ui->ChartBalance->size());
+            drawCharts(painter, { monthLinesChart(*monthLines, ui->BalanceChart->font()) }, ui->BalanceChart->size());
             return;
         }
         drawCharts(painter,
