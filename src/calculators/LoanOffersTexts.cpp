@@ -180,11 +180,14 @@ std::vector<std::string> offersInputLines(const LoanOffersInput& input, const fi
         + cents(input.yearlyInsurance) + " a year, association dues " + cents(input.monthlyDues) + " a month");
     lines.push_back("Kept " + yearsText(input.yearsKept) + ", first payment "
         + finance::shortDateText(input.firstPaymentDate, settings, finance::YearDigits::Four));
-    for (const LoanOffer& offer : input.offers)
+    // Two lines an offer, so that the page keeps the size of its print with the longest names and amounts.
+    for (const LoanOffer& offer : input.offers) {
         lines.push_back(offer.name + ": " + rate(offer.rateTenThousandths, 4) + " for " + yearsText(offer.years)
-            + ", points " + rate(offer.pointsThousandths, 3) + ", lender fees " + cents(offer.lenderFees)
-            + ", other closing costs " + cents(offer.closingCosts) + ", lender credit " + cents(offer.lenderCredit)
-            + ", mortgage insurance " + rate(offer.insuranceThousandths, 3) + " a year");
+            + ", points " + rate(offer.pointsThousandths, 3) + ", mortgage insurance "
+            + rate(offer.insuranceThousandths, 3) + " a year");
+        lines.push_back("    lender fees " + cents(offer.lenderFees) + ", other closing costs "
+            + cents(offer.closingCosts) + ", lender credit " + cents(offer.lenderCredit));
+    }
     return lines;
 }
 

@@ -253,11 +253,10 @@ TEST(LoanOffersTexts, GridAndInputLinesInCommaDecimals)
         (Texts { "Home price 450.000,00 €, down payment 900,00 €, loan amount 449.100,00 €",
             "Property tax 5.400,00 € a year, homeowner's insurance 1.800,00 € a year, association dues 0,00 € a month",
             "Kept 10 years, first payment 31.01.2027",
-            "Thirty: 6,625% for 30 years, points 0%, lender fees 1.500,00 €, other closing costs 2.500,00 €, lender "
-            "credit 0,00 €, mortgage insurance 0,46% a year",
-            "Fifteen: 5,875% for 15 years, points 0,25%, lender fees 1.500,00 €, other closing costs 2.500,00 €, "
-            "lender "
-            "credit 0,00 €, mortgage insurance 0,46% a year" }));
+            "Thirty: 6,625% for 30 years, points 0%, mortgage insurance 0,46% a year",
+            "    lender fees 1.500,00 €, other closing costs 2.500,00 €, lender credit 0,00 €",
+            "Fifteen: 5,875% for 15 years, points 0,25%, mortgage insurance 0,46% a year",
+            "    lender fees 1.500,00 €, other closing costs 2.500,00 €, lender credit 0,00 €" }));
 }
 
 // Roots at or within a hair of a half thousandth, where the extended sums alone cannot tell the side: 2,413,001

@@ -22,9 +22,10 @@ constexpr std::size_t firstPlanAmountColumn = 2;
 // The planner's pages end with their footer line; rows stop a blank line above it.
 constexpr int planFooterY = 2950;
 // The comparison's captions start at the first column; each offer's figures end at its own, so that amounts line
-// up on their decimal separators. The longest caption takes about 450 units and the longest figure ("payment 600,
-// 12/2199") about 300; a name of 30 wide letters marked best may reach into the column before it.
-constexpr std::array comparisonColumns { 100, 1000, 1450, 1900, 2350 };
+// up on their decimal separators. The longest caption takes about 450 units, the longest figure ("payment 600,
+// 12/2199") about 300 and a name of 30 letters marked best about 500; one of 30 wide letters may still reach into
+// the column before it.
+constexpr std::array comparisonColumns { 100, 1000, 1550, 2100, 2650 };
 constexpr std::size_t firstComparisonFigureColumn = 1;
 
 // Columns from rightAlignedFrom on are placed by their right ends.
