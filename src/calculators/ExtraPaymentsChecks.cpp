@@ -1,6 +1,7 @@
 #include "calculators/ExtraPaymentsChecks.h"
 
 #include "calculators/FieldReader.h"
+#include "calculators/MoneyMessages.h"
 #include "finance/CalendarDays.h"
 #include "finance/MessageTemplate.h"
 
@@ -14,23 +15,11 @@ namespace {
 
 namespace field = plannerFields;
 
-// The limits in the units the texts show them: percent, years, whole money.
-constexpr std::int32_t highestRatePercent = static_cast<std::int32_t>(highestPlanRate / 10000);
-constexpr std::int32_t largestAmount = static_cast<std::int32_t>(largestPlanAmount / 100);
 constexpr auto mostOneTime = static_cast<std::int32_t>(mostOneTimeExtras);
 
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(' ') == std::string::npos;
-}
-
-// The warning of a money field: what it takes, the decimal separator of the regional settings (a "6.5" typed
-// under comma settings is refused), and that it is typed without the currency symbol.
-std::string moneyMessage(const std::string& fieldName, const finance::RegionalSettings& settings)
-{
-    return finance::formatMessage("The %s must be 0 or more, at most %d with at most 2 decimals after a \"%s\", "
-                                  "entered without %s or thousands separators.",
-        { fieldName, largestAmount, settings.decimalSeparator, settings.currencySymbol }, settings);
 }
 
 } // namespace
@@ -47,16 +36,12 @@ std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
         { field::rate, std::nullopt,
             message("The interest rate must be between 0 and %d percent, with at most 4 decimals after a \"%s\" and "
                     "without a percent sign.",
-                { highestRatePercent, settings.decimalSeparator }) });
+                { highestPlanRatePercent, settings.decimalSeparator }) });
     input.years = read.whole(texts.years, 1, longestPlanYears, std::nullopt,
         { field::years, std::nullopt,
             message("The number of years must be a whole number between 1 and %d.", { longestPlanYears }) });
     input.amount = read.exact(texts.amount, 2, 1, largestPlanAmount, std::nullopt,
-        { field::amount, std::nullopt,
-            message("The loan amount must be between %s and %d with at most 2 decimals after a \"%s\", entered "
-                    "without %s or thousands separators.",
-                { "0" + settings.decimalSeparator + "01", largestAmount, settings.decimalSeparator,
-                    settings.currencySymbol }) });
+        { field::amount, std::nullopt, amountMessage("loan amount", settings) });
     const finance::CivilDate& first = texts.firstPaymentDate;
     read.require(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
         { field::firstPayment, std::nullopt,
@@ -127,16 +112,16 @@ std::string plannerAcceptedText(std::string_view name)
         return finance::formatMessage(pattern, arguments, finance::RegionalSettings {});
     };
     if (name == field::rate)
-        return text("0 to %d, at most 4 decimals", { highestRatePercent });
+        return text("0 to %d, at most 4 decimals", { highestPlanRatePercent });
     if (name == field::years)
         return text("a whole number from 1 to %d", { longestPlanYears });
     if (name == field::amount)
-        return text("0.01 to %d, at most 2 decimals", { largestAmount });
+        return text("0.01 to %d, at most 2 decimals", { largestPlanMoney });
     if (name == field::firstPayment)
         return text(
             "%d-01-01 to %d-12-31; the first of next month when left out", { earliestPlanYear, latestPlanYear });
     if (name == field::monthlyExtra || name == field::yearlyExtra)
-        return text("0 to %d, at most 2 decimals; none when left out", { largestAmount });
+        return text("0 to %d, at most 2 decimals; none when left out", { largestPlanMoney });
     if (name == field::monthlyFrom)
         return "a payment number; 1 when left out";
     if (name == field::monthlyThrough)

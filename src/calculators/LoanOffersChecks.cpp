@@ -1,5 +1,6 @@
 #include "calculators/FieldReader.h"
 #include "calculators/LoanOffers.h"
+#include "calculators/MoneyMessages.h"
 #include "finance/CalendarDays.h"
 #include "finance/MessageTemplate.h"
 
@@ -20,10 +21,8 @@ namespace field = offerFields;
 namespace column = offerColumns;
 
 // The limits in the units the texts show them: percent, years, whole money.
-constexpr std::int32_t highestRatePercent = static_cast<std::int32_t>(highestPlanRate / 10000);
 constexpr std::int32_t highestPointsPercent = static_cast<std::int32_t>(highestOfferPoints / 1000);
 constexpr std::int32_t highestInsurancePercent = static_cast<std::int32_t>(highestOfferInsurance / 1000);
-constexpr std::int32_t largestAmount = static_cast<std::int32_t>(largestPlanAmount / 100);
 constexpr auto longestName = static_cast<std::int32_t>(longestOfferName);
 constexpr auto mostOffers = static_cast<std::int32_t>(mostLoanOffers);
 
@@ -40,15 +39,6 @@ bool isOfferName(const std::string& name)
         name.begin(), name.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
     return characters <= longestName
         && std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-}
-
-// The warning of a money field: what it takes, the decimal separator of the regional settings, and that it is
-// typed without the currency symbol.
-std::string moneyMessage(const std::string& fieldName, const finance::RegionalSettings& settings)
-{
-    return finance::formatMessage("The %s must be 0 or more, at most %d with at most 2 decimals after a \"%s\", "
-                                  "entered without %s or thousands separators.",
-        { fieldName, largestAmount, settings.decimalSeparator, settings.currencySymbol }, settings);
 }
 
 class OffersReader final
@@ -83,11 +73,7 @@ private:
     void purchase(const LoanOffersTexts& texts)
     {
         input.price = read.exact(texts.price, 2, 1, largestPlanAmount, std::nullopt,
-            { field::price, std::nullopt,
-                message("The home price must be between %s and %d with at most 2 decimals after a \"%s\", entered "
-                        "without %s or thousands separators.",
-                    { "0" + settings.decimalSeparator + "01", largestAmount, settings.decimalSeparator,
-                        settings.currencySymbol }) });
+            { field::price, std::nullopt, amountMessage("home price", settings) });
         input.down = read.exact(texts.down, 2, 0, largestPlanAmount, std::nullopt,
             { field::down, std::nullopt, moneyMessage("down payment", settings) });
         read.require(input.down < input.price,
@@ -135,7 +121,7 @@ private:
             refused(column::rate,
                 message("The rate of %s must be between 0 and %d percent, with at most 4 decimals after a \"%s\" "
                         "and without a percent sign.",
-                    { name, highestRatePercent, settings.decimalSeparator })));
+                    { name, highestPlanRatePercent, settings.decimalSeparator })));
         offer.years = read.whole(texts.years, 1, longestPlanYears, std::nullopt,
             refused(column::years,
                 message(
@@ -190,9 +176,9 @@ std::string offersAcceptedText(std::string_view name)
     const auto text = [](const char* pattern, std::initializer_list<finance::MessageArgument> arguments) {
         return finance::formatMessage(pattern, arguments, finance::RegionalSettings {});
     };
-    const std::string money = text("0 to %d, at most 2 decimals", { largestAmount });
+    const std::string money = text("0 to %d, at most 2 decimals", { largestPlanMoney });
     if (name == field::price)
-        return text("0.01 to %d, at most 2 decimals", { largestAmount });
+        return text("0.01 to %d, at most 2 decimals", { largestPlanMoney });
     if (name == field::down)
         return "0 to less than the price, at most 2 decimals";
     if (name == field::tax || name == field::insurance)
@@ -209,7 +195,7 @@ std::string offersAcceptedText(std::string_view name)
         return text("at most %d characters; Offer A, B, ... by position when left out", { longestName });
     if (name == keys[column::rate])
         return text(
-            "0 to %d percent, at most 4 decimals; the offer is left out when it is empty", { highestRatePercent });
+            "0 to %d percent, at most 4 decimals; the offer is left out when it is empty", { highestPlanRatePercent });
     if (name == keys[column::years])
         return text("the term, a whole number of years from 1 to %d", { longestPlanYears });
     if (name == keys[column::points])

@@ -240,9 +240,19 @@ TEST_F(ExtraPaymentsWindowTest, ARefusedCalculateClearsThePlanOnScreen)
         field("RateEdit")->setText(QStringLiteral("7"));
         while (oneTime()->rowCount() > 0)
             oneTime()->removeRow(0);
+        // The headings stay through a refused Calculate and hold over the next plan.
+        const auto headings = [this] {
+            QStringList shown;
+            for (int column = 0; column < grid()->columnCount(); ++column)
+                shown.append(app::gridText(*grid(), column, 0));
+            return shown;
+        };
+        const QStringList titles = headings();
+        ASSERT_EQ(titles.first(), QStringLiteral("No."));
         press("CalculateButton");
         ASSERT_EQ(grid()->rowCount(), 360);
         ASSERT_TRUE(control<QPushButton>("PrintButton")->isEnabled());
+        EXPECT_EQ(headings(), titles);
 
         recordedDialogs().reset();
         field("RateEdit")->setText(QString::fromUtf8(c.rate));
@@ -252,6 +262,7 @@ TEST_F(ExtraPaymentsWindowTest, ARefusedCalculateClearsThePlanOnScreen)
         expectOnlyBox(RecordingDialogs::Kind::Warning, c.message);
         EXPECT_EQ(control<QPlainTextEdit>("SummaryText")->toPlainText(), QString());
         EXPECT_EQ(grid()->rowCount(), 0);
+        EXPECT_EQ(headings(), titles);
         for (const char* button : { "PrintButton", "SaveCsvButton", "ChartButton" })
             EXPECT_FALSE(control<QPushButton>(button)->isEnabled()) << button;
     }

@@ -148,11 +148,8 @@ void CompareOffersWindow::calculateButtonClicked()
 void CompareOffersWindow::clearComparison()
 {
     comparison.reset();
-    QTableWidget& grid = *ui->ComparisonGrid;
-    grid.clearSelection();
-    setGridRowCount(grid, 1);
-    for (int column = 0; column < grid.columnCount(); ++column)
-        setGridText(grid, column, 0, QString());
+    // The heading row goes too: it names the offers of the comparison that went.
+    clearGridResults(*ui->ComparisonGrid);
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 }
@@ -161,8 +158,7 @@ void CompareOffersWindow::showComparison()
 {
     const auto rows = calculators::comparisonRows(input, *comparison, regional());
     QTableWidget& grid = *ui->ComparisonGrid;
-    // One repaint for the whole grid rather than one per cell.
-    grid.setUpdatesEnabled(false);
+    const GridFill fill(grid);
     // A column for the captions and one for each offer compared, so that copies and files hold no empty columns.
     grid.setColumnCount(1 + static_cast<int>(input.offers.size()));
     setGridRowCount(grid, static_cast<int>(rows.size()));
@@ -177,11 +173,6 @@ void CompareOffersWindow::showComparison()
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    // A selection of the previous comparison would copy part of this one.
-    grid.clearSelection();
-    grid.selectionModel()->clearCurrentIndex();
-    grid.scrollToTop();
-    grid.setUpdatesEnabled(true);
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(true);
 }

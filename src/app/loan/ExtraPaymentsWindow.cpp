@@ -168,11 +168,9 @@ void ExtraPaymentsWindow::clearPlan()
 {
     plan.reset();
     ui->SummaryText->clear();
-    QTableWidget& grid = *ui->PlanGrid;
-    grid.clearSelection();
-    setGridRowCount(grid, 1);
-    for (int column = 0; column < grid.columnCount(); ++column)
-        setGridText(grid, column, 0, QString());
+    // The headings stay: they tell what the grid holds, and the next plan fills only the rows under them.
+    clearGridResults(*ui->PlanGrid);
+    showTitles(*ui->PlanGrid);
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 }
@@ -186,8 +184,7 @@ void ExtraPaymentsWindow::showPlan()
     ui->SummaryText->setPlainText(summary.join(u'\n'));
 
     QTableWidget& grid = *ui->PlanGrid;
-    // One repaint for the whole grid rather than one per cell.
-    grid.setUpdatesEnabled(false);
+    const GridFill fill(grid);
     const auto rows = static_cast<int>(plan->rows.size());
     setGridRowCount(grid, rows + 1);
     // Amounts line up on their decimal separators, as on a statement.
@@ -199,11 +196,6 @@ void ExtraPaymentsWindow::showPlan()
                 grid.item(row - 1, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    // A selection of the previous plan would copy part of this one.
-    grid.clearSelection();
-    grid.selectionModel()->clearCurrentIndex();
-    grid.scrollToTop();
-    grid.setUpdatesEnabled(true);
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(true);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -91,6 +92,28 @@ int gridRowCount(const QTableWidget& grid)
 void setGridRowCount(QTableWidget& grid, int rows)
 {
     grid.setRowCount(std::max(rows - 1, 0));
+}
+
+void clearGridResults(QTableWidget& grid)
+{
+    grid.clearSelection();
+    setGridRowCount(grid, 1);
+    for (int column = 0; column < grid.columnCount(); ++column)
+        setGridText(grid, column, 0, QString());
+}
+
+GridFill::GridFill(QTableWidget& grid)
+    : grid(grid)
+{
+    grid.setUpdatesEnabled(false);
+}
+
+GridFill::~GridFill()
+{
+    grid.clearSelection();
+    grid.selectionModel()->clearCurrentIndex();
+    grid.scrollToTop();
+    grid.setUpdatesEnabled(true);
 }
 
 QString gridText(const QTableWidget& grid, int column, int row)
