@@ -270,6 +270,38 @@ const Behaviour behaviours[] = {
             EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
             EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String("Origination Charges")));
         } },
+    { "DoubleClickOnAFigureSaysWhatItIs",
+        [](CompareOffersWindowTest& t) {
+            t.calculate();
+            const auto rowOf = [&t](const QString& caption) {
+                for (int row = 1; row < app::gridRowCount(*t.grid()); ++row)
+                    if (app::gridText(*t.grid(), 0, row) == caption)
+                        return row - 1;
+                return -1;
+            };
+            const struct
+            {
+                QString caption;
+                const char* said;
+            } figures[] = { { QStringLiteral("APR"), "Truth in Lending" },
+                { QStringLiteral("Break-even"), "lowest cash to close" },
+                { QStringLiteral("In 5 years: cost"), "marked best" } };
+            for (const auto& figure : figures) {
+                SCOPED_TRACE(figure.caption.toStdString());
+                recordedDialogs().reset();
+                const int row = rowOf(figure.caption);
+                ASSERT_GE(row, 0);
+                QTableWidgetItem* cell = t.grid()->item(row, 1);
+                t.grid()->scrollToItem(cell);
+                // As a user's double-click comes: a press and release, then the second press.
+                const QPoint centre = t.grid()->visualItemRect(cell).center();
+                QTest::mouseClick(t.grid()->viewport(), Qt::LeftButton, {}, centre);
+                QTest::mouseDClick(t.grid()->viewport(), Qt::LeftButton, {}, centre);
+                ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+                EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+                EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String(figure.said)));
+            }
+        } },
 };
 
 INSTANTIATE_TEST_SUITE_P(Window, CompareOffersBehaviour, ::testing::ValuesIn(behaviours),

@@ -62,7 +62,63 @@ constexpr FieldHelp helpTexts[] = {
         "term at the latest." },
 };
 
+// What each figure of the comparison grid is, by its name for programs.
+constexpr FieldHelp figureHelpTexts[] = {
+    { "monthlyPrincipalAndInterest",
+        "The level monthly payment of principal and interest, rounded to the cent: Principal & Interest in Projected "
+        "Payments on page 1 of the Loan Estimate. The last payment may differ by cents, since it clears the "
+        "balance." },
+    { "mortgageInsurance",
+        "The monthly mortgage insurance premium: the yearly rate times the loan amount, a twelfth of it. Only a loan "
+        "of more than 80 % of the price has it: Mortgage Insurance in Projected Payments on page 1 of the Loan "
+        "Estimate." },
+    { "mortgageInsuranceLastPayment",
+        "The last payment with mortgage insurance, and its month. The insurance ends once the scheduled balance "
+        "reaches 78 % of the price, and at the middle of the term at the latest." },
+    { "monthlyTaxes", "A twelfth of the yearly property tax, rounded to the cent; the same for every offer." },
+    { "monthlyInsurance",
+        "A twelfth of the yearly homeowner's insurance, rounded to the cent; the same for every offer." },
+    { "monthlyDues", "The monthly association dues; the same for every offer." },
+    { "monthlyTotal",
+        "What the first monthly payment comes to: principal and interest, mortgage insurance, taxes, homeowner's "
+        "insurance and dues. Estimated Total Monthly Payment on page 1 of the Loan Estimate leaves out what is not "
+        "paid through the lender." },
+    { "cashToClose",
+        "The down payment and the loan's costs up front: points, lender fees and other closing costs, less the "
+        "lender credit. Cash to Close on page 1 of the Loan Estimate also counts prepaid items and escrow deposits, "
+        "which are left out here." },
+    { "apr",
+        "The annual percentage rate: the yearly rate at which the payments and mortgage insurance premiums repay the "
+        "loan less its points and lender fees, worked out as the US Truth in Lending rules prescribe. It is APR in "
+        "Comparisons on page 3 of the Loan Estimate." },
+    { "totalInterestPercentage",
+        "All the interest of the whole term as a percentage of the loan amount: Total Interest Percentage (TIP) in "
+        "Comparisons on page 3 of the Loan Estimate." },
+    { "paidInYearsKept",
+        "Everything paid over the years you keep the loan: the loan costs up front and every payment of principal, "
+        "interest and mortgage insurance. Taxes, insurance and dues are left out, being the same for every offer. "
+        "In 5 Years in Comparisons on page 3 of the Loan Estimate gives it for 5 years." },
+    { "principalInYearsKept", "The part of what was paid over the years you keep the loan that paid the loan off." },
+    { "costInYearsKept",
+        "What the loan costs you over the years you keep it: what was paid less the principal paid off, that is the "
+        "interest, the mortgage insurance and the loan costs up front. The offer with the lowest is marked best." },
+    { "balanceAtYearsKept",
+        "What is still owed when the years you keep the loan are over: what a sale or a new loan pays off." },
+    { "breakEvenPayment",
+        "The first payment from which this offer has cost no more than the offer with the lowest cash to close, "
+        "counting loan costs up front, interest and mortgage insurance, and its month. Keep the loan longer and the "
+        "more paid up front has paid off; never: not within both terms." },
+};
+
 } // namespace
+
+QString comparisonFigureHelp(std::string_view figure)
+{
+    for (const FieldHelp& help : figureHelpTexts)
+        if (help.field == figure)
+            return QString::fromUtf8(help.text);
+    return {};
+}
 
 QString compareOffersHelp(std::string_view field)
 {

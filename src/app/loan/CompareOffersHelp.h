@@ -10,4 +10,7 @@ namespace app {
 // offer's key ("rate", "mi").
 QString compareOffersHelp(std::string_view field);
 
+// What a figure of the comparison grid is, by its name for programs ("apr", "costInYearsKept"); empty for none.
+QString comparisonFigureHelp(std::string_view figure);
+
 } // namespace app

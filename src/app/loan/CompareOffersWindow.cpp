@@ -5,6 +5,7 @@
 #include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
+#include "shell/Dialogs.h"
 #include "shell/EnterKey.h"
 #include "shell/FieldAssistance.h"
 #include "shell/GuardedHandler.h"
@@ -86,6 +87,8 @@ CompareOffersWindow::CompareOffersWindow(QWidget* parent)
     connect(ui->ChartButton, &QPushButton::clicked, this, guarded(this, [this] { chartButtonClicked(); }));
     connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
     connect(ui->CloseAction, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->ComparisonGrid, &QTableWidget::cellDoubleClicked, this,
+        [this](int row, int) { runGuarded(this, [this, row] { comparisonGridCellDoubleClicked(row); }); });
     new EnterKey(this, [this] { return this; });
 }
 
@@ -148,6 +151,7 @@ void CompareOffersWindow::calculateButtonClicked()
 void CompareOffersWindow::clearComparison()
 {
     comparison.reset();
+    rowFigures.clear();
     // The heading row goes too: it names the offers of the comparison that went.
     clearGridResults(*ui->ComparisonGrid);
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
@@ -162,7 +166,10 @@ void CompareOffersWindow::showComparison()
     // A column for the captions and one for each offer compared, so that copies and files hold no empty columns.
     grid.setColumnCount(1 + static_cast<int>(input.offers.size()));
     setGridRowCount(grid, static_cast<int>(rows.size()));
+    rowFigures.clear();
     for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (row > 0)
+            rowFigures.push_back(rows[row].figure);
         const auto gridRow = static_cast<int>(row);
         setGridText(grid, 0, gridRow, text(rows[row].caption));
         for (std::size_t cell = 0; cell < rows[row].cells.size(); ++cell) {
@@ -202,6 +209,14 @@ void CompareOffersWindow::chartButtonClicked()
         QStringLiteral("Kept %1 years: month %2")
             .arg(text(finance::integerText(input.yearsKept)), text(finance::integerText(comparison->monthsKept))) };
     showLinesChart(lines, QStringLiteral("C&ost by month"));
+}
+
+void CompareOffersWindow::comparisonGridCellDoubleClicked(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= rowFigures.size())
+        return;
+    if (const QString help = comparisonFigureHelp(rowFigures[static_cast<std::size_t>(row)]); !help.isEmpty())
+        dialogs().information(this, help);
 }
 
 void CompareOffersWindow::closeButtonClicked()

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QLineEdit;
@@ -37,6 +38,7 @@ private:
     void printButtonClicked();
     void chartButtonClicked();
     void closeButtonClicked();
+    void comparisonGridCellDoubleClicked(int row); // says what the row's figure is
 
     calculators::LoanOffersTexts fieldTexts() const;
     std::vector<FieldControl> fieldControls() const;
@@ -49,6 +51,7 @@ private:
     std::array<std::array<QLineEdit*, 8>, calculators::mostLoanOffers> offerEdits {};
     calculators::LoanOffersInput input;
     std::optional<calculators::LoanOffersComparison> comparison;
+    std::vector<std::string_view> rowFigures; // the figure of each row under the grid's heading
 };
 
 } // namespace app
