@@ -1,7 +1,7 @@
 #include "calculators/ExtraPaymentsChecks.h"
 
 #include "calculators/FieldReader.h"
-#include "calculators/MoneyMessages.h"
+#include "calculators/PlanFieldRules.h"
 #include "finance/CalendarDays.h"
 #include "finance/MessageTemplate.h"
 
@@ -43,10 +43,7 @@ std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
     input.amount = read.exact(texts.amount, 2, 1, largestPlanAmount, std::nullopt,
         { field::amount, std::nullopt, amountMessage("loan amount", settings) });
     const finance::CivilDate& first = texts.firstPaymentDate;
-    read.require(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
-        { field::firstPayment, std::nullopt,
-            message("The first payment date must be a day of the calendar in the years %d to %d.",
-                { earliestPlanYear, latestPlanYear }) });
+    requirePlanDate(read, first, field::firstPayment, settings);
     input.firstPaymentDate = first;
     if (read.failure())
         return *read.failure();

@@ -1,6 +1,6 @@
 #include "calculators/FieldReader.h"
 #include "calculators/LoanOffers.h"
-#include "calculators/MoneyMessages.h"
+#include "calculators/PlanFieldRules.h"
 #include "finance/CalendarDays.h"
 #include "finance/MessageTemplate.h"
 
@@ -91,10 +91,7 @@ private:
                 message(
                     "The years you keep the loan must be a whole number between 1 and %d.", { longestYearsKept }) });
         const finance::CivilDate& first = texts.firstPaymentDate;
-        read.require(finance::isValidDate(first) && first.year >= earliestPlanYear && first.year <= latestPlanYear,
-            { field::firstPayment, std::nullopt,
-                message("The first payment date must be a day of the calendar in the years %d to %d.",
-                    { earliestPlanYear, latestPlanYear }) });
+        requirePlanDate(read, first, field::firstPayment, settings);
         input.firstPaymentDate = first;
     }
 

@@ -1,5 +1,6 @@
-#include "calculators/MoneyMessages.h"
+#include "calculators/PlanFieldRules.h"
 
+#include "finance/CalendarDays.h"
 #include "finance/MessageTemplate.h"
 
 namespace calculators {
@@ -18,6 +19,15 @@ std::string amountMessage(const std::string& fieldName, const finance::RegionalS
         { fieldName, "0" + settings.decimalSeparator + "01", largestPlanMoney, settings.decimalSeparator,
             settings.currencySymbol },
         settings);
+}
+
+void requirePlanDate(FieldReader& read, const finance::CivilDate& date, std::string_view field,
+    const finance::RegionalSettings& settings)
+{
+    read.require(finance::isValidDate(date) && date.year >= earliestPlanYear && date.year <= latestPlanYear,
+        { field, std::nullopt,
+            finance::formatMessage("The first payment date must be a day of the calendar in the years %d to %d.",
+                { earliestPlanYear, latestPlanYear }, settings) });
 }
 
 } // namespace calculators

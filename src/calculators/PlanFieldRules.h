@@ -1,10 +1,13 @@
 #pragma once
 
 #include "calculators/ExtraPaymentsPlan.h"
+#include "calculators/FieldReader.h"
 #include "finance/RegionalSettings.h"
+#include "finance/ShortDate.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace calculators {
 
@@ -17,5 +20,9 @@ constexpr std::int32_t largestPlanMoney = static_cast<std::int32_t>(largestPlanA
 // follows "The": "monthly extra payment", "lender fees of Offer B".
 std::string moneyMessage(const std::string& fieldName, const finance::RegionalSettings& settings); // 0 or more
 std::string amountMessage(const std::string& fieldName, const finance::RegionalSettings& settings); // 0.01 or more
+
+// Requires the first payment date to be a day of the calendar in the years a plan may start in.
+void requirePlanDate(FieldReader& read, const finance::CivilDate& date, std::string_view field,
+    const finance::RegionalSettings& settings);
 
 } // namespace calculators
