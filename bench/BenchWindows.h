@@ -20,7 +20,8 @@ public:
     int shown = 0;
 };
 
-// The start-up windows as the program creates them, with the counting dialogs installed.
+// The main window, and the prepayment window its first PrePay would make, given to it at once so that the
+// presses can time it; the counting dialogs installed.
 struct BenchWindows
 {
     BenchWindows();

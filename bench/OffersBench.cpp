@@ -1,14 +1,13 @@
 // The loan offers window's heaviest comparison, four 50-year offers with mortgage insurance and every cost: from the
 // Calculate press to the grid painted, against the same grid filled with ready texts and painted.
 #include "Bench.h"
-#include "BenchStats.h"
+#include "GridPress.h"
 #include "loan/CompareOffersWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -50,35 +49,7 @@ void benchOffers(const BenchOptions& options)
     auto* calculate = window.findChild<QAbstractButton*>(QStringLiteral("CalculateButton"));
     auto* grid = window.findChild<QTableWidget*>(QStringLiteral("ComparisonGrid"));
 
-    Samples pressed, pressedCpu, floor;
-    for (int i = 0; i < options.scheduleRuns; ++i) {
-        const auto start = BenchClock::now();
-        const double cpuStart = threadCpuMilliseconds();
-        calculate->click();
-        grid->viewport()->repaint();
-        pressedCpu.values.push_back(threadCpuMilliseconds() - cpuStart);
-        pressed.values.push_back(std::chrono::duration<double, std::milli>(BenchClock::now() - start).count());
-
-        // The same number of cells with texts made beforehand, then painted.
-        const int rows = grid->rowCount();
-        QTableWidget same(0, grid->columnCount());
-        same.resize(grid->size());
-        same.show();
-        QStringList texts;
-        for (int cell = 0; cell < rows * same.columnCount(); ++cell)
-            texts.append(QStringLiteral("$1,234.%1").arg(cell % 100, 2, 10, QLatin1Char('0')));
-        const double floorStart = threadCpuMilliseconds();
-        same.setRowCount(rows);
-        for (int cell = 0; cell < rows * same.columnCount(); ++cell)
-            same.setItem(cell / same.columnCount(), cell % same.columnCount(), new QTableWidgetItem(texts[cell]));
-        same.viewport()->repaint();
-        floor.values.push_back(threadCpuMilliseconds() - floorStart);
-        QApplication::processEvents();
-    }
+    const GridPressTimes times = timeGridPress(*calculate, *grid, options.scheduleRuns);
     std::printf("Loan offers: %d offers of 50 years, %d rows compared\n", grid->columnCount() - 1, grid->rowCount());
-    printFigure("four 50-year offers, Calculate press to grid painted", pressed, "ms");
-    printFigure("  the same, processor time", pressedCpu, "ms");
-    printTarget(pressedCpu.median(), 10, "ms");
-    printFigure("the same grid filled with ready texts and painted (processor)", floor, "ms");
-    printRatio("ready-text grid", pairedRatio(pressedCpu, floor));
+    printGridPress("four 50-year offers", times, 10);
 }

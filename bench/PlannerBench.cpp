@@ -2,7 +2,7 @@
 // most of the term (the half payments every two weeks alone pay it off some years early): from the Calculate press to
 // the grid painted, against the same grid filled with ready texts and painted.
 #include "Bench.h"
-#include "BenchStats.h"
+#include "GridPress.h"
 #include "loan/ExtraPaymentsWindow.h"
 
 #include <QAbstractButton>
@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -46,35 +45,7 @@ void benchPlanner(const BenchOptions& options)
     auto* calculate = planner.findChild<QAbstractButton*>(QStringLiteral("CalculateButton"));
     auto* grid = planner.findChild<QTableWidget*>(QStringLiteral("PlanGrid"));
 
-    Samples pressed, pressedCpu, floor;
-    for (int i = 0; i < options.scheduleRuns; ++i) {
-        const auto start = BenchClock::now();
-        const double cpuStart = threadCpuMilliseconds();
-        calculate->click();
-        grid->viewport()->repaint();
-        pressedCpu.values.push_back(threadCpuMilliseconds() - cpuStart);
-        pressed.values.push_back(std::chrono::duration<double, std::milli>(BenchClock::now() - start).count());
-
-        // The same number of cells with texts made beforehand, then painted.
-        const int rows = grid->rowCount();
-        QTableWidget same(0, grid->columnCount());
-        same.resize(grid->size());
-        same.show();
-        QStringList texts;
-        for (int cell = 0; cell < rows * same.columnCount(); ++cell)
-            texts.append(QStringLiteral("$1,234.%1").arg(cell % 100, 2, 10, QLatin1Char('0')));
-        const double floorStart = threadCpuMilliseconds();
-        same.setRowCount(rows);
-        for (int cell = 0; cell < rows * same.columnCount(); ++cell)
-            same.setItem(cell / same.columnCount(), cell % same.columnCount(), new QTableWidgetItem(texts[cell]));
-        same.viewport()->repaint();
-        floor.values.push_back(threadCpuMilliseconds() - floorStart);
-        QApplication::processEvents();
-    }
+    const GridPressTimes times = timeGridPress(*calculate, *grid, options.scheduleRuns);
     std::printf("Planner: %d payments with every option on\n", grid->rowCount());
-    printFigure("50-year plan, Calculate press to grid painted", pressed, "ms");
-    printFigure("  the same, processor time", pressedCpu, "ms");
-    printTarget(pressedCpu.median(), 20, "ms");
-    printFigure("the same grid filled with ready texts and painted (processor)", floor, "ms");
-    printRatio("ready-text grid", pairedRatio(pressedCpu, floor));
+    printGridPress("50-year plan", times, 20);
 }
