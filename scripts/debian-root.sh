@@ -9,6 +9,31 @@ ROOTS_CACHE=${CORVANTA_ROOTS_CACHE:-/var/cache/corvanta-roots}
 
 say() { echo "[${SAY_PREFIX:-corvanta} $(date +%H:%M:%S)] $*"; }
 
+# The arguments both checks take, [--release R] [--mirror URL] [--keep] [REPOSITORY [REF]], read into suite,
+# mirror (the host's for the release unless given), keep, repository, ref and commit. Refuses an unknown
+# release, a user other than root and a host that names no mirror; --help prints the calling script's head.
+read_root_arguments() {
+    suite=trixie
+    mirror=
+    keep=false
+    while [ $# -gt 0 ]; do
+        case $1 in
+            --release) suite=$2; shift 2 ;;
+            --mirror) mirror=$2; shift 2 ;;
+            --keep) keep=true; shift ;;
+            -h | --help) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
+            *) break ;;
+        esac
+    done
+    repository=$(cd "${1:-.}" && pwd)
+    ref=${2:-HEAD}
+    commit=$(git -C "$repository" rev-parse --verify "$ref^{commit}")
+    known_release "$suite" || { echo "Unknown release $suite: give one of ${DEBIAN_RELEASES[*]}." >&2; exit 2; }
+    [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, mount, chroot)." >&2; exit 1; }
+    [ -n "$mirror" ] || mirror=$(host_mirror "$suite")
+    [ -n "$mirror" ] || { echo "No Debian mirror in this host's apt sources: give one with --mirror URL." >&2; exit 1; }
+}
+
 known_release() {
     local release
     for release in "${DEBIAN_RELEASES[@]}"; do

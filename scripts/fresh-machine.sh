@@ -22,35 +22,13 @@ source scripts/common.sh
 source scripts/debian-root.sh
 
 SAY_PREFIX=fresh-machine
-SUITE=trixie
 # How long a stage may take before it counts as failed: a whole build on a small machine.
 STAGE_LIMIT=${CORVANTA_FRESH_STAGE_LIMIT:-5400}
 MAIN_WINDOW='^BRELLIN Corvanta'
 WELCOME_BOX='^Information$'
 
-mirror=
-keep=false
-while [ $# -gt 0 ]; do
-    case $1 in
-        --release) SUITE=$2; shift 2 ;;
-        --mirror) mirror=$2; shift 2 ;;
-        --keep) keep=true; shift ;;
-        -h | --help) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
-        *) break ;;
-    esac
-done
-repository=$(cd "${1:-.}" && pwd)
-ref=${2:-HEAD}
-commit=$(git -C "$repository" rev-parse --verify "$ref^{commit}")
-
-WORK=${CORVANTA_FRESH_WORK:-/var/tmp/corvanta-fresh-machine/$SUITE}
-known_release "$SUITE" || { echo "Unknown release $SUITE: give one of ${DEBIAN_RELEASES[*]}." >&2; exit 2; }
-[ "$(id -u)" -eq 0 ] || { echo "scripts/fresh-machine.sh needs root (debootstrap, mount, chroot)." >&2; exit 1; }
-
-if [ -z "$mirror" ]; then
-    mirror=$(host_mirror "$SUITE")
-    [ -n "$mirror" ] || { echo "No Debian mirror in this host's apt sources: give one with --mirror URL." >&2; exit 1; }
-fi
+read_root_arguments "$@"
+WORK=${CORVANTA_FRESH_WORK:-/var/tmp/corvanta-fresh-machine/$suite}
 
 # The stages' names, results, seconds and notes, in order.
 stage_names=()
@@ -118,15 +96,15 @@ host_tools() {
 
 # The cached base system: debootstrap's minbase for the release, packed once.
 base_system() {
-    if [ -f "$(base_tarball "$SUITE")" ]; then
+    if [ -f "$(base_tarball "$suite")" ]; then
         note "cached"
     else
-        make_base_system "$SUITE" "$mirror" "$WORK"
-        note "downloaded, $(du -h "$(base_tarball "$SUITE")" | cut -f1) cached"
+        make_base_system "$suite" "$mirror" "$WORK"
+        note "downloaded, $(du -h "$(base_tarball "$suite")" | cut -f1) cached"
     fi
 }
 
-new_root_here() { new_root "$1" "$SUITE" "$mirror" "$repository" "$commit" "$ref"; }
+new_root_here() { new_root "$1" "$suite" "$mirror" "$repository" "$commit" "$ref"; }
 
 # "ninja steps: S (C compiled, L linked)": what ninja ran, from a command's log.
 ninja_counts() {
@@ -239,7 +217,7 @@ run_test() {
 }
 
 mkdir -p "$WORK"
-say "repository $repository at ${commit:0:12}; $SUITE from $mirror; work folder $WORK"
+say "repository $repository at ${commit:0:12}; $suite from $mirror; work folder $WORK"
 for root in "${roots[@]}"; do remove_root "$root"; done
 
 # Nothing goes on once a stage that the next ones build on has failed.
@@ -273,7 +251,7 @@ all() {
 all
 
 echo
-echo "Summary ($SUITE minbase, ${commit:0:12}, $SECONDS s in all):"
+echo "Summary ($suite minbase, ${commit:0:12}, $SECONDS s in all):"
 failed=0
 for i in "${!stage_names[@]}"; do
     printf '  %-24s %-7s %6s s  %s\n' "${stage_names[$i]}" "${stage_results[$i]}" "${stage_seconds[$i]}" \

@@ -18,28 +18,9 @@ source scripts/common.sh
 source scripts/debian-root.sh
 
 SAY_PREFIX=release-test
-suite=trixie
-mirror=
-keep=false
-while [ $# -gt 0 ]; do
-    case $1 in
-        --release) suite=$2; shift 2 ;;
-        --mirror) mirror=$2; shift 2 ;;
-        --keep) keep=true; shift ;;
-        -h | --help) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
-        *) break ;;
-    esac
-done
-repository=$(cd "${1:-.}" && pwd)
-ref=${2:-HEAD}
-commit=$(git -C "$repository" rev-parse --verify "$ref^{commit}")
+read_root_arguments "$@"
 work=${CORVANTA_RELEASE_TEST_WORK:-/var/tmp/corvanta-release-test}
 root=$work/$suite
-
-known_release "$suite" || { echo "Unknown release $suite: give one of ${DEBIAN_RELEASES[*]}." >&2; exit 2; }
-[ "$(id -u)" -eq 0 ] || { echo "scripts/release-test.sh needs root (debootstrap, mount, chroot)." >&2; exit 1; }
-[ -n "$mirror" ] || mirror=$(host_mirror "$suite")
-[ -n "$mirror" ] || { echo "No Debian mirror in this host's apt sources: give one with --mirror URL." >&2; exit 1; }
 
 if ! mirror_reachable "$mirror" "$suite"; then
     say "SKIPPED: the Debian mirror $mirror cannot be reached, so nothing was tested on $suite."
