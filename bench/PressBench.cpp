@@ -3,10 +3,12 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
+#include "calculators/LoanMatrix.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "program/MainWindow.h"
+#include "shell/Regional.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +21,6 @@
 #include <string>
 #include <vector>
 
-using app::LoanPageTexts;
 using app::MatrixWindow;
 
 namespace {
@@ -143,7 +144,8 @@ void benchPresses(const BenchOptions& options)
         floor);
     windows.prepayment->hide();
 
-    MatrixWindow matrix(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow matrix(
+        calculators::matrixOpening({ { "amount", "150000" }, { "years", "30" }, { "rate", "7" } }, app::regional()));
     matrix.show();
     QApplication::processEvents();
     report("matrix, Calculate",

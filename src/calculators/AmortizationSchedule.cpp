@@ -3,6 +3,7 @@
 #include "finance/CheckedMath.h"
 #include "finance/FinanceErrors.h"
 #include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 #include "finance/TimeValue.h"
 
 #include <cstddef>
@@ -16,6 +17,16 @@ std::int32_t scheduleMonthCount(std::int32_t years)
     if (months > std::numeric_limits<std::int32_t>::max() || months < std::numeric_limits<std::int32_t>::min())
         throw finance::FinanceError("Integer overflow");
     return static_cast<std::int32_t>(months);
+}
+
+std::variant<ScheduleLoan, FieldFailure> readSchedule(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    ScheduleLoan loan;
+    loan.annualRatePercent = finance::decimalNumberEntry(texts.text("rate"), settings);
+    loan.months = scheduleMonthCount(finance::wholeNumberEntry(texts.text("years")));
+    loan.loanAmount = finance::decimalNumberEntry(texts.text("amount"), settings);
+    return loan;
 }
 
 AmortizationSchedule amortizationSchedule(Extended annualRatePercent, std::int32_t months, Extended loanAmount)

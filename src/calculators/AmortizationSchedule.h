@@ -1,11 +1,14 @@
 #pragma once
 
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace calculators {
@@ -34,6 +37,20 @@ inline constexpr const char* termTooLongMessage = "A loan term has at most 999 y
 
 // A term in whole years as a month count; a count beyond 32 bits raises an "Integer overflow" error.
 std::int32_t scheduleMonthCount(std::int32_t years);
+
+// The loan a schedule is of, as the Schedule button reads the loan page.
+struct ScheduleLoan
+{
+    Extended annualRatePercent = 0;
+    std::int32_t months = 0;
+    Extended loanAmount = 0;
+};
+
+// The loan page's "rate", "years" and "amount" as they stand, without checks: the Schedule button is enabled only
+// by a loan that has passed them. Never a failure: a text that does not convert raises the number entry's
+// EConvertError, a term beyond 32 bits of months an "Integer overflow" error, each as soon as its field is read.
+std::variant<ScheduleLoan, FieldFailure> readSchedule(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // Month by month with end-of-month payments: the interest on the balance, the rest of the payment
 // repays principal. Nothing is rounded, so the last balance is a residue far below a cent. Arithmetic

@@ -54,13 +54,15 @@ inline constexpr FieldCheck matrix[] = {
                              "8.25). Please re-enter." },
 };
 
-// The matrix's spin boxes and its rate step's scroll bar, which keep these in range in the window, so that it has
-// no warning for them; the command line checks what it is given in their place. The rate step's scroll bar has
-// positions 1 to 16, an eighth of a point each.
-inline constexpr std::string_view matrixTermMessage = "A loan term is a whole number of years from 1 to 50.";
+// The matrix's spin boxes and its rate step's scroll bar. The window's controls keep the counts and the step in
+// range, so that it has no warning for them; the command line checks what it is given in their place. A term typed
+// into its box and confirmed with Enter is taken as typed, whatever its value, as the command line takes it (a term
+// of 0 or below ends the fill in a division by zero). The rate step's scroll bar has positions 1 to 16, an eighth
+// of a point each.
+inline constexpr std::string_view matrixTermMessage = "A loan term is a whole number of years.";
 inline constexpr FieldCheck matrixSpins[] = {
-    { .field = "years", .reading = Reading::Whole, .low = 1, .high = 50, .message = matrixTermMessage },
-    { .field = "years2", .reading = Reading::Whole, .low = 1, .high = 50, .message = matrixTermMessage },
+    { .field = "years", .reading = Reading::Whole, .message = matrixTermMessage },
+    { .field = "years2", .reading = Reading::Whole, .message = matrixTermMessage },
     { .field = "amounts",
         .reading = Reading::Whole,
         .low = 1,

@@ -107,14 +107,21 @@ std::string collegePlanText(const CollegePlan& plan, const finance::RegionalSett
         fullyFundedTemplate, { plan.growthPercent, years, plan.fundAtCollegeStart, plan.cost.totalCost }, settings);
 }
 
-std::variant<CollegeCostInput, FieldFailure> readCollegeCostInput(
-    const FieldText& textOf, const finance::RegionalSettings& settings)
+std::variant<CollegeFund, FieldFailure> readCollegeFund(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    return readInput<CollegeFund>(checks::collegeFund,
+        { { "fund", &CollegeFund::currentValue }, { "growth", &CollegeFund::growthPercent } }, texts, settings);
+}
+
+std::variant<CollegeCostInput, FieldFailure> readCollegeCost(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
 {
     using Input = CollegeCostInput;
     return readInput<Input>(checks::collegeCost,
         { { "age", &Input::childAge }, { "start-age", &Input::startingAge }, { "cost", &Input::annualCost },
             { "years", &Input::yearsOfCollege }, { "increase", &Input::increasePercent } },
-        textOf, settings);
+        texts, settings);
 }
 
 } // namespace calculators

@@ -23,8 +23,8 @@ struct CollegeCostInput
 };
 
 // The college cost's fields, checked in the order the page checks them (checks::collegeCost), as its input.
-std::variant<CollegeCostInput, FieldFailure> readCollegeCostInput(
-    const FieldText& textOf, const finance::RegionalSettings& settings);
+std::variant<CollegeCostInput, FieldFailure> readCollegeCost(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 struct CollegeCost
 {
@@ -45,6 +45,10 @@ struct CollegeFund
     Extended currentValue = 0;
     Extended growthPercent = 0; // per year, 7 = 7 %
 };
+
+// The college savings plan's "fund" and "growth", checked in that order.
+std::variant<CollegeFund, FieldFailure> readCollegeFund(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // Which of the three plan texts describes the plan.
 enum class CollegePlanKind {

@@ -3,7 +3,9 @@
 #include "calculators/FieldReader.h"
 #include "calculators/PlanFieldRules.h"
 #include "finance/CalendarDays.h"
+#include "finance/FinanceErrors.h"
 #include "finance/MessageTemplate.h"
+#include "finance/NumberEntry.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -23,6 +25,42 @@ bool isBlank(const std::string& text)
 }
 
 } // namespace
+
+std::variant<ExtraPaymentsInput, FieldFailure> readExtraPayments(
+    const FieldTexts& fields, const finance::RegionalSettings& settings)
+{
+    ExtraPaymentsTexts texts;
+    texts.rate = fields.text(field::rate);
+    texts.years = fields.text(field::years);
+    texts.amount = fields.text(field::amount);
+    const auto date = finance::isoDate(fields.text(field::firstPayment));
+    if (!date)
+        return FieldFailure { field::firstPayment, std::nullopt, std::string(firstPaymentFormMessage) };
+    texts.firstPaymentDate = *date;
+    texts.monthlyExtra = fields.text(field::monthlyExtra);
+    texts.monthlyFrom = fields.text(field::monthlyFrom);
+    texts.monthlyThrough = fields.text(field::monthlyThrough);
+    texts.yearlyExtra = fields.text(field::yearlyExtra);
+    const std::string& month = fields.text(field::yearlyMonth);
+    if (month.empty()) {
+        texts.yearlyMonth = date->month;
+    } else {
+        try {
+            texts.yearlyMonth = finance::wholeNumberEntry(month);
+        } catch (const finance::EConvertError&) {
+            texts.yearlyMonth = 0; // refused with the month's own warning
+        }
+    }
+    texts.yearlyFromYear = fields.text(field::yearlyFrom);
+    for (const FieldTexts::Row& row : fields.rows(field::oneTime))
+        texts.oneTimeRows.push_back({ cellText(row, oneTimeKeys::payment), cellText(row, oneTimeKeys::amount) });
+    const std::string& everyTwoWeeks = fields.text(field::everyTwoWeeks);
+    if (everyTwoWeeks != "" && everyTwoWeeks != "no" && everyTwoWeeks != "yes")
+        return FieldFailure { field::everyTwoWeeks, std::nullopt,
+            "Half payments every two weeks are chosen with yes or no." };
+    texts.everyTwoWeeks = everyTwoWeeks == "yes";
+    return readExtraPaymentsTexts(texts, settings);
+}
 
 std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
     const ExtraPaymentsTexts& texts, const finance::RegionalSettings& settings)

@@ -2,6 +2,7 @@
 
 #include "calculators/ExtraPaymentsPlan.h"
 #include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/RegionalSettings.h"
 
 #include <string>
@@ -44,12 +45,24 @@ inline constexpr std::string_view rate = "rate", years = "years", amount = "amou
                                   oneTime = "once", everyTwoWeeks = "every-two-weeks";
 } // namespace plannerFields
 
+// The keys of a one-time extra's cells, the columns 0 and 1 of a failure's cell.
+namespace oneTimeKeys {
+inline constexpr std::string_view payment = "payment", amount = "amount";
+} // namespace oneTimeKeys
+
 // What a planner field accepts in a few words, for a help text, made from the same limits as its checks:
 // "0 to 30, at most 4 decimals".
 std::string plannerAcceptedText(std::string_view field);
 
 // The warning when one more one-time extra would pass the limit.
 std::string tooManyOneTimeExtrasMessage();
+
+// The planner's reader: its fields by name as typed, the first payment date as year-month-day ("2027-01-01"), the
+// month of the yearly extra a whole number (its first payment's month when empty), the one-time extras as rows of
+// "payment" and "amount", half payments every two weeks "yes" or "no" (empty). Read as readExtraPaymentsTexts reads
+// them, the date's form first.
+std::variant<ExtraPaymentsInput, FieldFailure> readExtraPayments(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // Reads the fields by the number-entry rules, exactly: a rate of at most 4 decimals, money of at most 2.
 std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(

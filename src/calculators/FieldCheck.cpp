@@ -17,7 +17,7 @@ std::string numberText(Extended value)
 } // namespace
 
 std::variant<FieldValues, FieldFailure> readFields(
-    std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings)
+    std::span<const FieldCheck> checks, const FieldTexts& texts, const finance::RegionalSettings& settings)
 {
     FieldReader reader(settings);
     FieldValues values;
@@ -25,7 +25,7 @@ std::variant<FieldValues, FieldFailure> readFields(
         // A bound field is one that an earlier check has read.
         const auto bound
             = check.boundField.empty() ? std::nullopt : std::optional<Extended>(values.decimal(check.boundField));
-        const Extended value = reader.checked(check, textOf(check.field), bound);
+        const Extended value = reader.checked(check, texts.text(check.field), bound);
         if (reader.failure())
             return *reader.failure();
         values.set(check.field, value);
@@ -33,11 +33,12 @@ std::variant<FieldValues, FieldFailure> readFields(
     return values;
 }
 
-bool accepts(const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings)
+std::optional<Extended> acceptedValue(
+    const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings)
 {
     FieldReader reader(settings);
-    reader.checked(check, std::string(text));
-    return !reader.failure();
+    const Extended value = reader.checked(check, std::string(text));
+    return reader.failure() ? std::nullopt : std::optional<Extended>(value);
 }
 
 std::string acceptedText(const FieldCheck& check)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <limits>
 #include <map>
@@ -47,9 +47,6 @@ struct FieldCheck
     bool boundIncluded = false;
 };
 
-// The text of a field, by the name its checks give it.
-using FieldText = std::function<std::string(std::string_view field)>;
-
 // The values of the fields that passed their checks, by field name, each as its check read it.
 class FieldValues
 {
@@ -66,11 +63,12 @@ private:
 // Runs the checks in order, reading each field's text once, and returns the values or the first failure. A check's
 // bound field is one that an earlier check reads.
 std::variant<FieldValues, FieldFailure> readFields(
-    std::span<const FieldCheck> checks, const FieldText& textOf, const finance::RegionalSettings& settings);
+    std::span<const FieldCheck> checks, const FieldTexts& texts, const finance::RegionalSettings& settings);
 
-// A calculator's reader: its input from the field texts, or the first refused field.
+// A calculator's reader: its input from the field texts, or the first refused field. A field that the window reads
+// without a check raises the number entry's EConvertError when its text does not convert, as the window shows it.
 template <typename Input>
-using InputReader = std::variant<Input, FieldFailure> (*)(const FieldText& textOf, const finance::RegionalSettings&);
+using InputReader = std::variant<Input, FieldFailure> (*)(const FieldTexts& texts, const finance::RegionalSettings&);
 
 // The member of a calculator's input that a field's value goes to.
 template <typename Input>
@@ -83,10 +81,10 @@ struct InputMember
 // Reads the checks' fields and makes the calculator's input of their values.
 template <typename Input>
 std::variant<Input, FieldFailure> readInput(std::span<const FieldCheck> checks,
-    std::initializer_list<InputMember<Input>> members, const FieldText& textOf,
+    std::initializer_list<InputMember<Input>> members, const FieldTexts& texts,
     const finance::RegionalSettings& settings)
 {
-    auto read = readFields(checks, textOf, settings);
+    auto read = readFields(checks, texts, settings);
     if (auto* failure = std::get_if<FieldFailure>(&read))
         return std::move(*failure);
     const auto& values = std::get<FieldValues>(read);
@@ -100,8 +98,9 @@ std::variant<Input, FieldFailure> readInput(std::span<const FieldCheck> checks,
     return input;
 }
 
-// The check's test without a message or bound: true when the text converts and its value is in range.
-bool accepts(const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings);
+// The check's test without a message or bound: the value when the text converts and lies in range, else none.
+std::optional<Extended> acceptedValue(
+    const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings);
 
 // The accepted values in a few words, for a help text: "1 to 30", "at least 2", "a whole number above --age".
 std::string acceptedText(const FieldCheck& check);

@@ -1,11 +1,14 @@
 #include "calculators/LoanMatrix.h"
 
+#include "calculators/Checks.h"
 #include "finance/CheckedMath.h"
+#include "finance/FinanceErrors.h"
 #include "finance/Formats.h"
 #include "finance/NumberEntry.h"
 #include "finance/TimeValue.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace calculators {
@@ -21,6 +24,71 @@ std::string termHeading(int loan, std::int32_t years)
 }
 
 } // namespace
+
+std::variant<MatrixEntries, FieldFailure> readMatrix(const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    auto fields = readFields(checks::matrix, texts, settings);
+    if (auto* failure = std::get_if<FieldFailure>(&fields))
+        return std::move(*failure);
+    auto spins = readFields(checks::matrixSpins, texts, settings);
+    if (auto* failure = std::get_if<FieldFailure>(&spins))
+        return std::move(*failure);
+    const FieldValues& values = std::get<FieldValues>(spins);
+    const FieldCheck& rateStep = checks::matrixSpins[4];
+    const Extended eighths = values.decimal(rateStep.field) * 8;
+    if (eighths != std::floor(eighths))
+        return FieldFailure { rateStep.field, std::nullopt, std::string(rateStep.message) };
+
+    MatrixEntries entries;
+    entries.startLoan = texts.text("amount");
+    entries.loanIncrement = texts.text("increment");
+    entries.startRate = texts.text("rate");
+    entries.rateIncrement = rateIncrementText(static_cast<int>(eighths), settings);
+    entries.amountCount = values.whole("amounts");
+    entries.rateCount = values.whole("rates");
+    entries.term1 = values.whole("years");
+    entries.term2 = values.whole("years2");
+    return entries;
+}
+
+MatrixOpening matrixOpening(const FieldTexts& loan, const finance::RegionalSettings& settings)
+{
+    MatrixOpening opening;
+    FieldTexts& texts = opening.texts;
+    // Taken in the window's order; a text that is no whole number ends the opening there.
+    const auto whole = [&opening](const std::string& text) -> std::optional<std::int32_t> {
+        try {
+            return finance::wholeNumberEntry(text);
+        } catch (const finance::EConvertError& error) {
+            opening.error = error.what();
+            return std::nullopt;
+        }
+    };
+    texts.set("amount", loan.text("amount"));
+    const auto amount = whole(loan.text("amount"));
+    if (!amount)
+        return opening;
+    texts.set("increment", finance::integerText(*amount / 10));
+    opening.years = whole(loan.text("years"));
+    if (!opening.years)
+        return opening;
+    texts.set("years", finance::integerText(*opening.years));
+    texts.set("years2", finance::integerText(*opening.years));
+    texts.set("rate", loan.text("rate"));
+    texts.set("rate-step", rateIncrementText(openingRateStep, settings));
+    texts.set("amounts", finance::integerText(openingAmounts));
+    texts.set("rates", finance::integerText(openingRates));
+
+    MatrixEntries& entries = opening.entries;
+    entries.startLoan = texts.text("amount");
+    entries.loanIncrement = texts.text("increment");
+    entries.startRate = texts.text("rate");
+    entries.rateIncrement = texts.text("rate-step");
+    entries.amountCount = openingAmounts;
+    entries.rateCount = openingRates;
+    entries.term1 = entries.term2 = *opening.years;
+    return opening;
+}
 
 Extended matrixPayment(Extended amount, Extended annualRatePercent, std::int32_t years)
 {

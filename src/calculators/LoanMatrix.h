@@ -1,11 +1,15 @@
 #pragma once
 
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <variant>
 
 namespace calculators {
 
@@ -27,6 +31,30 @@ struct MatrixEntries
     std::int32_t term1 = 1; // years
     std::int32_t term2 = 1; // years
 };
+
+// The matrix's text fields "amount", "increment" and "rate", checked as the window checks them; then its spin boxes'
+// "years", "years2", "amounts" and "rates" and its rate step "rate-step" (0.125 to 2 points, in eighths), each within
+// the limits the window's controls keep. The fill reads the texts as typed, the rate step as the scroll bar writes
+// it.
+std::variant<MatrixEntries, FieldFailure> readMatrix(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
+
+// The matrix's field texts and grid on opening, from the loan page's "amount", "years" and "rate": the amount and the
+// rate as typed, an increment of a tenth of the amount, both terms the loan's, 4 amounts, 3 rates and a step of 0.25
+// points. They are made in the window's order: an amount or a term that is no whole number ends the opening there, and
+// its conversion error is told.
+constexpr int openingRateStep = 2; // eighths of a point: 0.25
+constexpr std::int32_t openingAmounts = 4;
+constexpr std::int32_t openingRates = 3;
+struct MatrixOpening
+{
+    FieldTexts texts;
+    std::optional<std::int32_t> years; // both terms, when the loan's is a whole number
+    // What the grid opens filled with, unchecked: the fill reads the texts as they are.
+    MatrixEntries entries;
+    std::optional<std::string> error;
+};
+MatrixOpening matrixOpening(const FieldTexts& loan, const finance::RegionalSettings& settings);
 
 using MatrixCellWriter = std::function<void(int column, int row, const std::string& text)>;
 // The figure behind a cell's text: an amount or a payment.

@@ -5,6 +5,7 @@
 // loan, all to the cent on the planner's whole-cent schedule.
 #include "calculators/ExtraPaymentsPlan.h"
 #include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/RegionalSettings.h"
 #include "finance/ShortDate.h"
 
@@ -101,6 +102,12 @@ struct LoanOffersInput
     finance::CivilDate firstPaymentDate { 2027, 1, 1 };
     std::vector<LoanOffer> offers; // one to mostLoanOffers, those with a rate in the order typed
 };
+
+// The comparison's reader: the purchase's fields by name as typed, the first payment date as year-month-day
+// ("2027-01-01"), and the offers as rows of "offer", each its fields by their keys in offerKeys. Read as
+// readLoanOffersTexts reads them, the date's form first.
+std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // Reads the fields by the number-entry rules, exactly, in the order shown; the first refused field is the
 // failure, and its message names the offer.

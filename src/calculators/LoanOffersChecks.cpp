@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -160,6 +161,30 @@ private:
 std::string defaultOfferName(std::size_t position)
 {
     return std::string("Offer ") + static_cast<char>('A' + position % 26);
+}
+
+std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
+    const FieldTexts& fields, const finance::RegionalSettings& settings)
+{
+    LoanOffersTexts texts;
+    texts.price = fields.text(field::price);
+    texts.down = fields.text(field::down);
+    texts.tax = fields.text(field::tax);
+    texts.insurance = fields.text(field::insurance);
+    texts.dues = fields.text(field::dues);
+    texts.yearsKept = fields.text(field::keep);
+    const auto date = finance::isoDate(fields.text(field::firstPayment));
+    if (!date)
+        return FieldFailure { field::firstPayment, std::nullopt, std::string(firstPaymentFormMessage) };
+    texts.firstPaymentDate = *date;
+    for (const FieldTexts::Row& row : fields.rows(field::offer)) {
+        LoanOfferTexts& offer = texts.offers.emplace_back();
+        std::string* const cells[] = { &offer.name, &offer.rate, &offer.years, &offer.points, &offer.lenderFees,
+            &offer.closingCosts, &offer.lenderCredit, &offer.mortgageInsurance };
+        for (std::size_t key = 0; key < std::size(cells); ++key)
+            *cells[key] = cellText(row, field::offerKeys[key]);
+    }
+    return readLoanOffersTexts(texts, settings);
 }
 
 std::variant<LoanOffersInput, FieldFailure> readLoanOffersTexts(

@@ -1,5 +1,6 @@
 #include "calculators/LoanSolver.h"
 
+#include "calculators/Checks.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
 #include "finance/TimeValue.h"
@@ -7,6 +8,25 @@
 namespace calculators {
 
 using finance::PaymentTiming;
+
+std::variant<LoanInput, FieldFailure> readLoan(const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    const bool paymentMode = texts.text(loanFields::solveFor) != loanFields::amount;
+    auto read = readFields(paymentMode ? checks::solveForPayment : checks::solveForAmount, texts, settings);
+    if (auto* failure = std::get_if<FieldFailure>(&read))
+        return std::move(*failure);
+    const FieldValues& values = std::get<FieldValues>(read);
+    const FieldCheck& solved = paymentMode ? checks::loanPayment : checks::loanAmount;
+    const Extended solvedValue = acceptedValue(solved, texts.text(solved.field), settings).value_or(0);
+
+    LoanInput input;
+    input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
+    input.annualRatePercent = values.decimal(loanFields::rate);
+    input.years = values.whole(loanFields::years);
+    input.loanAmount = paymentMode ? values.decimal(loanFields::amount) : solvedValue;
+    input.monthlyPayment = paymentMode ? solvedValue : values.decimal(loanFields::payment);
+    return input;
+}
 
 LoanSolution solveLoan(const LoanInput& input)
 {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 #include "finance/ShortDate.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 namespace calculators {
@@ -26,6 +30,18 @@ struct LoanInput
     Extended loanAmount = 0; // read in payment mode
     Extended monthlyPayment = 0; // read in amount mode
 };
+
+// The loan page's fields by name. The mode is "amount" to solve for the loan amount; any other text solves for the
+// monthly payment.
+namespace loanFields {
+inline constexpr std::string_view solveFor = "solve-for", rate = "rate", years = "years", amount = "amount",
+                                  payment = "payment";
+} // namespace loanFields
+
+// The rate and the term, then the figure the loan is solved from, each checked in that order. The figure being
+// solved for is never refused: its value is taken where it passes its check and is 0 otherwise, since the result
+// replaces it.
+std::variant<LoanInput, FieldFailure> readLoan(const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 struct LoanSolution
 {

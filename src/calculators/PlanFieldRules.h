@@ -21,6 +21,10 @@ constexpr std::int32_t largestPlanMoney = static_cast<std::int32_t>(largestPlanA
 std::string moneyMessage(const std::string& fieldName, const finance::RegionalSettings& settings); // 0 or more
 std::string amountMessage(const std::string& fieldName, const finance::RegionalSettings& settings); // 0.01 or more
 
+// The warning for a first payment date not written year-month-day.
+inline constexpr std::string_view firstPaymentFormMessage
+    = "The first payment date is written as year-month-day, such as 2027-01-01.";
+
 // Requires the first payment date to be a day of the calendar in the years a plan may start in.
 void requirePlanDate(FieldReader& read, const finance::CivilDate& date, std::string_view field,
     const finance::RegionalSettings& settings);

@@ -1,9 +1,11 @@
 #include "calculators/Prepayment.h"
 
 #include "calculators/AmortizationSchedule.h"
+#include "calculators/Checks.h"
 #include "finance/CheckedMath.h"
 #include "finance/FinanceErrors.h"
 #include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 #include "finance/TimeValue.h"
 
 #include <limits>
@@ -65,6 +67,21 @@ PrepaymentResult runPrepayment(const PrepaymentInput& input, std::vector<Extende
 }
 
 } // namespace
+
+std::variant<PrepaymentInput, FieldFailure> readPrepayment(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    auto read = readFields(checks::prepayment, texts, settings);
+    if (auto* failure = std::get_if<FieldFailure>(&read))
+        return std::move(*failure);
+    PrepaymentInput input;
+    input.annualRatePercent = finance::decimalNumberEntry(texts.text("rate"), settings);
+    input.years = finance::wholeNumberEntry(texts.text("years"));
+    input.loanAmount = finance::decimalNumberEntry(texts.text("amount"), settings);
+    input.extraPayment = std::get<FieldValues>(read).decimal("extra");
+    input.startMonth = finance::wholeNumberEntry(texts.text("from"));
+    return input;
+}
 
 PrepaymentResult analysePrepayment(const PrepaymentInput& input)
 {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace calculators {
@@ -20,6 +23,13 @@ struct PrepaymentInput
     Extended extraPayment = 0;
     std::int32_t startMonth = 1; // the first month with the extra payment
 };
+
+// The prepayment window's "extra" and "from", checked; then, as the window reads them at every Calculate without
+// checks, the loan page's "rate", "years" and "amount", the extra payment, and the starting month as a whole number.
+// A text that does not convert there (a starting month of 1.5 passes the check as a decimal number) raises the number
+// entry's EConvertError.
+std::variant<PrepaymentInput, FieldFailure> readPrepayment(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 struct PrepaymentResult
 {

@@ -24,15 +24,15 @@ Extended breakEvenMonths(const RefinanceSavings& savings)
     return finance::checked::divide(savings.totalClosingCosts, savings.monthlySaving);
 }
 
-std::variant<RefinanceInput, FieldFailure> readRefinanceInput(
-    const FieldText& textOf, const finance::RegionalSettings& settings)
+std::variant<RefinanceInput, FieldFailure> readRefinance(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
 {
     using Input = RefinanceInput;
     return readInput<Input>(checks::refinance,
         { { "payment", &Input::currentPayment }, { "principal", &Input::principal }, { "years", &Input::termYears },
             { "rate", &Input::annualRatePercent }, { "closing-costs", &Input::closingCosts },
             { "points", &Input::pointsPercent } },
-        textOf, settings);
+        texts, settings);
 }
 
 } // namespace calculators

@@ -22,8 +22,8 @@ struct RefinanceInput
 };
 
 // The refinancing page's fields, checked in the order the page checks them (checks::refinance), as its input.
-std::variant<RefinanceInput, FieldFailure> readRefinanceInput(
-    const FieldText& textOf, const finance::RegionalSettings& settings);
+std::variant<RefinanceInput, FieldFailure> readRefinance(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 struct RefinanceSavings
 {

@@ -1,11 +1,21 @@
 #include "calculators/RequiredReturn.h"
 
+#include "calculators/Checks.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
 #include "finance/Percent.h"
 #include "finance/PowerLog.h"
 
 namespace calculators {
+
+std::variant<RequiredReturnInput, FieldFailure> readRequiredReturn(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    using Input = RequiredReturnInput;
+    return readInput<Input>(checks::requiredReturn,
+        { { "current", &Input::currentValue }, { "desired", &Input::desiredValue }, { "years", &Input::years } }, texts,
+        settings);
+}
 
 Extended requiredAnnualReturn(Extended currentValue, Extended desiredValue, std::int32_t years)
 {

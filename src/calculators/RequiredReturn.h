@@ -1,14 +1,28 @@
 #pragma once
 
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
+#include <variant>
 
 namespace calculators {
 
 using finance::Extended;
+
+struct RequiredReturnInput
+{
+    Extended currentValue = 0;
+    Extended desiredValue = 0; // above the current value
+    std::int32_t years = 0;
+};
+
+// The savings page's "current", "desired" and "years", checked in that order.
+std::variant<RequiredReturnInput, FieldFailure> readRequiredReturn(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // The average yearly return, as a fraction, that grows currentValue to desiredValue in the given years
 // with no further deposits. Arithmetic errors propagate as finance errors.

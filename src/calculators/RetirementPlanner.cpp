@@ -118,15 +118,22 @@ std::string retirementPlanText(
         { input.growthPercent, *plan.annualContribution, plan.yearsToRetirement }, settings);
 }
 
-std::variant<RetirementInput, FieldFailure> readRetirementInput(
-    const FieldText& textOf, const finance::RegionalSettings& settings)
+std::variant<RetirementAssets, FieldFailure> readRetirementAssets(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    return readInput<RetirementAssets>(
+        checks::retirementPlan, { { "assets", &RetirementAssets::currentAssets } }, texts, settings);
+}
+
+std::variant<RetirementInput, FieldFailure> readRetirementNeed(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
 {
     using Input = RetirementInput;
     return readInput<Input>(checks::retirementNeed,
         { { "age", &Input::currentAge }, { "retire-at", &Input::retirementAge }, { "income", &Input::monthlyIncome },
             { "years", &Input::retirementYears }, { "growth", &Input::growthPercent },
             { "inflation", &Input::inflationPercent } },
-        textOf, settings);
+        texts, settings);
 }
 
 } // namespace calculators

@@ -25,8 +25,8 @@ struct RetirementInput
 };
 
 // The retirement need's fields, checked in the order the page checks them (checks::retirementNeed), as its input.
-std::variant<RetirementInput, FieldFailure> readRetirementInput(
-    const FieldText& textOf, const finance::RegionalSettings& settings);
+std::variant<RetirementInput, FieldFailure> readRetirementNeed(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // The sum needed at retirement to pay, at the start of every month of every year of retirement, an income that
 // keeps today's purchasing power and rises with inflation each year.
@@ -44,6 +44,14 @@ RetirementNeed retirementNeed(const RetirementInput& input);
 // "You will need $2,390,120 at retirement in order to provide ..."
 std::string retirementNeedSentence(
     const RetirementInput& input, const RetirementNeed& need, const finance::RegionalSettings& settings);
+
+// The retirement savings plan's one field, "assets": the retirement assets there are now.
+struct RetirementAssets
+{
+    Extended currentAssets = 0;
+};
+std::variant<RetirementAssets, FieldFailure> readRetirementAssets(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // How far the current assets grow by retirement and the yearly saving that closes the gap to the need.
 struct RetirementPlan

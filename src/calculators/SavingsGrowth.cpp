@@ -1,7 +1,9 @@
 #include "calculators/SavingsGrowth.h"
 
+#include "calculators/Checks.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
+#include "finance/NumberEntry.h"
 #include "finance/Percent.h"
 #include "finance/Real48.h"
 #include "finance/TimeValue.h"
@@ -13,7 +15,34 @@ namespace {
 constexpr Extended oneTwelfth = 1.0L / 12.0L;
 constexpr Extended oneFiftySecond = 1.0L / 52.0L;
 
+// An amount that may be left empty.
+Extended optionalAmount(const std::string& text, const finance::RegionalSettings& settings)
+{
+    return text.empty() ? 0 : finance::decimalNumberEntry(text, settings);
+}
+
 } // namespace
+
+std::variant<SavingsGrowthInput, FieldFailure> readSavingsGrowth(
+    const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    auto read = readFields(checks::savingsGrowth, texts, settings);
+    if (auto* failure = std::get_if<FieldFailure>(&read))
+        return std::move(*failure);
+    SavingsGrowthInput input;
+    input.annualRatePercent = std::get<FieldValues>(read).decimal("rate");
+    input.years = std::get<FieldValues>(read).whole("years");
+    const std::string& every = texts.text("every");
+    if (every == "month")
+        input.frequency = ContributionFrequency::Monthly;
+    else if (every == "week")
+        input.frequency = ContributionFrequency::Weekly;
+    else if (!every.empty() && every != "year")
+        return FieldFailure { "every", std::nullopt, "The contribution is added every year, month or week." };
+    input.contribution = optionalAmount(texts.text("contribution"), settings);
+    input.currentAmount = optionalAmount(texts.text("current"), settings);
+    return input;
+}
 
 Extended savingsFutureValue(const SavingsGrowthInput& input)
 {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
+#include <variant>
 
 namespace calculators {
 
@@ -25,6 +28,12 @@ struct SavingsGrowthInput
     Extended currentAmount = 0;
     ContributionFrequency frequency = ContributionFrequency::Annually;
 };
+
+// The savings page's "rate" and "years", checked; "every", "year" (or empty), "month" or "week"; then "contribution"
+// and "current", which are not checked: empty counts as 0, and a text that does not convert raises the number
+// entry's EConvertError.
+std::variant<SavingsGrowthInput, FieldFailure> readSavingsGrowth(
+    const FieldTexts& texts, const finance::RegionalSettings& settings);
 
 // What the savings grow to, as the 6-byte real holds it. FutureValue's argument error, overflow of
 // the 6-byte real and other arithmetic errors propagate as finance errors.

@@ -21,10 +21,9 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::CollegeCostInput input = readOptions(calculators::readCollegeCostInput, given, context);
-    const calculators::FieldValues fundValues = readOptions(checks::collegeFund, given, context);
+    const calculators::CollegeCostInput input = readOptions(calculators::readCollegeCost, given, context);
+    const calculators::CollegeFund fund = readOptions(calculators::readCollegeFund, given, context);
     const calculators::CollegeCost cost = calculators::projectCollegeCost(input);
-    const calculators::CollegeFund fund { fundValues.decimal("fund"), fundValues.decimal("growth") };
     const calculators::CollegePlan plan = calculators::planCollegeSaving(input, fund);
 
     const auto& settings = context.settings;

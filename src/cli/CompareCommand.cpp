@@ -43,7 +43,7 @@ bool startsWithKey(std::string_view text)
     return end != text.begin() && end != text.end() && *end == '=';
 }
 
-calculators::LoanOfferTexts offerTexts(std::string_view text)
+calculators::FieldTexts::Row offerRow(std::string_view text)
 {
     std::vector<std::string_view> pairs;
     std::size_t start = 0;
@@ -55,20 +55,13 @@ calculators::LoanOfferTexts offerTexts(std::string_view text)
     }
     pairs.push_back(text.substr(start));
 
-    calculators::LoanOfferTexts offer;
-    std::string* const fields[] = { &offer.name, &offer.rate, &offer.years, &offer.points, &offer.lenderFees,
-        &offer.closingCosts, &offer.lenderCredit, &offer.mortgageInsurance };
-    std::vector<bool> given(std::size(fields), false);
+    calculators::FieldTexts::Row offer;
     for (const std::string_view pair : pairs) {
         const auto equals = pair.find('=');
         const auto key = std::ranges::find(field::offerKeys, pair.substr(0, equals));
-        if (equals == std::string_view::npos || key == std::end(field::offerKeys))
+        if (equals == std::string_view::npos || key == std::end(field::offerKeys)
+            || !offer.emplace(*key, pair.substr(equals + 1)).second)
             throw RefusedOption(field::offer, offerFormMessage);
-        const auto index = static_cast<std::size_t>(key - std::begin(field::offerKeys));
-        if (given[index])
-            throw RefusedOption(field::offer, offerFormMessage);
-        given[index] = true;
-        *fields[index] = pair.substr(equals + 1);
     }
     return offer;
 }
@@ -76,21 +69,11 @@ calculators::LoanOfferTexts offerTexts(std::string_view text)
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
-    calculators::LoanOffersTexts texts;
-    texts.price = given.text(field::price);
-    texts.down = given.text(field::down);
-    texts.tax = given.text(field::tax);
-    texts.insurance = given.text(field::insurance);
-    texts.dues = given.text(field::dues);
-    texts.yearsKept = given.text(field::keep);
-    texts.firstPaymentDate = firstPaymentOption(given, field::firstPayment, context);
+    calculators::FieldTexts texts = optionTexts(given);
+    texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
     for (const std::string& offer : given.all(field::offer))
-        texts.offers.push_back(offerTexts(offer));
-
-    const auto read = calculators::readLoanOffersTexts(texts, settings);
-    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
-        throw RefusedOption(*failure);
-    const auto& input = std::get<calculators::LoanOffersInput>(read);
+        texts.addRow(field::offer, offerRow(offer));
+    const calculators::LoanOffersInput input = readOptions(calculators::readLoanOffers, texts, context);
     const calculators::LoanOffersComparison comparison = calculators::compareLoanOffers(input);
 
     Report report;

@@ -22,19 +22,10 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    using calculators::LoanSolveFor;
     const bool paymentMode = given.has("amount") || !given.has("payment");
-    const calculators::FieldValues values
-        = readOptions(paymentMode ? checks::solveForPayment : checks::solveForAmount, given, context);
-
-    calculators::LoanInput input;
-    input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
-    input.annualRatePercent = values.decimal("rate");
-    input.years = values.whole("years");
-    if (paymentMode)
-        input.loanAmount = values.decimal("amount");
-    else
-        input.monthlyPayment = values.decimal("payment");
+    calculators::FieldTexts texts = optionTexts(given);
+    texts.set(calculators::loanFields::solveFor, paymentMode ? "payment" : "amount");
+    const calculators::LoanInput input = readOptions(calculators::readLoan, texts, context);
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
     const auto& settings = context.settings;

@@ -4,9 +4,7 @@
 #include "calculators/LoanMatrix.h"
 #include "cli/CommandList.h"
 #include "finance/Formats.h"
-#include "finance/NumberEntry.h"
 
-#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -16,8 +14,6 @@ namespace cli {
 namespace {
 
 namespace checks = calculators::checks;
-
-constexpr int openingRateStep = 2;
 
 const Option options[] = {
     { "amount", "the first loan amount", &checks::matrix[0] },
@@ -30,44 +26,19 @@ const Option options[] = {
     { "rates", "how many rates; 3 when left out", &checks::matrixSpins[3] },
 };
 
-// The window opens with these where the command line leaves them out.
-Given withOpeningValues(const Given& given, const Context& context)
+// The window opens with the loan's texts and its own opening values; the command line gives them where its options
+// leave them out. A loan text the opening cannot use leaves its fields empty, for the matrix's reader to refuse.
+calculators::FieldTexts withOpeningValues(const Given& given, const Context& context)
 {
-    Given filled = given;
-    // The increment opens as a tenth of the starting amount, once that amount is one the matrix takes.
-    if (!given.has("increment") && calculators::accepts(checks::matrix[0], given.text("amount"), context.settings))
-        filled.set("increment", finance::integerText(wholeOption(given, "amount") / 10));
-    if (!given.has("years2"))
-        filled.set("years2", given.text("years"));
-    if (!given.has("amounts"))
-        filled.set("amounts", "4");
-    if (!given.has("rates"))
-        filled.set("rates", "3");
-    if (!given.has("rate-step"))
-        filled.set("rate-step", calculators::rateIncrementText(openingRateStep, context.settings));
-    return filled;
+    calculators::FieldTexts texts = optionTexts(given);
+    texts.addMissing(calculators::matrixOpening(texts, context.settings).texts);
+    return texts;
 }
 
 Report run(const Given& given, const Context& context)
 {
-    const Given filled = withOpeningValues(given, context);
-    // The fill reads the amounts and the rate as texts, as the window's fields hold them.
-    readOptions(checks::matrix, filled, context);
-    const calculators::FieldValues spins = readOptions(checks::matrixSpins, filled, context);
-    const finance::Extended eighths = spins.decimal("rate-step") * 8;
-    if (eighths != std::floor(eighths))
-        throw RefusedOption(checks::matrixSpins[4].field, checks::matrixSpins[4].message);
-
-    // The fill reads the texts as the window's fields hold them, the rate step as its scroll bar writes it.
-    calculators::MatrixEntries entries;
-    entries.startLoan = filled.text("amount");
-    entries.loanIncrement = filled.text("increment");
-    entries.startRate = filled.text("rate");
-    entries.rateIncrement = calculators::rateIncrementText(static_cast<int>(eighths), context.settings);
-    entries.amountCount = spins.whole("amounts");
-    entries.rateCount = spins.whole("rates");
-    entries.term1 = spins.whole("years");
-    entries.term2 = spins.whole("years2");
+    const calculators::MatrixEntries entries
+        = readOptions(calculators::readMatrix, withOpeningValues(given, context), context);
 
     Report report;
     report.grid.assign(calculators::matrixRowCount, std::vector<Cell>(calculators::matrixColumnCount));

@@ -2,8 +2,6 @@
 #include "calculators/ExtraPaymentsChecks.h"
 #include "cli/CommandList.h"
 #include "cli/DateOption.h"
-#include "finance/FinanceErrors.h"
-#include "finance/NumberEntry.h"
 #include "finance/ShortDate.h"
 
 #include <algorithm>
@@ -40,9 +38,9 @@ const Option options[] = {
     { field::everyTwoWeeks, "half the payment every 14 days instead of the monthly payment" },
 };
 
-std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given& given)
+// The one-time extras as the planner's rows: "--once 60=10000 72=5000".
+void addOneTimeRows(const Given& given, calculators::FieldTexts& texts)
 {
-    std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> rows;
     for (const std::string& once : given.all(field::oneTime)) {
         std::istringstream pairs(once);
         for (std::string pair; pairs >> pair;) {
@@ -50,20 +48,11 @@ std::vector<calculators::ExtraPaymentsTexts::OneTimeRow> oneTimeRows(const Given
             if (equals == std::string::npos)
                 throw RefusedOption(
                     field::oneTime, "Each one-time extra payment is written as payment=amount, such as 60=10000.");
-            rows.push_back({ pair.substr(0, equals), pair.substr(equals + 1) });
+            texts.addRow(field::oneTime,
+                { { std::string(calculators::oneTimeKeys::payment), pair.substr(0, equals) },
+                    { std::string(calculators::oneTimeKeys::amount), pair.substr(equals + 1) } });
         }
     }
-    return rows;
-}
-
-bool everyTwoWeeks(const Given& given)
-{
-    const std::string text = given.text(field::everyTwoWeeks);
-    if (text.empty() || text == "no")
-        return false;
-    if (text == "yes")
-        return true;
-    throw RefusedOption(field::everyTwoWeeks, "Half payments every two weeks are chosen with yes or no.");
 }
 
 finance::Extended dollars(calculators::Cents cents)
@@ -71,45 +60,13 @@ finance::Extended dollars(calculators::Cents cents)
     return static_cast<finance::Extended>(cents) / 100;
 }
 
-// The date as year-month-day, the value a date cell carries beside its regional text: 2050-01-31.
-std::string isoDate(const finance::CivilDate& date)
-{
-    const auto digits = [](int value, std::size_t width) {
-        std::string text = std::to_string(value);
-        return std::string(width - std::min(width, text.size()), '0') + text;
-    };
-    return digits(date.year, 4) + '-' + digits(date.month, 2) + '-' + digits(date.day, 2);
-}
-
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
-    calculators::ExtraPaymentsTexts texts;
-    texts.rate = given.text(field::rate);
-    texts.years = given.text(field::years);
-    texts.amount = given.text(field::amount);
-    texts.firstPaymentDate = firstPaymentOption(given, field::firstPayment, context);
-    texts.monthlyExtra = given.text(field::monthlyExtra);
-    texts.monthlyFrom = given.text(field::monthlyFrom);
-    texts.monthlyThrough = given.text(field::monthlyThrough);
-    texts.yearlyExtra = given.text(field::yearlyExtra);
-    if (given.has(field::yearlyMonth)) {
-        try {
-            texts.yearlyMonth = finance::wholeNumberEntry(given.text(field::yearlyMonth));
-        } catch (const finance::EConvertError&) {
-            texts.yearlyMonth = 0; // refused by the check below, with its warning
-        }
-    } else {
-        texts.yearlyMonth = texts.firstPaymentDate.month;
-    }
-    texts.yearlyFromYear = given.text(field::yearlyFrom);
-    texts.oneTimeRows = oneTimeRows(given);
-    texts.everyTwoWeeks = everyTwoWeeks(given);
-
-    const auto read = calculators::readExtraPaymentsTexts(texts, settings);
-    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
-        throw RefusedOption(*failure);
-    const auto& input = std::get<calculators::ExtraPaymentsInput>(read);
+    calculators::FieldTexts texts = optionTexts(given);
+    texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
+    addOneTimeRows(given, texts);
+    const calculators::ExtraPaymentsInput input = readOptions(calculators::readExtraPayments, texts, context);
     const calculators::ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
 
     Report report;
@@ -138,7 +95,7 @@ Report run(const Given& given, const Context& context)
         const auto cells = calculators::planRowTexts(row, settings);
         const auto value
             = [&settings](calculators::Cents cents) { return exactDecimal(dollars(cents), settings.moneyDecimals); };
-        report.grid.push_back({ { cells[0], std::to_string(row.number) }, { cells[1], isoDate(row.date) },
+        report.grid.push_back({ { cells[0], std::to_string(row.number) }, { cells[1], finance::isoDateText(row.date) },
             { cells[2], value(row.payment) }, { cells[3], value(row.extra) }, { cells[4], value(row.interest) },
             { cells[5], value(row.principal) }, { cells[6], value(row.balance) } });
     }

@@ -21,18 +21,7 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    // The loan has passed the loan page's checks before the prepayment window opens.
-    const calculators::FieldValues loan = readOptions(checks::solveForPayment, given, context);
-    const calculators::FieldValues extra = readOptions(checks::prepayment, given, context);
-
-    calculators::PrepaymentInput input;
-    input.annualRatePercent = loan.decimal("rate");
-    input.years = loan.whole("years");
-    input.loanAmount = loan.decimal("amount");
-    input.extraPayment = extra.decimal("extra");
-    // The month is checked as a decimal number and read as a whole one: "1.5" ends in the error box, as in the
-    // window.
-    input.startMonth = wholeOption(given, "from");
+    const calculators::PrepaymentInput input = readOptions(calculators::readPrepayment, given, context);
     const calculators::PrepaymentResult result = calculators::analysePrepayment(input);
     const calculators::PrepaymentTexts texts = calculators::prepaymentTexts(result, context.settings);
 

@@ -20,7 +20,7 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::RefinanceInput input = readOptions(calculators::readRefinanceInput, given, context);
+    const calculators::RefinanceInput input = readOptions(calculators::readRefinance, given, context);
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
     // A saving of exactly zero has no break-even: the error ends the command before anything is written.
     const finance::Extended breakEven = calculators::breakEvenMonths(savings);

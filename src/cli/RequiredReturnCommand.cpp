@@ -20,9 +20,9 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::FieldValues values = readOptions(checks::requiredReturn, given, context);
-    const finance::Extended annualReturn = calculators::requiredAnnualReturn(
-        values.decimal("current"), values.decimal("desired"), values.whole("years"));
+    const calculators::RequiredReturnInput input = readOptions(calculators::readRequiredReturn, given, context);
+    const finance::Extended annualReturn
+        = calculators::requiredAnnualReturn(input.currentValue, input.desiredValue, input.years);
 
     Report report;
     report.texts = { calculators::requiredReturnSentence(annualReturn, context.settings) };

@@ -21,10 +21,10 @@ const Option options[] = {
 
 Report run(const Given& given, const Context& context)
 {
-    const calculators::RetirementInput input = readOptions(calculators::readRetirementInput, given, context);
+    const calculators::RetirementInput input = readOptions(calculators::readRetirementNeed, given, context);
     const bool withPlan = given.has("assets");
-    const calculators::FieldValues assets
-        = withPlan ? readOptions(checks::retirementPlan, given, context) : calculators::FieldValues {};
+    const calculators::RetirementAssets assets
+        = withPlan ? readOptions(calculators::readRetirementAssets, given, context) : calculators::RetirementAssets {};
     const calculators::RetirementNeed need = calculators::retirementNeed(input);
 
     const auto& settings = context.settings;
@@ -36,7 +36,7 @@ Report run(const Given& given, const Context& context)
     };
     if (!withPlan)
         return report;
-    const calculators::RetirementPlan plan = calculators::retirementPlan(input, assets.decimal("assets"));
+    const calculators::RetirementPlan plan = calculators::retirementPlan(input, assets.currentAssets);
     report.texts.push_back(calculators::retirementPlanText(input, plan, settings));
     report.figures.push_back(moneyFigure("projectedAssets", plan.projectedAssets, settings));
     report.figures.push_back(moneyFigure("shortage", plan.shortage, settings));

@@ -21,35 +21,9 @@ const Option options[] = {
         "year, month or week; year when left out" },
 };
 
-calculators::ContributionFrequency frequencyOf(const Given& given)
-{
-    using calculators::ContributionFrequency;
-    const std::string every = given.text("every");
-    if (every.empty() || every == "year")
-        return ContributionFrequency::Annually;
-    if (every == "month")
-        return ContributionFrequency::Monthly;
-    if (every == "week")
-        return ContributionFrequency::Weekly;
-    throw RefusedOption("every", "The contribution is added every year, month or week.");
-}
-
-// The contribution and the current amount are optional: an empty field counts as nothing. They are not checked:
-// a text that is no number ends in the error box, as in the window.
-finance::Extended optionalAmount(const Given& given, std::string_view name, const Context& context)
-{
-    return given.text(name).empty() ? 0 : decimalOption(given, name, context);
-}
-
 Report run(const Given& given, const Context& context)
 {
-    const calculators::FieldValues values = readOptions(checks::savingsGrowth, given, context);
-    calculators::SavingsGrowthInput input;
-    input.frequency = frequencyOf(given);
-    input.annualRatePercent = values.decimal("rate");
-    input.years = values.whole("years");
-    input.contribution = optionalAmount(given, "contribution", context);
-    input.currentAmount = optionalAmount(given, "current", context);
+    const calculators::SavingsGrowthInput input = readOptions(calculators::readSavingsGrowth, given, context);
     const finance::Extended futureValue = calculators::savingsFutureValue(input);
 
     Report report;

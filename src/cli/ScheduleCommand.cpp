@@ -19,12 +19,11 @@ const Option options[] = { loanOptions::rate, loanOptions::years, loanOptions::a
 
 Report run(const Given& given, const Context& context)
 {
-    // The schedule is of a loan that has passed the loan page's checks.
-    const calculators::FieldValues values = readOptions(checks::solveForPayment, given, context);
-    const finance::Extended rate = values.decimal("rate");
-    const std::int32_t months = calculators::scheduleMonthCount(values.whole("years"));
-    const finance::Extended amount = values.decimal("amount");
-    const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
+    // The loan as it stands, as the Schedule button reads the loan page.
+    const calculators::ScheduleLoan loan = readOptions(calculators::readSchedule, given, context);
+    const std::int32_t months = loan.months;
+    const calculators::AmortizationSchedule schedule
+        = calculators::amortizationSchedule(loan.annualRatePercent, months, loan.loanAmount);
 
     const auto& settings = context.settings;
     Report report;

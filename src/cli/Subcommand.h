@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace cli {
@@ -50,6 +51,14 @@ public:
         const auto found = texts.find(std::string(name));
         return found == texts.end() ? std::string() : found->second.front();
     }
+    // The first text of each option, by option name.
+    calculators::FieldTexts fieldTexts() const
+    {
+        calculators::FieldTexts fields;
+        for (const auto& [name, given] : texts)
+            fields.set(name, given.front());
+        return fields;
+    }
     // Every text of an option that repeats, in the order given.
     std::vector<std::string> all(std::string_view name) const
     {
@@ -87,27 +96,25 @@ struct Subcommand
     std::string (*acceptedText)(std::string_view field) = nullptr;
 };
 
-// The given texts by option name, which is the name of the field each gives.
-calculators::FieldText optionTexts(const Given& given);
+// The texts of the options given once, by option name, which is the name of the field each gives.
+calculators::FieldTexts optionTexts(const Given& given);
 
-// A calculator's reader run on the given texts: its input; the first refused field is raised as RefusedOption.
+// A calculator's reader run on the texts: its input; the first refused field is raised as RefusedOption. A field the
+// reader takes without a check raises its conversion error, as in the window.
+template <typename Input>
+Input readOptions(calculators::InputReader<Input> reader, const calculators::FieldTexts& texts, const Context& context)
+{
+    auto read = reader(texts, context.settings);
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
+        throw RefusedOption(*failure);
+    return std::move(std::get<Input>(read));
+}
+
+// The reader run on the options given.
 template <typename Input>
 Input readOptions(calculators::InputReader<Input> reader, const Given& given, const Context& context)
 {
-    auto read = reader(optionTexts(given), context.settings);
-    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read))
-        throw RefusedOption(*failure);
-    return std::get<Input>(read);
+    return readOptions(reader, optionTexts(given), context);
 }
-
-// Runs a calculator's checks on the given texts, as the window runs them on its fields, and returns the values
-// they read; the first failure is raised as RefusedOption.
-calculators::FieldValues readOptions(
-    std::span<const calculators::FieldCheck> checks, const Given& given, const Context& context);
-
-// The given text read by the decimal or whole number entry rules; a text that does not convert raises
-// EConvertError, as in the window.
-finance::Extended decimalOption(const Given& given, std::string_view name, const Context& context);
-std::int32_t wholeOption(const Given& given, std::string_view name);
 
 } // namespace cli

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cstddef>
 #include <cstdlib>
 #include <string_view>
+#include <system_error>
 
 namespace finance {
 
@@ -132,6 +135,37 @@ std::string monthYearText(const CivilDate& date, const RegionalSettings& setting
     const std::string year = fullYear(date.year);
     const char joint = separator == 0 ? '/' : separator;
     return yearFirst ? year + joint + month : month + joint + year;
+}
+
+std::string isoDateText(const CivilDate& date)
+{
+    const auto digits = [](int value, std::size_t width) {
+        std::string text = std::to_string(value);
+        return std::string(width - std::min(width, text.size()), '0') + text;
+    };
+    return digits(date.year, 4) + '-' + digits(date.month, 2) + '-' + digits(date.day, 2);
+}
+
+std::optional<CivilDate> isoDate(std::string_view date)
+{
+    const auto number = [](std::string_view part, std::size_t mostDigits) -> std::optional<int> {
+        int value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || part.size() > mostDigits || part.front() == '-' || error != std::errc {}
+            || end != part.data() + part.size())
+            return std::nullopt;
+        return value;
+    };
+    const auto firstDash = date.find('-');
+    const auto secondDash = firstDash == std::string_view::npos ? firstDash : date.find('-', firstDash + 1);
+    const auto year = number(date.substr(0, firstDash), 4);
+    const auto month = secondDash == std::string_view::npos
+        ? std::nullopt
+        : number(date.substr(firstDash + 1, secondDash - firstDash - 1), 2);
+    const auto day = secondDash == std::string_view::npos ? std::nullopt : number(date.substr(secondDash + 1), 2);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return CivilDate { *year, *month, *day };
 }
 
 } // namespace finance

@@ -2,7 +2,9 @@
 
 #include "finance/RegionalSettings.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace finance {
 
@@ -26,5 +28,12 @@ std::string shortDateText(
 // separator, so that it reads the same in every language: m/d/yy gives 12/2045, dd.mm.yyyy 12.2045 and
 // yyyy-mm-dd 2045-12. A month written by name is written as two digits.
 std::string monthYearText(const CivilDate& date, const RegionalSettings& settings);
+
+// The date as year-month-day in digits, whatever the regional settings: 2050-01-31.
+std::string isoDateText(const CivilDate& date);
+
+// A date written year-month-day in digits (four for the year, up to two each for the month and the day), or none.
+// Whether the day is in the calendar is not checked.
+std::optional<CivilDate> isoDate(std::string_view text);
 
 } // namespace finance

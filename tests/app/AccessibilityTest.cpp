@@ -27,7 +27,7 @@
 using app::AboutBox;
 using app::ExtraPaymentsWindow;
 using app::LoanChartWindow;
-using app::LoanPageTexts;
+#include "LoanOpening.h"
 using app::MainWindow;
 using app::MatrixWindow;
 using app::PrepaymentWindow;
@@ -77,7 +77,7 @@ protected:
         open<MainWindow>(store);
         open<PrepaymentWindow>();
         open<ScheduleWindow>();
-        open<MatrixWindow>(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+        open<MatrixWindow>(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
         open<AboutBox>();
         open<ExtraPaymentsWindow>();
     }

@@ -2,6 +2,7 @@
 // in-process, with the same regional settings: the texts must be the same, byte for byte.
 #include "CommandOutput.h"
 #include "Controls.h"
+#include "LoanOpening.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "cli/CommandLine.h"
@@ -94,7 +95,7 @@ QStringList pressed(const Steps& steps, const std::vector<const char*>& controls
 QStringList prepaid(const char* rate, const char* years, const char* amount, const Steps& steps)
 {
     PrepaymentWindow window;
-    window.setLoan({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
+    window.setLoan({ { "rate", rate }, { "years", years }, { "amount", amount } });
     window.show();
     perform(window, steps);
     return textsOf(window,
@@ -105,7 +106,7 @@ QStringList prepaid(const char* rate, const char* years, const char* amount, con
 // The matrix window opened on a loan page's texts, recalculated after the steps.
 QStringList matrix(const char* amount, const char* years, const char* rate, const Steps& steps)
 {
-    MatrixWindow window({ QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate) });
+    MatrixWindow window(loanOpening(QString::fromUtf8(amount), QString::fromUtf8(years), QString::fromUtf8(rate)));
     perform(window, steps);
     find<QAbstractButton>(window, "CalculateButton")->click();
     return textsOf(window, { "MatrixGrid" });

@@ -2,6 +2,7 @@
 // system's normal font whatever window owns them. A window manager keeps a stay-on-top window above every
 // window without that hint, so a box without it would open hidden under the prepayment window.
 #include "Controls.h"
+#include "LoanOpening.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "loan/MatrixWindow.h"
@@ -18,8 +19,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-
-using app::LoanPageTexts;
 using app::MainWindow;
 using app::MatrixWindow;
 using app::PrepaymentWindow;
@@ -67,7 +66,7 @@ protected:
     app::ReturningUserStore store;
     MainWindow window { store };
     PrepaymentWindow prepayment;
-    MatrixWindow matrix { LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") } };
+    MatrixWindow matrix { loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")) };
 };
 
 TEST_F(DialogStackingTest, EveryBoxOpensAboveEveryWindowInTheNormalFont)

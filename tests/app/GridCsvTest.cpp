@@ -3,6 +3,7 @@
 #include "widgets/GridCsv.h"
 
 #include "Controls.h"
+#include "LoanOpening.h"
 #include "RecordingDialogs.h"
 #include "calculators/AmortizationSchedule.h"
 #include "loan/MatrixWindow.h"
@@ -18,8 +19,6 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-
-using app::LoanPageTexts;
 using app::MatrixWindow;
 using app::ScheduleWindow;
 
@@ -85,7 +84,7 @@ TEST_F(GridCsvTest, TheScheduleIsSavedWithItsHeadingsAndFiguresAsShown)
 
 TEST_F(GridCsvTest, TheMatrixIsSavedCellByCellWithItsLeadingBlanks)
 {
-    MatrixWindow matrix(LoanPageTexts { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow matrix(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
     ASSERT_NE(saveAction(matrix), nullptr);
     saveAction(matrix)->trigger();
     EXPECT_TRUE(recordedDialogs().shown.empty());

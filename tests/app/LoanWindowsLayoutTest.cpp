@@ -1,5 +1,6 @@
 // The schedule and matrix windows as designed: fonts in pixels, no caption cut off, the matrix's tab order.
 #include "Controls.h"
+#include "LoanOpening.h"
 #include "RecordingDialogs.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
@@ -40,7 +41,7 @@ TEST(LoanWindowsLayout, ScheduleWindow)
 TEST(LoanWindowsLayout, MatrixWindow)
 {
     recordedDialogs().reset();
-    MatrixWindow window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow window(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     expectLettering(window,

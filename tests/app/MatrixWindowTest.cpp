@@ -28,7 +28,7 @@
 #include <vector>
 
 using app::LoanPage;
-using app::LoanPageTexts;
+#include "LoanOpening.h"
 using app::MatrixWindow;
 
 namespace {
@@ -74,7 +74,7 @@ protected:
     // A matrix opened on the loan page's texts, shown and active.
     std::unique_ptr<MatrixWindow> open(const char* amount, const char* years, const char* rate)
     {
-        auto window = std::make_unique<MatrixWindow>(LoanPageTexts { text(amount), text(years), text(rate) });
+        auto window = std::make_unique<MatrixWindow>(loanOpening(text(amount), text(years), text(rate)));
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

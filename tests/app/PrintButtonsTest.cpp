@@ -32,7 +32,7 @@
 #include <string>
 
 using app::LoanPage;
-using app::LoanPageTexts;
+#include "LoanOpening.h"
 using app::MainWindow;
 using app::MatrixWindow;
 using app::ScheduleWindow;
@@ -151,7 +151,7 @@ TEST_P(PrintButtonTest, APrinterThatCannotStartEndsThePrintOutInTheErrorBox)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-const LoanPageTexts loan { QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") };
+const auto loan = loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7"));
 
 INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
     ::testing::Values(PrintOut { "LoanReport",

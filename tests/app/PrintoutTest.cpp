@@ -1,6 +1,7 @@
 // The schedule and matrix print-outs: their layouts in device units, and real print-outs read back
 // from PDF files with pdftotext -bbox.
 #include "Controls.h"
+#include "LoanOpening.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "calculators/AmortizationSchedule.h"
@@ -278,7 +279,7 @@ TEST_F(PrintToPdf, EachScheduleWindowPrintsItsOwnMonths)
 
 TEST_F(PrintToPdf, MatrixPrintsItsGridAndFooterOnOnePage)
 {
-    MatrixWindow window({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow window(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
     find<QSpinBox>(window, "Term2Spin")->setValue(15);
     find<QPushButton>(window, "CalculateButton")->click();
     find<QPushButton>(window, "PrintButton")->click();
@@ -319,7 +320,7 @@ TEST_F(PrintToPdf, ACancelledDialogPrintsNothing)
     window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
     recordedDialogs().confirmPrinter = false;
     find<QPushButton>(window, "PrintButton")->click();
-    MatrixWindow matrix({ QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7") });
+    MatrixWindow matrix(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
     find<QPushButton>(matrix, "PrintButton")->click();
     EXPECT_EQ(recordedDialogs().printerRequests, 2);
     EXPECT_TRUE(recordedDialogs().shown.empty());

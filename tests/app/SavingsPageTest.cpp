@@ -207,10 +207,10 @@ TEST_F(SavingsPageTest, GrowthErrorsReachTheErrorBoxAndLeaveTheResult)
         expectOnlyBox(RecordingDialogs::Kind::Error, QString::fromUtf8(c.error));
         EXPECT_EQ(caption("GrowthResultPanel"), before);
     }
-    // The empty current amount became 0 before the contribution failed to convert.
+    // A calculation that fails writes nothing: the empty current amount stays empty.
     recordedDialogs().reset();
     calculateGrowth({ "7", "10", "", "abc", "AnnuallyRadio" });
-    EXPECT_EQ(field("CurrentSavingsEdit")->text(), QStringLiteral("0"));
+    EXPECT_EQ(field("CurrentSavingsEdit")->text(), QString());
 }
 
 TEST_F(SavingsPageTest, GoalRejectsInOrderAndLeavesTheSentence)

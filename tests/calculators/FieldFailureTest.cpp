@@ -20,7 +20,7 @@ namespace checks = calculators::checks;
 
 using Texts = std::map<std::string_view, std::string>;
 
-calculators::FieldText textsOf(Texts texts);
+calculators::FieldTexts textsOf(const Texts& texts);
 
 template <typename Input>
 std::optional<FieldFailure> failureOf(const std::variant<Input, FieldFailure>& read)
@@ -32,13 +32,7 @@ std::optional<FieldFailure> failureOf(const std::variant<Input, FieldFailure>& r
 
 std::optional<FieldFailure> checkFailure(std::span<const calculators::FieldCheck> table, const Texts& texts)
 {
-    auto read = calculators::readFields(
-        table,
-        [&texts](std::string_view field) {
-            const auto found = texts.find(field);
-            return found == texts.end() ? std::string() : found->second;
-        },
-        unitedStatesSettings());
+    auto read = calculators::readFields(table, textsOf(texts), unitedStatesSettings());
     if (auto* failure = std::get_if<FieldFailure>(&read))
         return *failure;
     return std::nullopt;
@@ -104,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Calculators, FieldFailures,
             "MONTHLY PAYMENT must be an integer greater than 1. Do not enter any \"$\" signs or commas." },
         FailureCase { "RefinanceTermWithAPoint",
             [] {
-                return failureOf(calculators::readRefinanceInput(
+                return failureOf(calculators::readRefinance(
                     textsOf({ { "payment", "1200" }, { "principal", "150000" }, { "years", "5." }, { "rate", "99" } }),
                     unitedStatesSettings()));
             },
@@ -123,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Calculators, FieldFailures,
             "You must enter a desired monthly income (ex: 2500 or 5000) as a number, without $ or commas." },
         FailureCase { "CollegeStartNotAfterTheAge",
             [] {
-                return failureOf(calculators::readCollegeCostInput(
+                return failureOf(calculators::readCollegeCost(
                     textsOf({ { "age", "18" }, { "start-age", "18" } }), unitedStatesSettings()));
             },
             "start-age", std::nullopt,
@@ -167,21 +161,21 @@ INSTANTIATE_TEST_SUITE_P(Calculators, FieldFailures,
             TableCell { 0, 0 }, "There can be at most 60 one-time extra payments." }),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
-calculators::FieldText textsOf(Texts texts)
+calculators::FieldTexts textsOf(const Texts& texts)
 {
-    return [texts = std::move(texts)](std::string_view field) {
-        const auto found = texts.find(field);
-        return found == texts.end() ? std::string() : found->second;
-    };
+    calculators::FieldTexts fields;
+    for (const auto& [field, text] : texts)
+        fields.set(field, text);
+    return fields;
 }
 
 // Each value goes to its own member of the calculator's input, whole numbers as whole numbers.
 TEST(CalculatorReaders, FillTheInputFromTheFieldsOfTheSameName)
 {
-    const auto refinance = calculators::readRefinanceInput(
-        textsOf({ { "payment", "1200.5" }, { "principal", "150000" }, { "years", "15" }, { "rate", "6.25" },
-            { "closing-costs", "900" }, { "points", "1.5" } }),
-        unitedStatesSettings());
+    const auto refinance
+        = calculators::readRefinance(textsOf({ { "payment", "1200.5" }, { "principal", "150000" }, { "years", "15" },
+                                         { "rate", "6.25" }, { "closing-costs", "900" }, { "points", "1.5" } }),
+            unitedStatesSettings());
     ASSERT_TRUE(std::holds_alternative<calculators::RefinanceInput>(refinance));
     const auto& loan = std::get<calculators::RefinanceInput>(refinance);
     EXPECT_EQ(loan.currentPayment, 1200.5L);
@@ -192,8 +186,8 @@ TEST(CalculatorReaders, FillTheInputFromTheFieldsOfTheSameName)
     EXPECT_EQ(loan.pointsPercent, 1.5L);
 
     const auto retirement
-        = calculators::readRetirementInput(textsOf({ { "age", "35" }, { "retire-at", "65" }, { "income", "3000" },
-                                               { "years", "25" }, { "growth", "7" }, { "inflation", "3" } }),
+        = calculators::readRetirementNeed(textsOf({ { "age", "35" }, { "retire-at", "65" }, { "income", "3000" },
+                                              { "years", "25" }, { "growth", "7" }, { "inflation", "3" } }),
             unitedStatesSettings());
     ASSERT_TRUE(std::holds_alternative<calculators::RetirementInput>(retirement));
     const auto& need = std::get<calculators::RetirementInput>(retirement);
@@ -204,7 +198,7 @@ TEST(CalculatorReaders, FillTheInputFromTheFieldsOfTheSameName)
     EXPECT_EQ(need.growthPercent, 7);
     EXPECT_EQ(need.inflationPercent, 3);
 
-    const auto college = calculators::readCollegeCostInput(
+    const auto college = calculators::readCollegeCost(
         textsOf({ { "age", "5" }, { "start-age", "18" }, { "cost", "7000" }, { "years", "4" }, { "increase", "5" } }),
         unitedStatesSettings());
     ASSERT_TRUE(std::holds_alternative<calculators::CollegeCostInput>(college));

@@ -161,8 +161,8 @@ TEST(CommandLine, RefusesWithTheWindowsWarningNamingTheOption)
             "--years: The YEARS value must be an integer between 1 and 50, please re-enter.\n" },
         { { "loan", "--rate", "7", "--years", "15" }, 2, "--amount: LOAN AMOUNT must be an integer greater than 1." },
         { { "loan", "--rate", "7", "--years", "15", "--payment", "1.5" }, 2, "--payment: MONTHLY PAYMENT must be" },
-        { { "schedule", "--rate", "7", "--years", "51", "--amount", "1000" }, 2,
-            "--years: Years must be between 1 and 50\n" },
+        // The loan as it stands, read without checks as the Schedule button reads it.
+        { { "schedule", "--rate", "7", "--years", "x", "--amount", "1000" }, 1, "'x' is not a valid integer value.\n" },
         { { "prepay", "--rate", "7", "--years", "15", "--amount", "1000", "--extra", "0.5", "--from", "1" }, 2,
             "--extra: The MONTHLY PAYMENT must be a number greater than 1." },
         // Read as a whole number after its check, as the window reads it: the error box's text.

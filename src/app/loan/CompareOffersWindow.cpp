@@ -1,6 +1,7 @@
 #include "loan/CompareOffersWindow.h"
 
 #include "finance/Formats.h"
+#include "finance/ShortDate.h"
 #include "loan/CompareOffersHelp.h"
 #include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
@@ -102,20 +103,18 @@ void CompareOffersWindow::startWith(QDate today)
     ui->PriceEdit->selectAll();
 }
 
-calculators::LoanOffersTexts CompareOffersWindow::fieldTexts() const
+calculators::FieldTexts CompareOffersWindow::fieldTexts() const
 {
-    calculators::LoanOffersTexts texts;
-    texts.price = textOf(ui->PriceEdit);
-    texts.down = textOf(ui->DownEdit);
-    texts.tax = textOf(ui->TaxEdit);
-    texts.insurance = textOf(ui->InsuranceEdit);
-    texts.dues = textOf(ui->DuesEdit);
-    texts.yearsKept = textOf(ui->KeepEdit);
+    namespace field = calculators::offerFields;
+    calculators::FieldTexts texts = textsOf(fieldControls());
     const QDate first = ui->FirstPaymentEdit->date();
-    texts.firstPaymentDate = { first.year(), first.month(), first.day() };
-    for (const auto& column : offerEdits)
-        texts.offers.push_back({ textOf(column[0]), textOf(column[1]), textOf(column[2]), textOf(column[3]),
-            textOf(column[4]), textOf(column[5]), textOf(column[6]), textOf(column[7]) });
+    texts.set(field::firstPayment, finance::isoDateText({ first.year(), first.month(), first.day() }));
+    for (const auto& column : offerEdits) {
+        calculators::FieldTexts::Row row;
+        for (std::size_t key = 0; key < column.size(); ++key)
+            row.emplace(field::offerKeys[key], textOf(column[key]));
+        texts.addRow(field::offer, std::move(row));
+    }
     return texts;
 }
 
@@ -136,7 +135,7 @@ std::vector<FieldControl> CompareOffersWindow::fieldControls() const
 
 void CompareOffersWindow::calculateButtonClicked()
 {
-    const auto read = calculators::readLoanOffersTexts(fieldTexts(), regional());
+    const auto read = calculators::readLoanOffers(fieldTexts(), regional());
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
         // The comparison on screen was of other inputs: it goes, so that nothing prints, saves or charts it.
         clearComparison();

@@ -40,7 +40,7 @@ private:
     void closeButtonClicked();
     void comparisonGridCellDoubleClicked(int row); // says what the row's figure is
 
-    calculators::LoanOffersTexts fieldTexts() const;
+    calculators::FieldTexts fieldTexts() const;
     std::vector<FieldControl> fieldControls() const;
     void clearComparison();
     void showComparison();

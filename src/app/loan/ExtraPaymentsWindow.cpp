@@ -1,5 +1,6 @@
 #include "loan/ExtraPaymentsWindow.h"
 
+#include "finance/ShortDate.h"
 #include "loan/LoanChartWindow.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
@@ -93,17 +94,20 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
 
 ExtraPaymentsWindow::~ExtraPaymentsWindow() = default;
 
-void ExtraPaymentsWindow::startWith(const std::optional<LoanPageTexts>& loan, QDate today)
+void ExtraPaymentsWindow::startWith(const std::optional<calculators::FieldTexts>& loan, QDate today)
 {
+    namespace field = calculators::plannerFields;
     const QDate firstOfThisMonth(today.year(), today.month(), 1);
     ui->FirstPaymentEdit->setDate(firstOfThisMonth.addMonths(1));
     // The loan page's loan is taken when the planner's own rules take it; otherwise the planner's example loan.
-    ui->RateEdit->setText(loan ? loan->rate : QString());
-    ui->YearsEdit->setText(loan ? loan->years : QString());
-    ui->AmountEdit->setText(loan ? loan->amount : QString());
+    const auto loanText
+        = [&loan](std::string_view name) { return QString::fromStdString(loan ? loan->text(name) : ""); };
+    ui->RateEdit->setText(loanText(field::rate));
+    ui->YearsEdit->setText(loanText(field::years));
+    ui->AmountEdit->setText(loanText(field::amount));
     if (!loan
         || std::holds_alternative<calculators::FieldFailure>(
-            calculators::readExtraPaymentsTexts(fieldTexts(), app::regional()))) {
+            calculators::readExtraPayments(fieldTexts(), app::regional()))) {
         ui->RateEdit->setText(QStringLiteral("7"));
         ui->YearsEdit->setText(QStringLiteral("30"));
         ui->AmountEdit->setText(QStringLiteral("200000"));
@@ -114,36 +118,31 @@ void ExtraPaymentsWindow::startWith(const std::optional<LoanPageTexts>& loan, QD
     ui->RateEdit->selectAll();
 }
 
-calculators::ExtraPaymentsTexts ExtraPaymentsWindow::fieldTexts() const
-{
-    calculators::ExtraPaymentsTexts texts;
-    texts.rate = ui->RateEdit->text().toStdString();
-    texts.years = ui->YearsEdit->text().toStdString();
-    texts.amount = ui->AmountEdit->text().toStdString();
-    const QDate first = ui->FirstPaymentEdit->date();
-    texts.firstPaymentDate = { first.year(), first.month(), first.day() };
-    texts.monthlyExtra = ui->MonthlyExtraEdit->text().toStdString();
-    texts.monthlyFrom = ui->MonthlyFromEdit->text().toStdString();
-    texts.monthlyThrough = ui->MonthlyThroughEdit->text().toStdString();
-    texts.yearlyExtra = ui->YearlyExtraEdit->text().toStdString();
-    texts.yearlyMonth = ui->YearlyMonthCombo->currentIndex() + 1;
-    texts.yearlyFromYear = ui->YearlyFromYearEdit->text().toStdString();
-    const QTableWidget& table = *ui->OneTimeTable;
-    for (int row = 0; row < table.rowCount(); ++row)
-        texts.oneTimeRows.push_back({ cellText(table, row, 0), cellText(table, row, 1) });
-    texts.everyTwoWeeks = ui->EveryTwoWeeksCheck->isChecked();
-    return texts;
-}
-
-void ExtraPaymentsWindow::warnAbout(const calculators::FieldFailure& failure)
+std::vector<FieldControl> ExtraPaymentsWindow::fieldControls() const
 {
     namespace field = calculators::plannerFields;
-    app::warnAbout(this, failure,
-        { { field::rate, ui->RateEdit }, { field::years, ui->YearsEdit }, { field::amount, ui->AmountEdit },
-            { field::firstPayment, ui->FirstPaymentEdit }, { field::monthlyExtra, ui->MonthlyExtraEdit },
-            { field::monthlyFrom, ui->MonthlyFromEdit }, { field::monthlyThrough, ui->MonthlyThroughEdit },
-            { field::yearlyExtra, ui->YearlyExtraEdit }, { field::yearlyMonth, ui->YearlyMonthCombo },
-            { field::yearlyFrom, ui->YearlyFromYearEdit }, { field::oneTime, ui->OneTimeTable } });
+    return { { field::rate, ui->RateEdit }, { field::years, ui->YearsEdit }, { field::amount, ui->AmountEdit },
+        { field::firstPayment, ui->FirstPaymentEdit }, { field::monthlyExtra, ui->MonthlyExtraEdit },
+        { field::monthlyFrom, ui->MonthlyFromEdit }, { field::monthlyThrough, ui->MonthlyThroughEdit },
+        { field::yearlyExtra, ui->YearlyExtraEdit }, { field::yearlyMonth, ui->YearlyMonthCombo },
+        { field::yearlyFrom, ui->YearlyFromYearEdit }, { field::oneTime, ui->OneTimeTable },
+        { field::everyTwoWeeks, ui->EveryTwoWeeksCheck } };
+}
+
+calculators::FieldTexts ExtraPaymentsWindow::fieldTexts() const
+{
+    namespace field = calculators::plannerFields;
+    calculators::FieldTexts texts = textsOf(fieldControls());
+    const QDate first = ui->FirstPaymentEdit->date();
+    texts.set(field::firstPayment, finance::isoDateText({ first.year(), first.month(), first.day() }));
+    texts.set(field::yearlyMonth, std::to_string(ui->YearlyMonthCombo->currentIndex() + 1));
+    const QTableWidget& table = *ui->OneTimeTable;
+    for (int row = 0; row < table.rowCount(); ++row)
+        texts.addRow(field::oneTime,
+            { { std::string(calculators::oneTimeKeys::payment), cellText(table, row, 0) },
+                { std::string(calculators::oneTimeKeys::amount), cellText(table, row, 1) } });
+    texts.set(field::everyTwoWeeks, ui->EveryTwoWeeksCheck->isChecked() ? "yes" : "no");
+    return texts;
 }
 
 void ExtraPaymentsWindow::calculateButtonClicked()
@@ -152,11 +151,11 @@ void ExtraPaymentsWindow::calculateButtonClicked()
     // writes it into the table.
     if (ui->OneTimeTable->isAncestorOf(QApplication::focusWidget()))
         ui->OneTimeTable->setFocus();
-    const auto read = calculators::readExtraPaymentsTexts(fieldTexts(), app::regional());
+    const auto read = calculators::readExtraPayments(fieldTexts(), app::regional());
     if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
         // The plan on screen was of other inputs: it goes, so that nothing prints, saves or charts it.
         clearPlan();
-        warnAbout(*failure);
+        warnAbout(this, *failure, fieldControls());
         return;
     }
     input = std::get<calculators::ExtraPaymentsInput>(read);

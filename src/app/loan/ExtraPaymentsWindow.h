@@ -2,12 +2,14 @@
 
 #include "calculators/ExtraPaymentsChecks.h"
 #include "calculators/ExtraPaymentsPlan.h"
-#include "loan/LoanPageTexts.h"
+#include "calculators/FieldTexts.h"
+#include "shell/ValidationSteps.h"
 
 #include <QDate>
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace Ui {
 class ExtraPaymentsWindow;
@@ -28,7 +30,7 @@ public:
 
     // The loan fields take the loan page's loan where the planner's rules accept it, else 7%, 30 years and 200000;
     // the first payment falls on the first day of the month after today.
-    void startWith(const std::optional<LoanPageTexts>& loan, QDate today);
+    void startWith(const std::optional<calculators::FieldTexts>& loan, QDate today);
 
 private:
     void calculateButtonClicked();
@@ -39,8 +41,8 @@ private:
     void closeButtonClicked();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-    calculators::ExtraPaymentsTexts fieldTexts() const;
-    void warnAbout(const calculators::FieldFailure& failure);
+    calculators::FieldTexts fieldTexts() const;
+    std::vector<FieldControl> fieldControls() const;
     void clearPlan();
     void showPlan();
 

@@ -1,22 +1,21 @@
 #include "loan/LoanPage.h"
 
 #include "calculators/AmortizationSchedule.h"
-#include "calculators/Checks.h"
 #include "calculators/LoanChartSeries.h"
+#include "calculators/LoanMatrix.h"
 #include "calculators/LoanSolver.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "printing/TextStreamPrint.h"
 #include "shell/FieldAssistance.h"
-#include "shell/FieldEntry.h"
 #include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_LoanPage.h"
 
-#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -100,36 +99,33 @@ void LoanPage::setClock(std::function<QDate()> clock)
     today = std::move(clock);
 }
 
-LoanPageTexts LoanPage::loanTexts()
+calculators::FieldTexts LoanPage::loanTexts()
 {
     ensureBuilt();
-    return { ui->AmountEdit->text(), ui->YearsEdit->text(), ui->RateEdit->text() };
+    return { { calculators::loanFields::rate, ui->RateEdit->text().toStdString() },
+        { calculators::loanFields::years, ui->YearsEdit->text().toStdString() },
+        { calculators::loanFields::amount, ui->AmountEdit->text().toStdString() } };
 }
 
 void LoanPage::calculateButtonClicked()
 {
     using calculators::LoanSolveFor;
     const bool paymentMode = ui->SolveForPaymentRadio->isChecked();
-
-    const auto values = app::readFields(this,
-        paymentMode ? calculators::checks::solveForPayment : calculators::checks::solveForAmount,
-        { { "rate", ui->RateEdit }, { "years", ui->YearsEdit }, { "amount", ui->AmountEdit },
-            { "payment", ui->PaymentEdit } });
-    if (!values)
+    calculators::FieldTexts texts = loanTexts();
+    texts.set(calculators::loanFields::solveFor, paymentMode ? "payment" : "amount");
+    texts.set(calculators::loanFields::payment, ui->PaymentEdit->text().toStdString());
+    const auto read = readInput(this, calculators::readLoan, texts,
+        std::initializer_list<FieldControl> { { calculators::loanFields::rate, ui->RateEdit },
+            { calculators::loanFields::years, ui->YearsEdit }, { calculators::loanFields::amount, ui->AmountEdit },
+            { calculators::loanFields::payment, ui->PaymentEdit } });
+    if (!read)
         return;
-
-    // The field the mode does not need is never reported: it only has to convert, and gets the result anyway.
+    const calculators::LoanInput& input = *read;
+    // The field being solved for is never reported: one its check refuses is read as 0 and shows it until the
+    // result replaces it.
     QLineEdit* solvedField = paymentMode ? ui->PaymentEdit : ui->AmountEdit;
-    if (!fieldAccepts(solvedField, paymentMode ? calculators::checks::loanPayment : calculators::checks::loanAmount))
+    if ((paymentMode ? input.monthlyPayment : input.loanAmount) == 0)
         solvedField->setText(QStringLiteral("0"));
-
-    calculators::LoanInput input;
-    input.solveFor = paymentMode ? LoanSolveFor::MonthlyPayment : LoanSolveFor::LoanAmount;
-    input.annualRatePercent = values->decimal("rate");
-    input.years = values->whole("years");
-    // The solved field holds a number by now, its own or 0.
-    input.monthlyPayment = paymentMode ? app::decimalValue(ui->PaymentEdit) : values->decimal("payment");
-    input.loanAmount = paymentMode ? values->decimal("amount") : app::decimalValue(ui->AmountEdit);
     const calculators::LoanSolution solution = calculators::solveLoan(input);
 
     const auto& settings = regional();
@@ -188,10 +184,10 @@ void LoanPage::scheduleButtonClicked()
 {
     // The fields are read as they stand, without validation: the button is only enabled after a
     // successful Calculate, but a term can still be typed over since.
-    const finance::Extended rate = decimalValue(ui->RateEdit);
-    const std::int32_t months = calculators::scheduleMonthCount(wholeValue(ui->YearsEdit));
-    const finance::Extended amount = decimalValue(ui->AmountEdit);
-    const calculators::AmortizationSchedule schedule = calculators::amortizationSchedule(rate, months, amount);
+    const auto read = calculators::readSchedule(loanTexts(), regional());
+    const auto& loan = std::get<calculators::ScheduleLoan>(read);
+    const calculators::AmortizationSchedule schedule
+        = calculators::amortizationSchedule(loan.annualRatePercent, loan.months, loan.loanAmount);
 
     // A new window at every press, owned by nobody and freed when it closes.
     const auto window = std::make_unique<ScheduleWindow>();
@@ -199,7 +195,7 @@ void LoanPage::scheduleButtonClicked()
     // The loan chart also draws the prepayment window's result when it is for this loan.
     if (prepaymentWindow) {
         const auto& prepayment = prepaymentWindow->lastCalculation();
-        if (prepayment && calculators::isSameLoan(*prepayment, rate, months, amount))
+        if (prepayment && calculators::isSameLoan(*prepayment, loan.annualRatePercent, loan.months, loan.loanAmount))
             window->setPrepayment(*prepayment);
     }
     window->exec();
@@ -207,7 +203,7 @@ void LoanPage::scheduleButtonClicked()
 
 void LoanPage::matrixButtonClicked()
 {
-    const auto matrix = std::make_unique<MatrixWindow>(loanTexts(), this);
+    const auto matrix = std::make_unique<MatrixWindow>(calculators::matrixOpening(loanTexts(), regional()), this);
     matrix->exec();
 }
 

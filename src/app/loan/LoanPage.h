@@ -1,6 +1,6 @@
 #pragma once
 
-#include "loan/LoanPageTexts.h"
+#include "calculators/FieldTexts.h"
 #include "shell/BuiltOnFirstShow.h"
 
 #include <QDate>
@@ -32,8 +32,9 @@ public:
     void setPrepaymentWindow(PrepaymentWindow* window);
     // Where the report takes today's date from.
     void setClock(std::function<QDate()> today);
-    // The rate, years and amount as typed; each window reads them by its own rules.
-    LoanPageTexts loanTexts();
+    // The loan's fields as typed ("rate", "years", "amount"), which the schedule, prepayment, matrix and planner
+    // readers take.
+    calculators::FieldTexts loanTexts();
 
 private:
     void buildControls() override;

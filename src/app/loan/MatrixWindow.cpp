@@ -1,12 +1,9 @@
 #include "loan/MatrixWindow.h"
 
-#include "calculators/Checks.h"
 #include "calculators/LoanMatrix.h"
-#include "finance/Formats.h"
-#include "finance/NumberEntry.h"
+#include "finance/FinanceErrors.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
-#include "shell/FieldEntry.h"
 #include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
@@ -19,17 +16,11 @@
 
 #include <QStyle>
 #include <string>
+#include <utility>
 
 namespace app {
 
-namespace {
-
-constexpr int openingRateStep = 2;
-constexpr int rateCountOnOpening = 3;
-
-} // namespace
-
-MatrixWindow::MatrixWindow(const LoanPageTexts& loan, QWidget* opener)
+MatrixWindow::MatrixWindow(const calculators::MatrixOpening& opening, QWidget* opener)
     : QDialog(nullptr)
     , ui(std::make_unique<Ui::MatrixWindow>())
 {
@@ -51,7 +42,7 @@ MatrixWindow::MatrixWindow(const LoanPageTexts& loan, QWidget* opener)
     connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
 
     // The window opens even when the loan page's texts do not convert.
-    runGuarded(opener ? opener : this, [this, &loan] { windowCreated(loan); });
+    runGuarded(opener ? opener : this, [this, &opening] { windowCreated(opening); });
 }
 
 MatrixWindow::~MatrixWindow() = default;
@@ -63,17 +54,30 @@ void MatrixWindow::showEvent(QShowEvent* event)
     windowShown();
 }
 
-void MatrixWindow::windowCreated(const LoanPageTexts& loan)
+void MatrixWindow::windowCreated(const calculators::MatrixOpening& opening)
 {
-    ui->StartLoanEdit->setText(loan.amount);
-    ui->LoanIncrementEdit->setText(QString::fromStdString(finance::integerText(wholeValue(ui->StartLoanEdit) / 10)));
-    ui->Term1Spin->setValue(finance::wholeNumberEntry(loan.years.toStdString()));
-    ui->Term2Spin->setValue(ui->Term1Spin->value());
-    ui->StartRateEdit->setText(loan.rate);
-    ui->RateIncrementEdit->setText(QString::fromStdString(calculators::rateIncrementText(openingRateStep, regional())));
-    ui->RateIncrementScrollBar->setValue(openingRateStep);
-    ui->RateCountSpin->setValue(rateCountOnOpening);
-    fillGrid();
+    const auto& texts = opening.texts;
+    const auto text = [&texts](std::string_view field) { return QString::fromStdString(texts.text(field)); };
+    ui->StartLoanEdit->setText(text("amount"));
+    if (texts.has("increment"))
+        ui->LoanIncrementEdit->setText(text("increment"));
+    if (opening.years) {
+        ui->Term1Spin->setValue(*opening.years);
+        ui->Term2Spin->setValue(*opening.years);
+    }
+    // An opening that stopped at a text which is no whole number sets nothing after it.
+    if (opening.error)
+        throw finance::EConvertError(*opening.error);
+    ui->StartRateEdit->setText(text("rate"));
+    ui->RateIncrementEdit->setText(text("rate-step"));
+    ui->RateIncrementScrollBar->setValue(calculators::openingRateStep);
+    ui->LoanCountSpin->setValue(calculators::openingAmounts);
+    ui->RateCountSpin->setValue(calculators::openingRates);
+    // The terms as the spin boxes hold them, within their range.
+    calculators::MatrixEntries entries = opening.entries;
+    entries.term1 = ui->Term1Spin->value();
+    entries.term2 = ui->Term2Spin->value();
+    fillGrid(entries);
 }
 
 void MatrixWindow::windowShown()
@@ -87,28 +91,33 @@ void MatrixWindow::rateIncrementScrollBarChanged()
         QString::fromStdString(calculators::rateIncrementText(ui->RateIncrementScrollBar->value(), regional())));
 }
 
-void MatrixWindow::calculateButtonClicked()
+std::vector<FieldControl> MatrixWindow::fieldControls() const
 {
-    // The fill reads the texts as the fields hold them.
-    if (!app::readFields(this, calculators::checks::matrix,
-            { { "amount", ui->StartLoanEdit }, { "increment", ui->LoanIncrementEdit }, { "rate", ui->StartRateEdit } }))
-        return;
-    fillGrid();
+    return { { "amount", ui->StartLoanEdit }, { "increment", ui->LoanIncrementEdit }, { "rate", ui->StartRateEdit },
+        { "rate-step", ui->RateIncrementEdit }, { "years", ui->Term1Spin }, { "years2", ui->Term2Spin },
+        { "amounts", ui->LoanCountSpin }, { "rates", ui->RateCountSpin } };
 }
 
-void MatrixWindow::fillGrid()
+calculators::FieldTexts MatrixWindow::fieldTexts() const
+{
+    calculators::FieldTexts texts = textsOf(fieldControls());
+    // A spin box holds what its own text reads as, typed out of range or not: its minimum while no number is typed.
+    for (const auto& [field, spin] : { std::pair { "years", ui->Term1Spin }, std::pair { "years2", ui->Term2Spin },
+             std::pair { "amounts", ui->LoanCountSpin }, std::pair { "rates", ui->RateCountSpin } })
+        texts.set(field, std::to_string(spin->typedValue()));
+    return texts;
+}
+
+void MatrixWindow::calculateButtonClicked()
+{
+    if (const auto entries = readInput(this, calculators::readMatrix, fieldTexts(), fieldControls()))
+        fillGrid(*entries);
+}
+
+void MatrixWindow::fillGrid(const calculators::MatrixEntries& entries)
 {
     QTableWidget& grid = *ui->MatrixGrid;
     setGridRowCount(grid, calculators::matrixRowCount);
-    calculators::MatrixEntries entries;
-    entries.startLoan = ui->StartLoanEdit->text().toStdString();
-    entries.loanIncrement = ui->LoanIncrementEdit->text().toStdString();
-    entries.startRate = ui->StartRateEdit->text().toStdString();
-    entries.rateIncrement = ui->RateIncrementEdit->text().toStdString();
-    entries.amountCount = ui->LoanCountSpin->typedValue();
-    entries.rateCount = ui->RateCountSpin->typedValue();
-    entries.term1 = ui->Term1Spin->typedValue();
-    entries.term2 = ui->Term2Spin->typedValue();
     calculators::fillLoanMatrix(entries, regional(), [&grid](int column, int row, const std::string& text) {
         setGridText(grid, column, row, QString::fromStdString(text));
     });

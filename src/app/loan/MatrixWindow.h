@@ -1,9 +1,11 @@
 #pragma once
 
-#include "loan/LoanPageTexts.h"
+#include "calculators/LoanMatrix.h"
+#include "shell/ValidationSteps.h"
 
 #include <QDialog>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class MatrixWindow;
@@ -17,22 +19,25 @@ class MatrixWindow final : public QDialog
     Q_OBJECT
 
 public:
-    // The matrix has no owner. The opener is the window whose press opens it: an error while the matrix takes
-    // the loan's texts is shown over the opener, since the matrix itself is not on screen yet.
-    explicit MatrixWindow(const LoanPageTexts& loan, QWidget* opener = nullptr);
+    // The matrix has no owner; it opens with the texts calculators::matrixOpening makes of the loan page's. The
+    // opener is the window whose press opens it: an error in the loan's texts is shown over the opener, since the
+    // matrix itself is not on screen yet.
+    explicit MatrixWindow(const calculators::MatrixOpening& opening, QWidget* opener = nullptr);
     ~MatrixWindow() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void windowCreated(const LoanPageTexts& loan); // takes the loan page's texts, fills the grid
+    void windowCreated(const calculators::MatrixOpening& opening); // takes the opening texts, fills the grid
     void windowShown(); // focus on the starting amount
     void rateIncrementScrollBarChanged();
     void calculateButtonClicked();
     void printButtonClicked();
     void closeButtonClicked();
-    void fillGrid();
+    void fillGrid(const calculators::MatrixEntries& entries);
+    std::vector<FieldControl> fieldControls() const;
+    calculators::FieldTexts fieldTexts() const;
 
     std::unique_ptr<Ui::MatrixWindow> ui;
 };

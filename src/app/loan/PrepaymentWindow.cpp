@@ -1,13 +1,9 @@
 #include "loan/PrepaymentWindow.h"
 
-#include "calculators/Checks.h"
 #include "calculators/Prepayment.h"
-#include "finance/NumberEntry.h"
 #include "shell/EnterKey.h"
 #include "shell/FieldAssistance.h"
-#include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "shell/WindowPlacement.h"
 #include "ui_PrepaymentWindow.h"
@@ -51,7 +47,7 @@ PrepaymentWindow::PrepaymentWindow(QWidget* parent)
 
 PrepaymentWindow::~PrepaymentWindow() = default;
 
-void PrepaymentWindow::setLoan(const LoanPageTexts& texts)
+void PrepaymentWindow::setLoan(const calculators::FieldTexts& texts)
 {
     loan = texts;
 }
@@ -72,30 +68,22 @@ void PrepaymentWindow::showEvent(QShowEvent* event)
 
 void PrepaymentWindow::calculateButtonClicked()
 {
-    const auto values = app::readFields(
-        this, calculators::checks::prepayment, { { "extra", ui->ExtraPaymentEdit }, { "from", ui->StartMonthEdit } });
-    if (!values)
+    const FieldControl controls[] = { { "extra", ui->ExtraPaymentEdit }, { "from", ui->StartMonthEdit } };
+    calculators::FieldTexts texts = textsOf(controls);
+    texts.addMissing(loan);
+    const auto read = readInput(this, calculators::readPrepayment, texts, controls);
+    if (!read)
         return;
-    if (!loan)
-        return;
-
-    // Read in this order; a text that does not convert ends the calculation in the application error box.
-    calculators::PrepaymentInput input;
-    input.annualRatePercent = finance::decimalNumberEntry(loan->rate.toStdString(), regional());
-    input.years = finance::wholeNumberEntry(loan->years.toStdString());
-    input.loanAmount = finance::decimalNumberEntry(loan->amount.toStdString(), app::regional());
-    input.extraPayment = values->decimal("extra");
-    // The month is checked as a decimal number and read as a whole one, so "1.5" ends in the error box.
-    input.startMonth = app::wholeValue(ui->StartMonthEdit);
-    const auto texts = calculators::prepaymentTexts(calculators::analysePrepayment(input), app::regional());
+    const calculators::PrepaymentInput& input = *read;
+    const auto results = calculators::prepaymentTexts(calculators::analysePrepayment(input), regional());
 
     for (QWidget* panel :
         { ui->PrepaidInterestPanel, ui->NormalInterestPanel, ui->InterestSavingsPanel, ui->MonthsReducedPanel })
         panel->setVisible(true);
-    ui->NormalInterestValueLabel->setText(QString::fromStdString(texts.normalInterest));
-    ui->PrepaidInterestValueLabel->setText(QString::fromStdString(texts.prepaidInterest));
-    ui->InterestSavingsValueLabel->setText(QString::fromStdString(texts.interestSavings));
-    ui->MonthsReducedValueLabel->setText(QString::fromStdString(texts.monthsReduced));
+    ui->NormalInterestValueLabel->setText(QString::fromStdString(results.normalInterest));
+    ui->PrepaidInterestValueLabel->setText(QString::fromStdString(results.prepaidInterest));
+    ui->InterestSavingsValueLabel->setText(QString::fromStdString(results.interestSavings));
+    ui->MonthsReducedValueLabel->setText(QString::fromStdString(results.monthsReduced));
     calculated = input;
 }
 

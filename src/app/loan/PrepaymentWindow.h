@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calculators/FieldTexts.h"
 #include "calculators/Prepayment.h"
-#include "loan/LoanPageTexts.h"
 
 #include <QWidget>
 #include <memory>
@@ -24,8 +24,9 @@ public:
     explicit PrepaymentWindow(QWidget* parent = nullptr);
     ~PrepaymentWindow() override;
 
-    // The loan page's texts as they now stand.
-    void setLoan(const LoanPageTexts& texts);
+    // The loan page's "rate", "years" and "amount" as they now stand; the prepayment's reader takes them with this
+    // window's fields at every Calculate.
+    void setLoan(const calculators::FieldTexts& texts);
     // What the results on show were calculated from; nothing before the first successful Calculate.
     const std::optional<calculators::PrepaymentInput>& lastCalculation() const;
 
@@ -37,7 +38,7 @@ private:
     void closeButtonClicked();
 
     std::unique_ptr<Ui::PrepaymentWindow> ui;
-    std::optional<LoanPageTexts> loan; // none until a loan page gives one: Calculate then only checks
+    calculators::FieldTexts loan;
     bool placed = false;
     std::optional<calculators::PrepaymentInput> calculated;
 };

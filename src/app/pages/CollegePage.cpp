@@ -1,6 +1,5 @@
 #include "pages/CollegePage.h"
 
-#include "calculators/Checks.h"
 #include "shell/FieldAssistance.h"
 #include "shell/Glyphs.h"
 #include "shell/GuardedHandler.h"
@@ -41,7 +40,7 @@ void CollegePage::buildControls()
 bool CollegePage::collegeCalculateButtonClicked(const QObject* sender)
 {
     // The starting age is checked once the child's age has passed, against the age as read.
-    const auto read = app::readInput<calculators::CollegeCostInput>(this, calculators::readCollegeCostInput,
+    const auto read = app::readInput<calculators::CollegeCostInput>(this, calculators::readCollegeCost,
         { { "age", ui->ChildAgeEdit }, { "start-age", ui->StartingAgeEdit }, { "cost", ui->AnnualCostEdit },
             { "years", ui->CollegeYearsEdit }, { "increase", ui->CostIncreaseEdit } });
     if (!read)
@@ -66,9 +65,9 @@ void CollegePage::collegeHowToButtonClicked(const QObject* sender)
     if (sender != ui->CollegeCalculateButton && !collegeCalculateButtonClicked(sender))
         return;
 
-    const auto values = app::readFields(
-        this, calculators::checks::collegeFund, { { "fund", ui->CurrentFundEdit }, { "growth", ui->FundGrowthEdit } });
-    if (!values) {
+    const auto fund = readInput<calculators::CollegeFund>(
+        this, calculators::readCollegeFund, { { "fund", ui->CurrentFundEdit }, { "growth", ui->FundGrowthEdit } });
+    if (!fund) {
         // The projection beside the plan may be new: an old plan would stand next to figures it does not
         // belong to.
         ui->CollegePlanText->clear();
@@ -77,8 +76,7 @@ void CollegePage::collegeHowToButtonClicked(const QObject* sender)
 
     // Emptied before computing: a plan that ends in an error leaves no stale text behind.
     ui->CollegePlanText->clear();
-    const calculators::CollegeFund fund { values->decimal("fund"), values->decimal("growth") };
-    const calculators::CollegePlan plan = calculators::planCollegeSaving(cost, fund);
+    const calculators::CollegePlan plan = calculators::planCollegeSaving(cost, *fund);
     ui->CollegePlanText->appendPlainText(QString::fromStdString(calculators::collegePlanText(plan, app::regional())));
     QTextCursor caret = ui->CollegePlanText->textCursor();
     caret.movePosition(QTextCursor::Start);

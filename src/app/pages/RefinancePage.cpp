@@ -37,7 +37,7 @@ void RefinancePage::buildControls()
 
 void RefinancePage::refinanceCalculateButtonClicked()
 {
-    const auto read = app::readInput<calculators::RefinanceInput>(this, calculators::readRefinanceInput,
+    const auto read = app::readInput<calculators::RefinanceInput>(this, calculators::readRefinance,
         { { "payment", ui->CurrentPaymentEdit }, { "principal", ui->RefinancedAmountEdit },
             { "years", ui->RefinancedYearsEdit }, { "rate", ui->RefinancedRateEdit },
             { "closing-costs", ui->ClosingCostsEdit }, { "points", ui->PointsEdit } });

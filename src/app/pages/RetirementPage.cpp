@@ -1,6 +1,5 @@
 #include "pages/RetirementPage.h"
 
-#include "calculators/Checks.h"
 #include "calculators/RetirementPlanner.h"
 #include "shell/FieldAssistance.h"
 #include "shell/Glyphs.h"
@@ -65,7 +64,7 @@ void RetirementPage::buildControls()
 std::optional<calculators::RetirementInput> RetirementPage::readNeed()
 {
     // The current age has passed its own step by the time the retirement age is compared with it.
-    return app::readInput<calculators::RetirementInput>(this, calculators::readRetirementInput,
+    return app::readInput<calculators::RetirementInput>(this, calculators::readRetirementNeed,
         { { "age", ui->CurrentAgeEdit }, { "retire-at", ui->RetirementAgeEdit }, { "income", ui->MonthlyIncomeEdit },
             { "years", ui->RetirementYearsEdit }, { "growth", ui->GrowthRateEdit },
             { "inflation", ui->InflationEdit } });
@@ -94,12 +93,12 @@ void RetirementPage::retirementHowToButtonClicked()
     const auto input = readNeed();
     if (!input)
         return;
-    const auto assets
-        = app::readFields(this, calculators::checks::retirementPlan, { { "assets", ui->RetirementFundEdit } });
+    const auto assets = readInput<calculators::RetirementAssets>(
+        this, calculators::readRetirementAssets, { { "assets", ui->RetirementFundEdit } });
     if (!assets)
         return;
 
-    const calculators::RetirementPlan plan = calculators::retirementPlan(*input, assets->decimal("assets"));
+    const calculators::RetirementPlan plan = calculators::retirementPlan(*input, assets->currentAssets);
     ui->RetirementPlanText->setPlainText(
         QString::fromStdString(calculators::retirementPlanText(*input, plan, app::regional())));
     QTextCursor caret = ui->RetirementPlanText->textCursor();

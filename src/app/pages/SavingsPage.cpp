@@ -1,16 +1,12 @@
 #include "pages/SavingsPage.h"
 
-#include "calculators/Checks.h"
 #include "calculators/RequiredReturn.h"
 #include "calculators/SavingsGrowth.h"
 #include "shell/FieldAssistance.h"
-#include "shell/FieldEntry.h"
 #include "shell/GuardedHandler.h"
 #include "shell/Regional.h"
 #include "shell/ValidationSteps.h"
 #include "ui_SavingsPage.h"
-
-#include <cstdint>
 
 namespace app {
 
@@ -64,25 +60,18 @@ void SavingsPage::buildControls()
 
 void SavingsPage::growthCalculateButtonClicked()
 {
-    const auto values = app::readFields(this, calculators::checks::savingsGrowth,
-        { { "rate", ui->SavingsRateEdit }, { "years", ui->SavingsYearsEdit } });
-    if (!values)
+    const FieldControl controls[] = { { "rate", ui->SavingsRateEdit }, { "years", ui->SavingsYearsEdit },
+        { "contribution", ui->ContributionEdit }, { "current", ui->CurrentSavingsEdit } };
+    calculators::FieldTexts texts = textsOf(controls);
+    texts.set("every", ui->WeeklyRadio->isChecked() ? "week" : ui->MonthlyRadio->isChecked() ? "month" : "year");
+    // The contribution and the current amount are optional: once the checked fields pass, an empty one shows the
+    // 0 it counts as. They are not checked: text that is no number ends in the error box.
+    const auto input = readInput(this, calculators::readSavingsGrowth, texts, controls);
+    if (!input)
         return;
-
     zeroWhenEmpty(ui->ContributionEdit);
     zeroWhenEmpty(ui->CurrentSavingsEdit);
-
-    // The contribution and the current amount are not validated: text that is no number ends in the error box.
-    calculators::SavingsGrowthInput input;
-    input.annualRatePercent = values->decimal("rate");
-    input.years = values->whole("years");
-    input.contribution = app::decimalValue(ui->ContributionEdit);
-    input.currentAmount = app::decimalValue(ui->CurrentSavingsEdit);
-    using calculators::ContributionFrequency;
-    input.frequency = ui->WeeklyRadio->isChecked() ? ContributionFrequency::Weekly
-        : ui->MonthlyRadio->isChecked()            ? ContributionFrequency::Monthly
-                                                   : ContributionFrequency::Annually;
-    const finance::Extended futureValue = calculators::savingsFutureValue(input);
+    const finance::Extended futureValue = calculators::savingsFutureValue(*input);
 
     ui->GrowthResultPanel->setVisible(true);
     ui->GrowthResultPanel->setText(QString::fromStdString(calculators::savingsGrowthCaption(futureValue, regional())));
@@ -90,13 +79,13 @@ void SavingsPage::growthCalculateButtonClicked()
 
 void SavingsPage::returnCalculateButtonClicked()
 {
-    const auto values = app::readFields(this, calculators::checks::requiredReturn,
+    const auto input = readInput<calculators::RequiredReturnInput>(this, calculators::readRequiredReturn,
         { { "current", ui->CurrentValueEdit }, { "desired", ui->DesiredValueEdit }, { "years", ui->GrowYearsEdit } });
-    if (!values)
+    if (!input)
         return;
 
-    const finance::Extended annualReturn = calculators::requiredAnnualReturn(
-        values->decimal("current"), values->decimal("desired"), values->whole("years"));
+    const finance::Extended annualReturn
+        = calculators::requiredAnnualReturn(input->currentValue, input->desiredValue, input->years);
 
     ui->ReturnResultPanel->setVisible(true);
     ui->ReturnResultPanel->setText(

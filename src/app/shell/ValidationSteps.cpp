@@ -1,9 +1,9 @@
 #include "shell/ValidationSteps.h"
 
 #include "shell/Dialogs.h"
-#include "shell/Regional.h"
 
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -24,11 +24,6 @@ QWidget* controlOf(std::span<const FieldControl> controls, std::string_view fiel
     return found->control;
 }
 
-std::span<const FieldControl> spanOf(std::initializer_list<FieldControl> controls)
-{
-    return { controls.begin(), controls.size() };
-}
-
 void openCell(QTableWidget& table, const calculators::TableCell& cell)
 {
     if (!table.item(cell.row, cell.column))
@@ -39,11 +34,6 @@ void openCell(QTableWidget& table, const calculators::TableCell& cell)
 }
 
 } // namespace
-
-void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::initializer_list<FieldControl> controls)
-{
-    warnAbout(owner, failure, spanOf(controls));
-}
 
 void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::span<const FieldControl> controls)
 {
@@ -59,30 +49,19 @@ void warnAbout(QWidget* owner, const calculators::FieldFailure& failure, std::sp
         field->selectAll();
 }
 
-calculators::FieldText textsOf(std::initializer_list<FieldControl> controls)
+calculators::FieldTexts textsOf(std::span<const FieldControl> controls)
 {
-    // The list lives as long as the call that reads with these texts.
-    return [controls](std::string_view field) {
-        const auto* edit = qobject_cast<const QLineEdit*>(controlOf(spanOf(controls), field));
-        Q_ASSERT(edit);
-        return edit->text().toStdString();
-    };
-}
-
-std::optional<calculators::FieldValues> readFields(
-    QWidget* owner, std::span<const calculators::FieldCheck> checks, std::initializer_list<FieldControl> controls)
-{
-    auto read = calculators::readFields(checks, textsOf(controls), regional());
-    if (auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
-        warnAbout(owner, *failure, controls);
-        return std::nullopt;
+    calculators::FieldTexts texts;
+    for (const FieldControl& each : controls) {
+        // A cell's text is a table's: the window puts it in a row of its own.
+        if (each.cell)
+            continue;
+        if (const auto* edit = qobject_cast<const QLineEdit*>(each.control))
+            texts.set(each.field, edit->text().toStdString());
+        else if (const auto* spin = qobject_cast<const QSpinBox*>(each.control))
+            texts.set(each.field, spin->cleanText().toStdString());
     }
-    return std::get<calculators::FieldValues>(read);
-}
-
-bool fieldAccepts(const QLineEdit* field, const calculators::FieldCheck& check)
-{
-    return calculators::accepts(check, field->text().toStdString(), regional());
+    return texts;
 }
 
 } // namespace app

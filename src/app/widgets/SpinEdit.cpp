@@ -1,8 +1,5 @@
 #include "widgets/SpinEdit.h"
 
-#include "finance/FinanceErrors.h"
-#include "finance/NumberEntry.h"
-
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -26,11 +23,10 @@ void SpinEdit::setArrowsOnly(bool only)
 
 std::int32_t SpinEdit::typedValue() const
 {
-    try {
-        return finance::wholeNumberEntry(text().toStdString());
-    } catch (const finance::EConvertError&) {
-        return minimum();
-    }
+    // The text is a whole number or a lone sign (validate() keeps it so); a lone sign is the minimum.
+    bool isNumber = false;
+    const int value = cleanText().toInt(&isNumber);
+    return isNumber ? value : minimum();
 }
 
 QValidator::State SpinEdit::validate(QString& input, int&) const
