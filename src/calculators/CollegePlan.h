@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calculators/FieldCheck.h"
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
 #include "finance/Extended.h"
 #include "finance/RegionalSettings.h"
 

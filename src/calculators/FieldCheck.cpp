@@ -1,6 +1,5 @@
 #include "calculators/FieldCheck.h"
 
-#include "calculators/FieldReader.h"
 #include "finance/Formats.h"
 
 #include <cmath>
@@ -15,31 +14,6 @@ std::string numberText(Extended value)
 }
 
 } // namespace
-
-std::variant<FieldValues, FieldFailure> readFields(
-    std::span<const FieldCheck> checks, const FieldTexts& texts, const finance::RegionalSettings& settings)
-{
-    FieldReader reader(settings);
-    FieldValues values;
-    for (const FieldCheck& check : checks) {
-        // A bound field is one that an earlier check has read.
-        const auto bound
-            = check.boundField.empty() ? std::nullopt : std::optional<Extended>(values.decimal(check.boundField));
-        const Extended value = reader.checked(check, texts.text(check.field), bound);
-        if (reader.failure())
-            return *reader.failure();
-        values.set(check.field, value);
-    }
-    return values;
-}
-
-std::optional<Extended> acceptedValue(
-    const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings)
-{
-    FieldReader reader(settings);
-    const Extended value = reader.checked(check, std::string(text));
-    return reader.failure() ? std::nullopt : std::optional<Extended>(value);
-}
 
 std::string acceptedText(const FieldCheck& check)
 {

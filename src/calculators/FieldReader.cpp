@@ -98,4 +98,29 @@ void FieldReader::refuse(FieldFailure refused)
     first = std::move(refused);
 }
 
+std::variant<FieldValues, FieldFailure> readFields(
+    std::span<const FieldCheck> checks, const FieldTexts& texts, const finance::RegionalSettings& settings)
+{
+    FieldReader reader(settings);
+    FieldValues values;
+    for (const FieldCheck& check : checks) {
+        // A bound field is one that an earlier check has read.
+        const auto bound
+            = check.boundField.empty() ? std::nullopt : std::optional<Extended>(values.decimal(check.boundField));
+        const Extended value = reader.checked(check, texts.text(check.field), bound);
+        if (reader.failure())
+            return *reader.failure();
+        values.set(check.field, value);
+    }
+    return values;
+}
+
+std::optional<Extended> acceptedValue(
+    const FieldCheck& check, std::string_view text, const finance::RegionalSettings& settings)
+{
+    FieldReader reader(settings);
+    const Extended value = reader.checked(check, std::string(text));
+    return reader.failure() ? std::nullopt : std::optional<Extended>(value);
+}
+
 } // namespace calculators

@@ -1,6 +1,7 @@
 #include "calculators/LoanMatrix.h"
 
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/FinanceErrors.h"
 #include "finance/Formats.h"

@@ -1,6 +1,7 @@
 #include "calculators/LoanSolver.h"
 
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
 #include "finance/TimeValue.h"

@@ -2,6 +2,7 @@
 
 #include "calculators/AmortizationSchedule.h"
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/FinanceErrors.h"
 #include "finance/Formats.h"

@@ -1,6 +1,7 @@
 #include "calculators/Refinance.h"
 
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/Percent.h"
 #include "finance/TimeValue.h"

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "calculators/FieldCheck.h"
+#include "calculators/FieldFailure.h"
+#include "calculators/FieldTexts.h"
+#include "finance/RegionalSettings.h"
 #include "finance/Extended.h"
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "calculators/RequiredReturn.h"
 
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
 #include "finance/Percent.h"

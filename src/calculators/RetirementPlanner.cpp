@@ -1,6 +1,7 @@
 #include "calculators/RetirementPlanner.h"
 
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
 #include "finance/MessageTemplate.h"

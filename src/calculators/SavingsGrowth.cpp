@@ -1,6 +1,7 @@
 #include "calculators/SavingsGrowth.h"
 
 #include "calculators/Checks.h"
+#include "calculators/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/Formats.h"
 #include "finance/NumberEntry.h"

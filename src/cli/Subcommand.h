@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/FieldCheck.h"
+#include "calculators/FieldReader.h"
 #include "cli/Report.h"
 #include "finance/RegionalSettings.h"
 #include "finance/ShortDate.h"

@@ -16,7 +16,6 @@
 
 #include <QStyle>
 #include <string>
-#include <utility>
 
 namespace app {
 
@@ -98,19 +97,9 @@ std::vector<FieldControl> MatrixWindow::fieldControls() const
         { "amounts", ui->LoanCountSpin }, { "rates", ui->RateCountSpin } };
 }
 
-calculators::FieldTexts MatrixWindow::fieldTexts() const
-{
-    calculators::FieldTexts texts = textsOf(fieldControls());
-    // A spin box holds what its own text reads as, typed out of range or not: its minimum while no number is typed.
-    for (const auto& [field, spin] : { std::pair { "years", ui->Term1Spin }, std::pair { "years2", ui->Term2Spin },
-             std::pair { "amounts", ui->LoanCountSpin }, std::pair { "rates", ui->RateCountSpin } })
-        texts.set(field, std::to_string(spin->typedValue()));
-    return texts;
-}
-
 void MatrixWindow::calculateButtonClicked()
 {
-    if (const auto entries = readInput(this, calculators::readMatrix, fieldTexts(), fieldControls()))
+    if (const auto entries = readInput(this, calculators::readMatrix, textsOf(fieldControls()), fieldControls()))
         fillGrid(*entries);
 }
 

@@ -37,7 +37,6 @@ private:
     void closeButtonClicked();
     void fillGrid(const calculators::MatrixEntries& entries);
     std::vector<FieldControl> fieldControls() const;
-    calculators::FieldTexts fieldTexts() const;
 
     std::unique_ptr<Ui::MatrixWindow> ui;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/FieldCheck.h"
+#include "calculators/FieldReader.h"
 #include "shell/Regional.h"
 
 #include <initializer_list>
