@@ -9,10 +9,10 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
-#include <span>
-#include <variant>
 #include <optional>
+#include <span>
 #include <string>
+#include <variant>
 
 namespace calculators {
 

@@ -2,8 +2,8 @@
 
 #include "calculators/FieldFailure.h"
 #include "calculators/FieldTexts.h"
-#include "finance/RegionalSettings.h"
 #include "finance/Extended.h"
+#include "finance/RegionalSettings.h"
 
 #include <cstdint>
 #include <variant>
