@@ -14,6 +14,6 @@ struct BenchOptions
 void benchStartup(const BenchOptions& options);
 void benchPresses(const BenchOptions& options);
 void benchSchedule(const BenchOptions& options);
-void benchPlanner(const BenchOptions& options);
-void benchOffers(const BenchOptions& options);
+void benchExtraPayments(const BenchOptions& options);
+void benchLoanOffers(const BenchOptions& options);
 void benchCore(const BenchOptions& options);

@@ -1,8 +1,8 @@
 // Corvanta's benchmarks: start-up, presses, the 600-month schedule and the core, each against the
 // toolkit's (or the C library's) own floor measured in the same run. Prints figures; judges nothing.
 #include "Bench.h"
-#include "finance/RegionalSettings.h"
-#include "shell/Regional.h"
+#include "fields/Regional.h"
+#include "regional/RegionalSettings.h"
 
 #include <QApplication>
 #include <QSysInfo>
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
-    app::installRegionalSettings(finance::systemRegionalSettings());
+    app::installRegionalSettings(regional::systemRegionalSettings());
 
     std::printf("Corvanta benchmarks on %s, %u hardware threads, %s, Qt %s, in-process platform %s\n",
         processorName().c_str(), std::thread::hardware_concurrency(),
@@ -58,8 +58,8 @@ int main(int argc, char* argv[])
         { "startup", benchStartup },
         { "presses", benchPresses },
         { "schedule", benchSchedule },
-        { "planner", benchPlanner },
-        { "offers", benchOffers },
+        { "extrapayments", benchExtraPayments },
+        { "loanoffers", benchLoanOffers },
         { "core", benchCore },
     };
     for (const auto& [name, run] : groups) {

@@ -1,8 +1,8 @@
 #include "BenchWindows.h"
 
+#include "fields/Regional.h"
 #include "loan/LoanPage.h"
-#include "shell/BuiltOnFirstShow.h"
-#include "shell/Regional.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 using app::MainWindow;
 using app::PrepaymentWindow;

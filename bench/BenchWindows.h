@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dialogs/Dialogs.h"
 #include "loan/PrepaymentWindow.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/Dialogs.h"
-#include "shell/FirstRunStore.h"
 
 #include <memory>
 

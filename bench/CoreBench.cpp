@@ -2,10 +2,10 @@
 // formula with powl, printf with "%.2Lf", strtold.
 #include "Bench.h"
 #include "BenchStats.h"
-#include "finance/Formats.h"
-#include "finance/NumberEntry.h"
-#include "finance/RegionalSettings.h"
 #include "finance/TimeValue.h"
+#include "regional/Formats.h"
+#include "regional/NumberEntry.h"
+#include "regional/RegionalSettings.h"
 
 #include <cmath>
 #include <cstdio>
@@ -47,7 +47,7 @@ void report(const char* name, const Samples& ours, const char* floorName, const 
 void benchCore(const BenchOptions&)
 {
     using finance::Extended;
-    const finance::RegionalSettings settings;
+    const regional::RegionalSettings settings;
 
     report("core: Payment", callsPerSecond([](int i) {
         sink = finance::Payment(
@@ -59,7 +59,7 @@ void benchCore(const BenchOptions&)
         }));
 
     report("core: money text",
-        callsPerSecond([&settings](int i) { sink = finance::moneyText(997.95L + i, settings).size(); }),
+        callsPerSecond([&settings](int i) { sink = regional::moneyText(997.95L + i, settings).size(); }),
         "floor: snprintf %.2Lf", callsPerSecond([](int i) {
             char text[64];
             sink = std::snprintf(text, sizeof text, "%.2Lf", 997.95L + i);
@@ -67,6 +67,6 @@ void benchCore(const BenchOptions&)
 
     const std::string texts[] = { "150000", "7.25", "998.5", "1e3", "  42" };
     report("core: decimal number entry",
-        callsPerSecond([&](int i) { sink = finance::decimalNumberEntry(texts[i % 5], settings); }), "floor: strtold",
+        callsPerSecond([&](int i) { sink = regional::decimalNumberEntry(texts[i % 5], settings); }), "floor: strtold",
         callsPerSecond([&](int i) { sink = std::strtold(texts[i % 5].c_str(), nullptr); }));
 }

@@ -3,12 +3,12 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "calculators/LoanMatrix.h"
+#include "calculators/loan/LoanMatrix.h"
+#include "fields/Regional.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "program/MainWindow.h"
-#include "shell/Regional.h"
 
 #include <QAbstractButton>
 #include <QApplication>

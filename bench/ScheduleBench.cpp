@@ -3,7 +3,7 @@
 #include "Bench.h"
 #include "BenchStats.h"
 #include "BenchWindows.h"
-#include "calculators/AmortizationSchedule.h"
+#include "calculators/loan/AmortizationSchedule.h"
 #include "loan/ScheduleWindow.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // The schedule window's calculator on the loan page's rate, years and amount texts, read as its Schedule
 // button reads them: without validation, so any typed term reaches it.
 #include "CalculatorFuzz.h"
-#include "calculators/AmortizationSchedule.h"
+#include "calculators/loan/AmortizationSchedule.h"
 
 #include <cstddef>
 #include <cstdint>

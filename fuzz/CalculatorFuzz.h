@@ -3,7 +3,7 @@
 // A calculator run on arbitrary field texts, read the way its page reads them.
 #include "FuzzInput.h"
 #include "finance/FinanceErrors.h"
-#include "finance/NumberEntry.h"
+#include "regional/NumberEntry.h"
 
 #include <cmath>
 #include <cstddef>
@@ -24,8 +24,8 @@ public:
     { }
 
     std::uint8_t choice() { return m_input.byte(); }
-    finance::Extended decimal() { return finance::decimalNumberEntry(text(), m_settings); }
-    std::int32_t whole() { return finance::wholeNumberEntry(text()); }
+    finance::Extended decimal() { return regional::decimalNumberEntry(text(), m_settings); }
+    std::int32_t whole() { return regional::wholeNumberEntry(text()); }
     const std::string& text()
     {
         m_lastText = m_input.line();
@@ -33,11 +33,11 @@ public:
     }
     // The text of the field read last, as typed.
     const std::string& lastText() const { return m_lastText; }
-    const finance::RegionalSettings& settings() const { return m_settings; }
+    const regional::RegionalSettings& settings() const { return m_settings; }
 
 private:
     FuzzInput m_input;
-    finance::RegionalSettings m_settings;
+    regional::RegionalSettings m_settings;
     std::string m_lastText;
 };
 

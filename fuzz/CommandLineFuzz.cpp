@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const finance::RegionalSettings settings = fuzz::settingsFrom(input);
+    const regional::RegionalSettings settings = fuzz::settingsFrom(input);
     const auto subcommands = cli::subcommands();
     std::vector<std::string> arguments;
     // A byte past the table's end leaves the first argument to the lines: an unknown or global one.

@@ -2,8 +2,8 @@
 // gives finite values, rejects with the text quoted as typed, and reads back what general text writes.
 #include "FuzzInput.h"
 #include "finance/FinanceErrors.h"
-#include "finance/Formats.h"
-#include "finance/NumberEntry.h"
+#include "regional/Formats.h"
+#include "regional/NumberEntry.h"
 
 #include <cfloat>
 #include <cmath>
@@ -25,12 +25,12 @@ bool onlyGrammarCharacters(std::string text, const std::string& separator)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const finance::RegionalSettings settings = fuzz::settingsFrom(input);
+    const regional::RegionalSettings settings = fuzz::settingsFrom(input);
     const std::string text = input.rest();
 
     finance::Extended value = 0;
     try {
-        value = finance::decimalNumberEntry(text, settings);
+        value = regional::decimalNumberEntry(text, settings);
     } catch (const finance::EConvertError& error) {
         // what() is a C string: a typed NUL ends the message there.
         const std::string expected = "'" + text + "' is not a valid floating point value";
@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // General text keeps 15 significant digits, so it reads back within half a unit of the 15th digit. Near
     // the bottom of the range those digits may lie below the smallest normal value, which reads as zero.
-    const std::string general = finance::generalText(value, settings);
+    const std::string general = regional::generalText(value, settings);
     finance::Extended back = 0;
     try {
-        back = finance::decimalNumberEntry(general, settings);
+        back = regional::decimalNumberEntry(general, settings);
     } catch (const finance::EConvertError&) {
         fuzz::fail("general text reads back", general);
     }

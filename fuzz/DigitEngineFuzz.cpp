@@ -1,7 +1,7 @@
 // The digit engine on any 80-bit pattern, any rounding position and any number of decimals: digit strings
 // stay canonical and every form gives a short, non-empty text.
 #include "FuzzInput.h"
-#include "finance/DigitEngine.h"
+#include "regional/DigitEngine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,7 @@
 
 namespace {
 
-bool canonical(const finance::digits::DecimalDigits& number)
+bool canonical(const regional::digits::DecimalDigits& number)
 {
     const std::string& d = number.digits;
     if (d.empty())
@@ -24,9 +24,9 @@ bool canonical(const finance::digits::DecimalDigits& number)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    namespace digits = finance::digits;
+    namespace digits = regional::digits;
     fuzz::FuzzInput input(data, size);
-    const finance::RegionalSettings settings = fuzz::settingsFrom(input);
+    const regional::RegionalSettings settings = fuzz::settingsFrom(input);
     const std::int32_t count = input.int32();
     const std::int32_t decimals = input.int32();
     const int significantDigits = 1 + input.byte() % 18;

@@ -1,7 +1,7 @@
 // The extra payments planner on arbitrary field texts, read by its own checks; a plan that passes them must be
 // a statement that adds up to the cent, with texts for every row.
 #include "CalculatorFuzz.h"
-#include "calculators/ExtraPaymentsChecks.h"
+#include "calculators/extrapayments/ExtraPaymentsReader.h"
 
 #include <cstddef>
 #include <cstdint>

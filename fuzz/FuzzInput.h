@@ -3,7 +3,7 @@
 // What the fuzz targets share: reading typed values out of the fuzzer's bytes, the regional settings they run
 // under, and a loud stop when a property fails.
 #include "finance/Extended.h"
-#include "finance/RegionalSettings.h"
+#include "regional/RegionalSettings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -88,7 +88,7 @@ private:
 
 // Regional settings chosen by two bytes: the separators of a real locale (multi-byte ones included), then
 // one of the 4 positive and 16 negative currency placements.
-inline finance::RegionalSettings settingsFrom(FuzzInput& input)
+inline regional::RegionalSettings settingsFrom(FuzzInput& input)
 {
     struct Separators
     {
@@ -108,7 +108,7 @@ inline finance::RegionalSettings settingsFrom(FuzzInput& input)
     constexpr int kindCount = sizeof kinds / sizeof kinds[0];
     const Separators& kind = kinds[input.byte() % kindCount];
     const std::uint8_t forms = input.byte();
-    finance::RegionalSettings settings;
+    regional::RegionalSettings settings;
     settings.currencySymbol = kind.symbol;
     settings.thousandsSeparator = kind.thousands;
     settings.decimalSeparator = kind.decimal;

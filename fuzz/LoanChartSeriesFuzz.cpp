@@ -1,7 +1,7 @@
 // The loan chart's series on the schedule and prepayment analysis of arbitrary loan, extra payment and
 // start month texts, and its axis ticks on arbitrary ranges and counts.
 #include "CalculatorFuzz.h"
-#include "calculators/LoanChartSeries.h"
+#include "calculators/loan/LoanChartSeries.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The loan matrix's fill on arbitrary field texts (read inside the fill) and spin box values, which the
 // window holds within their ranges but which are taken here as any whole number.
 #include "CalculatorFuzz.h"
-#include "calculators/LoanMatrix.h"
+#include "calculators/loan/LoanMatrix.h"
 
 #include <cstddef>
 #include <cstdint>

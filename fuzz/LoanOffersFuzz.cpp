@@ -2,7 +2,7 @@
 // add up: each offer's cost in the years kept is its cost curve there, the curve never falls, a break-even lies
 // within both terms, and every cell has a text.
 #include "CalculatorFuzz.h"
-#include "calculators/LoanOffers.h"
+#include "calculators/loanoffers/LoanOffers.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 // The loan page's calculator on arbitrary rate, years, payment and amount texts.
 #include "CalculatorFuzz.h"
-#include "calculators/LoanSolver.h"
+#include "calculators/loan/LoanSolver.h"
 
 #include <cstddef>
 #include <cstdint>

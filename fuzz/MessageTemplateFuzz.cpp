@@ -1,7 +1,7 @@
 // Message templates with arbitrary "%s" texts (as typed, percent signs included) and any numbers: the
 // arguments are copied as given, never read as placeholders.
 #include "FuzzInput.h"
-#include "finance/MessageTemplate.h"
+#include "regional/MessageTemplate.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,15 +12,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const finance::RegionalSettings settings = fuzz::settingsFrom(input);
+    const regional::RegionalSettings settings = fuzz::settingsFrom(input);
     const finance::Extended money = input.extendedBits();
     const finance::Extended number = input.extendedBits();
     const std::int32_t whole = input.int32();
     const std::string first = input.line();
     const std::string second = input.rest();
 
-    const auto format = [&settings](std::string_view text, std::initializer_list<finance::MessageArgument> args) {
-        return finance::formatMessage(text, args, settings);
+    const auto format = [&settings](std::string_view text, std::initializer_list<regional::MessageArgument> args) {
+        return regional::formatMessage(text, args, settings);
     };
     fuzz::require(format("'%s' is not a valid floating point value", { first })
             == "'" + first + "' is not a valid floating point value",

@@ -1,7 +1,7 @@
 // The prepayment window's calculator on the loan page's rate, years and amount texts and its own extra
 // payment and start month, in the order the window reads them.
 #include "CalculatorFuzz.h"
-#include "calculators/Prepayment.h"
+#include "calculators/loan/Prepayment.h"
 
 #include <cstddef>
 #include <cstdint>

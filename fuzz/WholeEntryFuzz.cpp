@@ -2,8 +2,8 @@
 // digits, rejects with the text quoted as typed, and reads back its own integer text.
 #include "FuzzInput.h"
 #include "finance/FinanceErrors.h"
-#include "finance/Formats.h"
-#include "finance/NumberEntry.h"
+#include "regional/Formats.h"
+#include "regional/NumberEntry.h"
 
 #include <cstdint>
 #include <cstring>
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::int32_t value = 0;
     try {
-        value = finance::wholeNumberEntry(text);
+        value = regional::wholeNumberEntry(text);
     } catch (const finance::EConvertError& error) {
         // what() is a C string: a typed NUL ends the message there.
         const std::string expected = "'" + text + "' is not a valid integer value";
@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(inGrammar(text), "grammar characters only", text);
     fuzz::require(value != INT32_MIN, "magnitude within 2147483647", text);
     try {
-        fuzz::require(finance::wholeNumberEntry(finance::integerText(value)) == value, "integer text reads back", text);
+        fuzz::require(
+            regional::wholeNumberEntry(regional::integerText(value)) == value, "integer text reads back", text);
     } catch (const finance::EConvertError&) {
         fuzz::fail("integer text converts", text);
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs Corvanta's benchmarks (bench/): the same set-up as ./test, then the figures on the offscreen
 # platform and, on a virtual X display (Xvfb) on a free display number, on xcb. Arguments go to the
-# benchmark program (--quick for fewer runs, --only startup|presses|schedule|planner|offers|core).
+# benchmark program (--quick for fewer runs, --only startup|presses|schedule|extrapayments|loanoffers|core).
 #
 # --desktop-calculators measures instead how Corvanta starts next to the desktop calculators users already
 # have: it installs (then, and only then) Debian's speedcrunch, galculator, qalculate-gtk and

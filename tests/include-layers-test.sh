@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Includes point only down: each folder of src/ may include its own headers and those of the folders below it,
-# never a folder above it or beside it. From the top: the program (src/main.cpp), then inside src/app the
-# program's assembly, the loan page with its windows beside the other pages, widgets, printing and the shell;
-# corvanta-calc (src/cli) stands beside the app; both sit on calculators, which sits on finance.
+# never a folder above it or beside it, and no two files include each other. From the top: the program
+# (src/main.cpp), then inside src/app the program's assembly, the features side by side (the loan page with its
+# windows, the other pages, the extra payments planner, the loan offers comparison), widgets, printing beside field
+# input, and the dialogs; corvanta-calc (src/cli) stands beside the app; both sit on the calculators (the offers on
+# the planner, the planner on the loan's, those on the one-file calculators, all on the reading of fields), which sit
+# on regional (number entry and formats), which sits on finance (the money maths).
 # Argument: the src folder. Prints every include that points the wrong way, and fails if there is one.
 set -euo pipefail
 src=$(cd "$1" && pwd)
 
 # folder rank stack: a folder may include a lower rank of its own stack or of the shared core.
 layers=(
-    "finance 0 core" "calculators 1 core"
-    "cli 2 cli"
-    "app/shell 2 app" "app/printing 3 app" "app/widgets 4 app" "app/pages 5 app" "app/loan 5 app"
-    "app/program 6 app" "main 7 app"
+    "finance 0 core" "regional 1 core" "calculators/fields 2 core" "calculators 3 core" "calculators/loan 4 core"
+    "calculators/extrapayments 5 core" "calculators/loanoffers 6 core"
+    "cli 7 cli"
+    "app/dialogs 7 app" "app/fields 8 app" "app/printing 8 app" "app/widgets 9 app"
+    "app/loan 10 app" "app/pages 10 app" "app/extrapayments 10 app" "app/loanoffers 10 app"
+    "app/program 11 app" "main 12 app"
 )
 declare -A rank stack
 for layer in "${layers[@]}"; do
@@ -27,6 +32,7 @@ layer_of() {
     case $path in
     main.cpp) echo main ;;
     app/*/*) path=${path#app/}; echo "app/${path%%/*}" ;;
+    calculators/*/*) path=${path#calculators/}; echo "calculators/${path%%/*}" ;;
     */*) echo "${path%%/*}" ;;
     *) echo "?" ;;
     esac
@@ -35,7 +41,7 @@ layer_of() {
 # Where a quoted include is found: beside the file, or under one of the include folders.
 resolve() {
     local from_dir=$1 name=$2 root
-    for root in "$from_dir" "$src/app" "$src" "$src/finance" "$src/calculators" "$src/cli"; do
+    for root in "$from_dir" "$src/app" "$src"; do
         if [ -f "$root/$name" ]; then
             realpath "$root/$name"
             return
@@ -44,6 +50,7 @@ resolve() {
 }
 
 status=0
+declare -A includes
 while IFS= read -r -d '' file; do
     from=$(layer_of "$file")
     if [ -z "${rank[$from]:-}" ]; then
@@ -55,6 +62,11 @@ while IFS= read -r -d '' file; do
         header=$(resolve "$(dirname "$file")" "$name")
         [ -n "$header" ] || continue # generated (ui_*.h) or not the project's
         to=$(layer_of "$header")
+        includes["$(realpath "$file") $header"]=1
+        if [ -n "${includes["$header $(realpath "$file")"]:-}" ]; then
+            echo "${file#"$src"/} and ${header#"$src"/} include each other"
+            status=1
+        fi
         [ "$to" = "$from" ] && continue
         if [ -n "${rank[$to]:-}" ] && [ "${rank[$to]}" -lt "${rank[$from]}" ] \
             && { [ "${stack[$to]}" = core ] || [ "${stack[$to]}" = "${stack[$from]}" ]; }; then

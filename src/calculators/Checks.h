@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/FieldCheck.h"
+#include "calculators/fields/FieldCheck.h"
 
 #include <string_view>
 

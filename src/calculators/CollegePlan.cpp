@@ -1,13 +1,13 @@
 #include "calculators/CollegePlan.h"
 
 #include "calculators/Checks.h"
-#include "calculators/FieldReader.h"
+#include "calculators/fields/FieldReader.h"
 #include "finance/CheckedMath.h"
-#include "finance/Formats.h"
-#include "finance/MessageTemplate.h"
 #include "finance/Percent.h"
 #include "finance/PowerLog.h"
 #include "finance/TimeValue.h"
+#include "regional/Formats.h"
+#include "regional/MessageTemplate.h"
 
 namespace calculators {
 
@@ -50,10 +50,10 @@ CollegeCost projectCollegeCost(const CollegeCostInput& input)
     return cost;
 }
 
-std::string collegeCostSentence(const CollegeCost& cost, const finance::RegionalSettings& settings)
+std::string collegeCostSentence(const CollegeCost& cost, const regional::RegionalSettings& settings)
 {
-    return finance::integerText(cost.yearsUntilCollege) + " years from now, the planned education will cost "
-        + finance::wholeMoneyText(cost.totalCost, settings);
+    return regional::integerText(cost.yearsUntilCollege) + " years from now, the planned education will cost "
+        + regional::wholeMoneyText(cost.totalCost, settings);
 }
 
 Extended accumulationFactor(std::int32_t years, Extended growthRate)
@@ -91,32 +91,32 @@ CollegePlan planCollegeSaving(const CollegeCostInput& input, const CollegeFund& 
     return plan;
 }
 
-std::string collegePlanText(const CollegePlan& plan, const finance::RegionalSettings& settings)
+std::string collegePlanText(const CollegePlan& plan, const regional::RegionalSettings& settings)
 {
     const std::int32_t years = plan.cost.yearsUntilCollege;
     switch (plan.kind) {
     case CollegePlanKind::Shortage:
-        return finance::formatMessage(shortageTemplate,
+        return regional::formatMessage(shortageTemplate,
             { plan.growthPercent, plan.fundAtCollegeStart, plan.shortage, plan.annualContribution, years }, settings);
     case CollegePlanKind::Contribution:
-        return finance::formatMessage(
+        return regional::formatMessage(
             contributionTemplate, { plan.growthPercent, plan.annualContribution, years }, settings);
     case CollegePlanKind::FullyFunded:
         break;
     }
-    return finance::formatMessage(
+    return regional::formatMessage(
         fullyFundedTemplate, { plan.growthPercent, years, plan.fundAtCollegeStart, plan.cost.totalCost }, settings);
 }
 
 std::variant<CollegeFund, FieldFailure> readCollegeFund(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     return readInput<CollegeFund>(checks::collegeFund,
         { { "fund", &CollegeFund::currentValue }, { "growth", &CollegeFund::growthPercent } }, texts, settings);
 }
 
 std::variant<CollegeCostInput, FieldFailure> readCollegeCost(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     using Input = CollegeCostInput;
     return readInput<Input>(checks::collegeCost,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calculators/FieldFailure.h"
-#include "calculators/FieldTexts.h"
+#include "calculators/fields/FieldFailure.h"
+#include "calculators/fields/FieldTexts.h"
 #include "finance/Extended.h"
-#include "finance/RegionalSettings.h"
+#include "regional/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +25,7 @@ struct CollegeCostInput
 
 // The college cost's fields, checked in the order the page checks them (checks::collegeCost), as its input.
 std::variant<CollegeCostInput, FieldFailure> readCollegeCost(
-    const FieldTexts& texts, const finance::RegionalSettings& settings);
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
 
 struct CollegeCost
 {
@@ -38,7 +38,7 @@ struct CollegeCost
 CollegeCost projectCollegeCost(const CollegeCostInput& input);
 
 // "13 years from now, the planned education will cost $56,892".
-std::string collegeCostSentence(const CollegeCost& cost, const finance::RegionalSettings& settings);
+std::string collegeCostSentence(const CollegeCost& cost, const regional::RegionalSettings& settings);
 
 // An education fund already started, and how fast it grows.
 struct CollegeFund
@@ -49,7 +49,7 @@ struct CollegeFund
 
 // The college savings plan's "fund" and "growth", checked in that order.
 std::variant<CollegeFund, FieldFailure> readCollegeFund(
-    const FieldTexts& texts, const finance::RegionalSettings& settings);
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
 
 // Which of the three plan texts describes the plan.
 enum class CollegePlanKind {
@@ -80,6 +80,6 @@ Extended accumulationFactor(std::int32_t years, Extended growthRate);
 CollegePlan planCollegeSaving(const CollegeCostInput& input, const CollegeFund& fund);
 
 // The one paragraph that tells the user the plan.
-std::string collegePlanText(const CollegePlan& plan, const finance::RegionalSettings& settings);
+std::string collegePlanText(const CollegePlan& plan, const regional::RegionalSettings& settings);
 
 } // namespace calculators

@@ -1,7 +1,7 @@
 #include "calculators/Refinance.h"
 
 #include "calculators/Checks.h"
-#include "calculators/FieldReader.h"
+#include "calculators/fields/FieldReader.h"
 #include "finance/CheckedMath.h"
 #include "finance/Percent.h"
 #include "finance/TimeValue.h"
@@ -26,7 +26,7 @@ Extended breakEvenMonths(const RefinanceSavings& savings)
 }
 
 std::variant<RefinanceInput, FieldFailure> readRefinance(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     using Input = RefinanceInput;
     return readInput<Input>(checks::refinance,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calculators/FieldFailure.h"
-#include "calculators/FieldTexts.h"
+#include "calculators/fields/FieldFailure.h"
+#include "calculators/fields/FieldTexts.h"
 #include "finance/Extended.h"
-#include "finance/RegionalSettings.h"
+#include "regional/RegionalSettings.h"
 
 #include <cstdint>
 #include <variant>
@@ -25,7 +25,7 @@ struct RefinanceInput
 
 // The refinancing page's fields, checked in the order the page checks them (checks::refinance), as its input.
 std::variant<RefinanceInput, FieldFailure> readRefinance(
-    const FieldTexts& texts, const finance::RegionalSettings& settings);
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
 
 struct RefinanceSavings
 {

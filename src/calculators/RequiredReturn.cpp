@@ -1,16 +1,16 @@
 #include "calculators/RequiredReturn.h"
 
 #include "calculators/Checks.h"
-#include "calculators/FieldReader.h"
+#include "calculators/fields/FieldReader.h"
 #include "finance/CheckedMath.h"
-#include "finance/Formats.h"
 #include "finance/Percent.h"
 #include "finance/PowerLog.h"
+#include "regional/Formats.h"
 
 namespace calculators {
 
 std::variant<RequiredReturnInput, FieldFailure> readRequiredReturn(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     using Input = RequiredReturnInput;
     return readInput<Input>(checks::requiredReturn,
@@ -25,10 +25,10 @@ Extended requiredAnnualReturn(Extended currentValue, Extended desiredValue, std:
     return finance::checked::result(finance::RaiseToReal(growth, divide(1, years)) - 1);
 }
 
-std::string requiredReturnSentence(Extended annualReturn, const finance::RegionalSettings& settings)
+std::string requiredReturnSentence(Extended annualReturn, const regional::RegionalSettings& settings)
 {
     const Extended percentage = finance::checked::result(finance::percentageOf(annualReturn));
-    return "Requires " + finance::fixedText(percentage, 2, settings) + " average percent return each year.";
+    return "Requires " + regional::fixedText(percentage, 2, settings) + " average percent return each year.";
 }
 
 } // namespace calculators

@@ -1,13 +1,13 @@
 #include "calculators/RetirementPlanner.h"
 
 #include "calculators/Checks.h"
-#include "calculators/FieldReader.h"
+#include "calculators/fields/FieldReader.h"
 #include "finance/CheckedMath.h"
-#include "finance/Formats.h"
-#include "finance/MessageTemplate.h"
 #include "finance/Percent.h"
 #include "finance/PowerLog.h"
 #include "finance/TimeValue.h"
+#include "regional/Formats.h"
+#include "regional/MessageTemplate.h"
 
 namespace calculators {
 
@@ -71,11 +71,11 @@ RetirementNeed retirementNeed(const RetirementInput& input)
 }
 
 std::string retirementNeedSentence(
-    const RetirementInput& input, const RetirementNeed& need, const finance::RegionalSettings& settings)
+    const RetirementInput& input, const RetirementNeed& need, const regional::RegionalSettings& settings)
 {
-    return finance::formatMessage("You will need %s at retirement in order to provide an inflation adjusted monthly "
-                                  "income of %s, along with annual cost of living increases of %n percent.",
-        { finance::wholeMoneyText(need.need, settings), finance::wholeMoneyText(need.inflatedMonthlyIncome, settings),
+    return regional::formatMessage("You will need %s at retirement in order to provide an inflation adjusted monthly "
+                                   "income of %s, along with annual cost of living increases of %n percent.",
+        { regional::wholeMoneyText(need.need, settings), regional::wholeMoneyText(need.inflatedMonthlyIncome, settings),
             input.inflationPercent },
         settings);
 }
@@ -99,35 +99,35 @@ RetirementPlan retirementPlan(const RetirementInput& input, Extended currentAsse
 }
 
 std::string retirementPlanText(
-    const RetirementInput& input, const RetirementPlan& plan, const finance::RegionalSettings& settings)
+    const RetirementInput& input, const RetirementPlan& plan, const regional::RegionalSettings& settings)
 {
     if (!plan.annualContribution) {
-        return finance::formatMessage(
+        return regional::formatMessage(
             "If your current retirement assets grow at an annual rate of %n percent, then at retirement your account "
             "will have a value of %m. Since your retirement need is only %m, your current account will fully fund "
             "your objective.",
             { input.growthPercent, plan.projectedAssets, plan.need }, settings);
     }
     if (plan.currentAssets > 0) {
-        return finance::formatMessage(
+        return regional::formatMessage(
             "At %n percent per year your current account will grow to %m. That will leave you with a shortage of %m "
             "which may be made up by contributing %m per year.",
             { input.growthPercent, plan.projectedAssets, plan.shortage, *plan.annualContribution }, settings);
     }
-    return finance::formatMessage("Based upon your retirement account earning %n percent annually you will need to "
-                                  "contribute %m annually for the next %d years until you retire.",
+    return regional::formatMessage("Based upon your retirement account earning %n percent annually you will need to "
+                                   "contribute %m annually for the next %d years until you retire.",
         { input.growthPercent, *plan.annualContribution, plan.yearsToRetirement }, settings);
 }
 
 std::variant<RetirementAssets, FieldFailure> readRetirementAssets(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     return readInput<RetirementAssets>(
         checks::retirementPlan, { { "assets", &RetirementAssets::currentAssets } }, texts, settings);
 }
 
 std::variant<RetirementInput, FieldFailure> readRetirementNeed(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     using Input = RetirementInput;
     return readInput<Input>(checks::retirementNeed,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calculators/FieldFailure.h"
-#include "calculators/FieldTexts.h"
+#include "calculators/fields/FieldFailure.h"
+#include "calculators/fields/FieldTexts.h"
 #include "finance/Extended.h"
-#include "finance/RegionalSettings.h"
+#include "regional/RegionalSettings.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,7 +27,7 @@ struct RetirementInput
 
 // The retirement need's fields, checked in the order the page checks them (checks::retirementNeed), as its input.
 std::variant<RetirementInput, FieldFailure> readRetirementNeed(
-    const FieldTexts& texts, const finance::RegionalSettings& settings);
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
 
 // The sum needed at retirement to pay, at the start of every month of every year of retirement, an income that
 // keeps today's purchasing power and rises with inflation each year.
@@ -44,7 +44,7 @@ RetirementNeed retirementNeed(const RetirementInput& input);
 
 // "You will need $2,390,120 at retirement in order to provide ..."
 std::string retirementNeedSentence(
-    const RetirementInput& input, const RetirementNeed& need, const finance::RegionalSettings& settings);
+    const RetirementInput& input, const RetirementNeed& need, const regional::RegionalSettings& settings);
 
 // The retirement savings plan's one field, "assets": the retirement assets there are now.
 struct RetirementAssets
@@ -52,7 +52,7 @@ struct RetirementAssets
     Extended currentAssets = 0;
 };
 std::variant<RetirementAssets, FieldFailure> readRetirementAssets(
-    const FieldTexts& texts, const finance::RegionalSettings& settings);
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
 
 // How far the current assets grow by retirement and the yearly saving that closes the gap to the need.
 struct RetirementPlan
@@ -71,6 +71,6 @@ RetirementPlan retirementPlan(const RetirementInput& input, Extended currentAsse
 
 // The one paragraph of the savings plan: the shortage, contribution or fully-funded text.
 std::string retirementPlanText(
-    const RetirementInput& input, const RetirementPlan& plan, const finance::RegionalSettings& settings);
+    const RetirementInput& input, const RetirementPlan& plan, const regional::RegionalSettings& settings);
 
 } // namespace calculators

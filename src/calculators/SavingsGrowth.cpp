@@ -1,13 +1,13 @@
 #include "calculators/SavingsGrowth.h"
 
 #include "calculators/Checks.h"
-#include "calculators/FieldReader.h"
+#include "calculators/fields/FieldReader.h"
 #include "finance/CheckedMath.h"
-#include "finance/Formats.h"
-#include "finance/NumberEntry.h"
 #include "finance/Percent.h"
 #include "finance/Real48.h"
 #include "finance/TimeValue.h"
+#include "regional/Formats.h"
+#include "regional/NumberEntry.h"
 
 namespace calculators {
 
@@ -17,15 +17,15 @@ constexpr Extended oneTwelfth = 1.0L / 12.0L;
 constexpr Extended oneFiftySecond = 1.0L / 52.0L;
 
 // An amount that may be left empty.
-Extended optionalAmount(const std::string& text, const finance::RegionalSettings& settings)
+Extended optionalAmount(const std::string& text, const regional::RegionalSettings& settings)
 {
-    return text.empty() ? 0 : finance::decimalNumberEntry(text, settings);
+    return text.empty() ? 0 : regional::decimalNumberEntry(text, settings);
 }
 
 } // namespace
 
 std::variant<SavingsGrowthInput, FieldFailure> readSavingsGrowth(
-    const FieldTexts& texts, const finance::RegionalSettings& settings)
+    const FieldTexts& texts, const regional::RegionalSettings& settings)
 {
     auto read = readFields(checks::savingsGrowth, texts, settings);
     if (auto* failure = std::get_if<FieldFailure>(&read))
@@ -68,9 +68,9 @@ Extended savingsFutureValue(const SavingsGrowthInput& input)
     return finance::storedAsReal48(futureValue);
 }
 
-std::string savingsGrowthCaption(Extended futureValue, const finance::RegionalSettings& settings)
+std::string savingsGrowthCaption(Extended futureValue, const regional::RegionalSettings& settings)
 {
-    return finance::moneyText(futureValue, settings) + " value in future";
+    return regional::moneyText(futureValue, settings) + " value in future";
 }
 
 } // namespace calculators

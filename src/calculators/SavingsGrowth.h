@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calculators/FieldFailure.h"
-#include "calculators/FieldTexts.h"
+#include "calculators/fields/FieldFailure.h"
+#include "calculators/fields/FieldTexts.h"
 #include "finance/Extended.h"
-#include "finance/RegionalSettings.h"
+#include "regional/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
@@ -33,13 +33,13 @@ struct SavingsGrowthInput
 // and "current", which are not checked: empty counts as 0, and a text that does not convert raises the number
 // entry's EConvertError.
 std::variant<SavingsGrowthInput, FieldFailure> readSavingsGrowth(
-    const FieldTexts& texts, const finance::RegionalSettings& settings);
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
 
 // What the savings grow to, as the 6-byte real holds it. FutureValue's argument error, overflow of
 // the 6-byte real and other arithmetic errors propagate as finance errors.
 Extended savingsFutureValue(const SavingsGrowthInput& input);
 
 // "$19,318.14 value in future".
-std::string savingsGrowthCaption(Extended futureValue, const finance::RegionalSettings& settings);
+std::string savingsGrowthCaption(Extended futureValue, const regional::RegionalSettings& settings);
 
 } // namespace calculators

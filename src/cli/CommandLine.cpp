@@ -157,11 +157,11 @@ Request readArguments(std::span<const std::string> arguments)
 }
 
 // The settings of --locale, or of the context.
-std::optional<finance::RegionalSettings> settingsFor(const Request& request, const Context& context)
+std::optional<regional::RegionalSettings> settingsFor(const Request& request, const Context& context)
 {
     if (!request.locale)
         return context.settings;
-    return finance::localeRegionalSettings(request.locale->c_str());
+    return regional::localeRegionalSettings(request.locale->c_str());
 }
 
 void writeReport(const Request& request, const Report& report, std::ostream& out, std::ostream& err)

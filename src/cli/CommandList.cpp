@@ -16,8 +16,8 @@ std::span<const Subcommand* const> subcommands()
         &requiredReturnCommand(),
         &collegeCommand(),
         &retirementCommand(),
-        &planCommand(),
-        &compareCommand(),
+        &extraPaymentsCommand(),
+        &loanOffersCommand(),
     };
     return table;
 }

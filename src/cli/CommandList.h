@@ -18,8 +18,8 @@ const Subcommand& savingsCommand();
 const Subcommand& requiredReturnCommand();
 const Subcommand& collegeCommand();
 const Subcommand& retirementCommand();
-const Subcommand& planCommand();
-const Subcommand& compareCommand();
+const Subcommand& extraPaymentsCommand();
+const Subcommand& loanOffersCommand();
 
 // Every subcommand, in the order the help lists them.
 std::span<const Subcommand* const> subcommands();

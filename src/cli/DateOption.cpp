@@ -1,7 +1,7 @@
 #include "cli/DateOption.h"
 
 #include "finance/CalendarDays.h"
-#include "finance/ShortDate.h"
+#include "regional/ShortDate.h"
 
 namespace cli {
 
@@ -9,7 +9,7 @@ std::string firstPaymentText(const Given& given, std::string_view option, const 
 {
     if (given.has(option))
         return given.text(option);
-    return finance::isoDateText(finance::addMonths({ context.today.year, context.today.month, 1 }, 1));
+    return regional::isoDateText(finance::addMonths({ context.today.year, context.today.month, 1 }, 1));
 }
 
 } // namespace cli

@@ -1,6 +1,6 @@
 // corvanta-calc loan: the loan page's Calculate, solving for the payment or for the amount.
 #include "calculators/Checks.h"
-#include "calculators/LoanSolver.h"
+#include "calculators/loan/LoanSolver.h"
 #include "cli/CommandList.h"
 #include "cli/LoanOptions.h"
 

@@ -1,9 +1,9 @@
 // corvanta-calc matrix: the loan payment matrix's grid, the payments of up to four amounts at up to three rates
 // over one or two terms.
 #include "calculators/Checks.h"
-#include "calculators/LoanMatrix.h"
+#include "calculators/loan/LoanMatrix.h"
 #include "cli/CommandList.h"
-#include "finance/Formats.h"
+#include "regional/Formats.h"
 
 #include <cstddef>
 #include <string>

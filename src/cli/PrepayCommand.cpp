@@ -1,6 +1,6 @@
 // corvanta-calc prepay: the prepayment window's Calculate, for the loan the loan page solved.
 #include "calculators/Checks.h"
-#include "calculators/Prepayment.h"
+#include "calculators/loan/Prepayment.h"
 #include "cli/CommandList.h"
 #include "cli/LoanOptions.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "finance/Extended.h"
-#include "finance/RegionalSettings.h"
+#include "regional/RegionalSettings.h"
 
 #include <cstdint>
 #include <string>
@@ -56,10 +56,10 @@ struct Report
 std::string exactDecimal(finance::Extended value, int decimals);
 
 // Figures as the named formats show them, with their exact decimals at the same rounding.
-Figure moneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
-Figure wholeMoneyFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
-Figure fixedFigure(std::string name, finance::Extended value, int decimals, const finance::RegionalSettings& settings);
-Figure groupedFigure(std::string name, finance::Extended value, const finance::RegionalSettings& settings);
+Figure moneyFigure(std::string name, finance::Extended value, const regional::RegionalSettings& settings);
+Figure wholeMoneyFigure(std::string name, finance::Extended value, const regional::RegionalSettings& settings);
+Figure fixedFigure(std::string name, finance::Extended value, int decimals, const regional::RegionalSettings& settings);
+Figure groupedFigure(std::string name, finance::Extended value, const regional::RegionalSettings& settings);
 Figure integerFigure(std::string name, std::int32_t value);
 
 } // namespace cli

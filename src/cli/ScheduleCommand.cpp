@@ -1,9 +1,9 @@
 // corvanta-calc schedule: the amortization schedule's grid, for the loan the loan page solved.
-#include "calculators/AmortizationSchedule.h"
 #include "calculators/Checks.h"
+#include "calculators/loan/AmortizationSchedule.h"
 #include "cli/CommandList.h"
 #include "cli/LoanOptions.h"
-#include "finance/Formats.h"
+#include "regional/Formats.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,7 +36,7 @@ Report run(const Given& given, const Context& context)
         const calculators::ScheduleMonth& figures = schedule.months[static_cast<std::size_t>(month - 1)];
         const auto texts = calculators::scheduleRowTexts(month, figures, settings);
         report.grid.push_back({
-            { texts[0], finance::integerText(month) },
+            { texts[0], regional::integerText(month) },
             { texts[1], exactDecimal(figures.interest, settings.moneyDecimals) },
             { texts[2], exactDecimal(figures.principal, settings.moneyDecimals) },
             { texts[3], exactDecimal(figures.balance, settings.moneyDecimals) },

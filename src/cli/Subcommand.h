@@ -1,10 +1,10 @@
 #pragma once
 
-#include "calculators/FieldCheck.h"
-#include "calculators/FieldReader.h"
+#include "calculators/fields/FieldCheck.h"
+#include "calculators/fields/FieldReader.h"
 #include "cli/Report.h"
-#include "finance/RegionalSettings.h"
-#include "finance/ShortDate.h"
+#include "regional/RegionalSettings.h"
+#include "regional/ShortDate.h"
 
 #include <cstdint>
 #include <map>
@@ -35,7 +35,7 @@ struct Option
 // the loan report.
 struct Context
 {
-    finance::RegionalSettings settings;
+    regional::RegionalSettings settings;
     finance::CivilDate today {};
 };
 

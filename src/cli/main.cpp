@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     const std::time_t now = std::time(nullptr);
     std::tm local {};
     localtime_r(&now, &local);
-    const cli::Context context { finance::systemRegionalSettings(),
+    const cli::Context context { regional::systemRegionalSettings(),
         { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday } };
     const int status = cli::runCommandLine(arguments, std::cout, std::cerr, context);
     std::cout.flush();

@@ -1,10 +1,16 @@
 #pragma once
 
-#include "finance/ShortDate.h"
-
 #include <cstdint>
 
 namespace finance {
+
+// A day of the calendar.
+struct CivilDate
+{
+    int year;
+    int month; // 1..12
+    int day; // 1..31
+};
 
 // Day arithmetic on the proleptic Gregorian calendar.
 

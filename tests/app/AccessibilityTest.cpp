@@ -1,15 +1,15 @@
 // Every window for screen readers and the keyboard: names, descriptions, caption buddies, focus chains.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "loan/ExtraPaymentsWindow.h"
-#include "loan/LoanChartWindow.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "program/AboutBox.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/BuiltOnFirstShow.h"
-#include "shell/FirstRunStore.h"
+#include "widgets/BuiltOnFirstShow.h"
+#include "widgets/LoanChartWindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -6,11 +6,11 @@
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "cli/CommandLine.h"
-#include "loan/CompareOffersWindow.h"
-#include "loan/ExtraPaymentsWindow.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
+#include "loanoffers/LoanOffersWindow.h"
 #include "pages/CollegePage.h"
 #include "pages/RefinancePage.h"
 #include "pages/RetirementPage.h"
@@ -35,8 +35,8 @@
 #include <vector>
 
 using app::CollegePage;
-using app::CompareOffersWindow;
 using app::ExtraPaymentsWindow;
+using app::LoanOffersWindow;
 using app::LoanPage;
 using app::MatrixWindow;
 using app::PrepaymentWindow;
@@ -125,7 +125,7 @@ QStringList planned(const Steps& steps)
 // The loan offers window opened on 8 December 2026, its first payment on 1 January 2027.
 QStringList compared(const Steps& steps)
 {
-    CompareOffersWindow window;
+    LoanOffersWindow window;
     window.startWith(QDate(2026, 12, 8));
     perform(window, steps);
     find<QAbstractButton>(window, "CalculateButton")->click();
@@ -283,7 +283,7 @@ TEST(CommandVersusWindow, ShowTheSameTexts)
 {
     for (const Case& each : cases()) {
         SCOPED_TRACE(each.name);
-        const finance::RegionalSettings settings = each.euro ? euroSettings() : unitedStatesSettings();
+        const regional::RegionalSettings settings = each.euro ? euroSettings() : unitedStatesSettings();
         const ScopedRegionalSettings installed(settings);
         recordedDialogs().reset();
         const QStringList shown = each.window();

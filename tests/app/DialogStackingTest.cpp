@@ -5,11 +5,11 @@
 #include "LoanOpening.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
+#include "dialogs/Dialogs.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/Dialogs.h"
-#include "shell/FirstRunStore.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 // The extra payments planner driven through its real widgets: opened from the main window's Tools menu,
 // typed into, calculated, warned, copied, saved, printed to a PDF that is read back, and charted.
-#include "loan/ExtraPaymentsWindow.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
@@ -9,8 +9,8 @@
 #include "RegionalPresets.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
 #include "widgets/StringGrid.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // The field-assistance mechanism with a table of every kind of row.
-#include "shell/FieldAssistance.h"
+#include "fields/FieldAssistance.h"
 
 #include "RecordingDialogs.h"
 

@@ -5,7 +5,7 @@
 #include "Controls.h"
 #include "LoanOpening.h"
 #include "RecordingDialogs.h"
-#include "calculators/AmortizationSchedule.h"
+#include "calculators/loan/AmortizationSchedule.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
 

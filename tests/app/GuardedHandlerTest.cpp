@@ -1,5 +1,5 @@
-// Errors that no validation step catches end the handler and reach the application error box.
-#include "shell/GuardedHandler.h"
+// Errors that no reader refuses end the handler and reach the application error box.
+#include "dialogs/GuardedHandler.h"
 
 #include "RecordingDialogs.h"
 #include "finance/FinanceErrors.h"

@@ -7,12 +7,12 @@
 #include "HostileText.h"
 #include "KnownMessages.h"
 #include "RecordingDialogs.h"
-#include "calculators/LoanOffers.h"
-#include "loan/CompareOffersHelp.h"
+#include "calculators/loanoffers/LoanOffers.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
+#include "loanoffers/LoanOffersHelp.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -422,7 +422,7 @@ TEST(GuiRunTest, KeepsRunningWhateverTheUserDoes)
         EXPECT_EQ(run.actionsRun, actions);
         EXPECT_GT(run.modalsDriven, 0);
         // The Tools windows opened at the start are driven like any other, whatever the seed.
-        for (const char* window : { "app::ExtraPaymentsWindow", "app::CompareOffersWindow" })
+        for (const char* window : { "app::ExtraPaymentsWindow", "app::LoanOffersWindow" })
             EXPECT_TRUE(run.windowsDriven.count(QString::fromLatin1(window))) << window;
     }
     std::cout << "GUI run: " << modals << " modal windows driven, " << recordedDialogs().shown.size()

@@ -1,11 +1,11 @@
 // The main window from the keyboard: each page's focus chain and what Enter presses.
 #include "Controls.h"
 #include "RecordingDialogs.h"
-#include "loan/ExtraPaymentsWindow.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
 
 #include <QApplication>
 #include <QClipboard>

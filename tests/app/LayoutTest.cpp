@@ -3,9 +3,9 @@
 #include "RecordingDialogs.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/BuiltOnFirstShow.h"
-#include "shell/FirstRunStore.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 #include <QLabel>
 #include <QLineEdit>

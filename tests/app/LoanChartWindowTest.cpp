@@ -1,7 +1,7 @@
 // The loan chart, opened with Ctrl+G from the schedule window over the loan page and the prepayment
 // window, and printed on one page. Reference figures from the schedule's recurrence and the prepayment
 // loop in 50-digit decimal arithmetic.
-#include "loan/LoanChartWindow.h"
+#include "widgets/LoanChartWindow.h"
 
 #include "Controls.h"
 #include "ModalHelper.h"
@@ -9,10 +9,10 @@
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
-#include "calculators/AmortizationSchedule.h"
+#include "calculators/loan/AmortizationSchedule.h"
+#include "fields/Regional.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
-#include "shell/Regional.h"
 
 #include <QAction>
 #include <QBarSet>

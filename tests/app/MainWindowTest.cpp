@@ -6,8 +6,8 @@
 #include "RecordingDialogs.h"
 #include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"
-#include "shell/BuiltOnFirstShow.h"
-#include "shell/FirstRunStore.h"
+#include "program/FirstRunStore.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 #include <QAction>
 #include <QLabel>

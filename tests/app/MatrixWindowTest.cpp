@@ -7,8 +7,8 @@
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
+#include "fields/Regional.h"
 #include "loan/LoanPage.h"
-#include "shell/Regional.h"
 #include "widgets/StringGrid.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "Controls.h"
 #include "RecordingDialogs.h"
 #include "loan/LoanPage.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,14 +4,14 @@
 #include "Controls.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
-#include "calculators/AmortizationSchedule.h"
-#include "loan/LoanChartWindow.h"
+#include "calculators/loan/AmortizationSchedule.h"
+#include "dialogs/Dialogs.h"
 #include "loan/LoanPage.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/Dialogs.h"
-#include "shell/FirstRunStore.h"
+#include "widgets/LoanChartWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,8 +4,8 @@
 #include "LoanOpening.h"
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
-#include "calculators/AmortizationSchedule.h"
-#include "calculators/LoanMatrix.h"
+#include "calculators/loan/AmortizationSchedule.h"
+#include "calculators/loan/LoanMatrix.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "printing/PrintLayouts.h"
@@ -138,7 +138,7 @@ app::GridTexts matrixGrid(const calculators::MatrixEntries& entries)
 {
     app::GridTexts grid(calculators::matrixRowCount, QStringList(calculators::matrixColumnCount, QString()));
     calculators::fillLoanMatrix(
-        entries, finance::RegionalSettings {}, [&grid](int column, int row, const std::string& text) {
+        entries, regional::RegionalSettings {}, [&grid](int column, int row, const std::string& text) {
             grid[static_cast<std::size_t>(row)][column] = QString::fromStdString(text);
         });
     return grid;
@@ -157,7 +157,7 @@ app::GridTexts scheduleGrid(const calculators::AmortizationSchedule& schedule)
     grid.push_back(toList(calculators::scheduleTitles()));
     for (std::size_t month = 0; month < schedule.months.size(); ++month)
         grid.push_back(toList(calculators::scheduleRowTexts(
-            static_cast<std::int32_t>(month + 1), schedule.months[month], finance::RegionalSettings {})));
+            static_cast<std::int32_t>(month + 1), schedule.months[month], regional::RegionalSettings {})));
     return grid;
 }
 

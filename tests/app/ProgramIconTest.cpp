@@ -1,9 +1,9 @@
 // The program's icon: a true-sized picture for each size drawn, shown by the main window and the About box.
-#include "shell/ProgramIcon.h"
+#include "program/ProgramIcon.h"
 
 #include "program/AboutBox.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

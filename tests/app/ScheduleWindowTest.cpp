@@ -5,7 +5,7 @@
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ShownPage.h"
-#include "calculators/AmortizationSchedule.h"
+#include "calculators/loan/AmortizationSchedule.h"
 #include "loan/LoanPage.h"
 #include "widgets/GridCopy.h"
 #include "widgets/StringGrid.h"

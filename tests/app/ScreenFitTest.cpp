@@ -4,16 +4,16 @@
 #include "Controls.h"
 #include "LoanOpening.h"
 #include "RecordingDialogs.h"
-#include "loan/CompareOffersWindow.h"
-#include "loan/ExtraPaymentsWindow.h"
-#include "loan/LoanChartWindow.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"
+#include "loanoffers/LoanOffersWindow.h"
 #include "program/AboutBox.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
-#include "shell/WindowPlacement.h"
+#include "widgets/LoanChartWindow.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,9 +23,9 @@
 #include <gtest/gtest.h>
 
 using app::AboutBox;
-using app::CompareOffersWindow;
 using app::ExtraPaymentsWindow;
 using app::LoanChartWindow;
+using app::LoanOffersWindow;
 using app::MainWindow;
 using app::MatrixWindow;
 using app::PrepaymentWindow;
@@ -69,7 +69,7 @@ TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen)
     ASSERT_NE(planner, nullptr);
     main.activateWindow();
     QTest::keyClick(&main, Qt::Key_L, Qt::ControlModifier);
-    auto* offers = main.findChild<CompareOffersWindow*>();
+    auto* offers = main.findChild<LoanOffersWindow*>();
     ASSERT_NE(offers, nullptr);
     for (QWidget* window :
         std::initializer_list<QWidget*> { &main, planner, offers, &prepayment, &schedule, &matrix, &about, &chart }) {
@@ -112,7 +112,7 @@ TEST(ScreenFit, ResizableWindowsFitALaptopAt125PercentWithNothingCut)
     const int lowest = 560;
     ExtraPaymentsWindow planner;
     planner.startWith(std::nullopt, QDate(2026, 12, 9));
-    CompareOffersWindow offers;
+    LoanOffersWindow offers;
     offers.startWith(QDate(2026, 12, 9));
     LoanChartWindow chart;
     for (QWidget* window : std::initializer_list<QWidget*> { &planner, &offers, &chart }) {

@@ -3,8 +3,8 @@
 #include "PdfWords.h"
 #include "RecordingDialogs.h"
 #include "printing/PrintedPictureSize.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/FirstRunStore.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The amortization schedule on its own: month rows against figures from 50-digit decimal arithmetic.
-#include "calculators/AmortizationSchedule.h"
+#include "calculators/loan/AmortizationSchedule.h"
 
 #include "finance/FinanceErrors.h"
 
@@ -38,7 +38,7 @@ TEST_P(AmortizationScheduleRows, MatchTheReference)
     const std::int32_t months = calculators::scheduleMonthCount(c.years);
     const auto schedule = calculators::amortizationSchedule(c.rate, months, c.amount);
     ASSERT_EQ(schedule.months.size(), static_cast<std::size_t>(c.years) * 12);
-    const finance::RegionalSettings us;
+    const regional::RegionalSettings us;
     for (const Row& expected : c.rows) {
         const int month = std::stoi(expected[0]);
         SCOPED_TRACE(month);

@@ -1,9 +1,9 @@
 // The extra payments plan on its own. Reference figures come from extra_payments_reference.py, the plan's
 // rules in exact rational arithmetic, independently of this code.
-#include "calculators/ExtraPaymentsPlan.h"
+#include "calculators/extrapayments/ExtraPaymentsPlan.h"
 
 #include "RegionalPresets.h"
-#include "calculators/ExtraPaymentsChecks.h"
+#include "calculators/extrapayments/ExtraPaymentsReader.h"
 #include "finance/FinanceErrors.h"
 
 #include <array>

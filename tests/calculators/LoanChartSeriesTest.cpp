@@ -1,9 +1,9 @@
 // The loan chart's figures as data. Reference sums, crossover months and prepaid balances come from the
 // month-by-month recurrence in 50-digit decimal arithmetic (Python's decimal module).
-#include "calculators/LoanChartSeries.h"
+#include "calculators/loan/LoanChartSeries.h"
 
-#include "calculators/Prepayment.h"
-#include "finance/Formats.h"
+#include "calculators/loan/Prepayment.h"
+#include "regional/Formats.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +16,11 @@ namespace {
 
 using calculators::Extended;
 
-const finance::RegionalSettings us;
+const regional::RegionalSettings us;
 
 std::string money(Extended value)
 {
-    return finance::moneyText(value, us);
+    return regional::moneyText(value, us);
 }
 
 struct YearCase
@@ -107,7 +107,7 @@ TEST(LoanChart, PrepaidBalancesFollowTheAnalysisAndStopAtZero)
 
 TEST(LoanChart, PrepaidBalanceIsNamedByTheExtraPaymentAndItsFirstMonth)
 {
-    finance::RegionalSettings euro;
+    regional::RegionalSettings euro;
     euro.currencySymbol = "€";
     euro.positiveCurrencyForm = 3;
     euro.thousandsSeparator = ".";
@@ -117,7 +117,7 @@ TEST(LoanChart, PrepaidBalanceIsNamedByTheExtraPaymentAndItsFirstMonth)
         const char* name;
         Extended extraPayment;
         std::int32_t startMonth;
-        const finance::RegionalSettings& settings;
+        const regional::RegionalSettings& settings;
         const char* expected;
     } cases[] = {
         { "from the first month", 100, 1, us, "Paying $100.00 more from month 1" },

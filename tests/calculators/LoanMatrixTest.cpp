@@ -1,5 +1,5 @@
 // The loan payment matrix fill on its own: what the window's own tests cannot reach easily.
-#include "calculators/LoanMatrix.h"
+#include "calculators/loan/LoanMatrix.h"
 
 #include "RegionalPresets.h"
 #include "finance/FinanceErrors.h"
@@ -16,7 +16,7 @@ using calculators::MatrixEntries;
 using Cells = std::map<std::pair<int, int>, std::string>; // (column, row) -> text, empty cells left out
 
 // Runs a fill into a map; an error leaves what was written before it.
-Cells fill(const MatrixEntries& entries, const finance::RegionalSettings& settings = {})
+Cells fill(const MatrixEntries& entries, const regional::RegionalSettings& settings = {})
 {
     Cells cells;
     const auto write = [&cells](int column, int row, const std::string& text) {

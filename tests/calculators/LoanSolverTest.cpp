@@ -1,5 +1,5 @@
 // The loan solver on its own: regional settings reach every figure and the date, and errors propagate.
-#include "calculators/LoanSolver.h"
+#include "calculators/loan/LoanSolver.h"
 
 #include "RegionalPresets.h"
 #include "finance/FinanceErrors.h"

@@ -1,7 +1,7 @@
 // Years turn into 32-bit period counts; a count beyond 32 bits is an overflow error, never a wrapped count.
-#include "calculators/LoanSolver.h"
 #include "calculators/Refinance.h"
 #include "calculators/SavingsGrowth.h"
+#include "calculators/loan/LoanSolver.h"
 #include "finance/FinanceErrors.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The prepayment loop on its own. Reference figures come from the same month loop run in 50-digit
 // decimal arithmetic (Python's decimal module), independently of this code.
-#include "calculators/Prepayment.h"
+#include "calculators/loan/Prepayment.h"
 
 #include "finance/FinanceErrors.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 using calculators::PrepaymentInput;
 
-const finance::RegionalSettings us;
+const regional::RegionalSettings us;
 
 struct PrepaymentCase
 {

@@ -2,20 +2,20 @@
 // or the conversion error of a field read without a check out. The windows and the command line only gather texts
 // for these readers, so what is refused, in which order and with which words is tested here once for both.
 #include "RegionalPresets.h"
-#include "calculators/AmortizationSchedule.h"
 #include "calculators/Checks.h"
 #include "calculators/CollegePlan.h"
-#include "calculators/ExtraPaymentsChecks.h"
-#include "calculators/LoanMatrix.h"
-#include "calculators/LoanOffers.h"
-#include "calculators/LoanSolver.h"
-#include "calculators/Prepayment.h"
 #include "calculators/Refinance.h"
 #include "calculators/RequiredReturn.h"
 #include "calculators/RetirementPlanner.h"
 #include "calculators/SavingsGrowth.h"
+#include "calculators/extrapayments/ExtraPaymentsReader.h"
+#include "calculators/loan/AmortizationSchedule.h"
+#include "calculators/loan/LoanMatrix.h"
+#include "calculators/loan/LoanSolver.h"
+#include "calculators/loan/Prepayment.h"
+#include "calculators/loanoffers/LoanOffers.h"
 #include "finance/FinanceErrors.h"
-#include "finance/Formats.h"
+#include "regional/Formats.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ using finance::Extended;
 
 std::string number(Extended value)
 {
-    return finance::generalText(value, finance::RegionalSettings {});
+    return regional::generalText(value, regional::RegionalSettings {});
 }
 
 // What a reader gave, in one line: "refused field[row,column]: message", "error: message", or the input as the
@@ -491,7 +491,7 @@ std::string planner(const FieldTexts& texts)
         [](const calculators::ExtraPaymentsInput& input) {
             std::ostringstream out;
             out << input.rateTenThousandths << "/10000%, " << input.years << " years, " << input.amount
-                << " cents from " << finance::isoDateText(input.firstPaymentDate) << "; yearly in month "
+                << " cents from " << regional::isoDateText(input.firstPaymentDate) << "; yearly in month "
                 << input.yearlyMonth << " from " << input.yearlyFromYear << "; once";
             for (const calculators::OneTimeExtra& extra : input.oneTimeExtras)
                 out << " " << extra.paymentNumber << "=" << extra.amount;
@@ -575,7 +575,7 @@ std::string offers(const FieldTexts& texts)
         [](const calculators::LoanOffersInput& input) {
             std::ostringstream out;
             out << input.price << " less " << input.down << " cents, kept " << input.yearsKept << " years from "
-                << finance::isoDateText(input.firstPaymentDate) << ":";
+                << regional::isoDateText(input.firstPaymentDate) << ":";
             for (const calculators::LoanOffer& offer : input.offers)
                 out << " " << offer.name << " " << offer.rateTenThousandths << "/10000% " << offer.years << " years "
                     << offer.pointsThousandths << "/1000 points;";

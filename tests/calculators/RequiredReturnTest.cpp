@@ -13,7 +13,7 @@ std::string sentenceOf(calculators::Extended current, calculators::Extended desi
 {
     try {
         const auto annualReturn = calculators::requiredAnnualReturn(current, desired, years);
-        return calculators::requiredReturnSentence(annualReturn, finance::RegionalSettings {});
+        return calculators::requiredReturnSentence(annualReturn, regional::RegionalSettings {});
     } catch (const finance::FinanceError& error) {
         return error.what();
     }

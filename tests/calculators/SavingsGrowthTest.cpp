@@ -14,7 +14,7 @@ using calculators::SavingsGrowthInput;
 std::string captionOf(const SavingsGrowthInput& input)
 {
     try {
-        return calculators::savingsGrowthCaption(calculators::savingsFutureValue(input), finance::RegionalSettings {});
+        return calculators::savingsGrowthCaption(calculators::savingsFutureValue(input), regional::RegionalSettings {});
     } catch (const finance::FinanceError& error) {
         return error.what();
     }

@@ -285,7 +285,7 @@ TEST(CommandLine, AMoreExpensiveRefinanceShowsItsFiguresAndTheWarning)
 // A locale with comma decimals reads "7,5" and shows euros; LOCPATH points at the test locales.
 TEST(CommandLine, ALocaleReadsAndShowsNumbersInItsOwnFormats)
 {
-    if (!finance::localeRegionalSettings("de_DE.UTF-8"))
+    if (!regional::localeRegionalSettings("de_DE.UTF-8"))
         GTEST_SKIP() << "no de_DE.UTF-8 locale";
     const Outcome euro
         = run({ "loan", "--locale", "de_DE.UTF-8", "--rate", "7,5", "--years", "15", "--amount", "100000" });
@@ -310,11 +310,11 @@ TEST(CommandLine, ThePlanReadsWellInEveryLocale)
         { "de_DE.UTF-8", "With the extra payments: 212 payments, paid off in 08.2044", "01.08.2044" },
         { "fr_FR.UTF-8", "With the extra payments: 212 payments, paid off in 08/2044", "01/08/2044" },
     };
-    if (!finance::localeRegionalSettings("de_DE.UTF-8"))
+    if (!regional::localeRegionalSettings("de_DE.UTF-8"))
         GTEST_SKIP() << "no test locales";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
-        ASSERT_TRUE(finance::localeRegionalSettings(c.locale));
+        ASSERT_TRUE(regional::localeRegionalSettings(c.locale));
         auto arguments = exampleOf(*cli::findSubcommand("plan"));
         arguments.insert(arguments.end(), { "--locale", c.locale, "--format=json" });
         const Outcome json = run(arguments);

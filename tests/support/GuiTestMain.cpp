@@ -2,7 +2,7 @@
 // United States regional settings and settings kept apart from the developer's own.
 #include "RecordingDialogs.h"
 #include "RegionalPresets.h"
-#include "shell/Regional.h"
+#include "fields/Regional.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/LoanMatrix.h"
-#include "shell/Regional.h"
+#include "calculators/loan/LoanMatrix.h"
+#include "fields/Regional.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QString>
 #include <functional>

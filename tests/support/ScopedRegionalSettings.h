@@ -1,14 +1,14 @@
 #pragma once
 
 #include "RegionalPresets.h"
-#include "shell/Regional.h"
+#include "fields/Regional.h"
 
 // Regional settings installed into the program for one test; the United States ones come back however the test
 // ends.
 class ScopedRegionalSettings final
 {
 public:
-    explicit ScopedRegionalSettings(const finance::RegionalSettings& settings)
+    explicit ScopedRegionalSettings(const regional::RegionalSettings& settings)
     {
         app::installRegionalSettings(settings);
     }

@@ -1,19 +1,19 @@
 #include "loan/LoanPage.h"
 
-#include "calculators/AmortizationSchedule.h"
-#include "calculators/LoanChartSeries.h"
-#include "calculators/LoanMatrix.h"
-#include "calculators/LoanSolver.h"
+#include "calculators/loan/AmortizationSchedule.h"
+#include "calculators/loan/LoanChartSeries.h"
+#include "calculators/loan/LoanMatrix.h"
+#include "calculators/loan/LoanSolver.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/FieldAssistance.h"
+#include "fields/FieldControls.h"
+#include "fields/Regional.h"
 #include "loan/MatrixWindow.h"
 #include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "printing/TextStreamPrint.h"
-#include "shell/FieldAssistance.h"
-#include "shell/Glyphs.h"
-#include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
-#include "shell/ValidationSteps.h"
 #include "ui_LoanPage.h"
+#include "widgets/Glyphs.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/FieldTexts.h"
-#include "shell/BuiltOnFirstShow.h"
+#include "calculators/fields/FieldTexts.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 #include <QDate>
 #include <QPointer>

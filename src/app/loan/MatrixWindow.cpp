@@ -1,18 +1,18 @@
 #include "loan/MatrixWindow.h"
 
-#include "calculators/LoanMatrix.h"
+#include "calculators/loan/LoanMatrix.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/FieldControls.h"
+#include "fields/Regional.h"
 #include "finance/FinanceErrors.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
-#include "shell/Glyphs.h"
-#include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
-#include "shell/ValidationSteps.h"
-#include "shell/WindowPlacement.h"
 #include "ui_MatrixWindow.h"
+#include "widgets/Glyphs.h"
 #include "widgets/GridCopy.h"
 #include "widgets/GridCsv.h"
 #include "widgets/StringGrid.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QStyle>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/LoanMatrix.h"
-#include "shell/ValidationSteps.h"
+#include "calculators/loan/LoanMatrix.h"
+#include "fields/FieldControls.h"
 
 #include <QDialog>
 #include <memory>

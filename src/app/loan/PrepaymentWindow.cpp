@@ -1,12 +1,12 @@
 #include "loan/PrepaymentWindow.h"
 
-#include "calculators/Prepayment.h"
-#include "shell/EnterKey.h"
-#include "shell/FieldAssistance.h"
-#include "shell/GuardedHandler.h"
-#include "shell/ValidationSteps.h"
-#include "shell/WindowPlacement.h"
+#include "calculators/loan/Prepayment.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/EnterKey.h"
+#include "fields/FieldAssistance.h"
+#include "fields/FieldControls.h"
 #include "ui_PrepaymentWindow.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/FieldTexts.h"
-#include "calculators/Prepayment.h"
+#include "calculators/fields/FieldTexts.h"
+#include "calculators/loan/Prepayment.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,16 +1,16 @@
 #include "loan/ScheduleWindow.h"
 
-#include "loan/LoanChartWindow.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/Regional.h"
 #include "printing/PrintLayouts.h"
 #include "printing/Printing.h"
-#include "shell/Glyphs.h"
-#include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
-#include "shell/WindowPlacement.h"
 #include "ui_ScheduleWindow.h"
+#include "widgets/Glyphs.h"
 #include "widgets/GridCopy.h"
 #include "widgets/GridCsv.h"
+#include "widgets/LoanChartWindow.h"
 #include "widgets/StringGrid.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculators/AmortizationSchedule.h"
-#include "calculators/Prepayment.h"
+#include "calculators/loan/AmortizationSchedule.h"
+#include "calculators/loan/Prepayment.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/CollegePlan.h"
-#include "shell/BuiltOnFirstShow.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 #include <QWidget>
 #include <memory>

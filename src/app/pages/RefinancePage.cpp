@@ -1,11 +1,11 @@
 #include "pages/RefinancePage.h"
 
 #include "calculators/Refinance.h"
-#include "finance/Formats.h"
-#include "shell/Dialogs.h"
-#include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
-#include "shell/ValidationSteps.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/FieldControls.h"
+#include "fields/Regional.h"
+#include "regional/Formats.h"
 #include "ui_RefinancePage.h"
 
 #include <string>
@@ -47,11 +47,11 @@ void RefinancePage::refinanceCalculateButtonClicked()
     const calculators::RefinanceSavings savings = calculators::refinanceSavings(input);
 
     const auto& settings = regional();
-    ui->NewPaymentPanel->setText(text(finance::moneyText(savings.newPayment, settings)));
-    ui->MonthlySavingsPanel->setText(text(finance::moneyText(savings.monthlySaving, settings)));
-    ui->TotalClosingCostsPanel->setText(text(finance::moneyText(savings.totalClosingCosts, settings)));
+    ui->NewPaymentPanel->setText(text(regional::moneyText(savings.newPayment, settings)));
+    ui->MonthlySavingsPanel->setText(text(regional::moneyText(savings.monthlySaving, settings)));
+    ui->TotalClosingCostsPanel->setText(text(regional::moneyText(savings.totalClosingCosts, settings)));
     // A saving of exactly zero ends here in the error box, with the three panels above already written.
-    ui->BreakEvenPanel->setText(text(finance::fixedText(calculators::breakEvenMonths(savings), 1, settings)));
+    ui->BreakEvenPanel->setText(text(regional::fixedText(calculators::breakEvenMonths(savings), 1, settings)));
 
     ui->MonthlySavingsPanel->setVisible(true);
     ui->MonthlySavingsLabel->setVisible(true);

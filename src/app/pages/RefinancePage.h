@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/BuiltOnFirstShow.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 #include <QWidget>
 #include <memory>

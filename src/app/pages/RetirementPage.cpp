@@ -1,12 +1,12 @@
 #include "pages/RetirementPage.h"
 
 #include "calculators/RetirementPlanner.h"
-#include "shell/FieldAssistance.h"
-#include "shell/Glyphs.h"
-#include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
-#include "shell/ValidationSteps.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/FieldAssistance.h"
+#include "fields/FieldControls.h"
+#include "fields/Regional.h"
 #include "ui_RetirementPage.h"
+#include "widgets/Glyphs.h"
 
 namespace app {
 

@@ -2,10 +2,10 @@
 
 #include "calculators/RequiredReturn.h"
 #include "calculators/SavingsGrowth.h"
-#include "shell/FieldAssistance.h"
-#include "shell/GuardedHandler.h"
-#include "shell/Regional.h"
-#include "shell/ValidationSteps.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/FieldAssistance.h"
+#include "fields/FieldControls.h"
+#include "fields/Regional.h"
 #include "ui_SavingsPage.h"
 
 namespace app {

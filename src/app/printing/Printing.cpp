@@ -1,10 +1,10 @@
 #include "printing/Printing.h"
 
+#include "dialogs/Dialogs.h"
 #include "printing/DevicePrint.h"
 #include "printing/PrintJob.h"
 #include "printing/TextStreamPrint.h"
 #include "printing/WindowPicturePrint.h"
-#include "shell/Dialogs.h"
 
 #include <QPainter>
 #include <QPrinter>

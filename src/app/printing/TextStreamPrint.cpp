@@ -1,9 +1,9 @@
 #include "printing/TextStreamPrint.h"
 
+#include "dialogs/Dialogs.h"
 #include "printing/MemoLines.h"
 #include "printing/PrintJob.h"
 #include "printing/TextStreamLayout.h"
-#include "shell/Dialogs.h"
 
 #include <QFontMetrics>
 #include <QPainter>

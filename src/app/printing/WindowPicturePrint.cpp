@@ -1,8 +1,8 @@
 #include "printing/WindowPicturePrint.h"
 
+#include "dialogs/Dialogs.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintedPictureSize.h"
-#include "shell/Dialogs.h"
 
 #include <QPainter>
 #include <QPixmap>

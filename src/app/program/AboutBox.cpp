@@ -1,9 +1,9 @@
 #include "program/AboutBox.h"
 
-#include "shell/GuardedHandler.h"
-#include "shell/ProgramIcon.h"
-#include "shell/WindowPlacement.h"
+#include "dialogs/GuardedHandler.h"
+#include "program/ProgramIcon.h"
 #include "ui_AboutBox.h"
+#include "widgets/WindowPlacement.h"
 
 namespace app {
 

@@ -1,18 +1,18 @@
 #include "program/MainWindow.h"
 
-#include "loan/CompareOffersWindow.h"
-#include "loan/ExtraPaymentsWindow.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/GuardedHandler.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
+#include "fields/EnterKey.h"
 #include "loan/LoanPage.h"
+#include "loanoffers/LoanOffersWindow.h"
 #include "printing/WindowPicturePrint.h"
 #include "program/AboutBox.h"
-#include "shell/Dialogs.h"
-#include "shell/EnterKey.h"
-#include "shell/FirstRunStore.h"
-#include "shell/GuardedHandler.h"
-#include "shell/MenuKeys.h"
-#include "shell/ProgramIcon.h"
-#include "shell/WindowPlacement.h"
+#include "program/FirstRunStore.h"
+#include "program/MenuKeys.h"
+#include "program/ProgramIcon.h"
 #include "ui_MainWindow.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QLayout>
 
@@ -137,7 +137,7 @@ void MainWindow::compareLoanOffersActionTriggered()
 {
     if (!offers) {
         // Closing the window frees it, so the next open starts afresh.
-        offers = new CompareOffersWindow(this);
+        offers = new LoanOffersWindow(this);
         offers->setAttribute(Qt::WA_DeleteOnClose);
         offers->startWith(QDate::currentDate());
         placeOnScreen(offers);

@@ -11,7 +11,7 @@ class MainWindow;
 namespace app {
 
 class FirstRunStore;
-class CompareOffersWindow;
+class LoanOffersWindow;
 class ExtraPaymentsWindow;
 class LoanPage;
 
@@ -47,7 +47,7 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     bool placed = false;
     QPointer<ExtraPaymentsWindow> planner;
-    QPointer<CompareOffersWindow> offers;
+    QPointer<LoanOffersWindow> offers;
 };
 
 } // namespace app

@@ -1,12 +1,12 @@
 #include "program/Program.h"
 
-#include "finance/RegionalSettings.h"
+#include "dialogs/ApplicationTitle.h"
+#include "fields/Regional.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
+#include "program/ProgramIcon.h"
 #include "program/ProgramOptions.h"
-#include "shell/ApplicationTitle.h"
-#include "shell/FirstRunStore.h"
-#include "shell/ProgramIcon.h"
-#include "shell/Regional.h"
+#include "regional/RegionalSettings.h"
 
 #include <QApplication>
 #include <optional>
@@ -26,7 +26,7 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     // running program to.
     QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
-    installRegionalSettings(finance::systemRegionalSettings());
+    installRegionalSettings(regional::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
     MainWindow mainWindow(firstRun);

@@ -1,6 +1,6 @@
 #include "program/ProgramOptions.h"
 
-#include "shell/ApplicationTitle.h"
+#include "dialogs/ApplicationTitle.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "widgets/GridCopy.h"
 
-#include "shell/GuardedHandler.h"
+#include "dialogs/GuardedHandler.h"
 #include "widgets/StringGrid.h"
 
 #include <QAction>

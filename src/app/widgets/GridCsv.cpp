@@ -1,8 +1,8 @@
 #include "widgets/GridCsv.h"
 
 #include "calculators/CsvText.h"
-#include "shell/Dialogs.h"
-#include "shell/GuardedHandler.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/GuardedHandler.h"
 #include "widgets/StringGrid.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "widgets/LoanChartViews.h"
 
-#include "finance/Formats.h"
-#include "shell/Regional.h"
+#include "fields/Regional.h"
+#include "regional/Formats.h"
 
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -68,7 +68,7 @@ QCategoryAxis* monthsAxis(std::int32_t months, const QFont& font)
     auto* axis = markedAxis(QStringLiteral("Month"), font, 0);
     const std::int32_t step = calculators::monthTickStep(months);
     for (std::int64_t month = 0; month <= months; month += step)
-        axis->append(text(finance::integerText(static_cast<std::int32_t>(month))), static_cast<qreal>(month));
+        axis->append(text(regional::integerText(static_cast<std::int32_t>(month))), static_cast<qreal>(month));
     axis->setRange(0, std::max(months, 1));
     return axis;
 }
@@ -117,7 +117,7 @@ QChart* balanceChart(const calculators::LoanChartData& data, const QString& prep
         const std::int32_t month = *data.crossoverMonth;
         auto* mark = new QScatterSeries;
         mark->setObjectName(QStringLiteral("CrossoverMark"));
-        mark->setName(QStringLiteral("Principal exceeds interest: month %1").arg(text(finance::integerText(month))));
+        mark->setName(QStringLiteral("Principal exceeds interest: month %1").arg(text(regional::integerText(month))));
         mark->setMarkerSize(9);
         mark->append(month, static_cast<qreal>(data.balance[static_cast<std::size_t>(month)]));
         attach(*chart, mark, monthAxis, balanceAxis);
@@ -147,7 +147,7 @@ QChart* yearlyChart(const calculators::LoanChartData& data, const QFont& font)
     // Bars stand at 0, 1, 2, ...: year y at y - 1.
     auto* yearAxis = markedAxis(QStringLiteral("Year"), font, -0.5);
     for (const std::int32_t year : calculators::labelledYears(years))
-        yearAxis->append(text(finance::integerText(year)), year - 1);
+        yearAxis->append(text(regional::integerText(year)), year - 1);
     yearAxis->setRange(-0.5, years - 0.5);
     yearAxis->setGridLineVisible(false);
     QCategoryAxis* moneyPerYear = moneyAxis(calculators::moneyTicks(lowest, highest, regional()), font);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/LoanChartSeries.h"
+#include "calculators/loan/LoanChartSeries.h"
 
 #include <QFont>
 #include <QSizeF>

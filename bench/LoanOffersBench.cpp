@@ -1,0 +1,55 @@
+// The loan offers window's heaviest comparison, four 50-year offers with mortgage insurance and every cost: from the
+// Calculate press to the grid painted, against the same grid filled with ready texts and painted.
+#include "Bench.h"
+#include "GridPress.h"
+#include "loanoffers/LoanOffersWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <cstdio>
+#include <utility>
+
+using app::LoanOffersWindow;
+
+namespace {
+
+void fillFourOffers(LoanOffersWindow& window)
+{
+    const std::pair<const char*, const char*> purchase[] = { { "PriceEdit", "1000000000" }, { "DownEdit", "50000000" },
+        { "TaxEdit", "1200000" }, { "InsuranceEdit", "240000" }, { "DuesEdit", "500" }, { "KeepEdit", "50" } };
+    for (const auto& [name, text] : purchase)
+        window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    const char* rates[] = { "6.5", "6.25", "6.125", "0" };
+    for (int offer = 0; offer < 4; ++offer) {
+        const QString column = QStringLiteral("Offer") + QChar(u'A' + offer);
+        const auto set = [&](const char* field, const QString& text) {
+            window.findChild<QLineEdit*>(column + QLatin1String(field) + QStringLiteral("Edit"))->setText(text);
+        };
+        set("Rate", QString::fromLatin1(rates[offer]));
+        set("Years", QStringLiteral("50"));
+        set("Points", QString::number(offer));
+        set("Fees", QStringLiteral("1500"));
+        set("Closing", QStringLiteral("4000"));
+        set("Credit", QString::number(offer * 1000));
+        set("Insurance", QStringLiteral("0.5"));
+    }
+}
+
+} // namespace
+
+void benchLoanOffers(const BenchOptions& options)
+{
+    LoanOffersWindow window;
+    window.startWith(QDate(2026, 12, 9));
+    fillFourOffers(window);
+    window.show();
+    QApplication::processEvents();
+    auto* calculate = window.findChild<QAbstractButton*>(QStringLiteral("CalculateButton"));
+    auto* grid = window.findChild<QTableWidget*>(QStringLiteral("ComparisonGrid"));
+
+    const GridPressTimes times = timeGridPress(*calculate, *grid, options.scheduleRuns);
+    std::printf("Loan offers: %d offers of 50 years, %d rows compared\n", grid->columnCount() - 1, grid->rowCount());
+    printGridPress("four 50-year offers", times, 10);
+}

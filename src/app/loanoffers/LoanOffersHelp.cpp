@@ -1,0 +1,131 @@
+#include "loanoffers/LoanOffersHelp.h"
+
+#include "calculators/loanoffers/LoanOffers.h"
+
+namespace app {
+namespace {
+
+struct FieldHelp
+{
+    std::string_view field;
+    const char* text;
+};
+
+// Page and section names are those printed on the standard US Loan Estimate.
+constexpr FieldHelp helpTexts[] = {
+    { "price",
+        "The price you agreed to pay for the home: the Sale Price at the top of page 1 of a Loan Estimate. Mortgage "
+        "insurance is charged only on a loan of more than 80 % of it, and ends once the balance reaches 78 % of it." },
+    { "down",
+        "What you pay toward the price from your own money; the loan is the price less this. A Loan Estimate shows "
+        "it as Down Payment/Funds from Borrower in Calculating Cash to Close on page 2." },
+    { "tax",
+        "The property tax on the home for a whole year, the same for every offer. A Loan Estimate shows it in "
+        "Estimated Taxes, Insurance & Assessments on page 1 and in sections F, Prepaids, and G, Initial Escrow "
+        "Payment at Closing, on page 2. A twelfth of it is added to each monthly payment." },
+    { "insurance",
+        "The homeowner's insurance premium for a whole year, the same for every offer: Homeowner's Insurance Premium "
+        "in section F, Prepaids, on page 2 of a Loan Estimate. A twelfth of it is added to each monthly payment." },
+    { "dues",
+        "Homeowners' or condominium association dues a month, the same for every offer. A Loan Estimate names them "
+        "in Estimated Taxes, Insurance & Assessments on page 1, usually as not in escrow." },
+    { "keep",
+        "How many years you expect to keep the loan before you sell or refinance. What each offer costs is added up "
+        "over these years, and the offer that costs least over them is marked best. The Comparisons on page 3 of a "
+        "Loan Estimate use 5 years." },
+    { "first-payment",
+        "The date of the first monthly payment, usually the first day of the second month after closing. The "
+        "break-even payment is dated from it." },
+    { "name",
+        "A name for the offer, such as the lender's. Left empty, the offer is called Offer A to D by its column." },
+    { "rate",
+        "The offer's yearly interest rate: Interest Rate in Loan Terms on page 1 of its Loan Estimate. Leave it empty "
+        "to leave the offer out." },
+    { "years", "The loan term in whole years: Loan Term at the top of page 1 of the Loan Estimate." },
+    { "points",
+        "Discount points, paid at closing for a lower rate, as a percentage of the loan amount: the line % of Loan "
+        "Amount (Points) in section A, Origination Charges, on page 2 of the Loan Estimate." },
+    { "fees",
+        "The lender's own charges other than points (application, origination, underwriting), in section A, "
+        "Origination Charges, on page 2 of the Loan Estimate. They are finance charges: they raise the APR." },
+    { "closing",
+        "The other closing costs of this loan that are no finance charges: appraisal, credit report, title, survey, "
+        "recording and transfer taxes, in sections B, C and E on page 2 of the Loan Estimate. They add to the cash "
+        "to close, not to the APR." },
+    { "credit",
+        "What the lender pays toward your closing costs, often for a higher rate: Lender Credits in section J, Total "
+        "Closing Costs, on page 2 of the Loan Estimate. It lowers the cash to close." },
+    { "mi",
+        "Private mortgage insurance as a percentage of the loan amount a year, charged on a loan of more than 80 % of "
+        "the price. A Loan Estimate shows its monthly amount as Mortgage Insurance in Projected Payments on page 1; "
+        "ask the lender for the yearly rate. It ends when the balance reaches 78 % of the price, at the middle of the "
+        "term at the latest." },
+};
+
+// What each figure of the comparison grid is, by its name for programs.
+constexpr FieldHelp figureHelpTexts[] = {
+    { "monthlyPrincipalAndInterest",
+        "The level monthly payment of principal and interest, rounded to the cent: Principal & Interest in Projected "
+        "Payments on page 1 of the Loan Estimate. The last payment may differ by cents, since it clears the "
+        "balance." },
+    { "mortgageInsurance",
+        "The monthly mortgage insurance premium: the yearly rate times the loan amount, a twelfth of it. Only a loan "
+        "of more than 80 % of the price has it: Mortgage Insurance in Projected Payments on page 1 of the Loan "
+        "Estimate." },
+    { "mortgageInsuranceLastPayment",
+        "The last payment with mortgage insurance, and its month. The insurance ends once the scheduled balance "
+        "reaches 78 % of the price, and at the middle of the term at the latest." },
+    { "monthlyTaxes", "A twelfth of the yearly property tax, rounded to the cent; the same for every offer." },
+    { "monthlyInsurance",
+        "A twelfth of the yearly homeowner's insurance, rounded to the cent; the same for every offer." },
+    { "monthlyDues", "The monthly association dues; the same for every offer." },
+    { "monthlyTotal",
+        "What the first monthly payment comes to: principal and interest, mortgage insurance, taxes, homeowner's "
+        "insurance and dues. Estimated Total Monthly Payment on page 1 of the Loan Estimate leaves out what is not "
+        "paid through the lender." },
+    { "cashToClose",
+        "The down payment and the loan's costs up front: points, lender fees and other closing costs, less the "
+        "lender credit. Cash to Close on page 1 of the Loan Estimate also counts prepaid items and escrow deposits, "
+        "which are left out here." },
+    { "apr",
+        "The annual percentage rate: the yearly rate at which the payments and mortgage insurance premiums repay the "
+        "loan less its points and lender fees, worked out as the US Truth in Lending rules prescribe. It is APR in "
+        "Comparisons on page 3 of the Loan Estimate." },
+    { "totalInterestPercentage",
+        "All the interest of the whole term as a percentage of the loan amount: Total Interest Percentage (TIP) in "
+        "Comparisons on page 3 of the Loan Estimate." },
+    { "paidInYearsKept",
+        "Everything paid over the years you keep the loan: the loan costs up front and every payment of principal, "
+        "interest and mortgage insurance. Taxes, insurance and dues are left out, being the same for every offer. "
+        "In 5 Years in Comparisons on page 3 of the Loan Estimate gives it for 5 years." },
+    { "principalInYearsKept", "The part of what was paid over the years you keep the loan that paid the loan off." },
+    { "costInYearsKept",
+        "What the loan costs you over the years you keep it: what was paid less the principal paid off, that is the "
+        "interest, the mortgage insurance and the loan costs up front. The offer with the lowest is marked best." },
+    { "balanceAtYearsKept",
+        "What is still owed when the years you keep the loan are over: what a sale or a new loan pays off." },
+    { "breakEvenPayment",
+        "The first payment from which this offer has cost no more than the offer with the lowest cash to close, "
+        "counting loan costs up front, interest and mortgage insurance, and its month. Keep the loan longer and the "
+        "more paid up front has paid off; never: not within both terms." },
+};
+
+} // namespace
+
+QString comparisonFigureHelp(std::string_view figure)
+{
+    for (const FieldHelp& help : figureHelpTexts)
+        if (help.field == figure)
+            return QString::fromUtf8(help.text);
+    return {};
+}
+
+QString compareOffersHelp(std::string_view field)
+{
+    for (const FieldHelp& help : helpTexts)
+        if (help.field == field)
+            return QString::fromUtf8(help.text) + u' ' + QString::fromStdString(calculators::offersAcceptedText(field));
+    return {};
+}
+
+} // namespace app

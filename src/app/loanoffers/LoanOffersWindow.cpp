@@ -1,0 +1,226 @@
+#include "loanoffers/LoanOffersWindow.h"
+
+#include "dialogs/Dialogs.h"
+#include "dialogs/GuardedHandler.h"
+#include "fields/EnterKey.h"
+#include "fields/FieldAssistance.h"
+#include "fields/Regional.h"
+#include "loanoffers/LoanOffersHelp.h"
+#include "printing/PrintLayouts.h"
+#include "printing/Printing.h"
+#include "regional/Formats.h"
+#include "regional/ShortDate.h"
+#include "ui_LoanOffersWindow.h"
+#include "widgets/GridCopy.h"
+#include "widgets/GridCsv.h"
+#include "widgets/LoanChartViews.h"
+#include "widgets/LoanChartWindow.h"
+#include "widgets/StringGrid.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace app {
+
+namespace {
+
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
+
+std::string textOf(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
+}
+
+} // namespace
+
+LoanOffersWindow::LoanOffersWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , ui(std::make_unique<Ui::LoanOffersWindow>())
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    offerEdits = { {
+        { ui->OfferANameEdit, ui->OfferARateEdit, ui->OfferAYearsEdit, ui->OfferAPointsEdit, ui->OfferAFeesEdit,
+            ui->OfferAClosingEdit, ui->OfferACreditEdit, ui->OfferAInsuranceEdit },
+        { ui->OfferBNameEdit, ui->OfferBRateEdit, ui->OfferBYearsEdit, ui->OfferBPointsEdit, ui->OfferBFeesEdit,
+            ui->OfferBClosingEdit, ui->OfferBCreditEdit, ui->OfferBInsuranceEdit },
+        { ui->OfferCNameEdit, ui->OfferCRateEdit, ui->OfferCYearsEdit, ui->OfferCPointsEdit, ui->OfferCFeesEdit,
+            ui->OfferCClosingEdit, ui->OfferCCreditEdit, ui->OfferCInsuranceEdit },
+        { ui->OfferDNameEdit, ui->OfferDRateEdit, ui->OfferDYearsEdit, ui->OfferDPointsEdit, ui->OfferDFeesEdit,
+            ui->OfferDClosingEdit, ui->OfferDCreditEdit, ui->OfferDInsuranceEdit },
+    } };
+
+    ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(regional().shortDateFormat));
+    ui->FirstPaymentEdit->setDateRange(
+        QDate(calculators::earliestPlanYear, 1, 1), QDate(calculators::latestPlanYear, 12, 31));
+    setUpGrid(*ui->ComparisonGrid);
+    QMenu* menu = addGridMenu(*ui->ComparisonGrid);
+    QAction* saveCsv = addCsvExport(*menu, *ui->ComparisonGrid, this, QStringLiteral("Loan Offers.csv"));
+    for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
+        button->setEnabled(false);
+
+    // Double-clicking a field says what it is and where a Loan Estimate shows it.
+    namespace field = calculators::offerFields;
+    std::vector<FieldAssist> assistance {
+        { ui->PriceEdit, {}, compareOffersHelp(field::price) },
+        { ui->DownEdit, {}, compareOffersHelp(field::down) },
+        { ui->TaxEdit, {}, compareOffersHelp(field::tax) },
+        { ui->InsuranceEdit, {}, compareOffersHelp(field::insurance) },
+        { ui->DuesEdit, {}, compareOffersHelp(field::dues) },
+        { ui->KeepEdit, {}, compareOffersHelp(field::keep) },
+    };
+    for (const auto& column : offerEdits)
+        for (std::size_t key = 0; key < column.size(); ++key)
+            assistance.push_back({ column[key], {}, compareOffersHelp(field::offerKeys[key]) });
+    new FieldAssistance(this, std::move(assistance));
+
+    connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
+    connect(ui->SaveCsvButton, &QPushButton::clicked, saveCsv, &QAction::trigger);
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->ChartButton, &QPushButton::clicked, this, guarded(this, [this] { chartButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->CloseAction, &QAction::triggered, this, guarded(this, [this] { closeButtonClicked(); }));
+    connect(ui->ComparisonGrid, &QTableWidget::cellDoubleClicked, this,
+        [this](int row, int) { runGuarded(this, [this, row] { comparisonGridCellDoubleClicked(row); }); });
+    new EnterKey(this, [this] { return this; });
+}
+
+LoanOffersWindow::~LoanOffersWindow() = default;
+
+void LoanOffersWindow::startWith(QDate today)
+{
+    const QDate firstOfThisMonth(today.year(), today.month(), 1);
+    ui->FirstPaymentEdit->setDate(firstOfThisMonth.addMonths(1));
+    ui->PriceEdit->setFocus();
+    ui->PriceEdit->selectAll();
+}
+
+calculators::FieldTexts LoanOffersWindow::fieldTexts() const
+{
+    namespace field = calculators::offerFields;
+    calculators::FieldTexts texts = textsOf(fieldControls());
+    const QDate first = ui->FirstPaymentEdit->date();
+    texts.set(field::firstPayment, regional::isoDateText({ first.year(), first.month(), first.day() }));
+    for (const auto& column : offerEdits) {
+        calculators::FieldTexts::Row row;
+        for (std::size_t key = 0; key < column.size(); ++key)
+            row.emplace(field::offerKeys[key], textOf(column[key]));
+        texts.addRow(field::offer, std::move(row));
+    }
+    return texts;
+}
+
+std::vector<FieldControl> LoanOffersWindow::fieldControls() const
+{
+    namespace field = calculators::offerFields;
+    std::vector<FieldControl> controls { { field::price, ui->PriceEdit }, { field::down, ui->DownEdit },
+        { field::tax, ui->TaxEdit }, { field::insurance, ui->InsuranceEdit }, { field::dues, ui->DuesEdit },
+        { field::keep, ui->KeepEdit }, { field::firstPayment, ui->FirstPaymentEdit },
+        // A failure of the offers as a whole (none has a rate) goes to the first offer's rate.
+        { field::offer, ui->OfferARateEdit } };
+    for (std::size_t offer = 0; offer < offerEdits.size(); ++offer)
+        for (std::size_t key = 0; key < offerEdits[offer].size(); ++key)
+            controls.push_back({ field::offer, offerEdits[offer][key],
+                calculators::TableCell { static_cast<int>(offer), static_cast<int>(key) } });
+    return controls;
+}
+
+void LoanOffersWindow::calculateButtonClicked()
+{
+    const auto read = calculators::readLoanOffers(fieldTexts(), regional());
+    if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
+        // The comparison on screen was of other inputs: it goes, so that nothing prints, saves or charts it.
+        clearComparison();
+        warnAbout(this, *failure, fieldControls());
+        return;
+    }
+    input = std::get<calculators::LoanOffersInput>(read);
+    comparison = calculators::compareLoanOffers(input);
+    showComparison();
+}
+
+void LoanOffersWindow::clearComparison()
+{
+    comparison.reset();
+    rowFigures.clear();
+    // The heading row goes too: it names the offers of the comparison that went.
+    clearGridResults(*ui->ComparisonGrid);
+    for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
+        button->setEnabled(false);
+}
+
+void LoanOffersWindow::showComparison()
+{
+    const auto rows = calculators::comparisonRows(input, *comparison, regional());
+    QTableWidget& grid = *ui->ComparisonGrid;
+    const GridFill fill(grid);
+    // A column for the captions and one for each offer compared, so that copies and files hold no empty columns.
+    grid.setColumnCount(1 + static_cast<int>(input.offers.size()));
+    setGridRowCount(grid, static_cast<int>(rows.size()));
+    rowFigures.clear();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (row > 0)
+            rowFigures.push_back(rows[row].figure);
+        const auto gridRow = static_cast<int>(row);
+        setGridText(grid, 0, gridRow, text(rows[row].caption));
+        for (std::size_t cell = 0; cell < rows[row].cells.size(); ++cell) {
+            const auto column = static_cast<int>(cell) + 1;
+            setGridText(grid, column, gridRow, text(rows[row].cells[cell].text));
+            // Figures line up on their decimal separators, as on a statement; the offers' names over them.
+            QTableWidgetItem* item = row == 0 ? grid.horizontalHeaderItem(column) : grid.item(gridRow - 1, column);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
+        button->setEnabled(true);
+}
+
+void LoanOffersWindow::printButtonClicked()
+{
+    // The purchase and the offers as they were read, then the grid as shown.
+    QStringList heading;
+    for (const std::string& line : calculators::offersInputLines(input, regional()))
+        heading.append(text(line));
+    printPages(this, { comparisonPage(heading, gridTexts(*ui->ComparisonGrid)) }, PrintJobs::OneDocument,
+        QStringLiteral("Corvanta loan offers"));
+}
+
+void LoanOffersWindow::chartButtonClicked()
+{
+    MonthLines lines;
+    lines.title = QStringLiteral("Cost of each offer by month: loan costs up front, interest and mortgage insurance");
+    for (std::size_t offer = 0; offer < comparison->offers.size(); ++offer) {
+        MonthLine line { text(input.offers[offer].name), {} };
+        // Cents to money, as the money axis labels it.
+        for (const calculators::Cents cents : comparison->offers[offer].costCurve)
+            line.values.push_back(static_cast<calculators::Extended>(cents) / 100);
+        lines.lines.push_back(std::move(line));
+    }
+    lines.mark = MonthMark { comparison->monthsKept,
+        QStringLiteral("Kept %1 years: month %2")
+            .arg(text(regional::integerText(input.yearsKept)), text(regional::integerText(comparison->monthsKept))) };
+    showLinesChart(lines, QStringLiteral("C&ost by month"));
+}
+
+void LoanOffersWindow::comparisonGridCellDoubleClicked(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= rowFigures.size())
+        return;
+    if (const QString help = comparisonFigureHelp(rowFigures[static_cast<std::size_t>(row)]); !help.isEmpty())
+        dialogs().information(this, help);
+}
+
+void LoanOffersWindow::closeButtonClicked()
+{
+    close();
+}
+
+} // namespace app

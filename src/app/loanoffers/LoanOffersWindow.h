@@ -1,0 +1,57 @@
+#pragma once
+
+#include "calculators/loanoffers/LoanOffers.h"
+#include "fields/FieldControls.h"
+
+#include <QDate>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class QLineEdit;
+
+namespace Ui {
+class LoanOffersWindow;
+}
+
+namespace app {
+
+// Compares up to four lenders' offers for one purchase: the whole monthly cost with mortgage insurance, the cash
+// to close, the APR, what each costs over the years the buyer expects to keep the loan, and when a dearer one
+// to close catches up. Modeless and resizable; it keeps nothing between runs of the program.
+class LoanOffersWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LoanOffersWindow(QWidget* parent = nullptr);
+    ~LoanOffersWindow() override;
+
+    // The first payment falls on the first day of the month after today; the window opens ready to type the price.
+    void startWith(QDate today);
+
+private:
+    void calculateButtonClicked();
+    void printButtonClicked();
+    void chartButtonClicked();
+    void closeButtonClicked();
+    void comparisonGridCellDoubleClicked(int row); // says what the row's figure is
+
+    calculators::FieldTexts fieldTexts() const;
+    std::vector<FieldControl> fieldControls() const;
+    void clearComparison();
+    void showComparison();
+
+    std::unique_ptr<Ui::LoanOffersWindow> ui;
+    // Each offer column's edits, in the order of the offer's keys: name, rate, years, points, fees, closing, credit,
+    // mortgage insurance.
+    std::array<std::array<QLineEdit*, 8>, calculators::mostLoanOffers> offerEdits {};
+    calculators::LoanOffersInput input;
+    std::optional<calculators::LoanOffersComparison> comparison;
+    std::vector<std::string_view> rowFigures; // the figure of each row under the grid's heading
+};
+
+} // namespace app

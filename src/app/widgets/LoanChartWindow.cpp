@@ -1,0 +1,118 @@
+#include "widgets/LoanChartWindow.h"
+
+#include "dialogs/GuardedHandler.h"
+#include "fields/Regional.h"
+#include "printing/Printing.h"
+#include "ui_LoanChartWindow.h"
+#include "widgets/Glyphs.h"
+#include "widgets/LoanChartViews.h"
+#include "widgets/WindowPlacement.h"
+
+#include <QChart>
+#include <QPainter>
+#include <QStyle>
+#include <memory>
+#include <vector>
+
+namespace app {
+
+LoanChartWindow::LoanChartWindow(QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::LoanChartWindow>())
+{
+    registerGlyphs();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    connect(ui->PrintButton, &QPushButton::clicked, this, guarded(this, [this] { printButtonClicked(); }));
+    connect(ui->CloseButton, &QPushButton::clicked, this, guarded(this, [this] { closeButtonClicked(); }));
+}
+
+LoanChartWindow::~LoanChartWindow() = default;
+
+void LoanChartWindow::showLoan(
+    const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)
+{
+    std::vector<calculators::Extended> prepaid;
+    QString name;
+    if (prepayment) {
+        prepaid = calculators::prepaymentBalances(*prepayment);
+        name = QString::fromStdString(calculators::prepaidBalanceName(*prepayment, regional()));
+    }
+    showChart(calculators::loanChartData(schedule, prepaid), name);
+}
+
+void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, const QString& prepaidBalanceName)
+{
+    data = chartData;
+    prepaidName = prepaidBalanceName;
+    // The views' fonts are the window's own, from its style sheet.
+    ui->BalanceChart->ensurePolished();
+    ui->YearsChart->ensurePolished();
+    // A view hands back the chart it showed (an empty one it made itself, at first) without freeing it.
+    const std::unique_ptr<QChart> shownBalance(ui->BalanceChart->chart());
+    const std::unique_ptr<QChart> shownYears(ui->YearsChart->chart());
+    ui->BalanceChart->setChart(balanceChart(data, prepaidName, ui->BalanceChart->font()));
+    ui->YearsChart->setChart(yearlyChart(data, ui->YearsChart->font()));
+}
+
+void LoanChartWindow::showLines(const MonthLines& lines, const QString& tabTitle)
+{
+    monthLines = lines;
+    ui->ChartTabs->removeTab(ui->ChartTabs->indexOf(ui->YearsTab));
+    ui->ChartTabs->setTabText(ui->ChartTabs->indexOf(ui->BalanceTab), tabTitle);
+    ui->BalanceChart->ensurePolished();
+    const std::unique_ptr<QChart> shown(ui->BalanceChart->chart());
+    ui->BalanceChart->setChart(monthLinesChart(*monthLines, ui->BalanceChart->font()));
+}
+
+void LoanChartWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    placeOnScreen(this);
+}
+
+void LoanChartWindow::printButtonClicked()
+{
+    printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
+        if (monthLines) {
+            drawCharts(painter, { monthLinesChart(*monthLines, ui->BalanceChart->font()) }, ui->BalanceChart->size());
+            return;
+        }
+        drawCharts(painter,
+            { balanceChart(data, prepaidName, ui->BalanceChart->font()), yearlyChart(data, ui->YearsChart->font()) },
+            ui->BalanceChart->size());
+    });
+}
+
+void LoanChartWindow::closeButtonClicked()
+{
+    close();
+}
+
+void showLoanChart(
+    const calculators::AmortizationSchedule& schedule, const std::optional<calculators::PrepaymentInput>& prepayment)
+{
+    const auto chart = std::make_unique<LoanChartWindow>();
+    chart->showLoan(schedule, prepayment);
+    chart->exec();
+}
+
+void showLoanChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName)
+{
+    const auto chart = std::make_unique<LoanChartWindow>();
+    chart->showChart(data, prepaidBalanceName);
+    chart->exec();
+}
+
+void showLinesChart(const MonthLines& lines, const QString& tabTitle)
+{
+    const auto chart = std::make_unique<LoanChartWindow>();
+    chart->showLines(lines, tabTitle);
+    chart->exec();
+}
+
+} // namespace app

@@ -1,0 +1,142 @@
+#include "calculators/loanoffers/LoanOffers.h"
+
+#include "finance/ActuarialApr.h"
+#include "finance/CalendarDays.h"
+#include "finance/Extended.h"
+#include "finance/FinanceErrors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <compare>
+#include <cstddef>
+#include <numeric>
+
+namespace calculators {
+
+namespace {
+
+// n / d rounded to the nearest whole number, a half away from zero; n >= 0, d > 0.
+std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
+{
+    return (2 * n + d) / (2 * d);
+}
+
+void checkInput(const LoanOffersInput& input)
+{
+    const auto money = [](Cents amount) { return amount >= 0 && amount <= largestPlanAmount; };
+    bool valid = input.price >= 1 && money(input.price) && input.down >= 0 && input.down < input.price
+        && money(input.yearlyTax) && money(input.yearlyInsurance) && money(input.monthlyDues) && input.yearsKept >= 1
+        && input.yearsKept <= longestYearsKept && !input.offers.empty() && input.offers.size() <= mostLoanOffers;
+    const Cents loan = input.price - input.down;
+    for (const LoanOffer& offer : input.offers) {
+        const Cents points = roundedQuotient(loan * offer.pointsThousandths, 100000);
+        valid = valid && offer.pointsThousandths >= 0 && offer.pointsThousandths <= highestOfferPoints
+            && offer.insuranceThousandths >= 0 && offer.insuranceThousandths <= highestOfferInsurance
+            && money(offer.lenderFees) && money(offer.closingCosts) && money(offer.lenderCredit)
+            && points + offer.lenderFees - offer.lenderCredit < loan;
+    }
+    // The rate, the term and the date are checked by the planner.
+    if (!valid)
+        throw finance::EInvalidArgument("The loan offers are outside their limits");
+}
+
+OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
+{
+    OfferFigures figures;
+    const Cents loan = input.price - input.down;
+    figures.loanAmount = loan;
+
+    ExtraPaymentsInput loanInput;
+    loanInput.rateTenThousandths = offer.rateTenThousandths;
+    loanInput.years = offer.years;
+    loanInput.amount = loan;
+    loanInput.firstPaymentDate = input.firstPaymentDate;
+    const ExtraPaymentsPlan plan = planExtraPayments(loanInput);
+    const std::vector<PlanRow>& rows = plan.comparisonRows;
+    figures.monthlyPrincipalAndInterest = plan.regularPayment;
+    figures.payments = static_cast<std::int32_t>(rows.size());
+
+    // Insurance is asked only when the loan passes 80 % of the price; it ends once the scheduled balance reaches
+    // 78 % of the price, and at the latest at the middle of the term.
+    const bool insured = 10 * loan > 8 * input.price;
+    const Cents premium = insured ? roundedQuotient(loan * offer.insuranceThousandths, 1200000) : 0;
+    const std::int32_t middle = offer.years * 12 / 2;
+    std::vector<Cents> premiums(rows.size(), 0);
+    Cents balanceBefore = loan;
+    for (std::size_t k = 1; k <= rows.size(); ++k) {
+        if (premium > 0 && 100 * balanceBefore > 78 * input.price && static_cast<std::int32_t>(k) <= middle) {
+            premiums[k - 1] = premium;
+            figures.mortgageInsuranceLastPayment = static_cast<std::int32_t>(k);
+        }
+        balanceBefore = rows[k - 1].balance;
+    }
+    figures.mortgageInsurance = figures.mortgageInsuranceLastPayment > 0 ? premium : 0;
+
+    figures.monthlyTaxes = roundedQuotient(input.yearlyTax, 12);
+    figures.monthlyInsurance = roundedQuotient(input.yearlyInsurance, 12);
+    figures.monthlyDues = input.monthlyDues;
+    figures.monthlyTotal = figures.monthlyPrincipalAndInterest + premiums.front() + figures.monthlyTaxes
+        + figures.monthlyInsurance + figures.monthlyDues;
+
+    figures.points = roundedQuotient(loan * offer.pointsThousandths, 100000);
+    figures.prepaidFinanceCharge = std::max<Cents>(0, figures.points + offer.lenderFees - offer.lenderCredit);
+    figures.amountFinanced = loan - figures.prepaidFinanceCharge;
+    figures.loanCostsUpFront
+        = std::max<Cents>(0, figures.points + offer.lenderFees + offer.closingCosts - offer.lenderCredit);
+    figures.cashToClose = input.down + figures.loanCostsUpFront;
+
+    std::vector<Cents> paid(rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        paid[k] = rows[k].payment + premiums[k];
+    figures.aprThousandths = finance::actuarialAprThousandths(paid, figures.amountFinanced);
+    figures.totalInterest = plan.comparison.interest;
+    figures.totalInterestPercentThousandths = roundedQuotient(figures.totalInterest * 100000, loan);
+
+    const std::size_t kept = std::min(rows.size(), static_cast<std::size_t>(input.yearsKept) * 12);
+    figures.paidInYearsKept = figures.loanCostsUpFront;
+    for (std::size_t k = 0; k < kept; ++k) {
+        figures.paidInYearsKept += paid[k];
+        figures.principalInYearsKept += rows[k].principal;
+    }
+    figures.costInYearsKept = figures.paidInYearsKept - figures.principalInYearsKept;
+    figures.balanceAtYearsKept = loan - figures.principalInYearsKept;
+
+    figures.costCurve.push_back(figures.loanCostsUpFront);
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        figures.costCurve.push_back(figures.costCurve.back() + rows[k].interest + premiums[k]);
+    return figures;
+}
+
+// The first payment, within both terms, after which the offer's cost curve is at or below the baseline's.
+std::optional<std::int32_t> breakEven(const std::vector<Cents>& curve, const std::vector<Cents>& baseline)
+{
+    const std::size_t last = std::min(curve.size(), baseline.size()) - 1;
+    for (std::size_t k = 1; k <= last; ++k)
+        if (curve[k] <= baseline[k])
+            return static_cast<std::int32_t>(k);
+    return std::nullopt;
+}
+
+} // namespace
+
+LoanOffersComparison compareLoanOffers(const LoanOffersInput& input)
+{
+    checkInput(input);
+    LoanOffersComparison comparison;
+    comparison.monthsKept = input.yearsKept * 12;
+    for (const LoanOffer& offer : input.offers)
+        comparison.offers.push_back(figuresOf(input, offer));
+    auto& offers = comparison.offers;
+
+    const auto cheapest = std::ranges::min_element(offers, {}, &OfferFigures::costInYearsKept);
+    for (OfferFigures& figures : offers)
+        figures.best = figures.costInYearsKept == cheapest->costInYearsKept;
+    const auto baseline = std::ranges::min_element(offers, {}, &OfferFigures::cashToClose);
+    comparison.baseline = static_cast<std::size_t>(baseline - offers.begin());
+    for (std::size_t i = 0; i < offers.size(); ++i)
+        if (i != comparison.baseline)
+            offers[i].breakEvenPayment = breakEven(offers[i].costCurve, baseline->costCurve);
+    return comparison;
+}
+
+} // namespace calculators

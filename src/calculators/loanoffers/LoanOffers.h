@@ -1,0 +1,197 @@
+#pragma once
+
+// Lenders' offers for one home purchase side by side: each offer's monthly cost with mortgage insurance, its APR
+// by the actuarial method, its total interest percentage and what it costs over the years the buyer keeps the
+// loan, all to the cent on the planner's whole-cent schedule.
+#include "calculators/extrapayments/ExtraPaymentsPlan.h"
+#include "calculators/fields/FieldFailure.h"
+#include "calculators/fields/FieldTexts.h"
+#include "regional/RegionalSettings.h"
+#include "regional/ShortDate.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace calculators {
+
+// The limits the reader, its messages, the help texts and the window take. The price, the rate, the term and the
+// first payment date keep the planner's limits (largestPlanAmount, highestPlanRate, longestPlanYears and
+// earliestPlanYear to latestPlanYear); every other amount is 0 to largestPlanAmount.
+constexpr std::size_t mostLoanOffers = 4;
+constexpr std::size_t longestOfferName = 30; // characters
+constexpr std::int32_t longestYearsKept = 50;
+constexpr std::int32_t defaultYearsKept = 5;
+constexpr std::int64_t highestOfferPoints = 10000; // 10 % of the loan, in thousandths of a percent
+constexpr std::int64_t highestOfferInsurance = 5000; // 5 % of the loan a year, in thousandths of a percent
+
+// An offer's fields as typed. An offer whose rate is blank is left out; a blank name is its default name, blank
+// points, fees, costs, credit and insurance are 0.
+struct LoanOfferTexts
+{
+    std::string name;
+    std::string rate;
+    std::string years;
+    std::string points;
+    std::string lenderFees;
+    std::string closingCosts;
+    std::string lenderCredit;
+    std::string mortgageInsurance;
+};
+
+// The purchase the offers share, and the offers in the order shown. Blank tax, insurance and dues are 0, blank
+// years kept are defaultYearsKept.
+struct LoanOffersTexts
+{
+    std::string price;
+    std::string down;
+    std::string tax; // a year
+    std::string insurance; // a year
+    std::string dues; // a month
+    std::string yearsKept;
+    finance::CivilDate firstPaymentDate { 2027, 1, 1 };
+    std::vector<LoanOfferTexts> offers;
+};
+
+// The fields by the names their failures give them, which are the command line's options. A failure in an offer
+// names the field "offer" and the cell { the offer's index in LoanOffersTexts::offers, the index of its key in
+// offerKeys }.
+namespace offerFields {
+inline constexpr std::string_view price = "price", down = "down", tax = "tax", insurance = "insurance", dues = "dues",
+                                  keep = "keep", firstPayment = "first-payment", offer = "offer";
+// The keys of an offer's fields, in the order of LoanOfferTexts: --offer "name=Bank A,rate=6.5,years=30".
+inline constexpr std::string_view offerKeys[]
+    = { "name", "rate", "years", "points", "fees", "closing", "credit", "mi" };
+} // namespace offerFields
+// The index of each key in offerKeys, which is the column of a failure's cell.
+namespace offerColumns {
+inline constexpr int name = 0, rate = 1, years = 2, points = 3, fees = 4, closing = 5, credit = 6, mi = 7;
+} // namespace offerColumns
+
+// The name an offer in that position goes by when its name is left blank: "Offer A" to "Offer D".
+std::string defaultOfferName(std::size_t position);
+
+// An offer read exactly: money in cents, the rate in ten-thousandths of a percent, points and mortgage insurance
+// in thousandths of a percent.
+struct LoanOffer
+{
+    std::string name;
+    std::int64_t rateTenThousandths = 0;
+    std::int32_t years = 0;
+    std::int64_t pointsThousandths = 0;
+    Cents lenderFees = 0; // finance charges: origination, underwriting
+    Cents closingCosts = 0; // other costs that are no finance charges: title, appraisal, recording
+    Cents lenderCredit = 0;
+    std::int64_t insuranceThousandths = 0; // a year
+    std::size_t position = 0; // its index in LoanOffersTexts::offers
+};
+
+struct LoanOffersInput
+{
+    Cents price = 0;
+    Cents down = 0;
+    Cents yearlyTax = 0;
+    Cents yearlyInsurance = 0;
+    Cents monthlyDues = 0;
+    std::int32_t yearsKept = defaultYearsKept;
+    finance::CivilDate firstPaymentDate { 2027, 1, 1 };
+    std::vector<LoanOffer> offers; // one to mostLoanOffers, those with a rate in the order typed
+};
+
+// The comparison's reader: the purchase's fields by name as typed, the first payment date as year-month-day
+// ("2027-01-01"), and the offers as rows of "offer", each its fields by their keys in offerKeys. Read as
+// readLoanOffersTexts reads them, the date's form first.
+std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
+    const FieldTexts& texts, const regional::RegionalSettings& settings);
+
+// Reads the fields by the number-entry rules, exactly, in the order shown; the first refused field is the
+// failure, and its message names the offer.
+std::variant<LoanOffersInput, FieldFailure> readLoanOffersTexts(
+    const LoanOffersTexts& texts, const regional::RegionalSettings& settings);
+
+// What a field accepts in a few words, from the limits above, for help texts: a purchase field by its name in
+// offerFields, an offer's field by its key.
+std::string offersAcceptedText(std::string_view field);
+
+struct OfferFigures
+{
+    Cents loanAmount = 0;
+    Cents monthlyPrincipalAndInterest = 0;
+    Cents mortgageInsurance = 0; // the monthly premium; 0 without insurance
+    std::int32_t mortgageInsuranceLastPayment = 0; // 0 without insurance
+    Cents monthlyTaxes = 0;
+    Cents monthlyInsurance = 0;
+    Cents monthlyDues = 0;
+    Cents monthlyTotal = 0; // of the first payment
+    Cents points = 0;
+    Cents loanCostsUpFront = 0;
+    Cents cashToClose = 0;
+    Cents prepaidFinanceCharge = 0;
+    Cents amountFinanced = 0;
+    std::int64_t aprThousandths = 0; // percent times 1000
+    std::int64_t totalInterestPercentThousandths = 0;
+    Cents totalInterest = 0;
+    std::int32_t payments = 0;
+    Cents paidInYearsKept = 0;
+    Cents principalInYearsKept = 0;
+    Cents costInYearsKept = 0;
+    Cents balanceAtYearsKept = 0;
+    // The first payment from which this offer has cost no more than the one with the lowest cash to close; none
+    // when it never has within both terms, and none for that offer itself.
+    std::optional<std::int32_t> breakEvenPayment;
+    bool best = false; // the lowest cost in the years kept; offers tied for it are all best
+    // Index k: loan costs up front plus the interest and premiums of payments 1 to k; k = 0 to payments.
+    std::vector<Cents> costCurve;
+};
+
+struct LoanOffersComparison
+{
+    std::vector<OfferFigures> offers; // in the order of LoanOffersInput::offers
+    std::size_t baseline = 0; // the offer with the lowest cash to close, the first of them on a tie
+    std::int32_t monthsKept = 0; // 12 times the years kept
+};
+
+LoanOffersComparison compareLoanOffers(const LoanOffersInput& input);
+
+// Texts the window, its print-out and the command line show, byte for byte the same.
+
+// A cell of the comparison: its text as shown and its value for programs (an exact decimal with a full stop, or
+// empty where the cell holds no figure).
+struct ComparisonCell
+{
+    std::string text;
+    std::string value;
+};
+
+// A row of the comparison grid: its caption, a cell per offer, and the figure's name for programs (empty in the
+// heading row).
+struct ComparisonRow
+{
+    std::string_view figure;
+    std::string caption;
+    std::vector<ComparisonCell> cells;
+};
+
+// The heading row (an empty caption, then the offers' names, the best marked " (best)"), then a row per figure.
+std::vector<ComparisonRow> comparisonRows(
+    const LoanOffersInput& input, const LoanOffersComparison& comparison, const regional::RegionalSettings& settings);
+
+// Every figure of each offer by its name for programs, the grid's and the few it leaves out (loanAmount, points,
+// prepaidFinanceCharge, amountFinanced, totalInterest, payments), with the same texts.
+struct NamedFigure
+{
+    std::string_view name;
+    ComparisonCell cell;
+};
+std::vector<std::vector<NamedFigure>> offerFigureCells(
+    const LoanOffersInput& input, const LoanOffersComparison& comparison, const regional::RegionalSettings& settings);
+
+// The purchase and the offers as read, for the head of the print-out.
+std::vector<std::string> offersInputLines(const LoanOffersInput& input, const regional::RegionalSettings& settings);
+
+} // namespace calculators

@@ -1,0 +1,240 @@
+#include "calculators/extrapayments/ExtraPaymentsRules.h"
+#include "calculators/fields/FieldReader.h"
+#include "calculators/loanoffers/LoanOffers.h"
+#include "finance/CalendarDays.h"
+#include "regional/MessageTemplate.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace calculators {
+
+namespace {
+
+namespace field = offerFields;
+namespace column = offerColumns;
+
+// The limits in the units the texts show them: percent, years, whole money.
+constexpr std::int32_t highestPointsPercent = static_cast<std::int32_t>(highestOfferPoints / 1000);
+constexpr std::int32_t highestInsurancePercent = static_cast<std::int32_t>(highestOfferInsurance / 1000);
+constexpr auto longestName = static_cast<std::int32_t>(longestOfferName);
+constexpr auto mostOffers = static_cast<std::int32_t>(mostLoanOffers);
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A name is one line of at most longestOfferName characters; UTF-8 continuation bytes take no room.
+bool isOfferName(const std::string& name)
+{
+    const auto characters = std::count_if(
+        name.begin(), name.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return characters <= longestName
+        && std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+class OffersReader final
+{
+public:
+    explicit OffersReader(const regional::RegionalSettings& settings)
+        : settings(settings)
+        , read(settings)
+    { }
+
+    std::variant<LoanOffersInput, FieldFailure> purchaseAndOffers(const LoanOffersTexts& texts)
+    {
+        purchase(texts);
+        if (read.failure())
+            return *read.failure();
+        for (std::size_t position = 0; position < texts.offers.size(); ++position)
+            if (!trimmed(texts.offers[position].rate).empty())
+                offer(texts.offers[position], position);
+        read.require(!input.offers.empty(),
+            { field::offer, TableCell { 0, column::rate }, "Enter the rate of at least one offer." });
+        if (read.failure())
+            return *read.failure();
+        return input;
+    }
+
+private:
+    std::string message(const char* text, std::initializer_list<regional::MessageArgument> arguments) const
+    {
+        return regional::formatMessage(text, arguments, settings);
+    }
+
+    void purchase(const LoanOffersTexts& texts)
+    {
+        input.price = read.exact(texts.price, 2, 1, largestPlanAmount, std::nullopt,
+            { field::price, std::nullopt, amountMessage("home price", settings) });
+        input.down = read.exact(texts.down, 2, 0, largestPlanAmount, std::nullopt,
+            { field::down, std::nullopt, moneyMessage("down payment", settings) });
+        read.require(input.down < input.price,
+            { field::down, std::nullopt,
+                message("The down payment must be less than the home price of %s.",
+                    { centsText(input.price, settings) }) });
+        input.yearlyTax = read.exact(texts.tax, 2, 0, largestPlanAmount, 0,
+            { field::tax, std::nullopt, moneyMessage("yearly property tax", settings) });
+        input.yearlyInsurance = read.exact(texts.insurance, 2, 0, largestPlanAmount, 0,
+            { field::insurance, std::nullopt, moneyMessage("yearly homeowner's insurance", settings) });
+        input.monthlyDues = read.exact(texts.dues, 2, 0, largestPlanAmount, 0,
+            { field::dues, std::nullopt, moneyMessage("monthly association dues", settings) });
+        input.yearsKept = read.whole(texts.yearsKept, 1, longestYearsKept, defaultYearsKept,
+            { field::keep, std::nullopt,
+                message(
+                    "The years you keep the loan must be a whole number between 1 and %d.", { longestYearsKept }) });
+        const finance::CivilDate& first = texts.firstPaymentDate;
+        requirePlanDate(read, first, field::firstPayment, settings);
+        input.firstPaymentDate = first;
+    }
+
+    void offer(const LoanOfferTexts& texts, std::size_t position)
+    {
+        const int row = static_cast<int>(position);
+        const auto refused = [row](int key, std::string text) {
+            return FieldFailure { field::offer, TableCell { row, key }, std::move(text) };
+        };
+        read.require(input.offers.size() < mostLoanOffers,
+            refused(column::rate, message("There can be at most %d offers.", { mostOffers })));
+        LoanOffer offer;
+        offer.position = position;
+        offer.name = trimmed(texts.name);
+        const std::string defaultName = defaultOfferName(position);
+        read.require(isOfferName(offer.name),
+            refused(column::name,
+                message("The name of %s must be at most %d characters, without tabs or line breaks.",
+                    { defaultName, longestName })));
+        if (offer.name.empty() || !isOfferName(offer.name))
+            offer.name = defaultName;
+        const std::string& name = offer.name;
+        offer.rateTenThousandths = read.exact(texts.rate, 4, 0, highestPlanRate, std::nullopt,
+            refused(column::rate,
+                message("The rate of %s must be between 0 and %d percent, with at most 4 decimals after a \"%s\" "
+                        "and without a percent sign.",
+                    { name, highestPlanRatePercent, settings.decimalSeparator })));
+        offer.years = read.whole(texts.years, 1, longestPlanYears, std::nullopt,
+            refused(column::years,
+                message(
+                    "The term of %s must be a whole number of years between 1 and %d.", { name, longestPlanYears })));
+        offer.pointsThousandths = read.exact(texts.points, 3, 0, highestOfferPoints, 0,
+            refused(column::points,
+                message("The points of %s must be between 0 and %d percent of the loan, with at most 3 decimals "
+                        "after a \"%s\" and without a percent sign.",
+                    { name, highestPointsPercent, settings.decimalSeparator })));
+        offer.lenderFees = read.exact(texts.lenderFees, 2, 0, largestPlanAmount, 0,
+            refused(column::fees, moneyMessage("lender fees of " + name, settings)));
+        offer.closingCosts = read.exact(texts.closingCosts, 2, 0, largestPlanAmount, 0,
+            refused(column::closing, moneyMessage("other closing costs of " + name, settings)));
+        offer.lenderCredit = read.exact(texts.lenderCredit, 2, 0, largestPlanAmount, 0,
+            refused(column::credit, moneyMessage("lender credit of " + name, settings)));
+        offer.insuranceThousandths = read.exact(texts.mortgageInsurance, 3, 0, highestOfferInsurance, 0,
+            refused(column::mi,
+                message("The mortgage insurance of %s must be between 0 and %d percent of the loan a year, with at "
+                        "most 3 decimals after a \"%s\" and without a percent sign.",
+                    { name, highestInsurancePercent, settings.decimalSeparator })));
+        // The amount financed, the loan less the prepaid finance charge, must stay above 0.
+        const Cents loan = input.price - input.down;
+        const Cents points = (2 * loan * offer.pointsThousandths + 100000) / 200000;
+        read.require(points + offer.lenderFees - offer.lenderCredit < loan,
+            refused(column::fees,
+                message("The points and lender fees of %s less its lender credit must be less than the loan "
+                        "amount of %s.",
+                    { name, centsText(loan, settings) })));
+        input.offers.push_back(std::move(offer));
+    }
+
+    const regional::RegionalSettings& settings;
+    FieldReader read;
+    LoanOffersInput input;
+};
+
+} // namespace
+
+std::string defaultOfferName(std::size_t position)
+{
+    return std::string("Offer ") + static_cast<char>('A' + position % 26);
+}
+
+std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
+    const FieldTexts& fields, const regional::RegionalSettings& settings)
+{
+    LoanOffersTexts texts;
+    texts.price = fields.text(field::price);
+    texts.down = fields.text(field::down);
+    texts.tax = fields.text(field::tax);
+    texts.insurance = fields.text(field::insurance);
+    texts.dues = fields.text(field::dues);
+    texts.yearsKept = fields.text(field::keep);
+    const auto date = regional::isoDate(fields.text(field::firstPayment));
+    if (!date)
+        return FieldFailure { field::firstPayment, std::nullopt, std::string(firstPaymentFormMessage) };
+    texts.firstPaymentDate = *date;
+    for (const FieldTexts::Row& row : fields.rows(field::offer)) {
+        LoanOfferTexts& offer = texts.offers.emplace_back();
+        std::string* const cells[] = { &offer.name, &offer.rate, &offer.years, &offer.points, &offer.lenderFees,
+            &offer.closingCosts, &offer.lenderCredit, &offer.mortgageInsurance };
+        for (std::size_t key = 0; key < std::size(cells); ++key)
+            *cells[key] = cellText(row, field::offerKeys[key]);
+    }
+    return readLoanOffersTexts(texts, settings);
+}
+
+std::variant<LoanOffersInput, FieldFailure> readLoanOffersTexts(
+    const LoanOffersTexts& texts, const regional::RegionalSettings& settings)
+{
+    return OffersReader(settings).purchaseAndOffers(texts);
+}
+
+std::string offersAcceptedText(std::string_view name)
+{
+    const auto text = [](const char* pattern, std::initializer_list<regional::MessageArgument> arguments) {
+        return regional::formatMessage(pattern, arguments, regional::RegionalSettings {});
+    };
+    const std::string money = text("0 to %d, at most 2 decimals", { largestPlanMoney });
+    if (name == field::price)
+        return text("0.01 to %d, at most 2 decimals", { largestPlanMoney });
+    if (name == field::down)
+        return "0 to less than the price, at most 2 decimals";
+    if (name == field::tax || name == field::insurance)
+        return "a year, " + money + "; 0 when left out";
+    if (name == field::dues)
+        return "a month, " + money + "; 0 when left out";
+    if (name == field::keep)
+        return text("a whole number from 1 to %d; %d when left out", { longestYearsKept, defaultYearsKept });
+    if (name == field::firstPayment)
+        return text(
+            "%d-01-01 to %d-12-31; the first of next month when left out", { earliestPlanYear, latestPlanYear });
+    const auto& keys = field::offerKeys;
+    if (name == keys[column::name])
+        return text("at most %d characters; Offer A, B, ... by position when left out", { longestName });
+    if (name == keys[column::rate])
+        return text(
+            "0 to %d percent, at most 4 decimals; the offer is left out when it is empty", { highestPlanRatePercent });
+    if (name == keys[column::years])
+        return text("the term, a whole number of years from 1 to %d", { longestPlanYears });
+    if (name == keys[column::points])
+        return text("0 to %d percent of the loan, at most 3 decimals; 0 when left out", { highestPointsPercent });
+    if (name == keys[column::fees] || name == keys[column::closing] || name == keys[column::credit])
+        return money + "; 0 when left out";
+    if (name == keys[column::mi])
+        return text(
+            "0 to %d percent of the loan a year, at most 3 decimals; 0 when left out", { highestInsurancePercent });
+    if (name == field::offer) {
+        std::string accepted = text("up to %d, each as key=value pairs separated by commas:", { mostOffers });
+        for (const std::string_view key : keys)
+            accepted
+                += std::string(key == keys[0] ? " " : "; ") + std::string(key) + " (" + offersAcceptedText(key) + ")";
+        return accepted;
+    }
+    return "a number";
+}
+
+} // namespace calculators

@@ -1,0 +1,348 @@
+// The loan offers window driven through its real widgets: opened from the main window's Tools menu, typed into
+// as a buyer with two lenders' offers does, calculated, warned, copied, saved, printed to a PDF that is read back,
+// and charted.
+#include "loanoffers/LoanOffersWindow.h"
+
+#include "Controls.h"
+#include "ModalHelper.h"
+#include "PdfWords.h"
+#include "RecordingDialogs.h"
+#include "RegionalPresets.h"
+#include "ScopedRegionalSettings.h"
+#include "ShownPage.h"
+#include "program/FirstRunStore.h"
+#include "program/MainWindow.h"
+#include "widgets/StringGrid.h"
+
+#include <QAbstractSeries>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QFile>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <functional>
+#include <ostream>
+#include <string>
+
+using app::LoanOffersWindow;
+
+namespace {
+
+class LoanOffersWindowTest : public ShownPage<LoanOffersWindow>
+{
+protected:
+    void SetUp() override
+    {
+        page.startWith(QDate(2026, 12, 9));
+        ShownPage::SetUp();
+    }
+
+public:
+    // The behaviours below reach the window through these.
+    using ShownPage::control;
+    using ShownPage::field;
+    using ShownPage::page;
+    using ShownPage::press;
+    using ShownPage::typeOver;
+
+    QTableWidget* grid() { return control<QTableWidget>("ComparisonGrid"); }
+    QStringList gridRow(int row)
+    {
+        QStringList cells;
+        for (int column = 0; column < grid()->columnCount(); ++column)
+            cells.append(app::gridText(*grid(), column, row));
+        return cells;
+    }
+    // 360,000 borrowed on 400,000 over 30 years: at 6.5 % with 1,500 of fees, or at 6.25 % with a point.
+    void fillTwoOffers()
+    {
+        typeOver("PriceEdit", "400000");
+        typeOver("DownEdit", "40000");
+        typeOver("OfferARateEdit", "6.5");
+        typeOver("OfferAFeesEdit", "1500");
+        typeOver("OfferBNameEdit", "Second Bank");
+        typeOver("OfferBRateEdit", "6.25");
+        typeOver("OfferBPointsEdit", "1");
+    }
+    void calculate()
+    {
+        fillTwoOffers();
+        press("CalculateButton");
+        ASSERT_TRUE(recordedDialogs().shown.empty());
+    }
+    bool resultsEnabled()
+    {
+        return control<QPushButton>("PrintButton")->isEnabled() && control<QPushButton>("SaveCsvButton")->isEnabled()
+            && control<QPushButton>("ChartButton")->isEnabled();
+    }
+    // The control of ours with the focus: a date edit's own text field counts as the date edit.
+    QString focusedName()
+    {
+        for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
+                return widget->objectName();
+        return {};
+    }
+};
+
+struct Behaviour
+{
+    const char* name;
+    std::function<void(LoanOffersWindowTest&)> check;
+};
+
+void PrintTo(const Behaviour& behaviour, std::ostream* out)
+{
+    *out << behaviour.name;
+}
+
+class LoanOffersBehaviour : public LoanOffersWindowTest, public ::testing::WithParamInterface<Behaviour>
+{ };
+
+TEST_P(LoanOffersBehaviour, Holds)
+{
+    GetParam().check(*this);
+}
+
+QStringList tabOrder()
+{
+    QStringList order { QStringLiteral("PriceEdit"), QStringLiteral("DownEdit"), QStringLiteral("TaxEdit"),
+        QStringLiteral("InsuranceEdit"), QStringLiteral("DuesEdit"), QStringLiteral("KeepEdit"),
+        QStringLiteral("FirstPaymentEdit") };
+    for (const char* offer : { "A", "B", "C", "D" })
+        for (const char* field : { "Name", "Rate", "Years", "Points", "Fees", "Closing", "Credit", "Insurance" })
+            order.append(QStringLiteral("Offer%1%2Edit").arg(QLatin1String(offer), QLatin1String(field)));
+    order << QStringLiteral("CalculateButton") << QStringLiteral("CloseButton") << QStringLiteral("ComparisonGrid")
+          << QStringLiteral("SaveCsvButton") << QStringLiteral("PrintButton") << QStringLiteral("ChartButton");
+    return order;
+}
+
+const Behaviour behaviours[] = {
+    { "TabGoesThroughThePurchaseThenOneOfferAfterTheOther",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            t.field("PriceEdit")->setFocus();
+            QStringList visited { t.focusedName() };
+            // Tab takes the date edit from its day to its month and year first.
+            for (int step = 0; step < 80 && visited.size() < tabOrder().size(); ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                if (t.focusedName() != visited.last())
+                    visited.append(t.focusedName());
+            }
+            EXPECT_EQ(visited.join(u' ').toStdString(), tabOrder().join(u' ').toStdString());
+        } },
+    { "EveryControlHasAnAccessibleName",
+        [](LoanOffersWindowTest& t) {
+            int named = 0;
+            for (const QWidget* control : t.page.findChildren<QWidget*>()) {
+                if (control->focusPolicy() == Qt::NoFocus || control->objectName().isEmpty()
+                    || control->objectName().startsWith(QLatin1String("qt_")))
+                    continue;
+                EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+                ++named;
+            }
+            EXPECT_EQ(named, tabOrder().size());
+        } },
+    { "EnterInAnyFieldCalculatesAndEscCloses",
+        [](LoanOffersWindowTest& t) {
+            t.fillTwoOffers();
+            EXPECT_FALSE(t.resultsEnabled());
+            QTest::keyClick(t.field("OfferDInsuranceEdit"), Qt::Key_Return);
+            EXPECT_TRUE(recordedDialogs().shown.empty());
+            EXPECT_GT(t.grid()->rowCount(), 10);
+            EXPECT_TRUE(t.resultsEnabled());
+            QTest::keyClick(t.field("OfferBRateEdit"), Qt::Key_Escape);
+            EXPECT_FALSE(t.page.isVisible());
+        } },
+    { "ARefusedOfferFieldTakesTheUserToThatOffersEditAndClearsTheComparison",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            t.typeOver("OfferCRateEdit", "7");
+            t.typeOver("OfferCYearsEdit", "51");
+            t.press("CalculateButton");
+            ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+            EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
+            EXPECT_EQ(QApplication::focusWidget(), t.field("OfferCYearsEdit"));
+            EXPECT_EQ(t.field("OfferCYearsEdit")->selectedText(), QStringLiteral("51"));
+            EXPECT_EQ(t.grid()->rowCount(), 0);
+            EXPECT_EQ(app::gridText(*t.grid(), 1, 0), QString());
+            EXPECT_FALSE(t.resultsEnabled());
+        } },
+    { "ARefusedPurchaseFieldTakesTheUserToItsEdit",
+        [](LoanOffersWindowTest& t) {
+            t.fillTwoOffers();
+            t.typeOver("DownEdit", "400000");
+            t.press("CalculateButton");
+            ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+            EXPECT_EQ(QApplication::focusWidget(), t.field("DownEdit"));
+        } },
+    { "TheGridHasACaptionColumnAndOneColumnPerOfferGiven",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            ASSERT_EQ(t.grid()->columnCount(), 3);
+            // The blank name goes by its column; the best is said in words.
+            EXPECT_EQ(t.gridRow(0),
+                QStringList({ QString(), QStringLiteral("Offer A"), QStringLiteral("Second Bank (best)") }));
+            EXPECT_EQ(t.gridRow(1).mid(1), QStringList({ QStringLiteral("$2,275.44"), QStringLiteral("$2,216.58") }));
+        } },
+    { "CtrlCCopiesTheSelectedCells",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            t.grid()->setFocus();
+            t.grid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 2), true);
+            QTest::keyClick(t.grid(), Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QApplication::clipboard()->text(), t.gridRow(1).join(u'\t') + u'\n' + t.gridRow(2).join(u'\t'));
+        } },
+    { "SaveAsCsvWritesTheHeadingsAndEveryRow",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            QTemporaryDir folder;
+            ASSERT_TRUE(folder.isValid());
+            recordedDialogs().saveFileAnswer = folder.filePath(QStringLiteral("offers.csv"));
+            t.press("SaveCsvButton");
+            EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Loan Offers.csv"));
+            QFile csv(recordedDialogs().saveFileAnswer);
+            ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+            const QList<QByteArray> records = csv.readAll().split('\n');
+            EXPECT_TRUE(records.first().startsWith(",Offer A")) << records.first().toStdString();
+            EXPECT_EQ(records.size(), app::gridRowCount(*t.grid()) + 1);
+            EXPECT_TRUE(records[1].contains("\"$2,275.44\",\"$2,216.58\"")) << records[1].toStdString();
+        } },
+    { "PrintPutsThePurchaseAndTheOffersAboveTheGridOnOnePage",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            QTemporaryDir folder;
+            ASSERT_TRUE(folder.isValid());
+            const QString pdf = folder.filePath(QStringLiteral("offers.pdf"));
+            recordedDialogs().confirmPrinter = true;
+            recordedDialogs().preparePrinter = [&pdf](QPrinter& printer) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+            };
+            t.press("PrintButton");
+            const std::optional<PdfText> printed = readPdfText(pdf);
+            ASSERT_TRUE(printed.has_value());
+            EXPECT_EQ(printed->pageCount, 1);
+            const auto top = [&printed](const QString& text) {
+                double y = -1;
+                for (const PdfWord& word : printed->words)
+                    if (word.text.startsWith(text) && (y < 0 || word.yMin < y))
+                        y = word.yMin;
+                return y;
+            };
+            // The price typed comes first, the grid's figures below it.
+            const double price = top(QStringLiteral("$400,000.00"));
+            const double payment = top(QStringLiteral("$2,275.44"));
+            EXPECT_GE(price, 0);
+            EXPECT_GT(payment, price);
+            EXPECT_GE(top(QStringLiteral("Bank")), 0);
+        } },
+    { "TheChartDrawsEachOffersCostAndMarksTheYearsKept",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            QStringList names;
+            qsizetype points = 0;
+            whenModalShows([&](QWidget* chart) {
+                for (const auto* shown : find<QChartView>(*chart, "BalanceChart")->chart()->series()) {
+                    names.append(shown->name());
+                    if (shown->name() == QLatin1String("Offer A"))
+                        points = static_cast<const QLineSeries*>(shown)->count();
+                }
+                chart->close();
+            });
+            t.press("ChartButton");
+            EXPECT_EQ(names,
+                QStringList({ QStringLiteral("Offer A"), QStringLiteral("Second Bank"),
+                    QStringLiteral("Kept 5 years: month 60") }));
+            EXPECT_EQ(points, 361);
+        } },
+    { "DoubleClickSaysWhereALoanEstimateShowsTheField",
+        [](LoanOffersWindowTest& t) {
+            QTest::mouseDClick(t.field("OfferCPointsEdit"), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+            EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+            EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String("Origination Charges")));
+        } },
+    { "DoubleClickOnAFigureSaysWhatItIs",
+        [](LoanOffersWindowTest& t) {
+            t.calculate();
+            const auto rowOf = [&t](const QString& caption) {
+                for (int row = 1; row < app::gridRowCount(*t.grid()); ++row)
+                    if (app::gridText(*t.grid(), 0, row) == caption)
+                        return row - 1;
+                return -1;
+            };
+            const struct
+            {
+                QString caption;
+                const char* said;
+            } figures[] = { { QStringLiteral("APR"), "Truth in Lending" },
+                { QStringLiteral("Break-even"), "lowest cash to close" },
+                { QStringLiteral("In 5 years: cost"), "marked best" } };
+            for (const auto& figure : figures) {
+                SCOPED_TRACE(figure.caption.toStdString());
+                recordedDialogs().reset();
+                const int row = rowOf(figure.caption);
+                ASSERT_GE(row, 0);
+                QTableWidgetItem* cell = t.grid()->item(row, 1);
+                t.grid()->scrollToItem(cell);
+                // As a user's double-click comes: a press and release, then the second press.
+                const QPoint centre = t.grid()->visualItemRect(cell).center();
+                QTest::mouseClick(t.grid()->viewport(), Qt::LeftButton, {}, centre);
+                QTest::mouseDClick(t.grid()->viewport(), Qt::LeftButton, {}, centre);
+                ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+                EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+                EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String(figure.said)));
+            }
+        } },
+};
+
+INSTANTIATE_TEST_SUITE_P(Window, LoanOffersBehaviour, ::testing::ValuesIn(behaviours),
+    [](const ::testing::TestParamInfo<Behaviour>& info) { return std::string(info.param.name); });
+
+TEST(LoanOffersRegional, GermanFormatsReadAndShowTheFigures)
+{
+    recordedDialogs().reset();
+    const ScopedRegionalSettings euro(euroSettings());
+    LoanOffersWindow window;
+    window.startWith(QDate(2026, 12, 9));
+    EXPECT_EQ(find<QDateEdit>(window, "FirstPaymentEdit")->displayFormat().toStdString(), "dd.MM.yyyy");
+    find<QLineEdit>(window, "PriceEdit")->setText(QStringLiteral("400000"));
+    find<QLineEdit>(window, "DownEdit")->setText(QStringLiteral("40000"));
+    find<QLineEdit>(window, "OfferARateEdit")->setText(QStringLiteral("6,5"));
+    find<QPushButton>(window, "CalculateButton")->click();
+    EXPECT_TRUE(recordedDialogs().shown.empty());
+    EXPECT_EQ(app::gridText(*find<QTableWidget>(window, "ComparisonGrid"), 1, 1), QStringLiteral("2.275,44 €"));
+}
+
+TEST(LoanOffersMenu, CtrlLFromAFieldOpensOneWindowAndASecondRaisesIt)
+{
+    recordedDialogs().reset();
+    app::ReturningUserStore store;
+    app::MainWindow window(store);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QLineEdit* rate = find<QLineEdit>(window, "RateEdit");
+    rate->setFocus();
+    QTest::keyClick(rate, Qt::Key_L, Qt::ControlModifier);
+    const auto opened = window.findChildren<LoanOffersWindow*>();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first()->isVisible());
+    find<QLineEdit>(*opened.first(), "PriceEdit")->setText(QStringLiteral("123"));
+    window.activateWindow();
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(window.findChildren<LoanOffersWindow*>(), opened);
+    EXPECT_EQ(find<QLineEdit>(*opened.first(), "PriceEdit")->text(), QStringLiteral("123"));
+    opened.first()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.findChildren<LoanOffersWindow*>().isEmpty());
+}
+
+} // namespace

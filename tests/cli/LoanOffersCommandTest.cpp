@@ -1,0 +1,190 @@
+// corvanta-calc compare run in-process: the comparison's lines in each format, the calculator's own texts byte for
+// byte, and refused offers with the window's warnings. The figures are those of LoanOffersTest's reference table.
+#include "CommandOutput.h"
+#include "RegionalPresets.h"
+#include "calculators/loanoffers/LoanOffers.h"
+#include "cli/CommandLine.h"
+
+#include <cstddef>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+struct Outcome
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const Arguments& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCommandLine(arguments, out, err, { unitedStatesSettings(), { 2026, 12, 8 } });
+    return { status, out.str(), err.str() };
+}
+
+Arguments joined(Arguments start, const Arguments& more)
+{
+    start.insert(start.end(), more.begin(), more.end());
+    return start;
+}
+
+// Three offers on 280,000: the cheapest to close, one that never catches up with it, and one that does.
+const Arguments threeOffers { "compare", "--price", "350000", "--down", "70000", "--first-payment", "2027-01-01",
+    "--offer", "name=Cheap,rate=6.5,years=30,fees=800,closing=2000", "--offer",
+    "name=Dear,rate=6.625,years=30,points=1,fees=1200,closing=2000", "--offer",
+    "name=Lower rate,rate=6.125,years=30,points=1.5,fees=1200,closing=2000" };
+
+// Two offers with the same costs in other fields, tied for the lowest cost in 3 years.
+const Arguments tiedOffers { "compare", "--price", "300000", "--down", "60000", "--keep", "3", "--first-payment",
+    "2027-01-01", "--offer", "name=Bank,rate=6.5,years=30,points=1,fees=1000,closing=2500", "--offer",
+    "name=Credit union,rate=6.5,years=30,fees=3400,closing=2500", "--offer",
+    "name=Broker,rate=7.125,years=30,closing=2500" };
+
+TEST(LoanOffersCommand, ShowsTheComparisonInEachFormat)
+{
+    const struct
+    {
+        const char* name;
+        Arguments arguments;
+        std::vector<std::string> lines; // each a whole line of standard output
+    } cases[] = {
+        { "text grid", threeOffers,
+            { "                                 Cheap                 Dear         Lower rate (best)",
+                "APR                                            6.528%       6.765%              6.309%",
+                "In 5 years: cost                           $91,098.19   $96,056.72          $90,430.05",
+                "Break-even                       lowest cash to close  never        payment 53, 5/2031" } },
+        { "CSV with two offers best", joined(tiedOffers, { "--format", "csv" }),
+            { ",Bank (best),Credit union (best),Broker\r",
+                "In 3 years: cost,\"$51,912.08\",\"$51,912.08\",\"$53,031.34\"\r",
+                "Break-even,\"payment 28, 4/2029\",\"payment 28, 4/2029\",lowest cash to close\r" } },
+        { "JSON offers", joined(threeOffers, { "--format=json" }),
+            { "      \"name\": \"Lower rate\",", "      \"best\": true,",
+                "      \"apr\": {\"value\": \"6.309\", \"text\": \"6.309%\"},",
+                "      \"costInYearsKept\": {\"value\": \"90430.05\", \"text\": \"$90,430.05\"},",
+                "      \"breakEvenPayment\": {\"value\": \"53\", \"text\": \"payment 53, 5/2031\"}",
+                "      \"breakEvenPayment\": null" } },
+        // Insurance on a 95 % loan ends by the 78 % rule; the keys come in any order.
+        { "mortgage insurance",
+            { "compare", "--price", "300000", "--down", "15000", "--tax", "4200", "--insurance", "1500", "--dues", "50",
+                "--first-payment", "2027-01-01", "--offer",
+                "mi=0.55,closing=3000,fees=1200,points=0.5,years=30,rate=6.75" },
+            { "Mortgage insurance per month                  $130.63",
+                "Mortgage insurance ends           payment 139, 7/2038",
+                "Total monthly payment                       $2,504.13",
+                "APR                                            7.281%" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome output = run(c.arguments);
+        ASSERT_EQ(output.status, 0) << output.err;
+        EXPECT_EQ(output.err, "");
+        for (const std::string& line : c.lines)
+            EXPECT_NE(("\n" + output.out).find("\n" + line + "\n"), std::string::npos) << line << "\n" << output.out;
+    }
+}
+
+// What the window shows, read and computed by the calculator itself, is what the command writes.
+TEST(LoanOffersCommand, WritesTheCalculatorsTextsByteForByte)
+{
+    calculators::LoanOffersTexts texts;
+    texts.price = "350000";
+    texts.down = "70000";
+    texts.firstPaymentDate = { 2027, 1, 1 };
+    texts.offers
+        = { { "Cheap", "6.5", "30", "", "800", "2000", "", "" }, { "Dear", "6.625", "30", "1", "1200", "2000", "", "" },
+              { "Lower rate", "6.125", "30", "1.5", "1200", "2000", "", "" } };
+    const auto input = std::get<calculators::LoanOffersInput>(calculators::readLoanOffersTexts(texts, {}));
+    const auto comparison = calculators::compareLoanOffers(input);
+    const auto rows = calculators::comparisonRows(input, comparison, {});
+    const auto figures = calculators::offerFigureCells(input, comparison, {});
+
+    const auto json = parseCommandJson(run(joined(threeOffers, { "--format", "json" })).out);
+    ASSERT_TRUE(json);
+    ASSERT_EQ(json->grid.size(), rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        ASSERT_EQ(json->grid[r].size(), rows[r].cells.size() + 1);
+        EXPECT_EQ(json->grid[r][0].first, rows[r].caption);
+        for (std::size_t c = 0; c < rows[r].cells.size(); ++c)
+            EXPECT_EQ(json->grid[r][c + 1], std::pair(rows[r].cells[c].text, rows[r].cells[c].value));
+    }
+    const auto& offers = json->lists.at("offers");
+    ASSERT_EQ(offers.size(), figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        EXPECT_EQ(offers[i].at("name"), input.offers[i].name);
+        EXPECT_EQ(offers[i].at("best"), comparison.offers[i].best ? "true" : "false");
+        for (const auto& [name, cell] : figures[i]) {
+            SCOPED_TRACE(name);
+            const std::string key(name);
+            if (cell.value.empty()) {
+                EXPECT_EQ(offers[i].at(key), "null");
+            } else {
+                EXPECT_EQ(offers[i].at(key + ".value"), cell.value);
+                EXPECT_EQ(offers[i].at(key + ".text"), cell.text);
+            }
+        }
+    }
+}
+
+// A comma is a decimal comma unless a key and "=" follow it.
+TEST(LoanOffersCommand, ReadsDecimalCommasAndCommasInNames)
+{
+    if (!regional::localeRegionalSettings("de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    const Outcome euro = run(
+        { "compare", "--locale", "de_DE.UTF-8", "--price", "350000", "--down", "70000", "--first-payment", "2027-01-01",
+            "--offer", "name=Bank, Inc.,rate=6,125,years=30,points=1,5,fees=1200,closing=2000", "--format", "csv" });
+    ASSERT_EQ(euro.status, 0) << euro.err;
+    EXPECT_NE(euro.out.find(",\"Bank, Inc. (best)\"\r\n"), std::string::npos) << euro.out;
+    EXPECT_NE(euro.out.find("\r\nAPR,\"6,309%\"\r\n"), std::string::npos) << euro.out;
+}
+
+TEST(LoanOffersCommand, RefusesWithTheWindowsWarningNamingTheOption)
+{
+    const Arguments purchase { "compare", "--price", "300000", "--down", "60000" };
+    const struct
+    {
+        const char* name;
+        Arguments arguments;
+        int status;
+        const char* message; // the beginning of standard error
+    } cases[] = {
+        { "no offer", purchase, 2, "--offer: Enter the rate of at least one offer.\n" },
+        { "rate of the second offer",
+            joined(purchase, { "--offer", "rate=6,years=30", "--offer", "rate=6.12345,years=30" }), 2,
+            "--offer: The rate of Offer B must be between 0 and 30 percent, with at most 4 decimals after a \".\" and "
+            "without a percent sign.\n" },
+        { "a fifth offer",
+            joined(purchase,
+                { "--offer", "rate=6,years=30", "--offer", "rate=6,years=30", "--offer", "rate=6,years=30", "--offer",
+                    "rate=6,years=30", "--offer", "rate=6,years=30" }),
+            2, "--offer: There can be at most 4 offers.\n" },
+        { "an unknown key", joined(purchase, { "--offer", "rate=6,years=30,apr=6.1" }), 2,
+            "--offer: An offer is written as key=value pairs separated by commas" },
+        { "a pair without =", joined(purchase, { "--offer", "6.5,years=30" }), 2,
+            "--offer: An offer is written as key=value pairs separated by commas" },
+        { "a key twice", joined(purchase, { "--offer", "rate=6,years=30,rate=7" }), 2,
+            "--offer: An offer is written as key=value pairs separated by commas" },
+        { "first payment in another order", joined(purchase, { "--first-payment", "1/1/2027" }), 2,
+            "--first-payment: The first payment date is written as year-month-day" },
+        { "price given twice", joined(purchase, { "--price", "5" }), 2,
+            "corvanta-calc: --price is given more than once\nUsage: corvanta-calc compare" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome output = run(c.arguments);
+        EXPECT_EQ(output.status, c.status);
+        EXPECT_EQ(output.out, "");
+        EXPECT_EQ(output.err.rfind(c.message, 0), 0u) << output.err;
+    }
+}
+
+} // namespace
