@@ -42,7 +42,7 @@ struct ExtraPaymentsInput
     bool everyTwoWeeks = false; // half the payment every 14 days instead of the monthly payment
 };
 
-// The planner's limits; a plan outside them raises EInvalidArgument.
+// The planner's limits, which its reader keeps and the offers share.
 constexpr std::int64_t highestPlanRate = 300000; // 30%
 constexpr std::int32_t longestPlanYears = 50;
 constexpr Cents largestPlanAmount = 100000000000; // 1,000,000,000.00

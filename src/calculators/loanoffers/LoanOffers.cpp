@@ -3,9 +3,9 @@
 #include "finance/ActuarialApr.h"
 #include "finance/CalendarDays.h"
 #include "finance/Extended.h"
-#include "finance/FinanceErrors.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <compare>
 #include <cstddef>
@@ -19,25 +19,6 @@ namespace {
 std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
 {
     return (2 * n + d) / (2 * d);
-}
-
-void checkInput(const LoanOffersInput& input)
-{
-    const auto money = [](Cents amount) { return amount >= 0 && amount <= largestPlanAmount; };
-    bool valid = input.price >= 1 && money(input.price) && input.down >= 0 && input.down < input.price
-        && money(input.yearlyTax) && money(input.yearlyInsurance) && money(input.monthlyDues) && input.yearsKept >= 1
-        && input.yearsKept <= longestYearsKept && !input.offers.empty() && input.offers.size() <= mostLoanOffers;
-    const Cents loan = input.price - input.down;
-    for (const LoanOffer& offer : input.offers) {
-        const Cents points = roundedQuotient(loan * offer.pointsThousandths, 100000);
-        valid = valid && offer.pointsThousandths >= 0 && offer.pointsThousandths <= highestOfferPoints
-            && offer.insuranceThousandths >= 0 && offer.insuranceThousandths <= highestOfferInsurance
-            && money(offer.lenderFees) && money(offer.closingCosts) && money(offer.lenderCredit)
-            && points + offer.lenderFees - offer.lenderCredit < loan;
-    }
-    // The rate, the term and the date are checked by the planner.
-    if (!valid)
-        throw finance::EInvalidArgument("The loan offers are outside their limits");
 }
 
 OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
@@ -78,7 +59,7 @@ OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
     figures.monthlyTotal = figures.monthlyPrincipalAndInterest + premiums.front() + figures.monthlyTaxes
         + figures.monthlyInsurance + figures.monthlyDues;
 
-    figures.points = roundedQuotient(loan * offer.pointsThousandths, 100000);
+    figures.points = offerPoints(loan, offer.pointsThousandths);
     figures.prepaidFinanceCharge = std::max<Cents>(0, figures.points + offer.lenderFees - offer.lenderCredit);
     figures.amountFinanced = loan - figures.prepaidFinanceCharge;
     figures.loanCostsUpFront
@@ -119,9 +100,15 @@ std::optional<std::int32_t> breakEven(const std::vector<Cents>& curve, const std
 
 } // namespace
 
+Cents offerPoints(Cents loan, std::int64_t pointsThousandths)
+{
+    return roundedQuotient(loan * pointsThousandths, 100000);
+}
+
 LoanOffersComparison compareLoanOffers(const LoanOffersInput& input)
 {
-    checkInput(input);
+    // The reader keeps every figure within its limits, so that no sum below leaves 64 bits.
+    assert(!input.offers.empty() && input.offers.size() <= mostLoanOffers && input.down < input.price);
     LoanOffersComparison comparison;
     comparison.monthsKept = input.yearsKept * 12;
     for (const LoanOffer& offer : input.offers)

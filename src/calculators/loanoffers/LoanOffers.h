@@ -156,7 +156,11 @@ struct LoanOffersComparison
     std::int32_t monthsKept = 0; // 12 times the years kept
 };
 
+// The comparison of offers read by readLoanOffers, whose limits it trusts.
 LoanOffersComparison compareLoanOffers(const LoanOffersInput& input);
+
+// The points of an offer in money: the loan times the points, to the nearest cent, a half away from zero.
+Cents offerPoints(Cents loan, std::int64_t pointsThousandths);
 
 // Texts the window, its print-out and the command line show, byte for byte the same.
 

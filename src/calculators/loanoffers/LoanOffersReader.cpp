@@ -142,8 +142,7 @@ private:
                     { name, highestInsurancePercent, settings.decimalSeparator })));
         // The amount financed, the loan less the prepaid finance charge, must stay above 0.
         const Cents loan = input.price - input.down;
-        const Cents points = (2 * loan * offer.pointsThousandths + 100000) / 200000;
-        read.require(points + offer.lenderFees - offer.lenderCredit < loan,
+        read.require(offerPoints(loan, offer.pointsThousandths) + offer.lenderFees - offer.lenderCredit < loan,
             refused(column::fees,
                 message("The points and lender fees of %s less its lender credit must be less than the loan "
                         "amount of %s.",
