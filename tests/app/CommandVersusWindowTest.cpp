@@ -3,6 +3,7 @@
 #include "CommandOutput.h"
 #include "Controls.h"
 #include "LoanOpening.h"
+#include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "ScopedRegionalSettings.h"
 #include "cli/CommandLine.h"
@@ -89,6 +90,22 @@ QStringList pressed(const Steps& steps, const std::vector<const char*>& controls
     page.show();
     perform(page, steps);
     return textsOf(page, controls);
+}
+
+// The schedule the loan page's Schedule button shows after a Calculate.
+QStringList scheduled(const Steps& steps)
+{
+    LoanPage page;
+    page.show();
+    perform(page, steps);
+    find<QAbstractButton>(page, "CalculateButton")->click();
+    QStringList texts;
+    whenModalShows([&texts](QWidget* schedule) {
+        texts = textsOf(*schedule, { "ScheduleGrid" });
+        schedule->close();
+    });
+    find<QAbstractButton>(page, "ScheduleButton")->click();
+    return texts;
 }
 
 // The prepayment window given a loan page's three texts.
@@ -181,6 +198,10 @@ std::vector<Case> cases()
                 return pressed<LoanPage>({ { "SolveForAmountRadio", "" }, { "RateEdit", "6,25" }, { "YearsEdit", "20" },
                                              { "PaymentEdit", "1234,5" }, { "CalculateButton", "" } },
                     { "LoanResultLabel", "LoanReportText" });
+            } },
+        { "ScheduleInEuro", true, { "schedule", "--rate", "6,75", "--years", "15", "--amount", "120000,5" },
+            [] {
+                return scheduled({ { "RateEdit", "6,75" }, { "YearsEdit", "15" }, { "AmountEdit", "120000,5" } });
             } },
         { "Prepayment", false,
             { "prepay", "--rate", "7", "--years", "15", "--amount", "100000", "--extra", "100", "--from", "13" },
@@ -295,6 +316,72 @@ TEST(CommandVersusWindow, ShowTheSameTexts)
         std::ostringstream err;
         ASSERT_EQ(cli::runCommandLine(arguments, out, err, { settings, { 2026, 12, 8 } }), 0) << err.str();
         EXPECT_EQ(commandTexts(out.str(), each.figures), utf8(shown));
+    }
+}
+
+// A refused field: the window's warning is the command's message after the option's name, and the command exits
+// with status 2. Both read with the calculator's one reader.
+struct RefusalCase
+{
+    const char* name;
+    std::vector<std::string> arguments;
+    std::function<void()> window;
+};
+
+TEST(CommandVersusWindow, RefuseWithTheSameWarning)
+{
+    const RefusalCase cases[] = {
+        { "LoanRate", { "loan", "--rate", "31", "--years", "30", "--amount", "150000" },
+            [] {
+                pressed<LoanPage>({ { "RateEdit", "31" }, { "YearsEdit", "30" }, { "AmountEdit", "150000" },
+                                      { "CalculateButton", "" } },
+                    {});
+            } },
+        { "PrepaymentStartingMonth",
+            { "prepay", "--rate", "7", "--years", "15", "--amount", "100000", "--extra", "100", "--from", "0" },
+            [] {
+                prepaid("7", "15", "100000",
+                    { { "ExtraPaymentEdit", "100" }, { "StartMonthEdit", "0" }, { "CalculateButton", "" } });
+            } },
+        { "MatrixAmount", { "matrix", "--amount", "1000.0", "--rate", "7", "--years", "15" },
+            [] {
+                matrix("1000", "15", "7", { { "StartLoanEdit", "1000.0" } });
+            } },
+        { "SavingsYears", { "savings", "--rate", "7", "--years", "201" },
+            [] {
+                pressed<SavingsPage>(
+                    { { "SavingsRateEdit", "7" }, { "SavingsYearsEdit", "201" }, { "GrowthCalculateButton", "" } }, {});
+            } },
+        { "CollegeStartingAge", { "college", "--age", "18", "--start-age", "18", "--cost", "7000" },
+            [] {
+                pressed<CollegePage>({ { "ChildAgeEdit", "18" }, { "StartingAgeEdit", "18" },
+                                         { "AnnualCostEdit", "7000" }, { "CollegeCalculateButton", "" } },
+                    {});
+            } },
+        { "PlanRate", { "plan", "--rate", "7.12345", "--years", "30", "--amount", "200000" },
+            [] {
+                planned({ { "RateEdit", "7.12345" } });
+            } },
+        { "OffersDownPayment", { "compare", "--price", "400000", "--down", "400000", "--offer", "rate=6.5,years=30" },
+            [] {
+                compared({ { "PriceEdit", "400000" }, { "DownEdit", "400000" }, { "OfferARateEdit", "6.5" } });
+            } },
+    };
+    const ScopedRegionalSettings installed(unitedStatesSettings());
+    for (const RefusalCase& each : cases) {
+        SCOPED_TRACE(each.name);
+        recordedDialogs().reset();
+        each.window();
+        ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+        EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Warning);
+
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::runCommandLine(each.arguments, out, err, { unitedStatesSettings(), { 2026, 12, 8 } }), 2);
+        const std::string message = err.str();
+        const auto colon = message.find(": ");
+        ASSERT_NE(colon, std::string::npos) << message;
+        EXPECT_EQ(message.substr(colon + 2), recordedDialogs().shown[0].text.toStdString() + "\n");
     }
 }
 

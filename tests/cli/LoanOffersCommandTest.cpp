@@ -157,11 +157,6 @@ TEST(LoanOffersCommand, RefusesWithTheWindowsWarningNamingTheOption)
         int status;
         const char* message; // the beginning of standard error
     } cases[] = {
-        { "no offer", purchase, 2, "--offer: Enter the rate of at least one offer.\n" },
-        { "rate of the second offer",
-            joined(purchase, { "--offer", "rate=6,years=30", "--offer", "rate=6.12345,years=30" }), 2,
-            "--offer: The rate of Offer B must be between 0 and 30 percent, with at most 4 decimals after a \".\" and "
-            "without a percent sign.\n" },
         { "a fifth offer",
             joined(purchase,
                 { "--offer", "rate=6,years=30", "--offer", "rate=6,years=30", "--offer", "rate=6,years=30", "--offer",
