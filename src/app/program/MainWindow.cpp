@@ -15,6 +15,7 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QLayout>
+#include <cstddef>
 
 namespace app {
 
@@ -49,10 +50,27 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
     connect(ui->AboutAction, &QAction::triggered, this, guarded(this, [this] { aboutActionTriggered(); }));
     connect(
         ui->InstructionsAction, &QAction::triggered, this, guarded(this, [this] { instructionsActionTriggered(); }));
-    connect(ui->ExtraPaymentsPlannerAction, &QAction::triggered, this,
-        guarded(this, [this] { extraPaymentsPlannerActionTriggered(); }));
-    connect(ui->CompareLoanOffersAction, &QAction::triggered, this,
-        guarded(this, [this] { compareLoanOffersActionTriggered(); }));
+    // The Tools menu's windows, one line each: its action, and the window it makes when none of its kind is open.
+    tools = {
+        { ui->ExtraPaymentsPlannerAction,
+            [this] {
+                auto* planner = new ExtraPaymentsWindow(this);
+                planner->startWith(loanPage()->loanTexts(), QDate::currentDate());
+                return planner;
+            } },
+        { ui->CompareLoanOffersAction,
+            [this] {
+                auto* offers = new LoanOffersWindow(this);
+                offers->startWith(QDate::currentDate());
+                return offers;
+            } },
+    };
+    QList<QAction*> toolActions;
+    for (std::size_t index = 0; index < tools.size(); ++index) {
+        connect(tools[index].action, &QAction::triggered, this,
+            guarded(this, [this, index] { toolActionTriggered(tools[index]); }));
+        toolActions.append(tools[index].action);
+    }
     // The Print buttons of the college and retirement savings plans both print a picture of this window.
     connect(
         ui->CollegeTab, &CollegePage::printWindowPressed, this, guarded(this, [this] { pagePrintButtonClicked(); }));
@@ -61,7 +79,7 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
     // Enter presses the active page's default button, wherever focus is in the window, and the menu's keys
     // work from every field.
     new EnterKey(this, [this] { return ui->CalculatorTabs->currentWidget(); });
-    new MenuKeys(this, { ui->ExtraPaymentsPlannerAction, ui->CompareLoanOffersAction });
+    new MenuKeys(this, toolActions);
 
     windowCreated(firstRun);
 }
@@ -119,32 +137,17 @@ void MainWindow::instructionsActionTriggered()
     dialogs().information(this, instructionsText);
 }
 
-void MainWindow::extraPaymentsPlannerActionTriggered()
+void MainWindow::toolActionTriggered(ToolWindow& tool)
 {
-    if (!planner) {
-        // Closing the planner frees it, so the next open starts afresh from the loan page.
-        planner = new ExtraPaymentsWindow(this);
-        planner->setAttribute(Qt::WA_DeleteOnClose);
-        planner->startWith(loanPage()->loanTexts(), QDate::currentDate());
-        placeOnScreen(planner);
+    if (!tool.window) {
+        // Closing the window frees it, so that the next open starts afresh (the planner from the loan page).
+        tool.window = tool.make();
+        tool.window->setAttribute(Qt::WA_DeleteOnClose);
+        placeOnScreen(tool.window);
     }
-    planner->show();
-    planner->raise();
-    planner->activateWindow();
-}
-
-void MainWindow::compareLoanOffersActionTriggered()
-{
-    if (!offers) {
-        // Closing the window frees it, so the next open starts afresh.
-        offers = new LoanOffersWindow(this);
-        offers->setAttribute(Qt::WA_DeleteOnClose);
-        offers->startWith(QDate::currentDate());
-        placeOnScreen(offers);
-    }
-    offers->show();
-    offers->raise();
-    offers->activateWindow();
+    tool.window->show();
+    tool.window->raise();
+    tool.window->activateWindow();
 }
 
 } // namespace app

@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class MainWindow;
@@ -11,8 +13,6 @@ class MainWindow;
 namespace app {
 
 class FirstRunStore;
-class LoanOffersWindow;
-class ExtraPaymentsWindow;
 class LoanPage;
 
 // The main window: five calculator pages, the menu and the Exit Program button.
@@ -39,15 +39,19 @@ private:
     void exitButtonClicked(); // Exit Program
     void aboutActionTriggered();
     void instructionsActionTriggered();
-    // Tools > Extra Payments Planner: opens the planner, or raises the open one
-    void extraPaymentsPlannerActionTriggered();
-    // Tools > Compare Loan Offers: opens the offers window, or raises the open one
-    void compareLoanOffersActionTriggered();
+    // A window of the Tools menu: its action, how a new one is made, and the one open.
+    struct ToolWindow
+    {
+        QAction* action;
+        std::function<QWidget*()> make;
+        QPointer<QWidget> window = {};
+    };
+    // Opens the tool's window, or raises the open one.
+    void toolActionTriggered(ToolWindow& tool);
 
     std::unique_ptr<Ui::MainWindow> ui;
     bool placed = false;
-    QPointer<ExtraPaymentsWindow> planner;
-    QPointer<LoanOffersWindow> offers;
+    std::vector<ToolWindow> tools;
 };
 
 } // namespace app
