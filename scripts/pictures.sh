@@ -59,15 +59,15 @@ planner=(action:MainWindow.ExtraPaymentsPlannerAction ExtraPaymentsWindow.Monthl
     ExtraPaymentsWindow.MonthlyFromEdit=13 ExtraPaymentsWindow.YearlyExtraEdit=2000
     ExtraPaymentsWindow.YearlyMonthCombo=April
     click:ExtraPaymentsWindow.CalculateButton)
-offers=(action:MainWindow.CompareLoanOffersAction CompareOffersWindow.PriceEdit=400000
-    CompareOffersWindow.DownEdit=40000 CompareOffersWindow.TaxEdit=4800 CompareOffersWindow.InsuranceEdit=1500
-    CompareOffersWindow.OfferANameEdit=Harbor CompareOffersWindow.OfferARateEdit=6.5
-    CompareOffersWindow.OfferAFeesEdit=1200 CompareOffersWindow.OfferAClosingEdit=3800
-    CompareOffersWindow.OfferACreditEdit=1000 CompareOffersWindow.OfferAInsuranceEdit=0.5
-    CompareOffersWindow.OfferBNameEdit=Summit CompareOffersWindow.OfferBRateEdit=6.125
-    CompareOffersWindow.OfferBPointsEdit=1.25 CompareOffersWindow.OfferBFeesEdit=1500
-    CompareOffersWindow.OfferBClosingEdit=3800 CompareOffersWindow.OfferBInsuranceEdit=0.45
-    click:CompareOffersWindow.CalculateButton)
+offers=(action:MainWindow.CompareLoanOffersAction LoanOffersWindow.PriceEdit=400000
+    LoanOffersWindow.DownEdit=40000 LoanOffersWindow.TaxEdit=4800 LoanOffersWindow.InsuranceEdit=1500
+    LoanOffersWindow.OfferANameEdit=Harbor LoanOffersWindow.OfferARateEdit=6.5
+    LoanOffersWindow.OfferAFeesEdit=1200 LoanOffersWindow.OfferAClosingEdit=3800
+    LoanOffersWindow.OfferACreditEdit=1000 LoanOffersWindow.OfferAInsuranceEdit=0.5
+    LoanOffersWindow.OfferBNameEdit=Summit LoanOffersWindow.OfferBRateEdit=6.125
+    LoanOffersWindow.OfferBPointsEdit=1.25 LoanOffersWindow.OfferBFeesEdit=1500
+    LoanOffersWindow.OfferBClosingEdit=3800 LoanOffersWindow.OfferBInsuranceEdit=0.45
+    click:LoanOffersWindow.CalculateButton)
 
 window loan-page MainWindow "${loan[@]}"
 window refinance-page MainWindow "${refinance[@]}"
@@ -84,12 +84,12 @@ window loan-chart LoanChartWindow "${loan[@]}" click:MainWindow.PrepayButton Pre
     PrepaymentWindow.StartMonthEdit=13 click:PrepaymentWindow.CalculateButton \
     click:MainWindow.ScheduleButton "menu:ScheduleWindow.ScheduleGrid=Loan Chart…"
 window planner-window ExtraPaymentsWindow "${planner[@]}"
-window offers-window CompareOffersWindow "${offers[@]}"
-window offers-chart LoanChartWindow "${offers[@]}" click:CompareOffersWindow.ChartButton
+window offers-window LoanOffersWindow "${offers[@]}"
+window offers-chart LoanChartWindow "${offers[@]}" click:LoanOffersWindow.ChartButton
 printout loan-report-printout MainWindow.ReportPrintButton "${loan[@]}"
 printout window-picture-printout MainWindow.CollegePrintButton "${college[@]}"
 printout schedule-printout ScheduleWindow.PrintButton "${car[@]}" click:MainWindow.ScheduleButton
 printout planner-printout ExtraPaymentsWindow.PrintButton "${planner[@]}"
-printout offers-printout CompareOffersWindow.PrintButton "${offers[@]}"
+printout offers-printout LoanOffersWindow.PrintButton "${offers[@]}"
 printout matrix-printout MatrixWindow.PrintButton "${loan[@]}" click:MainWindow.MatrixButton MatrixWindow.Term2Spin=30 \
     click:MatrixWindow.CalculateButton

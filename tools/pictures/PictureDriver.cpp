@@ -12,17 +12,17 @@
 //   print:Window.Control=name  presses a Print button; the print-out goes to FOLDER/name.pdf
 //   grab:Window=name           saves the window as FOLDER/name.png
 // Window is a window class (MainWindow, PrepaymentWindow, ScheduleWindow, MatrixWindow, AboutBox, ExtraPaymentsWindow,
-// CompareOffersWindow);
+// LoanOffersWindow);
 // exactly one of that class must be visible. A message box, a missing control or a failed save ends the run with an
 // error.
-#include "finance/RegionalSettings.h"
+#include "dialogs/Dialogs.h"
+#include "fields/Regional.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
+#include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
-#include "shell/BuiltOnFirstShow.h"
-#include "shell/Dialogs.h"
-#include "shell/FirstRunStore.h"
-#include "shell/Regional.h"
+#include "regional/RegionalSettings.h"
+#include "widgets/BuiltOnFirstShow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -241,7 +241,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     // United States settings, so that the pictures show the same money on every machine.
-    app::installRegionalSettings(finance::RegionalSettings {});
+    app::installRegionalSettings(regional::RegionalSettings {});
     PictureDialogs dialogs;
     app::installDialogs(&dialogs);
 
