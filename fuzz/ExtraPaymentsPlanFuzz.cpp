@@ -2,6 +2,7 @@
 // a statement that adds up to the cent, with texts for every row.
 #include "CalculatorFuzz.h"
 #include "calculators/extrapayments/ExtraPaymentsReader.h"
+#include "regional/ShortDate.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,23 +12,25 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     return fuzz::calculate(data, size, [](fuzz::PageFields& fields) {
-        calculators::ExtraPaymentsTexts texts;
-        texts.rate = fields.text();
-        texts.years = fields.text();
-        texts.amount = fields.text();
-        texts.firstPaymentDate
-            = { 1890 + fields.choice() + fields.choice() / 2, fields.choice() % 13, fields.choice() % 33 };
-        texts.monthlyExtra = fields.text();
-        texts.monthlyFrom = fields.text();
-        texts.monthlyThrough = fields.text();
-        texts.yearlyExtra = fields.text();
-        texts.yearlyMonth = fields.choice() % 14;
-        texts.yearlyFromYear = fields.text();
+        namespace field = calculators::plannerFields;
+        calculators::FieldTexts texts;
+        texts.set(field::rate, fields.text());
+        texts.set(field::years, fields.text());
+        texts.set(field::amount, fields.text());
+        texts.set(field::firstPayment,
+            regional::isoDateText(
+                { 1890 + fields.choice() + fields.choice() / 2, fields.choice() % 13, fields.choice() % 33 }));
+        texts.set(field::monthlyExtra, fields.text());
+        texts.set(field::monthlyFrom, fields.text());
+        texts.set(field::monthlyThrough, fields.text());
+        texts.set(field::yearlyExtra, fields.text());
+        texts.set(field::yearlyMonth, std::to_string(fields.choice() % 14));
+        texts.set(field::yearlyFrom, fields.text());
         for (int rows = fields.choice() % 8; rows > 0; --rows)
-            texts.oneTimeRows.push_back({ fields.text(), fields.text() });
-        texts.everyTwoWeeks = (fields.choice() & 1) != 0;
+            texts.addRow(field::oneTime, { { "payment", fields.text() }, { "amount", fields.text() } });
+        texts.set(field::everyTwoWeeks, (fields.choice() & 1) != 0 ? "yes" : "no");
 
-        const auto read = calculators::readExtraPaymentsTexts(texts, fields.settings());
+        const auto read = calculators::readExtraPayments(texts, fields.settings());
         if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
             fuzz::requireText(failure->message, "warning");
             return;

@@ -3,6 +3,7 @@
 // within both terms, and every cell has a text.
 #include "CalculatorFuzz.h"
 #include "calculators/loanoffers/LoanOffers.h"
+#include "regional/ShortDate.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,20 +14,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     return fuzz::calculate(data, size, [](fuzz::PageFields& fields) {
-        calculators::LoanOffersTexts texts;
-        texts.price = fields.text();
-        texts.down = fields.text();
-        texts.tax = fields.text();
-        texts.insurance = fields.text();
-        texts.dues = fields.text();
-        texts.yearsKept = fields.text();
-        texts.firstPaymentDate
-            = { 1890 + fields.choice() + fields.choice() / 2, fields.choice() % 13, fields.choice() % 33 };
-        for (int offers = fields.choice() % 6; offers > 0; --offers)
-            texts.offers.push_back({ fields.text(), fields.text(), fields.text(), fields.text(), fields.text(),
-                fields.text(), fields.text(), fields.text() });
+        namespace field = calculators::offerFields;
+        calculators::FieldTexts texts;
+        for (const std::string_view name :
+            { field::price, field::down, field::tax, field::insurance, field::dues, field::keep })
+            texts.set(name, fields.text());
+        texts.set(field::firstPayment,
+            regional::isoDateText(
+                { 1890 + fields.choice() + fields.choice() / 2, fields.choice() % 13, fields.choice() % 33 }));
+        for (int offers = fields.choice() % 6; offers > 0; --offers) {
+            calculators::FieldTexts::Row row;
+            for (const std::string_view key : field::offerKeys)
+                row.emplace(key, fields.text());
+            texts.addRow(field::offer, std::move(row));
+        }
 
-        const auto read = calculators::readLoanOffersTexts(texts, fields.settings());
+        const auto read = calculators::readLoanOffers(texts, fields.settings());
         if (const auto* failure = std::get_if<calculators::FieldFailure>(&read)) {
             fuzz::requireText(failure->message, "warning");
             return;

@@ -93,18 +93,13 @@ TEST_P(CollegeRejects, WithOneWarning)
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, CollegeRejects,
+    // Each field's warning reaches its own control; what each refuses is the readers' (ReadersTest).
     ::testing::Values(Rejected { { "-1", "18", "7000", "4", "5", "0", "7" }, &childAge, "ChildAgeEdit" },
-        Rejected { { "5", "5", "1", "0", "0", "-1", "0" }, &startAge, "StartingAgeEdit" },
         Rejected { { "17", "5", "7000", "4", "5", "0", "7" }, &startAge, "StartingAgeEdit" },
-        Rejected { { "5", "18", "1.99", "0", "5", "0", "7" }, &cost, "AnnualCostEdit" },
         Rejected { { "5", "18", "7,000", "4", "5", "0", "7" }, &cost, "AnnualCostEdit" },
-        Rejected { { "5", "18", "7000", "0", "0", "-1", "7" }, &years, "CollegeYearsEdit" },
         Rejected { { "5", "18", "7000", "4.", "5", "0", "7" }, &years, "CollegeYearsEdit" },
-        Rejected { { "5", "18", "7000", "4", "0.99", "0", "7" }, &increase, "CostIncreaseEdit" },
         Rejected { { "5", "18", "7000", "4", "5%", "0", "7" }, &increase, "CostIncreaseEdit" },
-        Rejected { { "5", "18", "7000", "4", "5", "-1", "0" }, &fund, "CurrentFundEdit" },
         Rejected { { "5", "18", "7000", "4", "5", "$0", "7" }, &fund, "CurrentFundEdit" },
-        Rejected { { "5", "18", "7000", "4", "5", "0", "0.99" }, &growth, "FundGrowthEdit" },
         Rejected { { "5", "18", "7000", "4", "5", "0", "50.01" }, &growth, "FundGrowthEdit" }),
     [](const ::testing::TestParamInfo<Rejected>& info) {
         return std::string(info.param.field) + "_" + std::to_string(info.index);

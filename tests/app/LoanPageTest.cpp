@@ -172,35 +172,14 @@ TEST_P(LoanPageRejects, WarnsSelectsTheFieldAndChangesNothing)
     EXPECT_FALSE(control<QPushButton>("PrepayButton")->isEnabled());
 }
 
+// What each field refuses, and in which order, is the loan reader's (tests/calculators/ReadersTest.cpp); here each
+// field's warning reaches its own control, the not-an-integer message included, an empty field too.
 INSTANTIATE_TEST_SUITE_P(Validation, LoanPageRejects,
-    ::testing::Values(
-        // The rate: 1 to 30, decimals allowed, nothing else.
-        RejectedCase { { Mode::Payment, "0.99", "15", "0", "100000" }, &rateMessage, "RateEdit" },
-        RejectedCase { { Mode::Payment, "30.01", "15", "0", "100000" }, &rateMessage, "RateEdit" },
-        RejectedCase { { Mode::Payment, "", "15", "0", "100000" }, &rateMessage, "RateEdit" },
-        RejectedCase { { Mode::Payment, "abc", "15", "0", "100000" }, &rateMessage, "RateEdit" },
-        RejectedCase { { Mode::Payment, "7%", "15", "0", "100000" }, &rateMessage, "RateEdit" },
-        RejectedCase { { Mode::Payment, "1,5", "15", "0", "100000" }, &rateMessage, "RateEdit" },
-        // The years: a whole number from 1 to 50, with its own message for text that is no integer.
-        RejectedCase { { Mode::Payment, "7", "0", "0", "100000" }, &yearsMessage, "YearsEdit" },
-        RejectedCase { { Mode::Payment, "7", "51", "0", "100000" }, &yearsMessage, "YearsEdit" },
+    ::testing::Values(RejectedCase { { Mode::Payment, "abc", "15", "0", "100000" }, &rateMessage, "RateEdit" },
         RejectedCase { { Mode::Payment, "7", "", "0", "100000" }, &yearsMessage, "YearsEdit" },
-        RejectedCase { { Mode::Payment, "7", "-5", "0", "100000" }, &yearsMessage, "YearsEdit" },
         RejectedCase { { Mode::Payment, "7", "2.5", "0", "100000" }, &yearsNotIntegerMessage, "YearsEdit" },
-        RejectedCase { { Mode::Payment, "7", "abc", "0", "100000" }, &yearsNotIntegerMessage, "YearsEdit" },
-        RejectedCase { { Mode::Payment, "7", "30 ", "0", "100000" }, &yearsNotIntegerMessage, "YearsEdit" },
-        // The loan amount in payment mode: at least 2.
-        RejectedCase { { Mode::Payment, "7", "15", "0", "1.99" }, &amountMessage, "AmountEdit" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "" }, &amountMessage, "AmountEdit" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "$100" }, &amountMessage, "AmountEdit" },
         RejectedCase { { Mode::Payment, "7", "15", "0", "100,000" }, &amountMessage, "AmountEdit" },
-        RejectedCase { { Mode::Payment, "7", "15", "0", "0" }, &amountMessage, "AmountEdit" },
-        // The monthly payment in amount mode: at least 2.
-        RejectedCase { { Mode::Amount, "7", "30", "1.5", "0" }, &paymentMessage, "PaymentEdit" },
-        RejectedCase { { Mode::Amount, "7", "30", "", "0" }, &paymentMessage, "PaymentEdit" },
         RejectedCase { { Mode::Amount, "7", "30", "x", "0" }, &paymentMessage, "PaymentEdit" },
-        // Several wrong fields: the rate is checked first, then the years, then the mode's money field.
-        RejectedCase { { Mode::Payment, "31", "99", "0", "1" }, &rateMessage, "RateEdit" },
         RejectedCase { { Mode::Amount, "7", "99", "1", "1" }, &yearsMessage, "YearsEdit" }),
     [](const auto& info) { return caseName(info.param.fields, info.index); });
 

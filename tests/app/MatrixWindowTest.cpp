@@ -190,7 +190,7 @@ TEST_F(MatrixButtonTest, AnOpeningErrorIsShownOverTheLoanPage)
     EXPECT_EQ(recordedDialogs().shown[0].owner, &page);
 }
 
-INSTANTIATE_TEST_SUITE_P(LoanPageTexts, MatrixOpening,
+INSTANTIATE_TEST_SUITE_P(LoanPageFields, MatrixOpening,
     ::testing::Values(
         OpeningCase { "Initial_texts", "0", "15", "7", "", "0", 15,
             { { 1, { "", " $0", " $0", " $0", " $0" } }, { 2, { " Loan #1 = 15 years:", "", "", "", "" } },
@@ -227,17 +227,11 @@ TEST_F(MatrixWindowTest, ValidationWarnsSelectsTheFieldAndKeepsTheGrid)
     const char* longRate = "Starting Interest Rate must be between 1 and 30, decimal numbers OK (7% = 7, 8.25% = "
                            "8.25). Please re-enter.";
     const RejectedCase cases[] = {
-        { "StartLoanEdit", "1", startLoan },
-        { "StartLoanEdit", "1.5", startLoan },
-        { "StartLoanEdit", "150000.50", startLoan },
+        // Each field's warning reaches its own control; what each refuses is the reader's (ReadersTest).
         { "StartLoanEdit", "150000 ", startLoan },
-        { "StartLoanEdit", "$100", startLoan },
         { "StartLoanEdit", "", startLoan },
-        { "LoanIncrementEdit", "1", increment },
         { "LoanIncrementEdit", "2e3", increment },
         { "StartRateEdit", "30.01", shortRate },
-        { "StartRateEdit", "0.99", shortRate },
-        { "StartRateEdit", "", shortRate },
         { "StartRateEdit", "7%", longRate },
     };
     const auto window = open("150000", "30", "7");

@@ -113,25 +113,13 @@ TEST_F(RefinancePageTest, RejectedFieldsWarnSelectAndLeaveTheResults)
         const QString* message;
         const char* failing;
     } cases[] = {
+        // Each field's warning reaches its own control; what each refuses is the reader's (ReadersTest).
         { { "", "", "", "", "", "" }, &currentMessage, "CurrentPaymentEdit" },
-        { { "1.5", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "CurrentPaymentEdit" },
-        { { "$1200", "150000", "30", "6.5", "2000", "1" }, &currentMessage, "CurrentPaymentEdit" },
         { { "1200", "1.99", "30", "6.5", "2000", "1" }, &principalMessage, "RefinancedAmountEdit" },
-        { { "1200", "150000", "0", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
-        { { "1200", "150000", "51", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
-        { { "1200", "150000", "", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
-        // Numbers of at least 1 that are not whole numbers pass the first reading and fail the second.
-        { { "1200", "150000", "5.", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
         { { "1200", "150000", "5 ", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
-        { { "1200", "150000", "1e", "6.5", "2000", "1" }, &termMessage, "RefinancedYearsEdit" },
-        { { "1200", "150000", "30", "30.5", "2000", "1" }, &rateMessage, "RefinancedRateEdit" },
-        { { "1200", "150000", "30", "0.5", "2000", "1" }, &rateMessage, "RefinancedRateEdit" },
         { { "1200", "150000", "30", "7%", "2000", "1" }, &rateMessage, "RefinancedRateEdit" },
         { { "1200", "150000", "30", "6.5", "-1", "1" }, &costsMessage, "ClosingCostsEdit" },
         { { "1200", "150000", "30", "6.5", "2000", "10.5" }, &pointsMessage, "PointsEdit" },
-        { { "1200", "150000", "30", "6.5", "2000", "-0.5" }, &pointsMessage, "PointsEdit" },
-        // The first failing field in the order of the checks is the one reported.
-        { { "1200", "150000", "51", "99", "-1", "11" }, &termMessage, "RefinancedYearsEdit" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.failing + std::string(" ") + c.fields[0] + "|" + c.fields[2] + "|" + c.fields[5]);

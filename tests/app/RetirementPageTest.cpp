@@ -108,16 +108,11 @@ TEST_P(CalculateRejects, WarnsSelectsTheFieldAndShowsNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, CalculateRejects,
+    // Each field's warning reaches its own control; what each refuses is the reader's (ReadersTest).
     ::testing::Values(Rejected { { "", "65", "", "30", "7", "4" }, &ageMessage, "CurrentAgeEdit" },
-        Rejected { { "0", "65", "3000", "30", "7", "4" }, &ageMessage, "CurrentAgeEdit" },
-        Rejected { { "3x", "65", "3000", "30", "7", "4" }, &ageMessage, "CurrentAgeEdit" },
-        Rejected { { "35", "34", "3000", "30", "7", "4" }, &retireAgeMessage, "RetirementAgeEdit" },
         Rejected { { "35", "6x", "3000", "30", "7", "4" }, &retireAgeMessage, "RetirementAgeEdit" },
-        Rejected { { "35", "65", "1.99", "30", "7", "4" }, &incomeMessage, "MonthlyIncomeEdit" },
         Rejected { { "35", "65", "3,000", "30", "7", "4" }, &incomeMessage, "MonthlyIncomeEdit" },
-        Rejected { { "35", "65", "3000", "0", "7", "4" }, &yearsMessage, "RetirementYearsEdit" },
         Rejected { { "35", "65", "3000", "2.", "7", "4" }, &yearsMessage, "RetirementYearsEdit" },
-        Rejected { { "35", "65", "3000", "30", "-0.5", "4" }, &growthMessage, "GrowthRateEdit" },
         Rejected { { "35", "65", "3000", "30", "7%", "4" }, &growthMessage, "GrowthRateEdit" },
         Rejected { { "35", "65", "3000", "30", "7", "-0.5" }, &inflationMessage, "InflationEdit" },
         // Several wrong fields: the first in order is reported.

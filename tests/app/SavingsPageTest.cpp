@@ -119,14 +119,10 @@ TEST_F(SavingsPageTest, GrowthRejectsRateAndYearsAndLeavesTheResult)
         const QString* message;
         const char* failing;
     } cases[] = {
-        { { "0.5", "10", "", "", "AnnuallyRadio" }, &rateMessage, "SavingsRateEdit" },
-        { { "50.5", "10", "", "", "AnnuallyRadio" }, &rateMessage, "SavingsRateEdit" },
+        // Each field's warning reaches its own control; what each refuses is the reader's (ReadersTest).
         { { "7%", "10", "", "", "MonthlyRadio" }, &rateMessage, "SavingsRateEdit" },
         { { "", "0", "", "", "AnnuallyRadio" }, &rateMessage, "SavingsRateEdit" },
-        { { "7", "0", "", "", "AnnuallyRadio" }, &yearsMessage, "SavingsYearsEdit" },
-        { { "7", "201", "", "", "WeeklyRadio" }, &yearsMessage, "SavingsYearsEdit" },
-        { { "7", "2.5", "", "", "AnnuallyRadio" }, &yearsMessage, "SavingsYearsEdit" },
-        { { "7", "", "", "", "AnnuallyRadio" }, &yearsMessage, "SavingsYearsEdit" },
+        { { "7", "2.5", "", "", "WeeklyRadio" }, &yearsMessage, "SavingsYearsEdit" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.growth.rate) + "|" + c.growth.years);
@@ -225,17 +221,10 @@ TEST_F(SavingsPageTest, GoalRejectsInOrderAndLeavesTheSentence)
         const QString* message;
         const char* failing;
     } cases[] = {
+        // Each field's warning reaches its own control; what each refuses is the reader's (ReadersTest).
         { { "0", "0", "0" }, &currentMessage, "CurrentValueEdit" },
-        { { "0.99", "20000", "10" }, &currentMessage, "CurrentValueEdit" },
-        { { "$1", "20000", "10" }, &currentMessage, "CurrentValueEdit" },
-        { { "10000", "10000", "10" }, &desiredMessage, "DesiredValueEdit" },
         { { "10000", "9999.99", "10" }, &desiredMessage, "DesiredValueEdit" },
-        { { "10000", "", "10" }, &desiredMessage, "DesiredValueEdit" },
-        { { "10000", "20,000", "10" }, &desiredMessage, "DesiredValueEdit" },
-        { { "10000", "20000", "0" }, &growYearsMessage, "GrowYearsEdit" },
-        { { "10000", "20000", "101" }, &growYearsMessage, "GrowYearsEdit" },
         { { "10000", "20000", "7.5" }, &growYearsMessage, "GrowYearsEdit" },
-        { { "10000", "20000", "" }, &growYearsMessage, "GrowYearsEdit" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.goal.current) + "|" + c.goal.desired + "|" + c.goal.years);

@@ -95,14 +95,16 @@ TEST(LoanOffersCommand, ShowsTheComparisonInEachFormat)
 // What the window shows, read and computed by the calculator itself, is what the command writes.
 TEST(LoanOffersCommand, WritesTheCalculatorsTextsByteForByte)
 {
-    calculators::LoanOffersTexts texts;
-    texts.price = "350000";
-    texts.down = "70000";
-    texts.firstPaymentDate = { 2027, 1, 1 };
-    texts.offers
-        = { { "Cheap", "6.5", "30", "", "800", "2000", "", "" }, { "Dear", "6.625", "30", "1", "1200", "2000", "", "" },
-              { "Lower rate", "6.125", "30", "1.5", "1200", "2000", "", "" } };
-    const auto input = std::get<calculators::LoanOffersInput>(calculators::readLoanOffersTexts(texts, {}));
+    calculators::FieldTexts texts { { "price", "350000" }, { "down", "70000" }, { "first-payment", "2027-01-01" } };
+    texts.addRow("offer",
+        { { "name", "Cheap" }, { "rate", "6.5" }, { "years", "30" }, { "fees", "800" }, { "closing", "2000" } });
+    texts.addRow("offer",
+        { { "name", "Dear" }, { "rate", "6.625" }, { "years", "30" }, { "points", "1" }, { "fees", "1200" },
+            { "closing", "2000" } });
+    texts.addRow("offer",
+        { { "name", "Lower rate" }, { "rate", "6.125" }, { "years", "30" }, { "points", "1.5" }, { "fees", "1200" },
+            { "closing", "2000" } });
+    const auto input = std::get<calculators::LoanOffersInput>(calculators::readLoanOffers(texts, {}));
     const auto comparison = calculators::compareLoanOffers(input);
     const auto rows = calculators::comparisonRows(input, comparison, {});
     const auto figures = calculators::offerFigureCells(input, comparison, {});

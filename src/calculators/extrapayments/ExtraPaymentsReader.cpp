@@ -24,6 +24,33 @@ bool isBlank(const std::string& text)
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
+// The planner's fields as typed. An empty extra is none; an empty first payment of the monthly extra is
+// payment 1, an empty last one the end of the loan, an empty first year of the yearly extra the first
+// payment's year. A one-time row with both texts empty is skipped; one with only one of them is refused.
+struct ExtraPaymentsTexts
+{
+    std::string rate;
+    std::string years;
+    std::string amount;
+    finance::CivilDate firstPaymentDate { 2027, 1, 1 };
+    std::string monthlyExtra;
+    std::string monthlyFrom;
+    std::string monthlyThrough;
+    std::string yearlyExtra;
+    int yearlyMonth = 1;
+    std::string yearlyFromYear;
+    struct OneTimeRow
+    {
+        std::string paymentNumber;
+        std::string amount;
+    };
+    std::vector<OneTimeRow> oneTimeRows;
+    bool everyTwoWeeks = false;
+};
+
+std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
+    const ExtraPaymentsTexts& texts, const regional::RegionalSettings& settings);
+
 } // namespace
 
 std::variant<ExtraPaymentsInput, FieldFailure> readExtraPayments(
@@ -62,6 +89,9 @@ std::variant<ExtraPaymentsInput, FieldFailure> readExtraPayments(
     return readExtraPaymentsTexts(texts, settings);
 }
 
+namespace {
+
+// The fields once gathered by name, read by the number-entry rules.
 std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
     const ExtraPaymentsTexts& texts, const regional::RegionalSettings& settings)
 {
@@ -135,6 +165,8 @@ std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
         return *read.failure();
     return input;
 }
+
+} // namespace
 
 std::string tooManyOneTimeExtrasMessage()
 {

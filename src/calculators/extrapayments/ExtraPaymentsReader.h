@@ -12,30 +12,6 @@
 
 namespace calculators {
 
-// The planner's fields as typed. An empty extra is none; an empty first payment of the monthly extra is
-// payment 1, an empty last one the end of the loan, an empty first year of the yearly extra the first
-// payment's year. A one-time row with both texts empty is skipped; one with only one of them is refused.
-struct ExtraPaymentsTexts
-{
-    std::string rate;
-    std::string years;
-    std::string amount;
-    finance::CivilDate firstPaymentDate { 2027, 1, 1 };
-    std::string monthlyExtra;
-    std::string monthlyFrom;
-    std::string monthlyThrough;
-    std::string yearlyExtra;
-    int yearlyMonth = 1;
-    std::string yearlyFromYear;
-    struct OneTimeRow
-    {
-        std::string paymentNumber;
-        std::string amount;
-    };
-    std::vector<OneTimeRow> oneTimeRows;
-    bool everyTwoWeeks = false;
-};
-
 // The planner's fields by the names its failures give them, in the order they are read. Both columns of the
 // one-time table are "once"; a failure there names the cell, the payment number in column 0, the amount in 1.
 namespace plannerFields {
@@ -59,13 +35,9 @@ std::string tooManyOneTimeExtrasMessage();
 
 // The planner's reader: its fields by name as typed, the first payment date as year-month-day ("2027-01-01"), the
 // month of the yearly extra a whole number (its first payment's month when empty), the one-time extras as rows of
-// "payment" and "amount", half payments every two weeks "yes" or "no" (empty). Read as readExtraPaymentsTexts reads
-// them, the date's form first.
+// "payment" and "amount", half payments every two weeks "yes" or "no" (empty). The date's form first, then
+// each field in the window's order, exactly: a rate of at most 4 decimals, money of at most 2.
 std::variant<ExtraPaymentsInput, FieldFailure> readExtraPayments(
     const FieldTexts& texts, const regional::RegionalSettings& settings);
-
-// Reads the fields by the number-entry rules, exactly: a rate of at most 4 decimals, money of at most 2.
-std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
-    const ExtraPaymentsTexts& texts, const regional::RegionalSettings& settings);
 
 } // namespace calculators

@@ -20,8 +20,9 @@ enum class Reading {
 };
 
 // One check of a calculator's field: the field fails when its text is empty, does not convert, or its value lies
-// outside the accepted range. A calculator's checks are a table run in order; the window and the command line
-// run the same tables, so they refuse the same texts with the same messages.
+// outside the accepted range. A calculator's checks are a table that its reader runs in order (readFields), so
+// that the window and the command line, which both call the reader, refuse the same texts with the same messages;
+// the command line's help tells what a field accepts from the same table (acceptedText).
 struct FieldCheck
 {
     // The field as the command line's option names it ("rate"); each window says which control holds it.

@@ -30,41 +30,13 @@ constexpr std::int32_t defaultYearsKept = 5;
 constexpr std::int64_t highestOfferPoints = 10000; // 10 % of the loan, in thousandths of a percent
 constexpr std::int64_t highestOfferInsurance = 5000; // 5 % of the loan a year, in thousandths of a percent
 
-// An offer's fields as typed. An offer whose rate is blank is left out; a blank name is its default name, blank
-// points, fees, costs, credit and insurance are 0.
-struct LoanOfferTexts
-{
-    std::string name;
-    std::string rate;
-    std::string years;
-    std::string points;
-    std::string lenderFees;
-    std::string closingCosts;
-    std::string lenderCredit;
-    std::string mortgageInsurance;
-};
-
-// The purchase the offers share, and the offers in the order shown. Blank tax, insurance and dues are 0, blank
-// years kept are defaultYearsKept.
-struct LoanOffersTexts
-{
-    std::string price;
-    std::string down;
-    std::string tax; // a year
-    std::string insurance; // a year
-    std::string dues; // a month
-    std::string yearsKept;
-    finance::CivilDate firstPaymentDate { 2027, 1, 1 };
-    std::vector<LoanOfferTexts> offers;
-};
-
 // The fields by the names their failures give them, which are the command line's options. A failure in an offer
-// names the field "offer" and the cell { the offer's index in LoanOffersTexts::offers, the index of its key in
+// names the field "offer" and the cell { the offer's row in the table of offers, the index of its key in
 // offerKeys }.
 namespace offerFields {
 inline constexpr std::string_view price = "price", down = "down", tax = "tax", insurance = "insurance", dues = "dues",
                                   keep = "keep", firstPayment = "first-payment", offer = "offer";
-// The keys of an offer's fields, in the order of LoanOfferTexts: --offer "name=Bank A,rate=6.5,years=30".
+// The keys of an offer's fields, in the order shown: --offer "name=Bank A,rate=6.5,years=30".
 inline constexpr std::string_view offerKeys[]
     = { "name", "rate", "years", "points", "fees", "closing", "credit", "mi" };
 } // namespace offerFields
@@ -88,7 +60,7 @@ struct LoanOffer
     Cents closingCosts = 0; // other costs that are no finance charges: title, appraisal, recording
     Cents lenderCredit = 0;
     std::int64_t insuranceThousandths = 0; // a year
-    std::size_t position = 0; // its index in LoanOffersTexts::offers
+    std::size_t position = 0; // its row in the table of offers
 };
 
 struct LoanOffersInput
@@ -104,15 +76,12 @@ struct LoanOffersInput
 };
 
 // The comparison's reader: the purchase's fields by name as typed, the first payment date as year-month-day
-// ("2027-01-01"), and the offers as rows of "offer", each its fields by their keys in offerKeys. Read as
-// readLoanOffersTexts reads them, the date's form first.
+// ("2027-01-01"), and the offers as rows of "offer", each its fields by their keys in offerKeys. The date's form
+// first, then each field in the order shown, exactly; a failure in an offer names the offer in its message. An offer
+// whose rate is blank is left out; a blank name is its position's default name; blank points, fees, costs, credit
+// and insurance are 0, blank tax, insurance and dues 0, blank years kept defaultYearsKept.
 std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     const FieldTexts& texts, const regional::RegionalSettings& settings);
-
-// Reads the fields by the number-entry rules, exactly, in the order shown; the first refused field is the
-// failure, and its message names the offer.
-std::variant<LoanOffersInput, FieldFailure> readLoanOffersTexts(
-    const LoanOffersTexts& texts, const regional::RegionalSettings& settings);
 
 // What a field accepts in a few words, from the limits above, for help texts: a purchase field by its name in
 // offerFields, an offer's field by its key.

@@ -18,6 +18,34 @@ namespace calculators {
 
 namespace {
 
+// An offer's fields as typed. An offer whose rate is blank is left out; a blank name is its default name, blank
+// points, fees, costs, credit and insurance are 0.
+struct LoanOfferTexts
+{
+    std::string name;
+    std::string rate;
+    std::string years;
+    std::string points;
+    std::string lenderFees;
+    std::string closingCosts;
+    std::string lenderCredit;
+    std::string mortgageInsurance;
+};
+
+// The purchase the offers share, and the offers in the order shown. Blank tax, insurance and dues are 0, blank
+// years kept are defaultYearsKept.
+struct LoanOffersTexts
+{
+    std::string price;
+    std::string down;
+    std::string tax; // a year
+    std::string insurance; // a year
+    std::string dues; // a month
+    std::string yearsKept;
+    finance::CivilDate firstPaymentDate { 2027, 1, 1 };
+    std::vector<LoanOfferTexts> offers;
+};
+
 namespace field = offerFields;
 namespace column = offerColumns;
 
@@ -183,12 +211,6 @@ std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
         for (std::size_t key = 0; key < std::size(cells); ++key)
             *cells[key] = cellText(row, field::offerKeys[key]);
     }
-    return readLoanOffersTexts(texts, settings);
-}
-
-std::variant<LoanOffersInput, FieldFailure> readLoanOffersTexts(
-    const LoanOffersTexts& texts, const regional::RegionalSettings& settings)
-{
     return OffersReader(settings).purchaseAndOffers(texts);
 }
 
