@@ -12,9 +12,9 @@ namespace checks = calculators::checks;
 
 // The loan the loan page solved, then the prepayment window's fields.
 const Option options[] = {
-    loanOptions::rate,
-    loanOptions::years,
-    loanOptions::amount,
+    loanOptions::rateAsItStands,
+    loanOptions::yearsAsItStands,
+    loanOptions::amountAsItStands,
     { "extra", "the additional monthly payment", &checks::prepayment[0] },
     { "from", "the month the additional payment starts in", &checks::prepayment[1] },
 };

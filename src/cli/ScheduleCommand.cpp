@@ -15,7 +15,7 @@ namespace {
 
 namespace checks = calculators::checks;
 
-const Option options[] = { loanOptions::rate, loanOptions::years, loanOptions::amount };
+const Option options[] = { loanOptions::rateAsItStands, loanOptions::yearsAsItStands, loanOptions::amountAsItStands };
 
 Report run(const Given& given, const Context& context)
 {
