@@ -88,15 +88,17 @@ TEST_F(MainWindowTest, HasAFixedClientAreaAndNoMaximiseButton)
     EXPECT_EQ(find<QWidget>(window, "ExitButton")->geometry(), QRect(504, 400, 116, 25));
 }
 
-TEST_F(MainWindowTest, MenuHoldsExitThePlannerAboutAndInstructions)
+TEST_F(MainWindowTest, MenuHoldsExitTheToolsAboutAndInstructions)
 {
     MainWindow window(returning);
     const std::pair<const char*, const char*> actions[]
         = { { "ExitAction", "E&xit" }, { "ExtraPaymentsPlannerAction", "&Extra Payments Planner..." },
-              { "AboutAction", "&About" }, { "InstructionsAction", "&Instructions.." } };
+              { "CompareLoanOffersAction", "&Compare Loan Offers..." }, { "AboutAction", "&About" },
+              { "InstructionsAction", "&Instructions.." } };
     for (const auto& [name, text] : actions)
         EXPECT_EQ(find<QAction>(window, name)->text(), QString::fromLatin1(text));
     EXPECT_EQ(find<QAction>(window, "ExtraPaymentsPlannerAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_EQ(find<QAction>(window, "CompareLoanOffersAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     const QList<QAction*> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
