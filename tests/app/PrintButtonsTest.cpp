@@ -151,8 +151,6 @@ TEST_P(PrintButtonTest, APrinterThatCannotStartEndsThePrintOutInTheErrorBox)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-const auto loan = loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7"));
-
 INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
     ::testing::Values(PrintOut { "LoanReport",
                           [] {
@@ -179,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
             "Corvanta amortization schedule" },
         PrintOut { "Matrix",
             [] {
-                MatrixWindow window(loan);
+                MatrixWindow window(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
                 find<QAbstractButton>(window, "PrintButton")->click();
             },
             "Corvanta loan payment matrix" },
