@@ -379,7 +379,7 @@ TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
     EXPECT_TRUE(series.contains(QStringLiteral("With the extra payments")));
 }
 
-TEST(ExtraPaymentsPlannerMenu, CtrlEOpensOnePlannerOnTheLoanPagesLoan)
+TEST(ExtraPaymentsMenu, CtrlEOpensOnePlannerOnTheLoanPagesLoan)
 {
     recordedDialogs().reset();
     app::ReturningUserStore store;

@@ -587,7 +587,7 @@ INSTANTIATE_TEST_SUITE_P(LoanOffers, Readers,
     caseName);
 
 // What the command line's help says a planner field accepts is made from the same limits as the reader.
-TEST(PlannerHelp, AcceptedTextsFollowTheLimits)
+TEST(ExtraPaymentsHelp, AcceptedTextsFollowTheLimits)
 {
     EXPECT_EQ(calculators::plannerAcceptedText("rate"), "0 to 30, at most 4 decimals");
     EXPECT_EQ(calculators::plannerAcceptedText("amount"), "0.01 to 1000000000, at most 2 decimals");
