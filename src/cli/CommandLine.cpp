@@ -75,7 +75,21 @@ void writeOptionLine(std::string_view name, std::string_view value, std::string_
     out << left << text << '\n';
 }
 
-void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
+// The example as it is typed under the regional settings: a decimal point between digits is their separator, so
+// that the example runs as printed ("--rate 6,5" under German settings).
+std::string exampleIn(std::string_view example, const regional::RegionalSettings& settings)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::string typed;
+    for (std::size_t i = 0; i < example.size(); ++i) {
+        const bool decimalPoint
+            = example[i] == '.' && i > 0 && i + 1 < example.size() && digit(example[i - 1]) && digit(example[i + 1]);
+        typed += decimalPoint ? settings.decimalSeparator : std::string(1, example[i]);
+    }
+    return typed;
+}
+
+void writeSubcommandHelp(const Subcommand& subcommand, const regional::RegionalSettings& settings, std::ostream& out)
 {
     out << "Usage: " << program << ' ' << subcommand.name << " [--OPTION VALUE]...\n"
         << subcommand.summary
@@ -90,7 +104,8 @@ void writeSubcommandHelp(const Subcommand& subcommand, std::ostream& out)
     writeOptionLine("format", "FORMAT", "text (the default), csv or json", out);
     writeOptionLine("locale", "NAME", "the locale whose formats read and show numbers (default: LC_ALL, LANG)", out);
     writeOptionLine("help", "", "this help", out);
-    out << "\nExample:\n  " << program << ' ' << subcommand.name << ' ' << subcommand.example << '\n';
+    out << "\nExample:\n  " << program << ' ' << subcommand.name << ' ' << exampleIn(subcommand.example, settings)
+        << '\n';
 }
 
 const Option* optionNamed(const Subcommand& subcommand, std::string_view name)
@@ -207,7 +222,7 @@ int runCommandLine(std::span<const std::string> arguments, std::ostream& out, st
         return exitRefused;
     }
     if (request.help) {
-        writeSubcommandHelp(*request.subcommand, out);
+        writeSubcommandHelp(*request.subcommand, settingsFor(request, context).value_or(context.settings), out);
         return exitSuccess;
     }
     const auto settings = settingsFor(request, context);

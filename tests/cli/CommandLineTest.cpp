@@ -24,11 +24,11 @@ struct Outcome
     std::string err;
 };
 
-Outcome run(std::vector<std::string> arguments)
+Outcome run(std::vector<std::string> arguments, const regional::RegionalSettings& settings = unitedStatesSettings())
 {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::runCommandLine(arguments, out, err, { unitedStatesSettings(), { 2026, 12, 8 } });
+    const int status = cli::runCommandLine(arguments, out, err, { settings, { 2026, 12, 8 } });
     return { status, out.str(), err.str() };
 }
 
@@ -141,6 +141,28 @@ TEST(CommandLine, ExamplesShowTheWindowsFigures)
         SCOPED_TRACE(name);
         const Outcome output = run(exampleOf(*cli::findSubcommand(name)));
         EXPECT_NE(output.out.find(std::string(line) + "\n"), std::string::npos) << output.out;
+    }
+}
+
+// Every subcommand's example runs as its help prints it, with a decimal point and with a decimal comma.
+TEST(CommandLine, EveryHelpExampleRunsAsPrinted)
+{
+    for (const bool euro : { false, true }) {
+        const regional::RegionalSettings settings = euro ? euroSettings() : unitedStatesSettings();
+        for (const cli::Subcommand* subcommand : cli::subcommands()) {
+            SCOPED_TRACE(std::string(subcommand->name) + (euro ? " in comma decimals" : ""));
+            const std::string help = run({ std::string(subcommand->name), "--help" }, settings).out;
+            const std::string lead = "Example:\n  corvanta-calc ";
+            const auto start = help.find(lead);
+            ASSERT_NE(start, std::string::npos) << help;
+            const auto from = start + lead.size();
+            std::istringstream words(help.substr(from, help.find('\n', from) - from));
+            std::vector<std::string> arguments;
+            for (std::string word; words >> word && word != ">";)
+                arguments.push_back(word);
+            const Outcome output = run(arguments, settings);
+            EXPECT_EQ(output.status, 0) << output.err;
+        }
     }
 }
 
