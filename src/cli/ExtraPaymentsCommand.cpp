@@ -63,7 +63,7 @@ finance::Extended dollars(calculators::Cents cents)
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
-    calculators::FieldTexts texts = optionTexts(given);
+    calculators::FieldTexts texts = given.fieldTexts();
     texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
     addOneTimeRows(given, texts);
     const calculators::ExtraPaymentsInput input = readOptions(calculators::readExtraPayments, texts, context);

@@ -23,7 +23,7 @@ const Option options[] = {
 Report run(const Given& given, const Context& context)
 {
     const bool paymentMode = given.has("amount") || !given.has("payment");
-    calculators::FieldTexts texts = optionTexts(given);
+    calculators::FieldTexts texts = given.fieldTexts();
     texts.set(calculators::loanFields::solveFor, paymentMode ? "payment" : "amount");
     const calculators::LoanInput input = readOptions(calculators::readLoan, texts, context);
     const calculators::LoanSolution solution = calculators::solveLoan(input);

@@ -69,7 +69,7 @@ calculators::FieldTexts::Row offerRow(std::string_view text)
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
-    calculators::FieldTexts texts = optionTexts(given);
+    calculators::FieldTexts texts = given.fieldTexts();
     texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
     for (const std::string& offer : given.all(field::offer))
         texts.addRow(field::offer, offerRow(offer));

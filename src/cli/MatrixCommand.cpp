@@ -30,7 +30,7 @@ const Option options[] = {
 // leave them out. A loan text the opening cannot use leaves its fields empty, for the matrix's reader to refuse.
 calculators::FieldTexts withOpeningValues(const Given& given, const Context& context)
 {
-    calculators::FieldTexts texts = optionTexts(given);
+    calculators::FieldTexts texts = given.fieldTexts();
     texts.addMissing(calculators::matrixOpening(texts, context.settings).texts);
     return texts;
 }

@@ -52,7 +52,7 @@ public:
         const auto found = texts.find(std::string(name));
         return found == texts.end() ? std::string() : found->second.front();
     }
-    // The first text of each option, by option name.
+    // The first text of each option, by option name, which is the name of the field each gives.
     calculators::FieldTexts fieldTexts() const
     {
         calculators::FieldTexts fields;
@@ -97,9 +97,6 @@ struct Subcommand
     std::string (*acceptedText)(std::string_view field) = nullptr;
 };
 
-// The texts of the options given once, by option name, which is the name of the field each gives.
-calculators::FieldTexts optionTexts(const Given& given);
-
 // A calculator's reader run on the texts: its input; the first refused field is raised as RefusedOption. A field the
 // reader takes without a check raises its conversion error, as in the window.
 template <typename Input>
@@ -115,7 +112,7 @@ Input readOptions(calculators::InputReader<Input> reader, const calculators::Fie
 template <typename Input>
 Input readOptions(calculators::InputReader<Input> reader, const Given& given, const Context& context)
 {
-    return readOptions(reader, optionTexts(given), context);
+    return readOptions(reader, given.fieldTexts(), context);
 }
 
 } // namespace cli
