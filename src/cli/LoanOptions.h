@@ -8,7 +8,6 @@ namespace cli::loanOptions {
 
 inline constexpr Option rate { "rate", "the annual interest rate in percent", &calculators::checks::loanRate };
 inline constexpr Option years { "years", "the term in years", &calculators::checks::loanYears };
-inline constexpr Option amount { "amount", "the loan amount", &calculators::checks::loanAmount };
 
 // The loan as the loan page holds it, read without its checks, as the Schedule button and the prepayment window read
 // it: any number, a term that is a whole number.

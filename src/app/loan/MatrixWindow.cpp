@@ -99,7 +99,8 @@ std::vector<FieldControl> MatrixWindow::fieldControls() const
 
 void MatrixWindow::calculateButtonClicked()
 {
-    if (const auto entries = readInput(this, calculators::readMatrix, textsOf(fieldControls()), fieldControls()))
+    const auto controls = fieldControls();
+    if (const auto entries = readInput(this, calculators::readMatrix, textsOf(controls), controls))
         fillGrid(*entries);
 }
 
