@@ -83,6 +83,7 @@ Report run(const Given& given, const Context& context)
         for (const calculators::ComparisonCell& cell : row.cells)
             cells.push_back({ cell.text, cell.value });
     }
+    report.notes = calculators::comparisonNotes(input, comparison, settings);
     RecordList& offers = report.lists.emplace_back();
     offers.name = "offers";
     const auto figures = calculators::offerFigureCells(input, comparison, settings);
@@ -91,8 +92,15 @@ Report run(const Given& given, const Context& context)
         record.push_back({ "name", input.offers[i].name });
         record.push_back({ "best", comparison.offers[i].best });
         for (const calculators::NamedFigure& figure : figures[i]) {
+            if (figure.name == "costsNoMoreThanBaseline") {
+                std::vector<NumberRun> runs;
+                for (const calculators::CostRun& run : comparison.offers[i].costsNoMoreThanBaseline)
+                    runs.push_back({ run.from, run.to });
+                record.push_back({ std::string(figure.name), std::move(runs) });
+                continue;
+            }
             RecordEntry entry { std::string(figure.name), Cell { figure.cell.text, figure.cell.value } };
-            // A figure with no value, the break-even of an offer that never breaks even, is null.
+            // A figure with no value, the break-even of an offer that never stays at or below the baseline, is null.
             if (figure.cell.value.empty())
                 entry.value = std::monostate {};
             record.push_back(std::move(entry));
@@ -111,7 +119,7 @@ const Subcommand& loanOffersCommand()
         options,
         "--price 400000 --down 40000 --tax 4800 --insurance 1500 --first-payment 2027-01-01 --offer "
         "rate=6.5,years=30,points=1,fees=1200,closing=3000,mi=0.5 --offer rate=6.875,years=30,closing=3000,credit=2000",
-        run, calculators::offersAcceptedText };
+        run, calculators::offersOptionText };
     return command;
 }
 

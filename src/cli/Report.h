@@ -4,6 +4,7 @@
 #include "regional/RegionalSettings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -27,12 +28,20 @@ struct Cell
     std::string value = {};
 };
 
-// A named entry of a record for programs: a text, a yes or no, a figure (a cell's text and exact decimal), or
-// nothing.
+// Consecutive whole numbers from one to another, or on without an end: {"from": 41, "to": 150}, {"from": 74,
+// "to": null}.
+struct NumberRun
+{
+    std::int64_t from = 0;
+    std::optional<std::int64_t> to;
+};
+
+// A named entry of a record for programs: a text, a yes or no, a figure (a cell's text and exact decimal), runs of
+// numbers, or nothing.
 struct RecordEntry
 {
     std::string name;
-    std::variant<std::monostate, bool, std::string, Cell> value;
+    std::variant<std::monostate, bool, std::string, Cell, std::vector<NumberRun>> value;
 };
 
 // Records of the same kind for programs, such as the offers of a comparison, each a list of named entries.
@@ -48,6 +57,7 @@ struct Report
     std::vector<std::string> texts; // sentences, panels with their captions, report lines
     std::vector<Figure> figures;
     std::vector<std::vector<Cell>> grid; // the heading row first; empty when the command shows no grid
+    std::vector<std::string> notes; // sentences under the grid
     std::vector<RecordList> lists; // for programs alone: the JSON gives them, the texts and CSV show the grid
     std::vector<std::string> warnings; // shown beside the results, as the window's warning boxes
 };

@@ -98,9 +98,21 @@ void writeEntryValue(const RecordEntry& entry, std::ostream& out)
         out << (*flag ? "true" : "false");
     else if (const std::string* text = std::get_if<std::string>(&entry.value))
         out << jsonString(*text);
-    else
-        out << "{\"value\": " << jsonString(std::get<Cell>(entry.value).value)
-            << ", \"text\": " << jsonString(std::get<Cell>(entry.value).text) << '}';
+    else if (const Cell* cell = std::get_if<Cell>(&entry.value))
+        out << "{\"value\": " << jsonString(cell->value) << ", \"text\": " << jsonString(cell->text) << '}';
+    else {
+        const auto& runs = std::get<std::vector<NumberRun>>(entry.value);
+        out << '[';
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            out << (i > 0 ? ", " : "") << "{\"from\": " << runs[i].from << ", \"to\": ";
+            if (runs[i].to)
+                out << *runs[i].to;
+            else
+                out << "null";
+            out << '}';
+        }
+        out << ']';
+    }
 }
 
 // Each list as an array of objects, an entry a line.
@@ -148,6 +160,11 @@ void writeText(const Report& report, std::ostream& out)
         line.erase(line.find_last_not_of(' ') + 1);
         out << line << '\n';
     }
+    // A blank line sets the sentences under the grid apart from its last row.
+    if (!report.notes.empty() && !report.grid.empty())
+        out << '\n';
+    for (const std::string& note : report.notes)
+        out << note << '\n';
 }
 
 void writeCsv(const Report& report, std::ostream& out)
@@ -189,6 +206,10 @@ void writeJson(std::string_view command, const Report& report, std::ostream& out
         out << ']';
     }
     out << (report.grid.empty() ? "" : "\n  ") << ']';
+    if (!report.notes.empty()) {
+        out << ",\n  \"notes\": ";
+        writeStrings(report.notes, out);
+    }
     writeLists(report.lists, out);
     out << ",\n  \"warnings\": ";
     writeStrings(report.warnings, out);

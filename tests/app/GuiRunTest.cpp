@@ -8,6 +8,7 @@
 #include "KnownMessages.h"
 #include "RecordingDialogs.h"
 #include "calculators/loanoffers/LoanOffers.h"
+#include "fields/Regional.h"
 #include "loan/LoanPage.h"
 #include "loan/PrepaymentWindow.h"
 #include "loanoffers/LoanOffersHelp.h"
@@ -391,9 +392,9 @@ TEST(GuiRunTest, KeepsRunningWhateverTheUserDoes)
 {
     KnownMessages known({ QStringLiteral(CORVANTA_SOURCE_DIR) });
     for (const std::string_view field : { "price", "down", "tax", "insurance", "dues", "keep", "first-payment" })
-        known.add(app::compareOffersHelp(field));
+        known.add(app::compareOffersHelp(field, app::regional()));
     for (const std::string_view field : calculators::offerFields::offerKeys)
-        known.add(app::compareOffersHelp(field));
+        known.add(app::compareOffersHelp(field, app::regional()));
     ASSERT_GT(known.size(), 100);
     ASSERT_TRUE(known.contains(QStringLiteral("'1e4000' is not a valid floating point value.")));
     ASSERT_FALSE(known.contains(QStringLiteral("vector::_M_range_check")));

@@ -10,6 +10,8 @@
 #include "RegionalPresets.h"
 #include "ScopedRegionalSettings.h"
 #include "ShownPage.h"
+#include "calculators/loanoffers/LoanOffers.h"
+#include "loanoffers/LoanOffersHelp.h"
 #include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
 #include "widgets/StringGrid.h"
@@ -21,11 +23,14 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -189,7 +194,11 @@ const Behaviour behaviours[] = {
             // The blank name goes by its column; the best is said in words.
             EXPECT_EQ(t.gridRow(0),
                 QStringList({ QString(), QStringLiteral("Offer A"), QStringLiteral("Second Bank (best)") }));
-            EXPECT_EQ(t.gridRow(1).mid(1), QStringList({ QStringLiteral("$2,275.44"), QStringLiteral("$2,216.58") }));
+            EXPECT_EQ(t.gridRow(2).mid(1), QStringList({ QStringLiteral("$2,275.44"), QStringLiteral("$2,216.58") }));
+            // Under the grid, what the comparison concluded.
+            EXPECT_EQ(t.control<QLabel>("NotesLabel")->text(),
+                QStringLiteral("Over the 5 years you keep the loan, Second Bank costs least: $2,417.26 less than "
+                               "Offer A."));
         } },
     { "CtrlCCopiesTheSelectedCells",
         [](LoanOffersWindowTest& t) {
@@ -212,7 +221,7 @@ const Behaviour behaviours[] = {
             const QList<QByteArray> records = csv.readAll().split('\n');
             EXPECT_TRUE(records.first().startsWith(",Offer A")) << records.first().toStdString();
             EXPECT_EQ(records.size(), app::gridRowCount(*t.grid()) + 1);
-            EXPECT_TRUE(records[1].contains("\"$2,275.44\",\"$2,216.58\"")) << records[1].toStdString();
+            EXPECT_TRUE(records[2].contains("\"$2,275.44\",\"$2,216.58\"")) << records[2].toStdString();
         } },
     { "PrintPutsThePurchaseAndTheOffersAboveTheGridOnOnePage",
         [](LoanOffersWindowTest& t) {
@@ -236,28 +245,59 @@ const Behaviour behaviours[] = {
                         y = word.yMin;
                 return y;
             };
-            // The price typed comes first, the grid's figures below it.
+            // A title with the day, the price typed, the grid's figures, the sentence under the grid and the page
+            // number, in that order.
+            const double title = top(QStringLiteral("compared"));
             const double price = top(QStringLiteral("$400,000.00"));
             const double payment = top(QStringLiteral("$2,275.44"));
-            EXPECT_GE(price, 0);
+            const double runs = top(QStringLiteral("(4/2029)"));
+            const double note = top(QStringLiteral("least:"));
+            const double page = top(QStringLiteral("Page"));
+            EXPECT_GE(title, 0);
+            EXPECT_GT(price, title);
             EXPECT_GT(payment, price);
+            EXPECT_GT(runs, payment);
+            EXPECT_GT(note, runs);
+            EXPECT_GT(page, note);
             EXPECT_GE(top(QStringLiteral("Bank")), 0);
+            QStringList footer;
+            for (const PdfWord& word : printed->words)
+                if (word.yMin == page)
+                    footer.append(word.text);
+            EXPECT_EQ(footer.join(u' '), QStringLiteral("Page 1 of 1"));
         } },
-    { "TheChartDrawsEachOffersCostAndMarksTheYearsKept",
+    { "TheChartShowsTheDifferenceFirstThenEachOffersCost",
         [](LoanOffersWindowTest& t) {
             t.calculate();
-            QStringList names;
+            QString title;
+            QStringList tabs;
+            std::vector<QStringList> names;
             qsizetype points = 0;
             whenModalShows([&](QWidget* chart) {
-                for (const auto* shown : find<QChartView>(*chart, "BalanceChart")->chart()->series()) {
-                    names.append(shown->name());
-                    if (shown->name() == QLatin1String("Offer A"))
-                        points = static_cast<const QLineSeries*>(shown)->count();
+                title = chart->windowTitle();
+                const auto* tabWidget = find<QTabWidget>(*chart, "ChartTabs");
+                for (int tab = 0; tab < tabWidget->count(); ++tab)
+                    tabs.append(tabWidget->tabText(tab));
+                for (const std::string view : { "BalanceChart", "YearsChart" }) {
+                    QStringList shown;
+                    for (const auto* series : find<QChartView>(*chart, view.c_str())->chart()->series()) {
+                        shown.append(series->name());
+                        if (series->name() == QLatin1String("Offer A") && view == "YearsChart")
+                            points = static_cast<const QLineSeries*>(series)->count();
+                    }
+                    names.push_back(shown);
                 }
                 chart->close();
             });
             t.press("ChartButton");
-            EXPECT_EQ(names,
+            EXPECT_EQ(title, QStringLiteral("Loan Offers Chart"));
+            EXPECT_EQ(tabs, QStringList({ QStringLiteral("&Difference by month"), QStringLiteral("C&ost by month") }));
+            ASSERT_EQ(names.size(), 2U);
+            // The baseline is the zero line; the other offer's line, where it crosses, and the years kept.
+            EXPECT_EQ(names[0],
+                QStringList({ QStringLiteral("Offer A (lowest cash to close)"), QStringLiteral("Second Bank"),
+                    QStringLiteral("Second Bank crosses"), QStringLiteral("Kept 5 years: month 60") }));
+            EXPECT_EQ(names[1],
                 QStringList({ QStringLiteral("Offer A"), QStringLiteral("Second Bank"),
                     QStringLiteral("Kept 5 years: month 60") }));
             EXPECT_EQ(points, 361);
@@ -284,7 +324,7 @@ const Behaviour behaviours[] = {
                 QString caption;
                 const char* said;
             } figures[] = { { QStringLiteral("APR"), "Truth in Lending" },
-                { QStringLiteral("Break-even"), "lowest cash to close" },
+                { QStringLiteral("Costs no more than Offer A (lowest cash to close)"), "cross back" },
                 { QStringLiteral("In 5 years: cost"), "marked best" } };
             for (const auto& figure : figures) {
                 SCOPED_TRACE(figure.caption.toStdString());
@@ -319,7 +359,7 @@ TEST(LoanOffersRegional, GermanFormatsReadAndShowTheFigures)
     find<QLineEdit>(window, "OfferARateEdit")->setText(QStringLiteral("6,5"));
     find<QPushButton>(window, "CalculateButton")->click();
     EXPECT_TRUE(recordedDialogs().shown.empty());
-    EXPECT_EQ(app::gridText(*find<QTableWidget>(window, "ComparisonGrid"), 1, 1), QStringLiteral("2.275,44 €"));
+    EXPECT_EQ(app::gridText(*find<QTableWidget>(window, "ComparisonGrid"), 1, 2), QStringLiteral("2.275,44 €"));
 }
 
 TEST(LoanOffersMenu, CtrlLFromAFieldOpensOneWindowAndASecondRaisesIt)
@@ -343,6 +383,41 @@ TEST(LoanOffersMenu, CtrlLFromAFieldOpensOneWindowAndASecondRaisesIt)
     opened.first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.findChildren<LoanOffersWindow*>().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Every help text is whole sentences, its limits in the regional formats.
+TEST(LoanOffersHelp, EveryFieldAndFigureIsHelpedInWholeSentences)
+{
+    const auto settings = euroSettings();
+    std::vector<std::pair<std::string, QString>> helps;
+    for (const std::string_view field : { "price", "down", "tax", "insurance", "dues", "keep", "first-payment" })
+        helps.emplace_back(field, app::compareOffersHelp(field, settings));
+    for (const std::string_view key : calculators::offerFields::offerKeys)
+        helps.emplace_back(key, app::compareOffersHelp(key, settings));
+    for (const std::string_view figure :
+        { "loanAmount", "monthlyPrincipalAndInterest", "mortgageInsurance", "mortgageInsuranceLastPayment",
+            "monthlyTaxes", "monthlyInsurance", "monthlyDues", "monthlyTotal", "points", "lenderCreditUsed",
+            "creditNotUsed", "cashToClose", "apr", "totalInterestPercentage", "paidInYearsKept", "principalInYearsKept",
+            "costInYearsKept", "balanceAtYearsKept", "costsNoMoreThanBaseline" })
+        helps.emplace_back(figure, app::comparisonFigureHelp(figure));
+    for (const auto& [name, help] : helps) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(help.isEmpty());
+        EXPECT_TRUE(help.front().isUpper()) << help.toStdString();
+        EXPECT_TRUE(help.endsWith(u'.')) << help.toStdString();
+        EXPECT_FALSE(help.contains(QLatin1String(". ;")) || help.contains(QLatin1String("..")));
+    }
+    const auto helpOf = [&helps](std::string_view name) {
+        return std::ranges::find(helps, name, [](const auto& help) { return help.first; })->second;
+    };
+    EXPECT_TRUE(helpOf("tax").contains(QStringLiteral("0 to 1.000.000.000,00"))) << helpOf("tax").toStdString();
+    EXPECT_TRUE(helpOf("price").contains(QStringLiteral("0,01 to 1.000.000.000,00")));
+    EXPECT_TRUE(helpOf("first-payment").contains(QStringLiteral("01.01.1900 to 31.12.2199")))
+        << helpOf("first-payment").toStdString();
 }
 
 } // namespace

@@ -19,6 +19,13 @@ namespace {
 using calculators::Cents;
 using calculators::LoanOffersInput;
 
+// A run of payments at or below the baseline; to 0: to the end of the longer term.
+struct ExpectedRun
+{
+    std::int32_t from;
+    std::int32_t to;
+};
+
 struct ExpectedOffer
 {
     Cents payment;
@@ -38,6 +45,7 @@ struct ExpectedOffer
     Cents balance;
     std::int32_t breakEvenPayment; // 0: none
     bool best;
+    std::vector<ExpectedRun> runs;
 };
 
 struct ComparisonCase
@@ -58,7 +66,7 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 126414, 0, 0, 166414, 0, 5000000, 20000000, 6500, 127543, 25508582, 360, 7584840, 1277836, 6307004,
-                18722164, 0, true },
+                18722164, 0, false, {} },
         } },
     { "InterestFreeLoanWithFees",
         { 3000000, 600000, 0, 0, 0, 5, { 2027, 1, 1 },
@@ -67,7 +75,7 @@ const ComparisonCase comparisonCases[] = {
             } },
         0,
         {
-            { 40000, 0, 0, 40000, 24000, 694000, 2326000, 1239, 0, 0, 60, 2494000, 2400000, 94000, 0, 0, true },
+            { 40000, 0, 0, 40000, 24000, 694000, 2326000, 1239, 0, 0, 60, 2494000, 2400000, 94000, 0, 0, false, {} },
         } },
     { "InsuranceEndsByTheSeventyEightPercentRule",
         { 30000000, 1500000, 420000, 150000, 5000, 5, { 2027, 1, 1 },
@@ -77,7 +85,7 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 184850, 13063, 139, 250413, 142500, 2062500, 28237500, 7281, 133497, 38046551, 360, 12437280, 1745386,
-                10691894, 26754614, 0, true },
+                10691894, 26754614, 0, false, {} },
         } },
     { "InsuranceEndsAtTheMiddleOfTheTerm",
         { 20000000, 100000, 0, 0, 0, 5, { 2027, 1, 1 },
@@ -87,7 +95,7 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 202781, 19900, 180, 222681, 0, 100000, 19900000, 13003, 266842, 53101653, 360, 13360860, 476493, 12884367,
-                19423507, 0, true },
+                19423507, 0, false, {} },
         } },
     { "LoanOfExactlyEightyPercentHasNoInsurance",
         { 50000000, 10000000, 0, 0, 0, 5, { 2027, 1, 1 },
@@ -97,7 +105,7 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 246287, 0, 0, 246287, 400000, 10400000, 39600000, 6345, 121658, 48663224, 360, 15177220, 2665108,
-                12512112, 37334892, 0, true },
+                12512112, 37334892, 0, false, {} },
         } },
     { "CreditLargerThanPointsAndFees",
         { 40000000, 8000000, 0, 0, 0, 7, { 2027, 1, 1 },
@@ -108,9 +116,9 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 215590, 0, 0, 215590, 160000, 8060000, 32000000, 7125, 142538, 45612310, 360, 18169560, 2776582, 15392978,
-                29223418, 0, false },
+                29223418, 0, false, {} },
             { 199638, 0, 0, 199638, 640000, 9040000, 31260000, 6600, 124594, 39870068, 360, 17809592, 3127531, 14682061,
-                28872469, 49, true },
+                28872469, 49, true, { { 49, 0 } } },
         } },
     { "FifteenAgainstThirtyYears",
         { 45000000, 90000, 540000, 180000, 0, 10, { 2027, 1, 31 },
@@ -121,9 +129,9 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 287564, 17216, 157, 364780, 0, 490000, 44760000, 7052, 130511, 58612680, 360, 36973600, 6718475, 30255125,
-                38191525, 0, false },
+                38191525, 0, false, {} },
             { 375950, 17216, 55, 453166, 112275, 602275, 44647725, 6257, 50681, 22760990, 180, 46573155, 25405196,
-                21167959, 19504804, 4, true },
+                21167959, 19504804, 4, true, { { 4, 0 } } },
         } },
     { "CostlierOfferThatNeverBreaksEven",
         { 35000000, 7000000, 0, 0, 0, 5, { 2027, 1, 1 },
@@ -135,11 +143,11 @@ const ComparisonCase comparisonCases[] = {
         0,
         {
             { 176979, 0, 0, 176979, 0, 7280000, 27920000, 6528, 127545, 35712512, 360, 10898740, 1788921, 9109819,
-                26211079, 0, false },
+                26211079, 0, false, {} },
             { 179287, 0, 0, 179287, 280000, 7600000, 27600000, 6765, 130512, 36543405, 360, 11357220, 1751548, 9605672,
-                26248452, 0, false },
+                26248452, 0, false, {} },
             { 170131, 0, 0, 170131, 420000, 7740000, 27460000, 6309, 118740, 33247099, 360, 10947860, 1904855, 9043005,
-                26095145, 53, true },
+                26095145, 53, true, { { 53, 0 } } },
         } },
     { "TwoOffersTiedForBest",
         { 30000000, 6000000, 0, 0, 0, 3, { 2027, 1, 1 },
@@ -151,11 +159,11 @@ const ComparisonCase comparisonCases[] = {
         2,
         {
             { 151696, 0, 0, 151696, 240000, 6590000, 23660000, 6638, 127545, 30610897, 360, 6051056, 859848, 5191208,
-                23140152, 28, true },
+                23140152, 28, true, { { 28, 0 } } },
             { 151696, 0, 0, 151696, 0, 6590000, 23660000, 6638, 127545, 30610897, 360, 6051056, 859848, 5191208,
-                23140152, 28, true },
+                23140152, 28, true, { { 28, 0 } } },
             { 161692, 0, 0, 161692, 0, 6250000, 24000000, 7125, 142540, 34209664, 360, 6070912, 767778, 5303134,
-                23232222, 0, false },
+                23232222, 0, false, {} },
         } },
     { "FourFiftyYearOffersAtTheLimits",
         { 100000000000, 1, 100000000000, 1, 99, 50, { 2199, 12, 31 },
@@ -168,13 +176,39 @@ const ComparisonCase comparisonCases[] = {
         2,
         {
             { 2500000920, 416666667, 300, 11250001019, 10000000000, 110000000001, 89999999999, 38889, 1399959,
-                1399958703296, 600, 1734958703395, 99999999999, 1634958703396, 0, 0, false },
+                1399958703296, 600, 1734958703395, 99999999999, 1634958703396, 0, 0, false, {} },
             { 166670840, 83333, 133, 8500087605, 1000000, 1000002, 99998999998, 1, 3, 2504167, 600, 100014587456,
-                99999999999, 14587457, 0, 1, true },
+                99999999999, 14587457, 0, 1, true, { { 1, 0 } } },
             { 166666667, 416666667, 132, 8916666766, 0, 1, 99999999999, 2884, 0, 0, 600, 155000000043, 99999999999,
-                55000000044, 0, 0, false },
+                55000000044, 0, 0, false, {} },
             { 9748707780, 416583333, 3, 18498624545, 9999000000, 9999000002, 90000999999, 54091, 16984, 16984493359, 12,
-                128233243358, 99999999999, 28233243359, 0, 0, false },
+                128233243358, 99999999999, 28233243359, 0, 68, false, { { 68, 0 } } },
+        } },
+    { "CreditAboveTheCostsUpFront",
+        { 30000000, 6000000, 0, 0, 0, 7, { 2027, 1, 1 },
+            {
+                { "Credit Lender", 70000, 30, 0, 100000, 300000, 800000, 0, 0 },
+                { "Plain Bank", 65000, 30, 0, 100000, 300000, 0, 0, 1 },
+            } },
+        0,
+        {
+            { 159673, 0, 0, 159673, 0, 6000000, 24000000, 7000, 139507, 33481784, 360, 13412532, 2124665, 11287867,
+                21875335, 0, false, {} },
+            { 151696, 0, 0, 151696, 0, 6400000, 23900000, 6540, 127545, 30610897, 360, 13142464, 2300066, 10842398,
+                21699934, 40, true, { { 40, 0 } } },
+        } },
+    { "CostLinesCrossBackWhenInsuranceEnds",
+        { 45000000, 4500000, 0, 0, 0, 15, { 2027, 1, 1 },
+            {
+                { "MI Lender", 65000, 30, 0, 0, 0, 0, 400, 0 },
+                { "Points Bank", 67500, 30, 500, 0, 0, 0, 0, 1 },
+            } },
+        0,
+        {
+            { 255988, 13500, 109, 269488, 0, 4500000, 40500000, 6766, 127544, 51655198, 360, 47549340, 11113681,
+                36435659, 29386319, 0, true, {} },
+            { 262682, 0, 0, 262682, 202500, 4702500, 40297500, 6799, 133496, 54065782, 360, 47485260, 10815283,
+                36669977, 29684717, 0, false, { { 41, 150 } } },
         } },
 };
 
@@ -210,6 +244,10 @@ TEST_P(LoanOffersReference, MatchesExactRationalFigures)
         EXPECT_EQ(got.breakEvenPayment,
             expected.breakEvenPayment == 0 ? std::nullopt : std::optional(expected.breakEvenPayment));
         EXPECT_EQ(got.best, expected.best);
+        std::vector<calculators::CostRun> runs;
+        for (const ExpectedRun& run : expected.runs)
+            runs.push_back({ run.from, run.to == 0 ? std::nullopt : std::optional(run.to) });
+        EXPECT_EQ(got.costsNoMoreThanBaseline, runs);
         // The cost in the years kept is the cost curve at their last payment.
         ASSERT_EQ(got.costCurve.size(), static_cast<std::size_t>(got.payments) + 1);
         const auto kept = std::min(got.payments, c.input.yearsKept * 12);
@@ -220,36 +258,111 @@ TEST_P(LoanOffersReference, MatchesExactRationalFigures)
 INSTANTIATE_TEST_SUITE_P(Offers, LoanOffersReference, testing::ValuesIn(comparisonCases),
     [](const testing::TestParamInfo<ComparisonCase>& info) { return std::string(info.param.name); });
 
-// The grid and the print-out's head in the regional formats: digits and dates as the locale writes them, the
-// program's English words.
-TEST(LoanOffersTexts, GridAndInputLinesInCommaDecimals)
+const LoanOffersInput& inputOf(std::string_view name)
 {
-    const auto findCase = [](std::string_view name) {
-        return *std::find_if(std::begin(comparisonCases), std::end(comparisonCases),
-            [name](const ComparisonCase& c) { return c.name == name; });
-    };
-    const auto settings = euroSettings();
-    const LoanOffersInput& never = findCase("CostlierOfferThatNeverBreaksEven").input;
-    const auto rows = calculators::comparisonRows(never, calculators::compareLoanOffers(never), settings);
-    const auto texts = [&rows](std::size_t row) {
-        std::vector<std::string> shown { rows.at(row).caption };
-        for (const auto& cell : rows.at(row).cells)
-            shown.push_back(cell.text);
-        return shown;
-    };
-    using Texts = std::vector<std::string>;
-    ASSERT_EQ(rows.size(), 16U);
-    EXPECT_EQ(texts(0), (Texts { "", "Cheap", "Dear", "Lower rate (best)" }));
-    EXPECT_EQ(texts(9), (Texts { "APR", "6,528%", "6,765%", "6,309%" }));
-    EXPECT_EQ(texts(13), (Texts { "In 5 years: cost", "91.098,19 €", "96.056,72 €", "90.430,05 €" }));
-    EXPECT_EQ(texts(15), (Texts { "Break-even", "lowest cash to close", "never", "payment 53, 05.2031" }));
-    EXPECT_EQ(rows[9].cells[0].value, "6.528");
+    return std::find_if(std::begin(comparisonCases), std::end(comparisonCases), [name](const ComparisonCase& c) {
+        return c.name == name;
+    })->input;
+}
 
-    const LoanOffersInput& insured = findCase("FifteenAgainstThirtyYears").input;
-    const auto insuredRows = calculators::comparisonRows(insured, calculators::compareLoanOffers(insured), settings);
-    EXPECT_EQ(insuredRows.at(3).cells.at(1).text, "payment 55, 07.2031");
-    EXPECT_EQ(insuredRows.at(11).caption, "In 10 years: paid");
-    EXPECT_EQ(calculators::offersInputLines(insured, settings),
+using Texts = std::vector<std::string>;
+
+// A grid row as shown in euro formats: its caption, then a cell per offer; none when the grid leaves it out.
+struct RowCase
+{
+    const char* name;
+    const char* comparison;
+    std::string_view figure;
+    std::optional<Texts> shown;
+};
+
+const RowCase rowCases[] = {
+    { "HeadingMarksTheBest", "CostlierOfferThatNeverBreaksEven", "",
+        Texts { "", "Cheap", "Dear", "Lower rate (best)" } },
+    { "PercentInCommaDecimals", "CostlierOfferThatNeverBreaksEven", "apr",
+        Texts { "APR", "6,528%", "6,765%", "6,309%" } },
+    { "CostInYearsKept", "CostlierOfferThatNeverBreaksEven", "costInYearsKept",
+        Texts { "In 5 years: cost", "91.098,19 €", "96.056,72 €", "90.430,05 €" } },
+    { "RunToTheEndAndNever", "CostlierOfferThatNeverBreaksEven", "costsNoMoreThanBaseline",
+        Texts { "Costs no more than Cheap (lowest cash to close)", "lowest cash to close", "never",
+            "from payment 53 (05.2031) on" } },
+    { "RunThatEndsWhenInsuranceEnds", "CostLinesCrossBackWhenInsuranceEnds", "costsNoMoreThanBaseline",
+        Texts { "Costs no more than MI Lender (lowest cash to close)", "lowest cash to close",
+            "payments 41\u2013150 (05.2030\u201306.2039)" } },
+    { "InsuranceEndsWithItsMonth", "FifteenAgainstThirtyYears", "mortgageInsuranceLastPayment",
+        Texts { "Mortgage insurance ends", "payment 157, 01.2040", "payment 55, 07.2031" } },
+    { "PaidSaysOnWhat", "FifteenAgainstThirtyYears", "paidInYearsKept",
+        Texts { "In 10 years: paid on the loan", "369.736,00 €", "465.731,55 €" } },
+    { "LoanAmountPointsAndCreditUsed", "CreditAboveTheCostsUpFront", "lenderCreditUsed",
+        Texts { "Lender credit used", "4.000,00 €", "0,00 €" } },
+    { "CreditNotUsedShownWhereThereIsSome", "CreditAboveTheCostsUpFront", "creditNotUsed",
+        Texts { "Lender credit not used", "4.000,00 €", "0,00 €" } },
+    { "NoCreditNotUsedRowWithoutSome", "TwoOffersTiedForBest", "creditNotUsed", std::nullopt },
+    { "OneOfferAloneIsNotBest", "NoFeesNoInsuranceShowsItsRate", "", Texts { "", "Offer A" } },
+    { "OneOfferAloneHasNoRuns", "NoFeesNoInsuranceShowsItsRate", "costsNoMoreThanBaseline", std::nullopt },
+};
+
+class ComparisonRowTexts : public testing::TestWithParam<RowCase>
+{ };
+
+TEST_P(ComparisonRowTexts, ShowInRegionalFormats)
+{
+    const RowCase& c = GetParam();
+    const LoanOffersInput& input = inputOf(c.comparison);
+    const auto rows = calculators::comparisonRows(input, calculators::compareLoanOffers(input), euroSettings());
+    const auto row = std::ranges::find(rows, c.figure, &calculators::ComparisonRow::figure);
+    ASSERT_EQ(row != rows.end(), c.shown.has_value());
+    if (row == rows.end())
+        return;
+    Texts shown { row->caption };
+    for (const auto& cell : row->cells)
+        shown.push_back(cell.text);
+    EXPECT_EQ(shown, *c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, ComparisonRowTexts, testing::ValuesIn(rowCases),
+    [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
+
+// The sentences under the grid, in US formats.
+struct NotesCase
+{
+    const char* name;
+    const char* comparison;
+    Texts notes;
+};
+
+const NotesCase notesCases[] = {
+    { "OneBestWithWhatItSaves", "CostlierOfferThatNeverBreaksEven",
+        { "Over the 5 years you keep the loan, Lower rate costs least: $668.14 less than Cheap and $5,626.67 less "
+          "than Dear." } },
+    { "TieSaidAsATie", "TwoOffersTiedForBest",
+        { "Over the 3 years you keep the loan, Bank and Credit union tie for the lowest cost, each $1,119.26 less "
+          "than Broker." } },
+    { "OneOfferAloneIsNotCompared", "NoFeesNoInsuranceShowsItsRate",
+        { "Over the 5 years you keep the loan, Offer A costs $63,070.04." } },
+    { "CreditNotUsedIsSaid", "CreditAboveTheCostsUpFront",
+        { "Over the 7 years you keep the loan, Plain Bank costs least: $4,454.69 less than Credit Lender.",
+            "The lender credit of Credit Lender is $4,000.00 more than its points, fees and closing costs; that part "
+            "is not "
+            "counted here. Ask the lender whether it can pay other costs of the purchase, such as prepaid items." } },
+};
+
+class ComparisonNotes : public testing::TestWithParam<NotesCase>
+{ };
+
+TEST_P(ComparisonNotes, SayWhatTheComparisonConcluded)
+{
+    const LoanOffersInput& input = inputOf(GetParam().comparison);
+    EXPECT_EQ(calculators::comparisonNotes(input, calculators::compareLoanOffers(input), unitedStatesSettings()),
+        GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, ComparisonNotes, testing::ValuesIn(notesCases),
+    [](const testing::TestParamInfo<NotesCase>& info) { return std::string(info.param.name); });
+
+TEST(LoanOffersTexts, InputLinesInCommaDecimals)
+{
+    EXPECT_EQ(calculators::offersInputLines(inputOf("FifteenAgainstThirtyYears"), euroSettings()),
         (Texts { "Home price 450.000,00 €, down payment 900,00 €, loan amount 449.100,00 €",
             "Property tax 5.400,00 € a year, homeowner's insurance 1.800,00 € a year, association dues 0,00 € a month",
             "Kept 10 years, first payment 31.01.2027",

@@ -527,6 +527,30 @@ FieldTexts fiveOffers()
     return texts;
 }
 
+// One offer of 6.5 % in comma decimals, as typed in Germany.
+FieldTexts oneOffer(Cells changes)
+{
+    FieldTexts texts = with({ { "price", "400000" }, { "first-payment", "2027-01-31" } }, changes);
+    texts.addRow("offer", { { "rate", "6,5" }, { "years", "30" } });
+    return texts;
+}
+
+FieldTexts fourEmptyOffersAndOneMore()
+{
+    FieldTexts texts { { "price", "400000" }, { "down", "0" }, { "first-payment", "2027-01-31" } };
+    for (int empty = 0; empty < 4; ++empty)
+        texts.addRow("offer", { { "rate", "" }, { "years", "30" } });
+    texts.addRow("offer", { { "rate", "6" }, { "years", "30" } });
+    return texts;
+}
+
+std::string downRule(const char* separator)
+{
+    return std::string("The down payment must be an amount from 0 to 1000000000 with at most 2 decimals after a \"")
+        + separator + "\", entered without $ or thousands separators, or a share of the home price below 100 %, "
+        + "such as 10% or 12" + separator + "5 %.";
+}
+
 std::string offerRule(const char* what, const char* offer, const char* limit, const char* separator = ".")
 {
     return std::string("The ") + what + " of " + offer + " must be between 0 and " + limit + ", with at most 3 "
@@ -544,8 +568,21 @@ INSTANTIATE_TEST_SUITE_P(LoanOffers, Readers,
         ReaderCase { "PriceOfZeroBeforeABadDown", offers, someOffers({ { "price", "0" }, { "down", "x" } }),
             "refused price: The home price must be between 0.01 and 1000000000 with at most 2 decimals after a "
             "\".\", entered without $ or thousands separators." },
-        ReaderCase { "DownWithThreeDecimals", offers, someOffers({ { "down", "1.005" } }),
-            "refused down: " + moneyRule("down payment") },
+        ReaderCase {
+            "DownWithThreeDecimals", offers, someOffers({ { "down", "1.005" } }), "refused down: " + downRule(".") },
+        // A share of the price is that share to the nearest cent, with or without a blank before the sign.
+        ReaderCase { "DownAsAShare", offers, someOffers({ { "down", " 10%" }, { "price", "400000.05" } }),
+            "40000005 less 4000001 cents, tax 480000, insurance 0, dues 0, kept 5 years from 2027-01-31: 0 'First "
+            "Bank' 65000/10000% 30 years, points 1250/1000, fees 120000, closing 300000, credit 0, mi 500/1000; 2 "
+            "'Offer C' 61250/10000% 15 years, points 0/1000, fees 0, closing 0, credit 50000, mi 0/1000;" },
+        ReaderCase { "DownAsAShareWithADecimalComma", offers, oneOffer({ { "down", "12,5 %" } }),
+            "40000000 less 5000000 cents, tax 0, insurance 0, dues 0, kept 5 years from 2027-01-31: 0 'Offer A' "
+            "65000/10000% 30 years, points 0/1000, fees 0, closing 0, credit 0, mi 0/1000;",
+            true },
+        ReaderCase {
+            "DownOfAHundredPercent", offers, someOffers({ { "down", "100%" } }), "refused down: " + downRule(".") },
+        ReaderCase {
+            "DownOfAPercentSignAlone", offers, someOffers({ { "down", "%" } }), "refused down: " + downRule(".") },
         ReaderCase { "DownOfTheWholePrice", offers, someOffers({ { "down", "400000" } }),
             "refused down: The down payment must be less than the home price of $400,000.00." },
         ReaderCase { "TaxWithThousandsSeparators", offers, someOffers({ { "tax", "4,800" } }),
@@ -583,7 +620,10 @@ INSTANTIATE_TEST_SUITE_P(LoanOffers, Readers,
             "the loan amount of $359,999.50." },
         ReaderCase { "NoOfferWithARate", offers, oneOfferWithoutARate(),
             "refused offer[0,1]: Enter the rate of at least one offer." },
-        ReaderCase { "AFifthOffer", offers, fiveOffers(), "refused offer[4,1]: There can be at most 4 offers." }),
+        ReaderCase { "AFifthOffer", offers, fiveOffers(), "refused offer[4,1]: There can be at most 4 offers." },
+        // Empty offers count: a fifth row is refused whatever it holds, so that names go by the place among four.
+        ReaderCase { "AFifthOfferAfterFourEmptyOnes", offers, fourEmptyOffersAndOneMore(),
+            "refused offer[4,1]: There can be at most 4 offers." }),
     caseName);
 
 // What the command line's help says a planner field accepts is made from the same limits as the reader.

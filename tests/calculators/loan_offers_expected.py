@@ -106,14 +106,22 @@ def compare(price, down, tax=0, insurance=0, dues=0, keep=5, first=(2027, 1, 1),
     cheapest = min(r["cost"] for r in results)
     baseline = min(range(len(results)), key=lambda i: (results[i]["cash"], i))
     for i, r in enumerate(results):
-        r["best"] = r["cost"] == cheapest
-        r["even"] = 0
-        if i != baseline:
+        # One offer alone is compared with nothing.
+        r["best"] = len(results) > 1 and r["cost"] == cheapest
+        r["runs"], r["even"] = [], 0
+        if i != baseline and len(results) > 1:
             base = results[baseline]["curve"]
-            for k in range(1, min(len(r["curve"]), len(base))):
-                if r["curve"][k] <= base[k]:
-                    r["even"] = k
-                    break
+            last = max(len(r["curve"]), len(base)) - 1
+            at = lambda line, k: line[min(k, len(line) - 1)]
+            below = [k for k in range(1, last + 1) if at(r["curve"], k) <= at(base, k)]
+            for k in below:
+                if r["runs"] and r["runs"][-1][1] == k - 1:
+                    r["runs"][-1][1] = k
+                else:
+                    r["runs"].append([k, k])
+            if r["runs"] and r["runs"][-1][1] == last:
+                r["runs"][-1][1] = 0  # to the end
+                r["even"] = r["runs"][-1][0]
     return results, baseline
 
 
@@ -150,6 +158,12 @@ CASES = {
         ("B", "0.0001", 50, "0.001", 1, 0, 0, "0.001"),
         ("C", "0", 50, "0", 0, 0, 0, "5"),
         ("D", "29.9999", 1, "9.999", 0, 1, 0, "4.999")]),
+    "CreditAboveTheCostsUpFront": dict(price=30000000, down=6000000, keep=7, offers=[
+        ("Credit Lender", "7", 30, "0", 100000, 300000, 800000, "0"),
+        ("Plain Bank", "6.5", 30, "0", 100000, 300000, 0, "0")]),
+    "CostLinesCrossBackWhenInsuranceEnds": dict(price=45000000, down=4500000, keep=15, offers=[
+        ("MI Lender", "6.5", 30, "0", 0, 0, 0, "0.4"),
+        ("Points Bank", "6.75", 30, "0.5", 0, 0, 0, "0")]),
 }
 
 
@@ -170,5 +184,5 @@ for case, arguments in CASES.items():
         print(f'    {{ {cents_list([r["payment"], r["premium"], r["last"], r["total"], r["points"], r["cash"]])}, '
               f'{r["financed"]}, {r["apr"]}, {r["tip"]}, {r["interest"]}, {r["payments"]}, '
               f'{cents_list([r["paid"], r["principal"], r["cost"], r["balance"]])}, {r["even"]}, '
-              f'{"true" if r["best"] else "false"} }},')
+              f'{"true" if r["best"] else "false"}, {{ {", ".join("{ %d, %d }" % tuple(run) for run in r["runs"])} }} }},')
     print('  } },')

@@ -58,29 +58,52 @@ TEST(LoanOffersCommand, ShowsTheComparisonInEachFormat)
         std::vector<std::string> lines; // each a whole line of standard output
     } cases[] = {
         { "text grid", threeOffers,
-            { "                                 Cheap                 Dear         Lower rate (best)",
-                "APR                                            6.528%       6.765%              6.309%",
-                "In 5 years: cost                           $91,098.19   $96,056.72          $90,430.05",
-                "Break-even                       lowest cash to close  never        payment 53, 5/2031" } },
+            { "APR                                                            6.528%       6.765%                      "
+              " "
+              "6.309%",
+                "In 5 years: cost                                           $91,098.19   $96,056.72                   "
+                "$90,430.05",
+                "Costs no more than Cheap (lowest cash to close)  lowest cash to close  never        from payment 53 "
+                "(5/2031) on",
+                "",
+                "Over the 5 years you keep the loan, Lower rate costs least: $668.14 less than Cheap and $5,626.67 "
+                "less than Dear." } },
         { "CSV with two offers best", joined(tiedOffers, { "--format", "csv" }),
             { ",Bank (best),Credit union (best),Broker\r",
                 "In 3 years: cost,\"$51,912.08\",\"$51,912.08\",\"$53,031.34\"\r",
-                "Break-even,\"payment 28, 4/2029\",\"payment 28, 4/2029\",lowest cash to close\r" } },
+                "Costs no more than Broker (lowest cash to close),from payment 28 (4/2029) on,from payment 28 (4/2029) "
+                "on,lowest cash to close\r" } },
         { "JSON offers", joined(threeOffers, { "--format=json" }),
             { "      \"name\": \"Lower rate\",", "      \"best\": true,",
                 "      \"apr\": {\"value\": \"6.309\", \"text\": \"6.309%\"},",
                 "      \"costInYearsKept\": {\"value\": \"90430.05\", \"text\": \"$90,430.05\"},",
+                "      \"costsNoMoreThanBaseline\": [{\"from\": 53, \"to\": null}],",
                 "      \"breakEvenPayment\": {\"value\": \"53\", \"text\": \"payment 53, 5/2031\"}",
-                "      \"breakEvenPayment\": null" } },
+                "      \"costsNoMoreThanBaseline\": [],", "      \"breakEvenPayment\": null",
+                "  \"notes\": [\"Over the 5 years you keep the loan, Lower rate costs least: $668.14 less than Cheap "
+                "and "
+                "$5,626.67 less than Dear.\"]," } },
+        // The lines cross back when the insurance of the offer with the lowest cash to close ends: a run with an end
+        // and no break-even for programs. A down payment of a tenth of the price.
+        { "runs that end",
+            { "compare", "--price", "450000", "--down", "10%", "--keep", "15", "--first-payment", "2027-01-01",
+                "--offer", "name=MI Lender,rate=6.5,years=30,mi=0.4", "--offer",
+                "name=Points Bank,rate=6.75,years=30,points=0.5", "--format", "json" },
+            { "    [{\"text\": \"Loan amount\"}, {\"text\": \"$405,000.00\", \"value\": \"405000.00\"}, {\"text\": "
+              "\"$405,000.00\", \"value\": \"405000.00\"}],",
+                "      \"costsNoMoreThanBaseline\": [{\"from\": 41, \"to\": 150}],", "      \"breakEvenPayment\": null",
+                "  \"notes\": [\"Over the 15 years you keep the loan, MI Lender costs least: $2,343.18 less than "
+                "Points "
+                "Bank.\"]," } },
         // Insurance on a 95 % loan ends by the 78 % rule; the keys come in any order.
         { "mortgage insurance",
             { "compare", "--price", "300000", "--down", "15000", "--tax", "4200", "--insurance", "1500", "--dues", "50",
                 "--first-payment", "2027-01-01", "--offer",
                 "mi=0.55,closing=3000,fees=1200,points=0.5,years=30,rate=6.75" },
-            { "Mortgage insurance per month                  $130.63",
-                "Mortgage insurance ends           payment 139, 7/2038",
-                "Total monthly payment                       $2,504.13",
-                "APR                                            7.281%" } },
+            { "Mortgage insurance per month                 $130.63",
+                "Mortgage insurance ends          payment 139, 7/2038",
+                "Total monthly payment                      $2,504.13",
+                "APR                                           7.281%" } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -126,7 +149,13 @@ TEST(LoanOffersCommand, WritesTheCalculatorsTextsByteForByte)
         for (const auto& [name, cell] : figures[i]) {
             SCOPED_TRACE(name);
             const std::string key(name);
-            if (cell.value.empty()) {
+            if (key == "costsNoMoreThanBaseline") {
+                std::string runs;
+                for (const calculators::CostRun& run : comparison.offers[i].costsNoMoreThanBaseline)
+                    runs += (runs.empty() ? "" : " ") + std::to_string(run.from) + "-"
+                        + (run.to ? std::to_string(*run.to) : "");
+                EXPECT_EQ(offers[i].at(key), runs);
+            } else if (cell.value.empty()) {
                 EXPECT_EQ(offers[i].at(key), "null");
             } else {
                 EXPECT_EQ(offers[i].at(key + ".value"), cell.value);
@@ -145,7 +174,7 @@ TEST(LoanOffersCommand, ReadsDecimalCommasAndCommasInNames)
         { "compare", "--locale", "de_DE.UTF-8", "--price", "350000", "--down", "70000", "--first-payment", "2027-01-01",
             "--offer", "name=Bank, Inc.,rate=6,125,years=30,points=1,5,fees=1200,closing=2000", "--format", "csv" });
     ASSERT_EQ(euro.status, 0) << euro.err;
-    EXPECT_NE(euro.out.find(",\"Bank, Inc. (best)\"\r\n"), std::string::npos) << euro.out;
+    EXPECT_NE(euro.out.find(",\"Bank, Inc.\"\r\n"), std::string::npos) << euro.out;
     EXPECT_NE(euro.out.find("\r\nAPR,\"6,309%\"\r\n"), std::string::npos) << euro.out;
 }
 
@@ -164,6 +193,15 @@ TEST(LoanOffersCommand, RefusesWithTheWindowsWarningNamingTheOption)
                 { "--offer", "rate=6,years=30", "--offer", "rate=6,years=30", "--offer", "rate=6,years=30", "--offer",
                     "rate=6,years=30", "--offer", "rate=6,years=30" }),
             2, "--offer: There can be at most 4 offers.\n" },
+        // Empty offers take their places too, so that a blank name goes by its place among four.
+        { "a fifth offer after four empty ones",
+            joined(purchase,
+                { "--offer", "rate=,years=30", "--offer", "rate=,years=30", "--offer", "rate=,years=30", "--offer",
+                    "rate=,years=30", "--offer", "rate=6,years=30" }),
+            2, "--offer: There can be at most 4 offers.\n" },
+        { "a down payment of the whole price",
+            { "compare", "--price", "300000", "--down", "100 %", "--offer", "rate=6,years=30" }, 2,
+            "--down: The down payment must be an amount from 0 to 1000000000" },
         { "an unknown key", joined(purchase, { "--offer", "rate=6,years=30,apr=6.1" }), 2,
             "--offer: An offer is written as key=value pairs separated by commas" },
         { "a pair without =", joined(purchase, { "--offer", "6.5,years=30" }), 2,

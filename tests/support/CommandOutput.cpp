@@ -1,5 +1,6 @@
 #include "CommandOutput.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <utility>
@@ -85,6 +86,15 @@ public:
         }
         return false;
     }
+    // A whole number of digits alone.
+    bool digits(std::string& out)
+    {
+        skipBlanks();
+        const std::size_t end = std::min(rest.find_first_not_of("0123456789"), rest.size());
+        out = rest.substr(0, end);
+        rest.remove_prefix(end);
+        return !out.empty();
+    }
     bool stringArray(std::vector<std::string>& out)
     {
         return sequence('[', ']', [&] { return string(out.emplace_back()); });
@@ -132,6 +142,8 @@ std::optional<CommandJson> parseCommandJson(std::string_view json)
             return reader.stringArray(parsed.texts);
         if (key == "warnings")
             return reader.stringArray(parsed.warnings);
+        if (key == "notes")
+            return reader.stringArray(parsed.notes);
         if (key == "figures")
             return reader.sequence('{', '}', [&] {
                 std::string name;
@@ -157,6 +169,18 @@ std::optional<CommandJson> parseCommandJson(std::string_view json)
                     return false;
                 if (reader.peek('"'))
                     return reader.string(record[name]);
+                if (reader.peek('[')) {
+                    std::string& runs = record[name];
+                    return reader.sequence('[', ']', [&] {
+                        std::string from, to, field;
+                        const bool run = reader.symbol('{') && reader.string(field) && field == "from"
+                            && reader.symbol(':') && reader.digits(from) && reader.symbol(',') && reader.string(field)
+                            && field == "to" && reader.symbol(':') && (reader.digits(to) || reader.literal(field))
+                            && reader.symbol('}');
+                        runs += (runs.empty() ? "" : " ") + from + "-" + to;
+                        return run;
+                    });
+                }
                 if (!reader.peek('{'))
                     return reader.literal(record[name]);
                 std::pair<std::string, std::string> figure;

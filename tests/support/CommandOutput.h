@@ -18,9 +18,10 @@ struct CommandJson
     std::vector<std::string> figureOrder;
     std::vector<std::string> texts;
     std::vector<std::vector<std::pair<std::string, std::string>>> grid; // text, value
+    std::vector<std::string> notes;
     std::vector<std::string> warnings;
-    // Each list of records by its name; in a record, a text by its name, true, false and null as those words, and
-    // a figure's value and text as "name.value" and "name.text".
+    // Each list of records by its name; in a record, a text by its name, true, false and null as those words, a
+    // figure's value and text as "name.value" and "name.text", and runs of numbers as "41-150 74-" (an open end).
     std::map<std::string, std::vector<std::map<std::string, std::string>>> lists;
 };
 

@@ -1,6 +1,7 @@
 #include "loanoffers/LoanOffersHelp.h"
 
 #include "calculators/loanoffers/LoanOffers.h"
+#include "regional/ShortDate.h"
 
 namespace app {
 namespace {
@@ -18,7 +19,8 @@ constexpr FieldHelp helpTexts[] = {
         "insurance is charged only on a loan of more than 80 % of it, and ends once the balance reaches 78 % of it." },
     { "down",
         "What you pay toward the price from your own money; the loan is the price less this. A Loan Estimate shows "
-        "it as Down Payment/Funds from Borrower in Calculating Cash to Close on page 2." },
+        "it as Down Payment/Funds from Borrower in Calculating Cash to Close on page 2. A share such as 10% is that "
+        "share of the price, to the cent." },
     { "tax",
         "The property tax on the home for a whole year, the same for every offer. A Loan Estimate shows it in "
         "Estimated Taxes, Insurance & Assessments on page 1 and in sections F, Prepaids, and G, Initial Escrow "
@@ -34,13 +36,10 @@ constexpr FieldHelp helpTexts[] = {
         "over these years, and the offer that costs least over them is marked best. The Comparisons on page 3 of a "
         "Loan Estimate use 5 years." },
     { "first-payment",
-        "The date of the first monthly payment, usually the first day of the second month after closing. The "
-        "break-even payment is dated from it." },
-    { "name",
-        "A name for the offer, such as the lender's. Left empty, the offer is called Offer A to D by its column." },
-    { "rate",
-        "The offer's yearly interest rate: Interest Rate in Loan Terms on page 1 of its Loan Estimate. Leave it empty "
-        "to leave the offer out." },
+        "The date of the first monthly payment, usually the first day of the second month after closing. The months "
+        "the comparison names are counted from it." },
+    { "name", "A name for the offer, such as the lender's, shown over its column of figures." },
+    { "rate", "The offer's yearly interest rate: Interest Rate in Loan Terms on page 1 of its Loan Estimate." },
     { "years", "The loan term in whole years: Loan Term at the top of page 1 of the Loan Estimate." },
     { "points",
         "Discount points, paid at closing for a lower rate, as a percentage of the loan amount: the line % of Loan "
@@ -64,6 +63,7 @@ constexpr FieldHelp helpTexts[] = {
 
 // What each figure of the comparison grid is, by its name for programs.
 constexpr FieldHelp figureHelpTexts[] = {
+    { "loanAmount", "The home price less the down payment: Loan Amount at the top of page 1 of the Loan Estimate." },
     { "monthlyPrincipalAndInterest",
         "The level monthly payment of principal and interest, rounded to the cent: Principal & Interest in Projected "
         "Payments on page 1 of the Loan Estimate. The last payment may differ by cents, since it clears the "
@@ -75,18 +75,27 @@ constexpr FieldHelp figureHelpTexts[] = {
     { "mortgageInsuranceLastPayment",
         "The last payment with mortgage insurance, and its month. The insurance ends once the scheduled balance "
         "reaches 78 % of the price, and at the middle of the term at the latest." },
-    { "monthlyTaxes", "A twelfth of the yearly property tax, rounded to the cent; the same for every offer." },
+    { "monthlyTaxes", "A twelfth of the yearly property tax, rounded to the cent. It is the same for every offer." },
     { "monthlyInsurance",
-        "A twelfth of the yearly homeowner's insurance, rounded to the cent; the same for every offer." },
-    { "monthlyDues", "The monthly association dues; the same for every offer." },
+        "A twelfth of the yearly homeowner's insurance, rounded to the cent. It is the same for every offer." },
+    { "monthlyDues", "The monthly association dues. They are the same for every offer." },
     { "monthlyTotal",
         "What the first monthly payment comes to: principal and interest, mortgage insurance, taxes, homeowner's "
         "insurance and dues. Estimated Total Monthly Payment on page 1 of the Loan Estimate leaves out what is not "
         "paid through the lender." },
+    { "points",
+        "The discount points in money: the loan amount times the points, to the cent. The Loan Estimate shows them "
+        "in section A, Origination Charges, on page 2." },
+    { "lenderCreditUsed",
+        "The part of the lender credit that pays the points, lender fees and other closing costs. It lowers the cash "
+        "to close and the cost of the loan." },
+    { "creditNotUsed",
+        "The part of the lender credit above the points, lender fees and other closing costs. No figure here counts "
+        "it: ask the lender whether it can pay other costs of the purchase, such as prepaid items." },
     { "cashToClose",
         "The down payment and the loan's costs up front: points, lender fees and other closing costs, less the "
-        "lender credit. Cash to Close on page 1 of the Loan Estimate also counts prepaid items and escrow deposits, "
-        "which are left out here." },
+        "lender credit used. Cash to Close on page 1 of the Loan Estimate also counts prepaid items and escrow "
+        "deposits, which are left out here." },
     { "apr",
         "The annual percentage rate: the yearly rate at which the payments and mortgage insurance premiums repay the "
         "loan less its points and lender fees, worked out as the US Truth in Lending rules prescribe. It is APR in "
@@ -95,19 +104,23 @@ constexpr FieldHelp figureHelpTexts[] = {
         "All the interest of the whole term as a percentage of the loan amount: Total Interest Percentage (TIP) in "
         "Comparisons on page 3 of the Loan Estimate." },
     { "paidInYearsKept",
-        "Everything paid over the years you keep the loan: the loan costs up front and every payment of principal, "
-        "interest and mortgage insurance. Taxes, insurance and dues are left out, being the same for every offer. "
-        "In 5 Years in Comparisons on page 3 of the Loan Estimate gives it for 5 years." },
+        "What is paid on the loan over the years you keep it: the loan costs up front, and every payment of "
+        "principal, interest and mortgage insurance. It leaves out the down payment, property taxes, homeowner's "
+        "insurance and dues, which are the same for every offer. In 5 Years in Comparisons on page 3 of the Loan "
+        "Estimate gives it for 5 years." },
     { "principalInYearsKept", "The part of what was paid over the years you keep the loan that paid the loan off." },
     { "costInYearsKept",
-        "What the loan costs you over the years you keep it: what was paid less the principal paid off, that is the "
-        "interest, the mortgage insurance and the loan costs up front. The offer with the lowest is marked best." },
+        "What the loan costs you over the years you keep it: what was paid on the loan less the principal paid off, "
+        "that is the loan costs up front, the interest and the mortgage insurance. The offer with the lowest is marked "
+        "best." },
     { "balanceAtYearsKept",
         "What is still owed when the years you keep the loan are over: what a sale or a new loan pays off." },
-    { "breakEvenPayment",
-        "The first payment from which this offer has cost no more than the offer with the lowest cash to close, "
-        "counting loan costs up front, interest and mortgage insurance, and its month. Keep the loan longer and the "
-        "more paid up front has paid off; never: not within both terms." },
+    { "costsNoMoreThanBaseline",
+        "The payments after which this offer has cost no more than the offer with the lowest cash to close, counting "
+        "the loan costs up front, the interest and the mortgage insurance paid so far. Keep the loan to the end of a "
+        "run and this offer has cost no more; keep it to a month outside every run and it has cost more. The lines "
+        "can cross back: when one offer's mortgage insurance ends, the other can become the cheaper again. Never "
+        "means not within the longer term." },
 };
 
 } // namespace
@@ -120,11 +133,19 @@ QString comparisonFigureHelp(std::string_view figure)
     return {};
 }
 
-QString compareOffersHelp(std::string_view field)
+QString compareOffersHelp(std::string_view field, const regional::RegionalSettings& settings)
 {
-    for (const FieldHelp& help : helpTexts)
-        if (help.field == field)
-            return QString::fromUtf8(help.text) + u' ' + QString::fromStdString(calculators::offersAcceptedText(field));
+    for (const FieldHelp& help : helpTexts) {
+        if (help.field != field)
+            continue;
+        // The window takes a date as the regional short date, the command line as year-month-day.
+        std::string accepted = field == calculators::offerFields::firstPayment
+            ? regional::shortDateText({ calculators::earliestPlanYear, 1, 1 }, settings, regional::YearDigits::Four)
+                + " to "
+                + regional::shortDateText({ calculators::latestPlanYear, 12, 31 }, settings, regional::YearDigits::Four)
+            : calculators::offersAcceptedText(field, settings);
+        return QString::fromUtf8(help.text) + QStringLiteral(" Accepted: ") + QString::fromStdString(accepted) + u'.';
+    }
     return {};
 }
 

@@ -18,9 +18,11 @@
 #include "widgets/StringGrid.h"
 
 #include <QAction>
+#include <QDate>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -70,16 +72,18 @@ LoanOffersWindow::LoanOffersWindow(QWidget* parent)
     // Double-clicking a field says what it is and where a Loan Estimate shows it.
     namespace field = calculators::offerFields;
     std::vector<FieldAssist> assistance {
-        { ui->PriceEdit, {}, compareOffersHelp(field::price) },
-        { ui->DownEdit, {}, compareOffersHelp(field::down) },
-        { ui->TaxEdit, {}, compareOffersHelp(field::tax) },
-        { ui->InsuranceEdit, {}, compareOffersHelp(field::insurance) },
-        { ui->DuesEdit, {}, compareOffersHelp(field::dues) },
-        { ui->KeepEdit, {}, compareOffersHelp(field::keep) },
+        { ui->PriceEdit, {}, compareOffersHelp(field::price, regional()) },
+        { ui->DownEdit, {}, compareOffersHelp(field::down, regional()) },
+        { ui->TaxEdit, {}, compareOffersHelp(field::tax, regional()) },
+        { ui->InsuranceEdit, {}, compareOffersHelp(field::insurance, regional()) },
+        { ui->DuesEdit, {}, compareOffersHelp(field::dues, regional()) },
+        { ui->KeepEdit, {}, compareOffersHelp(field::keep, regional()) },
+        // The date box's text is a line edit of its own, which takes the mouse.
+        { ui->FirstPaymentEdit->findChild<QLineEdit*>(), {}, compareOffersHelp(field::firstPayment, regional()) },
     };
     for (const auto& column : offerEdits)
         for (std::size_t key = 0; key < column.size(); ++key)
-            assistance.push_back({ column[key], {}, compareOffersHelp(field::offerKeys[key]) });
+            assistance.push_back({ column[key], {}, compareOffersHelp(field::offerKeys[key], regional()) });
     new FieldAssistance(this, std::move(assistance));
 
     connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
@@ -153,6 +157,7 @@ void LoanOffersWindow::clearComparison()
     rowFigures.clear();
     // The heading row goes too: it names the offers of the comparison that went.
     clearGridResults(*ui->ComparisonGrid);
+    ui->NotesLabel->clear();
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 }
@@ -179,35 +184,83 @@ void LoanOffersWindow::showComparison()
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
+    fitGridColumns(grid);
+    QStringList notes;
+    for (const std::string& note : calculators::comparisonNotes(input, *comparison, regional()))
+        notes.append(text(note));
+    ui->NotesLabel->setText(notes.join(u'\n'));
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(true);
 }
 
 void LoanOffersWindow::printButtonClicked()
 {
-    // The purchase and the offers as they were read, then the grid as shown.
-    QStringList heading;
+    // A title with the day it was printed, the purchase and the offers as they were read, then the grid and the
+    // sentences under it as shown.
+    const QDate today = QDate::currentDate();
+    QStringList heading { QStringLiteral("Loan offers compared on %1")
+                              .arg(text(regional::shortDateText({ today.year(), today.month(), today.day() },
+                                  regional(), regional::YearDigits::Four))),
+        QString() };
     for (const std::string& line : calculators::offersInputLines(input, regional()))
         heading.append(text(line));
-    printPages(this, { comparisonPage(heading, gridTexts(*ui->ComparisonGrid)) }, PrintJobs::OneDocument,
-        QStringLiteral("Corvanta loan offers"));
+    printPages(this, { comparisonPage(heading, gridTexts(*ui->ComparisonGrid), ui->NotesLabel->text().split(u'\n')) },
+        PrintJobs::OneDocument, QStringLiteral("Corvanta loan offers"));
 }
 
 void LoanOffersWindow::chartButtonClicked()
 {
-    MonthLines lines;
-    lines.title = QStringLiteral("Cost of each offer by month: loan costs up front, interest and mortgage insurance");
-    for (std::size_t offer = 0; offer < comparison->offers.size(); ++offer) {
-        MonthLine line { text(input.offers[offer].name), {} };
-        // Cents to money, as the money axis labels it.
-        for (const calculators::Cents cents : comparison->offers[offer].costCurve)
-            line.values.push_back(static_cast<calculators::Extended>(cents) / 100);
-        lines.lines.push_back(std::move(line));
-    }
-    lines.mark = MonthMark { comparison->monthsKept,
+    const auto money = [](calculators::Cents cents) { return static_cast<calculators::Extended>(cents) / 100; };
+    const auto& offers = comparison->offers;
+    const QString baselineName = text(input.offers[comparison->baseline].name);
+    const MonthMark kept { comparison->monthsKept,
         QStringLiteral("Kept %1 years: month %2")
             .arg(text(regional::integerText(input.yearsKept)), text(regional::integerText(comparison->monthsKept))) };
-    showLinesChart(lines, QStringLiteral("C&ost by month"));
+    const auto describe = [input = input, comparison = *comparison](std::int32_t month) {
+        return text(calculators::monthCostText(input, comparison, month, regional()));
+    };
+
+    // Where the lines cross decides the answer: each offer's cost less the baseline's, and where its runs at or
+    // below it start and end.
+    MonthLines difference;
+    difference.title = QStringLiteral("Cost of each offer less the cost of %1, by month: below the line it has cost "
+                                      "less so far")
+                           .arg(baselineName);
+    difference.zeroLine = QStringLiteral("%1 (lowest cash to close)").arg(baselineName);
+    difference.mark = kept;
+    difference.describe = describe;
+    for (std::size_t offer = 0; offer < offers.size(); ++offer) {
+        if (offer == comparison->baseline)
+            continue;
+        const std::vector<calculators::Cents> against = calculators::costAgainstBaseline(*comparison, offer);
+        MonthLine line { text(input.offers[offer].name), {} };
+        for (const calculators::Cents cents : against)
+            line.values.push_back(money(cents));
+        difference.lines.push_back(std::move(line));
+        MonthPoints ends { QStringLiteral("%1 crosses").arg(text(input.offers[offer].name)), {} };
+        for (const calculators::CostRun& run : offers[offer].costsNoMoreThanBaseline)
+            for (const std::optional<std::int32_t> month : { std::optional(run.from), run.to })
+                if (month)
+                    ends.points.emplace_back(*month, money(against[static_cast<std::size_t>(*month)]));
+        difference.points.push_back(std::move(ends));
+    }
+
+    MonthLines cost;
+    cost.title = QStringLiteral("Cost of each offer by month: loan costs up front, interest and mortgage insurance");
+    cost.mark = kept;
+    cost.describe = describe;
+    for (std::size_t offer = 0; offer < offers.size(); ++offer) {
+        MonthLine line { text(input.offers[offer].name), {} };
+        for (const calculators::Cents cents : offers[offer].costCurve)
+            line.values.push_back(money(cents));
+        cost.lines.push_back(std::move(line));
+    }
+
+    std::vector<LinesTab> tabs;
+    if (offers.size() > 1)
+        tabs.push_back({ difference, QStringLiteral("&Difference by month") });
+    tabs.push_back({ cost, QStringLiteral("C&ost by month") });
+    showLinesChart(tabs, QStringLiteral("Loan Offers Chart"));
 }
 
 void LoanOffersWindow::comparisonGridCellDoubleClicked(int row)

@@ -1,6 +1,7 @@
 #include "printing/PrintLayouts.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -109,20 +110,69 @@ std::vector<DevicePage> planPages(const QStringList& heading, const GridTexts& g
     return pages;
 }
 
-DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid)
+DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid, const QStringList& notes)
 {
     DevicePage page;
-    int y = 0;
-    for (const QString& line : heading) {
-        if (!line.isEmpty())
-            page.push_back({ comparisonColumns[0], y, line });
-        y += lineHeight;
+    // Two lines down, as the matrix starts, so that the first line clears the printer's margin.
+    int y = 2 * lineHeight;
+    const auto lines = [&page, &y](const QStringList& texts) {
+        for (const QString& line : texts) {
+            if (!line.isEmpty())
+                page.push_back({ comparisonColumns[0], y, line });
+            y += lineHeight;
+        }
+    };
+    lines(heading);
+    y += lineHeight;
+    const QFontMetrics metrics(devicePageFont());
+    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    for (const QStringList& row : grid) {
+        // Several runs in a cell go one to a line; a caption that would meet its row's first figure takes a line
+        // of its own above the figures.
+        std::vector<QStringList> cellLines;
+        std::size_t height = 1;
+        int firstWidest = 0;
+        for (qsizetype column = 1; column < row.size(); ++column) {
+            cellLines.push_back(row[column].split(QStringLiteral("; ")));
+            height = std::max(height, static_cast<std::size_t>(cellLines.back().size()));
+        }
+        if (!cellLines.empty())
+            for (const QString& line : cellLines.front())
+                firstWidest = std::max(firstWidest, metrics.horizontalAdvance(line));
+        if (!row.isEmpty() && !row.front().isEmpty()) {
+            page.push_back({ comparisonColumns[0], y, row.front() });
+            if (comparisonColumns[0] + metrics.horizontalAdvance(row.front()) + gap
+                > comparisonColumns[firstComparisonFigureColumn] - firstWidest)
+                y += lineHeight;
+        }
+        for (std::size_t line = 0; line < height; ++line) {
+            QStringList cells { QString() };
+            for (const QStringList& texts : cellLines)
+                cells.append(
+                    line < static_cast<std::size_t>(texts.size()) ? texts[static_cast<qsizetype>(line)] : QString());
+            placeRow(page, cells, comparisonColumns, y, firstComparisonFigureColumn);
+            y += lineHeight;
+        }
     }
     y += lineHeight;
-    for (const QStringList& row : grid) {
-        placeRow(page, row, comparisonColumns, y, firstComparisonFigureColumn);
-        y += lineHeight;
+    // A note is as wide as the grid: its words wrap onto further lines.
+    const std::size_t gridColumns = grid.empty() ? 1 : static_cast<std::size_t>(grid.front().size());
+    const int noteWidth = comparisonColumns[std::clamp<std::size_t>(gridColumns, 2, comparisonColumns.size()) - 1]
+        - comparisonColumns[0];
+    for (const QString& note : notes) {
+        QString line;
+        for (const QString& word : note.split(u' ')) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > noteWidth) {
+                lines({ line });
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines({ line });
     }
+    page.push_back({ comparisonColumns[0], std::max(y + lineHeight, planFooterY), QStringLiteral("Page 1 of 1") });
     return page;
 }
 

@@ -30,9 +30,9 @@ DevicePage matrixPage(const GridTexts& grid);
 // "Page 1 of 3" at the foot of each.
 std::vector<DevicePage> planPages(const QStringList& heading, const GridTexts& grid);
 
-// The loan offers compared, on one page: the heading lines (the purchase and the offers as typed; an empty line is
-// a blank one), a blank line, then the grid with its captions on the left and each offer's figures right-aligned in
-// a column of its own.
-DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid);
+// The loan offers compared, on one page: the heading lines (a title, the purchase and the offers as typed; an empty
+// line is a blank one), a blank line, the grid with its captions on the left and each offer's figures right-aligned
+// in a column of its own, the notes under it, and "Page 1 of 1" at the foot as the plan's pages have.
+DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid, const QStringList& notes);
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCursor>
 #include <QGraphicsScene>
 #include <QGraphicsWidget>
 #include <QLineSeries>
@@ -13,7 +14,9 @@
 #include <QPen>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -175,6 +178,19 @@ QChart* monthLinesChart(const MonthLines& lines, const QFont& font)
     chart->addAxis(monthAxis, Qt::AlignBottom);
     chart->addAxis(moneyAxisShown, Qt::AlignLeft);
 
+    const auto horizontal = [&](const QString& name, qreal value, Qt::PenStyle style) {
+        auto* line = new QLineSeries;
+        line->setName(name);
+        line->append(0, value);
+        line->append(static_cast<qreal>(longest - 1), value);
+        QPen pen(Qt::black);
+        pen.setStyle(style);
+        pen.setWidth(2);
+        line->setPen(pen);
+        attach(*chart, line, monthAxis, moneyAxisShown);
+    };
+    if (!lines.zeroLine.isEmpty())
+        horizontal(lines.zeroLine, 0, Qt::SolidLine);
     for (const MonthLine& line : lines.lines) {
         auto* series = new QLineSeries;
         series->setName(line.name);
@@ -184,6 +200,25 @@ QChart* monthLinesChart(const MonthLines& lines, const QFont& font)
             points.append({ static_cast<qreal>(month), static_cast<qreal>(line.values[month]) });
         series->replace(points);
         attach(*chart, series, monthAxis, moneyAxisShown);
+        // Hovering a line tells the month nearest the pointer, in the window's words.
+        if (lines.describe)
+            QObject::connect(
+                series, &QLineSeries::hovered, series, [describe = lines.describe](const QPointF& point, bool entered) {
+                    if (entered)
+                        QToolTip::showText(QCursor::pos(), describe(static_cast<std::int32_t>(std::lround(point.x()))));
+                    else
+                        QToolTip::hideText();
+                });
+    }
+    for (const MonthPoints& marks : lines.points) {
+        if (marks.points.empty())
+            continue;
+        auto* scatter = new QScatterSeries;
+        scatter->setName(marks.name);
+        scatter->setMarkerSize(9);
+        for (const auto& [month, value] : marks.points)
+            scatter->append(static_cast<qreal>(month), static_cast<qreal>(value));
+        attach(*chart, scatter, monthAxis, moneyAxisShown);
     }
     // The mark stands across the whole money axis, dashed so that it never reads as one more line.
     if (lines.mark && !ticks.empty()) {

@@ -6,7 +6,9 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QChart;
@@ -33,11 +35,21 @@ struct MonthMark
     std::int32_t month = 0;
     QString name;
 };
+// Named points on the lines, such as where each offer's runs below another start and end: (month, value).
+struct MonthPoints
+{
+    QString name;
+    std::vector<std::pair<std::int32_t, calculators::Extended>> points;
+};
 struct MonthLines
 {
     QString title;
     std::vector<MonthLine> lines;
     std::optional<MonthMark> mark;
+    QString zeroLine; // the name of a line at zero across the months; none when empty
+    std::vector<MonthPoints> points;
+    // What hovering a line at a month shows; nothing when empty.
+    std::function<QString(std::int32_t month)> describe;
 };
 QChart* monthLinesChart(const MonthLines& lines, const QFont& font);
 

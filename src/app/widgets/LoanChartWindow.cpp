@@ -9,9 +9,13 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QPainter>
 #include <QStyle>
+#include <cstddef>
+#include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace app {
@@ -59,14 +63,24 @@ void LoanChartWindow::showChart(const calculators::LoanChartData& chartData, con
     ui->YearsChart->setChart(yearlyChart(data, ui->YearsChart->font()));
 }
 
-void LoanChartWindow::showLines(const MonthLines& lines, const QString& tabTitle)
+void LoanChartWindow::showLines(const std::vector<LinesTab>& tabs, const QString& windowTitle)
 {
-    monthLines = lines;
-    ui->ChartTabs->removeTab(ui->ChartTabs->indexOf(ui->YearsTab));
-    ui->ChartTabs->setTabText(ui->ChartTabs->indexOf(ui->BalanceTab), tabTitle);
-    ui->BalanceChart->ensurePolished();
-    const std::unique_ptr<QChart> shown(ui->BalanceChart->chart());
-    ui->BalanceChart->setChart(monthLinesChart(*monthLines, ui->BalanceChart->font()));
+    linesTabs = tabs;
+    setWindowTitle(windowTitle);
+    const std::pair<QWidget*, QChartView*> views[]
+        = { { ui->BalanceTab, ui->BalanceChart }, { ui->YearsTab, ui->YearsChart } };
+    for (std::size_t index = 0; index < std::size(views); ++index) {
+        const auto [tab, view] = views[index];
+        if (index >= linesTabs.size()) {
+            ui->ChartTabs->removeTab(ui->ChartTabs->indexOf(tab));
+            continue;
+        }
+        ui->ChartTabs->setTabText(ui->ChartTabs->indexOf(tab), linesTabs[index].title);
+        view->ensurePolished();
+        const std::unique_ptr<QChart> shown(view->chart());
+        view->setChart(monthLinesChart(linesTabs[index].lines, view->font()));
+    }
+    ui->ChartTabs->setCurrentIndex(0);
 }
 
 void LoanChartWindow::showEvent(QShowEvent* event)
@@ -78,8 +92,11 @@ void LoanChartWindow::showEvent(QShowEvent* event)
 void LoanChartWindow::printButtonClicked()
 {
     printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
-        if (monthLines) {
-            drawCharts(painter, { monthLinesChart(*monthLines, ui->BalanceChart->font()) }, ui->BalanceChart->size());
+        if (!linesTabs.empty()) {
+            std::vector<QChart*> charts;
+            for (const LinesTab& tab : linesTabs)
+                charts.push_back(monthLinesChart(tab.lines, ui->BalanceChart->font()));
+            drawCharts(painter, charts, ui->BalanceChart->size());
             return;
         }
         drawCharts(painter,
@@ -108,10 +125,10 @@ void showLoanChart(const calculators::LoanChartData& data, const QString& prepai
     chart->exec();
 }
 
-void showLinesChart(const MonthLines& lines, const QString& tabTitle)
+void showLinesChart(const std::vector<LinesTab>& tabs, const QString& windowTitle)
 {
     const auto chart = std::make_unique<LoanChartWindow>();
-    chart->showLines(lines, tabTitle);
+    chart->showLines(tabs, windowTitle);
     chart->exec();
 }
 

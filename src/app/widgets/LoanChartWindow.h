@@ -8,12 +8,20 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace Ui {
 class LoanChartWindow;
 }
 
 namespace app {
+
+// A tab of lines over the months and its title.
+struct LinesTab
+{
+    MonthLines lines;
+    QString title;
+};
 
 // The loan chart: the remaining balance month by month and the principal and interest paid each year,
 // one view to a tab, printed together on one page.
@@ -30,8 +38,9 @@ public:
         const std::optional<calculators::PrepaymentInput>& prepayment);
     // Draws balances, yearly figures and crossing already worked out; a second balance carries the given name.
     void showChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName);
-    // Draws named lines over the months on a single tab of the given title, instead of the loan's two views.
-    void showLines(const MonthLines& lines, const QString& tabTitle);
+    // Draws named lines over the months on one or two tabs of their titles, instead of the loan's two views, under
+    // the window title given.
+    void showLines(const std::vector<LinesTab>& tabs, const QString& windowTitle);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,7 +52,7 @@ private:
     std::unique_ptr<Ui::LoanChartWindow> ui;
     calculators::LoanChartData data;
     QString prepaidName;
-    std::optional<MonthLines> monthLines;
+    std::vector<LinesTab> linesTabs;
 };
 
 // Shows a new loan chart of a schedule, modal, owned by nobody and freed when it closes; with a prepayment
@@ -53,6 +62,6 @@ void showLoanChart(
 // The same for chart figures already worked out.
 void showLoanChart(const calculators::LoanChartData& data, const QString& prepaidBalanceName);
 // The same for named lines over the months.
-void showLinesChart(const MonthLines& lines, const QString& tabTitle);
+void showLinesChart(const std::vector<LinesTab>& tabs, const QString& windowTitle);
 
 } // namespace app

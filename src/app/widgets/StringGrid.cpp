@@ -43,12 +43,16 @@ public:
         , grid(grid)
         , viewport(grid.viewport())
         , designed(std::move(designed))
+        , fitText(grid.property("columnsFitText").toBool())
     {
+        setObjectName(QStringLiteral("SharedWidth"));
         viewport->installEventFilter(this);
         // A grid that shows fewer columns than it was designed with shares the room among those it shows.
         for (const auto signal : { &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved })
             connect(grid.model(), signal, this, [this] { share(viewport->width()); });
     }
+
+    void share() { share(viewport->width()); }
 
 private:
     // The viewport is kept from the start: it still sends events while the grid around it is being destroyed,
@@ -72,14 +76,25 @@ private:
         for (qsizetype column = 0; column < shown; ++column) {
             designedEnd += designed[column];
             const int nextEnd = room <= total ? designedEnd : designedEnd * room / total;
-            grid.setColumnWidth(static_cast<int>(column), nextEnd - end);
+            grid.setColumnWidth(static_cast<int>(column), std::max(nextEnd - end, textWidth(static_cast<int>(column))));
             end = nextEnd;
         }
+    }
+
+    // The widest text of a column, its heading's included, where the columns fit their texts.
+    int textWidth(int column) const
+    {
+        if (!fitText)
+            return 0;
+        // QTableView hides the view's public size hint; the call goes to its override all the same.
+        const QAbstractItemView& view = grid;
+        return std::max(view.sizeHintForColumn(column), grid.horizontalHeader()->sectionSizeHint(column));
     }
 
     QTableWidget& grid;
     QWidget* viewport;
     QList<int> designed;
+    bool fitText;
 };
 
 } // namespace
@@ -164,6 +179,13 @@ void setUpGrid(QTableWidget& grid)
     fitLastColumn(grid);
     if (grid.property("columnsShareWidth").toBool())
         new SharedWidth(grid, designed);
+}
+
+void fitGridColumns(QTableWidget& grid)
+{
+    // The grid's only child of that name is the one setUpGrid made.
+    if (QObject* shared = grid.findChild<QObject*>(QStringLiteral("SharedWidth"), Qt::FindDirectChildrenOnly))
+        static_cast<SharedWidth*>(shared)->share();
 }
 
 } // namespace app

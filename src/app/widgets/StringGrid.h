@@ -39,6 +39,9 @@ private:
 // heading row starts empty, so the table's own column numbers never show, even before a first fill. A grid
 // whose "columnsShareWidth" property is true gives its columns any room beyond those widths in their proportions,
 // among the columns it has at the time.
+// A grid whose "columnsFitText" property is true as well never makes a column narrower than its widest text and
+// scrolls instead; fitGridColumns applies that once the grid is filled.
 void setUpGrid(QTableWidget& grid);
+void fitGridColumns(QTableWidget& grid);
 
 } // namespace app

@@ -62,8 +62,10 @@ OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
     figures.points = offerPoints(loan, offer.pointsThousandths);
     figures.prepaidFinanceCharge = std::max<Cents>(0, figures.points + offer.lenderFees - offer.lenderCredit);
     figures.amountFinanced = loan - figures.prepaidFinanceCharge;
-    figures.loanCostsUpFront
-        = std::max<Cents>(0, figures.points + offer.lenderFees + offer.closingCosts - offer.lenderCredit);
+    const Cents costsBeforeCredit = figures.points + offer.lenderFees + offer.closingCosts;
+    figures.lenderCreditUsed = std::min(offer.lenderCredit, costsBeforeCredit);
+    figures.creditNotUsed = offer.lenderCredit - figures.lenderCreditUsed;
+    figures.loanCostsUpFront = costsBeforeCredit - figures.lenderCreditUsed;
     figures.cashToClose = input.down + figures.loanCostsUpFront;
 
     std::vector<Cents> paid(rows.size());
@@ -88,17 +90,42 @@ OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
     return figures;
 }
 
-// The first payment, within both terms, after which the offer's cost curve is at or below the baseline's.
-std::optional<std::int32_t> breakEven(const std::vector<Cents>& curve, const std::vector<Cents>& baseline)
+// A cost curve at month k, at its last value after its own last payment.
+Cents costAt(const std::vector<Cents>& curve, std::size_t k)
 {
-    const std::size_t last = std::min(curve.size(), baseline.size()) - 1;
-    for (std::size_t k = 1; k <= last; ++k)
-        if (curve[k] <= baseline[k])
-            return static_cast<std::int32_t>(k);
-    return std::nullopt;
+    return curve[std::min(k, curve.size() - 1)];
+}
+
+// The runs of months k = 1 to the longer term in which the curve is at or below the baseline's; a curve stays at
+// its last value after its own last payment. A run that lasts to the longer term's end has no last month.
+std::vector<CostRun> runsAtOrBelow(const std::vector<Cents>& curve, const std::vector<Cents>& baseline)
+{
+    const std::size_t last = std::max(curve.size(), baseline.size()) - 1;
+    std::vector<CostRun> runs;
+    for (std::size_t k = 1; k <= last; ++k) {
+        const bool below = costAt(curve, k) <= costAt(baseline, k);
+        const bool running = !runs.empty() && runs.back().to == static_cast<std::int32_t>(k) - 1;
+        if (below && running)
+            runs.back().to = static_cast<std::int32_t>(k);
+        else if (below)
+            runs.push_back({ static_cast<std::int32_t>(k), static_cast<std::int32_t>(k) });
+    }
+    if (!runs.empty() && runs.back().to == static_cast<std::int32_t>(last))
+        runs.back().to.reset();
+    return runs;
 }
 
 } // namespace
+
+std::vector<Cents> costAgainstBaseline(const LoanOffersComparison& comparison, std::size_t offer)
+{
+    const std::vector<Cents>& curve = comparison.offers[offer].costCurve;
+    const std::vector<Cents>& baseline = comparison.offers[comparison.baseline].costCurve;
+    std::vector<Cents> difference(std::max(curve.size(), baseline.size()));
+    for (std::size_t k = 0; k < difference.size(); ++k)
+        difference[k] = costAt(curve, k) - costAt(baseline, k);
+    return difference;
+}
 
 Cents offerPoints(Cents loan, std::int64_t pointsThousandths)
 {
@@ -115,14 +142,22 @@ LoanOffersComparison compareLoanOffers(const LoanOffersInput& input)
         comparison.offers.push_back(figuresOf(input, offer));
     auto& offers = comparison.offers;
 
+    // One offer alone is compared with nothing: it is neither best nor measured against a baseline.
+    const auto baseline = std::ranges::min_element(offers, {}, &OfferFigures::cashToClose);
+    comparison.baseline = static_cast<std::size_t>(baseline - offers.begin());
+    if (offers.size() < 2)
+        return comparison;
     const auto cheapest = std::ranges::min_element(offers, {}, &OfferFigures::costInYearsKept);
     for (OfferFigures& figures : offers)
         figures.best = figures.costInYearsKept == cheapest->costInYearsKept;
-    const auto baseline = std::ranges::min_element(offers, {}, &OfferFigures::cashToClose);
-    comparison.baseline = static_cast<std::size_t>(baseline - offers.begin());
-    for (std::size_t i = 0; i < offers.size(); ++i)
-        if (i != comparison.baseline)
-            offers[i].breakEvenPayment = breakEven(offers[i].costCurve, baseline->costCurve);
+    for (std::size_t i = 0; i < offers.size(); ++i) {
+        if (i == comparison.baseline)
+            continue;
+        OfferFigures& figures = offers[i];
+        figures.costsNoMoreThanBaseline = runsAtOrBelow(figures.costCurve, baseline->costCurve);
+        if (!figures.costsNoMoreThanBaseline.empty() && !figures.costsNoMoreThanBaseline.back().to)
+            figures.breakEvenPayment = figures.costsNoMoreThanBaseline.back().from;
+    }
     return comparison;
 }
 

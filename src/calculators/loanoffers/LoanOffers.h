@@ -83,9 +83,20 @@ struct LoanOffersInput
 std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     const FieldTexts& texts, const regional::RegionalSettings& settings);
 
-// What a field accepts in a few words, from the limits above, for help texts: a purchase field by its name in
-// offerFields, an offer's field by its key.
-std::string offersAcceptedText(std::string_view field);
+// What a field accepts in a few words, from the limits above, in the regional formats, for help texts: a purchase
+// field by its name in offerFields, an offer's field by its key.
+std::string offersAcceptedText(std::string_view field, const regional::RegionalSettings& settings);
+
+// The same for the command line's options, whose help writes numbers as they are typed there.
+std::string offersOptionText(std::string_view field);
+
+// Consecutive payments from one to another, or to the end of the longer term where there is no last.
+struct CostRun
+{
+    std::int32_t from = 0;
+    std::optional<std::int32_t> to;
+    bool operator==(const CostRun&) const = default;
+};
 
 struct OfferFigures
 {
@@ -98,6 +109,8 @@ struct OfferFigures
     Cents monthlyDues = 0;
     Cents monthlyTotal = 0; // of the first payment
     Cents points = 0;
+    Cents lenderCreditUsed = 0; // toward the points, fees and closing costs
+    Cents creditNotUsed = 0; // the lender credit above them, which lowers no figure
     Cents loanCostsUpFront = 0;
     Cents cashToClose = 0;
     Cents prepaidFinanceCharge = 0;
@@ -110,10 +123,14 @@ struct OfferFigures
     Cents principalInYearsKept = 0;
     Cents costInYearsKept = 0;
     Cents balanceAtYearsKept = 0;
-    // The first payment from which this offer has cost no more than the one with the lowest cash to close; none
-    // when it never has within both terms, and none for that offer itself.
+    // The runs of payments after which this offer has cost no more than the baseline, month by month to the end of
+    // the longer term: the cost lines can cross back, when mortgage insurance ends. None for the baseline itself.
+    std::vector<CostRun> costsNoMoreThanBaseline;
+    // The first payment from which this offer stays at or below the baseline to the end; none when it never does,
+    // and none for the baseline itself.
     std::optional<std::int32_t> breakEvenPayment;
-    bool best = false; // the lowest cost in the years kept; offers tied for it are all best
+    // The lowest cost in the years kept; offers tied for it are all best, and one offer alone is not.
+    bool best = false;
     // Index k: loan costs up front plus the interest and premiums of payments 1 to k; k = 0 to payments.
     std::vector<Cents> costCurve;
 };
@@ -125,8 +142,13 @@ struct LoanOffersComparison
     std::int32_t monthsKept = 0; // 12 times the years kept
 };
 
-// The comparison of offers read by readLoanOffers, whose limits it trusts.
+// The comparison of offers read by readLoanOffers, whose limits it trusts. Only two offers or more have a best and
+// runs against the baseline.
 LoanOffersComparison compareLoanOffers(const LoanOffersInput& input);
+
+// Each month's cost of an offer less the baseline's, month 0 (closing) to the end of the longer term; a curve stays
+// at its last value after its own last payment. Below zero the offer has cost less so far.
+std::vector<Cents> costAgainstBaseline(const LoanOffersComparison& comparison, std::size_t offer);
 
 // The points of an offer in money: the loan times the points, to the nearest cent, a half away from zero.
 Cents offerPoints(Cents loan, std::int64_t pointsThousandths);
@@ -150,12 +172,24 @@ struct ComparisonRow
     std::vector<ComparisonCell> cells;
 };
 
-// The heading row (an empty caption, then the offers' names, the best marked " (best)"), then a row per figure.
+// The heading row (an empty caption, then the offers' names, the best marked " (best)"), then a row per figure: the
+// lender credit not used only where an offer has some, the runs against the baseline only for two offers or more.
 std::vector<ComparisonRow> comparisonRows(
     const LoanOffersInput& input, const LoanOffersComparison& comparison, const regional::RegionalSettings& settings);
 
-// Every figure of each offer by its name for programs, the grid's and the few it leaves out (loanAmount, points,
-// prepaidFinanceCharge, amountFinanced, totalInterest, payments), with the same texts.
+// The runs in words: "payments 41–143 (5/2030–11/2038); from payment 150 (6/2039) on", "payment 7 (7/2027)", or
+// "never" where there is none.
+std::string costRunsText(
+    const std::vector<CostRun>& runs, const LoanOffersInput& input, const regional::RegionalSettings& settings);
+
+// What the comparison concluded for the years kept, in a sentence with the amounts ("Over the 7 years you keep the
+// loan, Points Bank costs least: $1,381.81 less than Credit Union."), ties said as ties; then a note for each offer
+// whose lender credit is above its costs up front.
+std::vector<std::string> comparisonNotes(
+    const LoanOffersInput& input, const LoanOffersComparison& comparison, const regional::RegionalSettings& settings);
+
+// Every figure of each offer by its name for programs, the grid's and the few it leaves out (prepaidFinanceCharge,
+// amountFinanced, totalInterest, payments, breakEvenPayment), with the same texts.
 struct NamedFigure
 {
     std::string_view name;
@@ -163,6 +197,11 @@ struct NamedFigure
 };
 std::vector<std::vector<NamedFigure>> offerFigureCells(
     const LoanOffersInput& input, const LoanOffersComparison& comparison, const regional::RegionalSettings& settings);
+
+// What each offer has cost by a month, a line each, for a chart's hover: "Payment 41 (5/2030)", then "Bank:
+// $21,000.00 (lowest cash to close)", "Points Bank: $20,950.00, $50.00 less"; month 0 is "At closing".
+std::string monthCostText(const LoanOffersInput& input, const LoanOffersComparison& comparison, std::int32_t month,
+    const regional::RegionalSettings& settings);
 
 // The purchase and the offers as read, for the head of the print-out.
 std::vector<std::string> offersInputLines(const LoanOffersInput& input, const regional::RegionalSettings& settings);

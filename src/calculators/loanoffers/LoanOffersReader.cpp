@@ -83,6 +83,13 @@ public:
         purchase(texts);
         if (read.failure())
             return *read.failure();
+        // A comparison holds mostLoanOffers, the window's columns: a row more is refused even when it is empty,
+        // so that a blank offer's default name is its place among them.
+        read.require(texts.offers.size() <= mostLoanOffers,
+            { field::offer, TableCell { mostOffers, column::rate },
+                message("There can be at most %d offers.", { mostOffers }) });
+        if (read.failure())
+            return *read.failure();
         for (std::size_t position = 0; position < texts.offers.size(); ++position)
             if (!trimmed(texts.offers[position].rate).empty())
                 offer(texts.offers[position], position);
@@ -103,8 +110,7 @@ private:
     {
         input.price = read.exact(texts.price, 2, 1, largestPlanAmount, std::nullopt,
             { field::price, std::nullopt, amountMessage("home price", settings) });
-        input.down = read.exact(texts.down, 2, 0, largestPlanAmount, std::nullopt,
-            { field::down, std::nullopt, moneyMessage("down payment", settings) });
+        downPayment(texts.down);
         read.require(input.down < input.price,
             { field::down, std::nullopt,
                 message("The down payment must be less than the home price of %s.",
@@ -124,14 +130,30 @@ private:
         input.firstPaymentDate = first;
     }
 
+    // An amount, or a share of the price: "10%" or "10 %" is 10 % of it, to the nearest cent.
+    void downPayment(const std::string& typed)
+    {
+        const FieldFailure refused { field::down, std::nullopt,
+            message("The down payment must be an amount from 0 to %d with at most 2 decimals after a \"%s\", "
+                    "entered without %s or thousands separators, or a share of the home price below 100 %%, such as "
+                    "10%% or 12%s5 %%.",
+                { largestPlanMoney, settings.decimalSeparator, settings.currencySymbol, settings.decimalSeparator }) };
+        std::string text = trimmed(typed);
+        if (text.empty() || text.back() != '%') {
+            input.down = read.exact(typed, 2, 0, largestPlanAmount, std::nullopt, refused);
+            return;
+        }
+        text.pop_back();
+        const std::int64_t share = read.exact(trimmed(text), 3, 0, 99999, std::nullopt, refused);
+        input.down = (2 * input.price * share + 100000) / 200000;
+    }
+
     void offer(const LoanOfferTexts& texts, std::size_t position)
     {
         const int row = static_cast<int>(position);
         const auto refused = [row](int key, std::string text) {
             return FieldFailure { field::offer, TableCell { row, key }, std::move(text) };
         };
-        read.require(input.offers.size() < mostLoanOffers,
-            refused(column::rate, message("There can be at most %d offers.", { mostOffers })));
         LoanOffer offer;
         offer.position = position;
         offer.name = trimmed(texts.name);
@@ -214,20 +236,21 @@ std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     return OffersReader(settings).purchaseAndOffers(texts);
 }
 
-std::string offersAcceptedText(std::string_view name)
+namespace {
+
+// What a field accepts, the largest amount written as given.
+std::string acceptedText(std::string_view name, const regional::RegionalSettings& settings, const std::string& largest)
 {
-    const auto text = [](const char* pattern, std::initializer_list<regional::MessageArgument> arguments) {
-        return regional::formatMessage(pattern, arguments, regional::RegionalSettings {});
+    const auto text = [&settings](const char* pattern, std::initializer_list<regional::MessageArgument> arguments) {
+        return regional::formatMessage(pattern, arguments, settings);
     };
-    const std::string money = text("0 to %d, at most 2 decimals", { largestPlanMoney });
+    const std::string money = text("0 to %s, at most 2 decimals; 0 when left out", { largest });
     if (name == field::price)
-        return text("0.01 to %d, at most 2 decimals", { largestPlanMoney });
+        return text("%s to %s, at most 2 decimals", { "0" + settings.decimalSeparator + "01", largest });
     if (name == field::down)
-        return "0 to less than the price, at most 2 decimals";
-    if (name == field::tax || name == field::insurance)
-        return "a year, " + money + "; 0 when left out";
-    if (name == field::dues)
-        return "a month, " + money + "; 0 when left out";
+        return "0 to less than the price, at most 2 decimals, or a share of the price such as 10%";
+    if (name == field::tax || name == field::insurance || name == field::dues)
+        return money;
     if (name == field::keep)
         return text("a whole number from 1 to %d; %d when left out", { longestYearsKept, defaultYearsKept });
     if (name == field::firstPayment)
@@ -235,27 +258,41 @@ std::string offersAcceptedText(std::string_view name)
             "%d-01-01 to %d-12-31; the first of next month when left out", { earliestPlanYear, latestPlanYear });
     const auto& keys = field::offerKeys;
     if (name == keys[column::name])
-        return text("at most %d characters; Offer A, B, ... by position when left out", { longestName });
+        return text("at most %d characters; Offer A to D by its place when left out", { longestName });
     if (name == keys[column::rate])
         return text(
             "0 to %d percent, at most 4 decimals; the offer is left out when it is empty", { highestPlanRatePercent });
     if (name == keys[column::years])
-        return text("the term, a whole number of years from 1 to %d", { longestPlanYears });
+        return text("a whole number of years from 1 to %d", { longestPlanYears });
     if (name == keys[column::points])
         return text("0 to %d percent of the loan, at most 3 decimals; 0 when left out", { highestPointsPercent });
     if (name == keys[column::fees] || name == keys[column::closing] || name == keys[column::credit])
-        return money + "; 0 when left out";
+        return money;
     if (name == keys[column::mi])
         return text(
             "0 to %d percent of the loan a year, at most 3 decimals; 0 when left out", { highestInsurancePercent });
     if (name == field::offer) {
         std::string accepted = text("up to %d, each as key=value pairs separated by commas:", { mostOffers });
         for (const std::string_view key : keys)
-            accepted
-                += std::string(key == keys[0] ? " " : "; ") + std::string(key) + " (" + offersAcceptedText(key) + ")";
+            accepted += std::string(key == keys[0] ? " " : "; ") + std::string(key) + " ("
+                + acceptedText(key, settings, largest) + ")";
         return accepted;
     }
     return "a number";
+}
+
+} // namespace
+
+std::string offersAcceptedText(std::string_view name, const regional::RegionalSettings& settings)
+{
+    return acceptedText(
+        name, settings, regional::formatMessage("%n", { static_cast<finance::Extended>(largestPlanMoney) }, settings));
+}
+
+// Options are typed without thousands separators, so their help writes the limit without them.
+std::string offersOptionText(std::string_view name)
+{
+    return acceptedText(name, regional::RegionalSettings {}, std::to_string(largestPlanMoney));
 }
 
 } // namespace calculators
