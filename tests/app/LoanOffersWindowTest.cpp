@@ -27,6 +27,7 @@
 #include <QLineSeries>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -199,6 +200,22 @@ const Behaviour behaviours[] = {
             EXPECT_EQ(t.control<QLabel>("NotesLabel")->text(),
                 QStringLiteral("Over the 5 years you keep the loan, Second Bank costs least: $2,417.26 less than "
                                "Offer A."));
+        } },
+    { "ColumnsTakeTheWidthOfTheirTextsAndTheGridScrolls",
+        [](LoanOffersWindowTest& t) {
+            t.fillTwoOffers();
+            t.typeOver("OfferANameEdit", "A lender with a long name here");
+            t.press("CalculateButton");
+            t.page.resize(t.page.minimumSize());
+            QCoreApplication::processEvents();
+            QTableWidget& grid = *t.grid();
+            const QFontMetrics metrics(grid.font());
+            for (int column = 0; column < grid.columnCount(); ++column)
+                for (int row = 0; row < app::gridRowCount(grid); ++row) {
+                    const QString text = app::gridText(grid, column, row);
+                    EXPECT_GE(grid.columnWidth(column), metrics.horizontalAdvance(text)) << text.toStdString();
+                }
+            EXPECT_GT(grid.horizontalScrollBar()->maximum(), 0);
         } },
     { "CtrlCCopiesTheSelectedCells",
         [](LoanOffersWindowTest& t) {

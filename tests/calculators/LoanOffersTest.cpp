@@ -360,6 +360,40 @@ TEST_P(ComparisonNotes, SayWhatTheComparisonConcluded)
 INSTANTIATE_TEST_SUITE_P(Offers, ComparisonNotes, testing::ValuesIn(notesCases),
     [](const testing::TestParamInfo<NotesCase>& info) { return std::string(info.param.name); });
 
+// What hovering the chart at a month tells: each offer's cost by then against the baseline's.
+struct MonthCase
+{
+    const char* name;
+    std::int32_t month;
+    std::string text;
+};
+
+const MonthCase monthCases[] = {
+    { "AtClosingThePointsAlone", 0,
+        "At closing\nMI Lender: $0.00 (lowest cash to close)\nPoints Bank: $2,025.00, $2,025.00 more" },
+    { "FirstMonthAtOrBelow", 41,
+        "Payment 41 (5/2030)\nMI Lender: $93,731.89 (lowest cash to close)\nPoints Bank: $93,695.64, $36.25 less" },
+    { "LastMonthOfTheRun", 150,
+        "Payment 150 (6/2039)\nMI Lender: $314,300.20 (lowest cash to close)\nPoints Bank: $314,247.00, $53.20 less" },
+    { "LastPayment", 360,
+        "Payment 360 (12/2056)\nMI Lender: $531,266.98 (lowest cash to close)\nPoints Bank: $542,682.82, $11,415.84 "
+        "more" },
+};
+
+class MonthCostTexts : public testing::TestWithParam<MonthCase>
+{ };
+
+TEST_P(MonthCostTexts, SayEachOffersCostAgainstTheBaseline)
+{
+    const LoanOffersInput& input = inputOf("CostLinesCrossBackWhenInsuranceEnds");
+    EXPECT_EQ(calculators::monthCostText(
+                  input, calculators::compareLoanOffers(input), GetParam().month, unitedStatesSettings()),
+        GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, MonthCostTexts, testing::ValuesIn(monthCases),
+    [](const testing::TestParamInfo<MonthCase>& info) { return std::string(info.param.name); });
+
 TEST(LoanOffersTexts, InputLinesInCommaDecimals)
 {
     EXPECT_EQ(calculators::offersInputLines(inputOf("FifteenAgainstThirtyYears"), euroSettings()),
