@@ -58,12 +58,16 @@ bool isTemplate(const QString& literal)
 // The literal's text escaped piece by piece around its placeholders (escaping the whole would escape the "%").
 QString placeholderPattern(const QString& literal)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%[smnd]"));
+    // "%%" is a percent sign of the message's own.
+    static const QRegularExpression placeholder(QStringLiteral("%[smnd%]"));
     QString pattern = QStringLiteral("^");
     qsizetype from = 0;
     for (const QRegularExpressionMatch& found : placeholder.globalMatch(literal)) {
         pattern += QRegularExpression::escape(literal.mid(from, found.capturedStart() - from));
-        pattern += found.captured() == QStringLiteral("%s") ? QStringLiteral(".*") : QStringLiteral("[-()$0-9.,E ]+");
+        const QString kind = found.captured();
+        pattern += kind == QStringLiteral("%%") ? QStringLiteral("%")
+            : kind == QStringLiteral("%s")      ? QStringLiteral(".*")
+                                                : QStringLiteral("[-()$0-9.,E ]+");
         from = found.capturedEnd();
     }
     return pattern + QRegularExpression::escape(literal.mid(from)) + QStringLiteral("$");
