@@ -179,14 +179,15 @@ std::optional<regional::RegionalSettings> settingsFor(const Request& request, co
     return regional::localeRegionalSettings(request.locale->c_str());
 }
 
-void writeReport(const Request& request, const Report& report, std::ostream& out, std::ostream& err)
+void writeReport(const Request& request, const Report& report, const regional::RegionalSettings& settings,
+    std::ostream& out, std::ostream& err)
 {
     switch (request.format) {
     case Format::Text:
         writeText(report, out);
         break;
     case Format::Csv:
-        writeCsv(report, out);
+        writeCsv(report, settings, out);
         break;
     case Format::Json:
         writeJson(request.subcommand->name, report, out);
@@ -233,7 +234,7 @@ int runCommandLine(std::span<const std::string> arguments, std::ostream& out, st
 
     try {
         const Report report = request.subcommand->run(request.given, Context { *settings, context.today });
-        writeReport(request, report, out, err);
+        writeReport(request, report, *settings, out, err);
         return exitSuccess;
     } catch (const RefusedOption& refused) {
         err << refused.what() << '\n';

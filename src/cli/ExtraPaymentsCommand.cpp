@@ -64,12 +64,15 @@ Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
     calculators::FieldTexts texts = given.fieldTexts();
-    texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
+    const std::string firstPayment = firstPaymentText(given, field::firstPayment, context);
     addOneTimeRows(given, texts);
+    Report report;
+    // The CSV begins with the options as given, before the first payment is read as a date.
+    report.inputs = calculators::plannerInputsAsTyped(texts);
+    texts.set(field::firstPayment, firstPayment);
     const calculators::ExtraPaymentsInput input = readOptions(calculators::readExtraPayments, texts, context);
     const calculators::ExtraPaymentsPlan plan = calculators::planExtraPayments(input);
 
-    Report report;
     report.texts = calculators::planSummaryLines(plan, settings);
     const std::int32_t monthsSaved = plan.comparison.payments - plan.totals.payments;
     const auto money = [&settings](std::string name, calculators::Cents cents) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/CsvText.h"
 #include "finance/Extended.h"
 #include "regional/RegionalSettings.h"
 
@@ -58,6 +59,7 @@ struct Report
     std::vector<Figure> figures;
     std::vector<std::vector<Cell>> grid; // the heading row first; empty when the command shows no grid
     std::vector<std::string> notes; // sentences under the grid
+    std::vector<calculators::CsvInput> inputs; // the fields as given, which the CSV begins with
     std::vector<RecordList> lists; // for programs alone: the JSON gives them, the texts and CSV show the grid
     std::vector<std::string> warnings; // shown beside the results, as the window's warning boxes
 };

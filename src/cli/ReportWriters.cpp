@@ -167,7 +167,7 @@ void writeText(const Report& report, std::ostream& out)
         out << note << '\n';
 }
 
-void writeCsv(const Report& report, std::ostream& out)
+void writeCsv(const Report& report, const regional::RegionalSettings& settings, std::ostream& out)
 {
     calculators::TextGrid grid;
     if (report.grid.empty()) {
@@ -180,7 +180,7 @@ void writeCsv(const Report& report, std::ostream& out)
         for (const Cell& cell : row)
             texts.push_back(cell.text);
     }
-    out << calculators::csvText(grid);
+    out << calculators::csvText(grid, settings, report.inputs);
 }
 
 void writeJson(std::string_view command, const Report& report, std::ostream& out)

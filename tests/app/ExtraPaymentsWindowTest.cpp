@@ -309,6 +309,21 @@ TEST_F(ExtraPaymentsWindowTest, RegionalFormatsReadAndShowTheFigures)
     EXPECT_TRUE(recordedDialogs().shown.empty());
     EXPECT_EQ(find<QTableWidget>(planner, "PlanGrid")->item(0, 2)->text(), QStringLiteral("1.398,43 €"));
     EXPECT_EQ(find<QTableWidget>(planner, "PlanGrid")->item(0, 1)->text(), QStringLiteral("01.01.2027"));
+
+    // Where the decimal separator is a comma, fields are separated by semicolons.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    recordedDialogs().saveFileAnswer = folder.filePath(QStringLiteral("plan.csv"));
+    find<QPushButton>(planner, "SaveCsvButton")->click();
+    QFile csv(recordedDialogs().saveFileAnswer);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> records = csv.readAll().split('\n');
+    ASSERT_GT(records.size(), 13);
+    EXPECT_EQ(records[0], QByteArrayLiteral("Interest rate (%);7,5\r"));
+    EXPECT_EQ(records[3], QByteArrayLiteral("First payment;01.01.2027\r"));
+    EXPECT_EQ(records[13],
+        QByteArrayLiteral(
+            "1;01.01.2027;1.398,43 \u20ac;0,00 \u20ac;1.250,00 \u20ac;148,43 \u20ac;199.852,07 \u20ac\r"));
 }
 
 TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
@@ -328,12 +343,19 @@ TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     recordedDialogs().saveFileAnswer = folder.filePath(QStringLiteral("plan.csv"));
+    // The CSV is of the fields as they were typed for the plan, not as they were typed since.
+    typeOver("RateEdit", "8");
     press("SaveCsvButton");
     QFile csv(recordedDialogs().saveFileAnswer);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> records = csv.readAll().split('\n');
-    EXPECT_EQ(records.first(), QByteArrayLiteral("No.,Date,Payment,Extra,Interest,Principal,Balance\r"));
-    EXPECT_EQ(records.size(), rows + 2); // the heading, every row, and nothing after the last CR LF
+    const QList<QByteArray> inputs = { "Interest rate (%),7\r", "Years,30\r", "Loan amount,200000\r",
+        "First payment,1/1/2027\r", "Extra each month,100\r", "From payment,1\r", "Through payment,\r",
+        "Extra each year,0\r", "Paid in,January\r", "From year,\r", "One-time extra payment no.,60\r",
+        "One-time extra amount,10000\r", "Pay half the payment every two weeks,yes\r", "\r",
+        "No.,Date,Payment,Extra,Interest,Principal,Balance\r" };
+    EXPECT_EQ(records.mid(0, inputs.size()), inputs);
+    EXPECT_EQ(records.size(), inputs.size() + rows + 1); // every row, and nothing after the last CR LF
 
     const QString pdf = folder.filePath(QStringLiteral("plan.pdf"));
     recordedDialogs().confirmPrinter = true;

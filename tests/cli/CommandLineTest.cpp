@@ -6,6 +6,7 @@
 #include "RegionalPresets.h"
 #include "cli/CommandList.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -90,8 +91,12 @@ TEST(CommandLine, EveryExampleRunsAndReadsBackTheSameInEveryFormat)
         const auto parsed = parseCommandJson(json.out);
         ASSERT_TRUE(parsed) << json.out;
         EXPECT_EQ(parsed->command, subcommand->name);
-        const auto records = parseCsv(csv.out);
+        auto records = parseCsv(csv.out);
         ASSERT_TRUE(records) << csv.out;
+        // The records up to the first empty one are the inputs as given, where a command writes them.
+        const auto blank = std::find(records->begin(), records->end(), std::vector<std::string> { "" });
+        if (blank != records->end())
+            records->erase(records->begin(), blank + 1);
         const auto shown = lines(text.out);
         ASSERT_GE(shown.size(), parsed->texts.size());
         EXPECT_EQ(std::vector(shown.begin(), shown.begin() + static_cast<long>(parsed->texts.size())), parsed->texts);
@@ -163,6 +168,28 @@ TEST(CommandLine, EveryHelpExampleRunsAsPrinted)
             const Outcome output = run(arguments, settings);
             EXPECT_EQ(output.status, 0) << output.err;
         }
+    }
+}
+
+// The planner's CSV begins with its options as given, under the window's captions, separated as the locale has it.
+TEST(CommandLine, ThePlansCsvBeginsWithItsOptionsAsGiven)
+{
+    const std::vector<std::vector<std::string>> head = { { "Interest rate (%)", "7" }, { "Years", "30" },
+        { "Loan amount", "200000" }, { "First payment", "2027-01-01" }, { "Extra each month", "100" },
+        { "From payment", "13" }, { "Through payment", "" }, { "Extra each year", "2000" }, { "Paid in", "4" },
+        { "From year", "" }, { "One-time extra payment no.", "60" }, { "One-time extra amount", "10000" },
+        { "Pay half the payment every two weeks", "" }, { "" },
+        { "No.", "Date", "Payment", "Extra", "Interest", "Principal", "Balance" } };
+    for (const bool euro : { false, true }) {
+        SCOPED_TRACE(euro ? "comma decimals" : "decimal point");
+        auto arguments = exampleOf(*cli::findSubcommand("plan"));
+        arguments.push_back("--format=csv");
+        const Outcome csv = run(arguments, euro ? euroSettings() : unitedStatesSettings());
+        ASSERT_EQ(csv.status, 0) << csv.err;
+        const auto records = parseCsv(csv.out, euro ? ';' : ',');
+        ASSERT_TRUE(records) << csv.out;
+        ASSERT_GT(records->size(), head.size());
+        EXPECT_EQ(std::vector(records->begin(), records->begin() + static_cast<long>(head.size())), head);
     }
 }
 

@@ -197,7 +197,7 @@ std::optional<CommandJson> parseCommandJson(std::string_view json)
     return parsed;
 }
 
-std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view csv)
+std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view csv, char separator)
 {
     std::vector<std::vector<std::string>> records;
     while (!csv.empty()) {
@@ -218,14 +218,15 @@ std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view c
                     csv.remove_prefix(1);
                 }
             } else {
-                const std::size_t end = csv.find_first_of(",\r\n\"");
+                const char ends[] = { separator, '\r', '\n', '"', '\0' };
+                const std::size_t end = csv.find_first_of(ends);
                 if (end == std::string_view::npos || csv[end] == '"')
                     return std::nullopt;
                 field = csv.substr(0, end);
                 csv.remove_prefix(end);
             }
             record.push_back(field);
-            if (csv.substr(0, 1) == ",") {
+            if (csv.substr(0, 1) == std::string_view(&separator, 1)) {
                 csv.remove_prefix(1);
             } else if (csv.substr(0, 2) == "\r\n") {
                 csv.remove_prefix(2);

@@ -28,5 +28,5 @@ struct CommandJson
 // None when the text is no JSON of that shape.
 std::optional<CommandJson> parseCommandJson(std::string_view json);
 
-// None when the text is no sequence of CRLF-ended RFC 4180 records.
-std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view csv);
+// None when the text is no sequence of CRLF-ended RFC 4180 records with fields separated by the separator.
+std::optional<std::vector<std::vector<std::string>>> parseCsv(std::string_view csv, char separator = ',');

@@ -74,7 +74,8 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     setUpGrid(*ui->PlanGrid);
     showTitles(*ui->PlanGrid);
     QMenu* menu = addGridMenu(*ui->PlanGrid);
-    QAction* saveCsv = addCsvExport(*menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"));
+    QAction* saveCsv = addCsvExport(
+        *menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"), [this] { return planInputs; });
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 
@@ -145,6 +146,16 @@ calculators::FieldTexts ExtraPaymentsWindow::fieldTexts() const
     return texts;
 }
 
+CsvInputs ExtraPaymentsWindow::inputsAsTyped() const
+{
+    namespace field = calculators::plannerFields;
+    // The date and the month as the window shows them, where the reader takes digits.
+    calculators::FieldTexts texts = fieldTexts();
+    texts.set(field::firstPayment, ui->FirstPaymentEdit->text().toStdString());
+    texts.set(field::yearlyMonth, ui->YearlyMonthCombo->currentText().toStdString());
+    return calculators::plannerInputsAsTyped(texts);
+}
+
 void ExtraPaymentsWindow::calculateButtonClicked()
 {
     // Enter in a one-time cell being typed in calculates with what it holds: focus leaving the cell's editor
@@ -159,6 +170,7 @@ void ExtraPaymentsWindow::calculateButtonClicked()
         return;
     }
     input = std::get<calculators::ExtraPaymentsInput>(read);
+    planInputs = inputsAsTyped();
     plan = calculators::planExtraPayments(input);
     showPlan();
 }

@@ -4,6 +4,7 @@
 #include "calculators/extrapayments/ExtraPaymentsReader.h"
 #include "calculators/fields/FieldTexts.h"
 #include "fields/FieldControls.h"
+#include "widgets/GridCsv.h"
 
 #include <QDate>
 #include <QWidget>
@@ -42,6 +43,7 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     calculators::FieldTexts fieldTexts() const;
+    CsvInputs inputsAsTyped() const;
     std::vector<FieldControl> fieldControls() const;
     void clearPlan();
     void showPlan();
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<Ui::ExtraPaymentsWindow> ui;
     calculators::ExtraPaymentsInput input;
     std::optional<calculators::ExtraPaymentsPlan> plan;
+    CsvInputs planInputs; // the fields as typed when the plan was calculated, which its CSV begins with
 };
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include "calculators/CsvText.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/GuardedHandler.h"
+#include "fields/Regional.h"
 #include "widgets/StringGrid.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@
 
 namespace app {
 
-QByteArray csvText(const GridTexts& grid)
+QByteArray csvText(const GridTexts& grid, const CsvInputs& inputs)
 {
     calculators::TextGrid texts;
     texts.reserve(grid.size());
@@ -22,7 +23,7 @@ QByteArray csvText(const GridTexts& grid)
         for (const QString& cell : row)
             cells.push_back(cell.toStdString());
     }
-    return QByteArray::fromStdString(calculators::csvText(texts));
+    return QByteArray::fromStdString(calculators::csvText(texts, regional(), inputs));
 }
 
 bool saveFileWhole(const QString& path, const QByteArray& content, QString& reason)
@@ -50,17 +51,18 @@ bool saveFileWhole(const QString& path, const QByteArray& content, QString& reas
     return true;
 }
 
-QAction* addCsvExport(QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName)
+QAction* addCsvExport(
+    QMenu& menu, QTableWidget& grid, QWidget* owner, const QString& suggestedName, std::function<CsvInputs()> inputs)
 {
     QAction* save = menu.addAction(QStringLiteral("Save as CSV\u2026"));
     save->setObjectName(QStringLiteral("SaveCsvAction"));
-    QObject::connect(save, &QAction::triggered, owner, guarded(owner, [&grid, owner, suggestedName] {
+    QObject::connect(save, &QAction::triggered, owner, guarded(owner, [&grid, owner, suggestedName, inputs] {
         const QString path = dialogs().chooseSaveFile(
             owner, QStringLiteral("Save as CSV"), suggestedName, QStringLiteral("CSV files (*.csv)"));
         if (path.isEmpty())
             return;
         QString reason;
-        if (!saveFileWhole(path, csvText(gridTexts(grid)), reason))
+        if (!saveFileWhole(path, csvText(gridTexts(grid), inputs ? inputs() : CsvInputs()), reason))
             // One arg() call with both texts, so that a "%" in the file name is never read as a placeholder.
             dialogs().warning(owner,
                 QStringLiteral("The file \"%1\" could not be saved: %2. Any earlier file of that name is unchanged.")

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace calculators {
 
@@ -171,6 +172,24 @@ std::variant<ExtraPaymentsInput, FieldFailure> readExtraPaymentsTexts(
 std::string tooManyOneTimeExtrasMessage()
 {
     return "There can be at most " + std::to_string(mostOneTime) + " one-time extra payments.";
+}
+
+std::vector<CsvInput> plannerInputsAsTyped(const FieldTexts& texts)
+{
+    const std::pair<std::string_view, const char*> captions[] = { { field::rate, "Interest rate (%)" },
+        { field::years, "Years" }, { field::amount, "Loan amount" }, { field::firstPayment, "First payment" },
+        { field::monthlyExtra, "Extra each month" }, { field::monthlyFrom, "From payment" },
+        { field::monthlyThrough, "Through payment" }, { field::yearlyExtra, "Extra each year" },
+        { field::yearlyMonth, "Paid in" }, { field::yearlyFrom, "From year" } };
+    std::vector<CsvInput> inputs;
+    for (const auto& [name, caption] : captions)
+        inputs.push_back({ caption, texts.text(name) });
+    for (const FieldTexts::Row& row : texts.rows(field::oneTime)) {
+        inputs.push_back({ "One-time extra payment no.", cellText(row, oneTimeKeys::payment) });
+        inputs.push_back({ "One-time extra amount", cellText(row, oneTimeKeys::amount) });
+    }
+    inputs.push_back({ "Pay half the payment every two weeks", texts.text(field::everyTwoWeeks) });
+    return inputs;
 }
 
 std::string plannerAcceptedText(std::string_view name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/CsvText.h"
 #include "calculators/extrapayments/ExtraPaymentsPlan.h"
 #include "calculators/fields/FieldFailure.h"
 #include "calculators/fields/FieldTexts.h"
@@ -29,6 +30,10 @@ inline constexpr std::string_view payment = "payment", amount = "amount";
 // What a planner field accepts in a few words, for a help text, made from the same limits as its checks:
 // "0 to 30, at most 4 decimals".
 std::string plannerAcceptedText(std::string_view field);
+
+// The planner's fields as typed, each under the caption the window shows it with, in the window's order: what
+// its CSV begins with. Each one-time extra is two records, its payment number and its amount.
+std::vector<CsvInput> plannerInputsAsTyped(const FieldTexts& texts);
 
 // The warning when one more one-time extra would pass the limit.
 std::string tooManyOneTimeExtrasMessage();
