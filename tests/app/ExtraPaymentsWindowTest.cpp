@@ -348,6 +348,7 @@ TEST_F(ExtraPaymentsWindowTest, TheScheduleCopiesSavesPrintsAndCharts)
     press("SaveCsvButton");
     QFile csv(recordedDialogs().saveFileAnswer);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Corvanta Extra Payments Planner.csv"));
     const QList<QByteArray> records = csv.readAll().split('\n');
     const QList<QByteArray> inputs = { "Interest rate (%),7\r", "Years,30\r", "Loan amount,200000\r",
         "First payment,1/1/2027\r", "Extra each month,100\r", "From payment,1\r", "Through payment,\r",

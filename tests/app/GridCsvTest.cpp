@@ -64,7 +64,7 @@ protected:
 TEST_F(GridCsvTest, TheScheduleIsSavedWithItsHeadingsAndFiguresAsShown)
 {
     EXPECT_EQ(saveSchedule(), QString());
-    EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Amortization Schedule.csv"));
+    EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Corvanta Amortization Schedule.csv"));
     const QList<QByteArray> records = contents(path).split('\n');
     ASSERT_EQ(records.size(), 14); // 13 records, each ended by CR LF
     EXPECT_EQ(records[0], "Month,Interest,Principle,Balance\r");
@@ -88,7 +88,7 @@ TEST_F(GridCsvTest, TheMatrixIsSavedCellByCellWithItsLeadingBlanks)
     ASSERT_NE(saveAction(matrix), nullptr);
     saveAction(matrix)->trigger();
     EXPECT_TRUE(recordedDialogs().shown.empty());
-    EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Loan Payment Matrix.csv"));
+    EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Corvanta Loan Payment Matrix.csv"));
     const QList<QByteArray> records = contents(path).split('\n');
     ASSERT_EQ(records.size(), 12);
     EXPECT_EQ(records[0], ", Loan Amount #1, Loan Amount #2, Loan Amount #3, Loan Amount #4\r");

@@ -202,7 +202,7 @@ TEST(LoanChartPrint, BothViewsPrintOnOnePage)
     const std::optional<PdfText> text = readPdfText(pdf);
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->pageCount, 1);
-    EXPECT_EQ(text->title, QStringLiteral("Corvanta loan chart"));
+    EXPECT_EQ(text->title, QStringLiteral("Corvanta Loan Chart"));
     QStringList words;
     for (const PdfWord& word : text->words)
         words.append(word.text);

@@ -2,11 +2,12 @@
 // stay-on-top windows, in the application's normal font whatever its owner's style sheet, for a named job), and
 // a printer that fails.
 #include "Controls.h"
+#include "LoanOpening.h"
 #include "ModalHelper.h"
 #include "RecordingDialogs.h"
 #include "calculators/loan/AmortizationSchedule.h"
 #include "dialogs/Dialogs.h"
-#include "loan/LoanPage.h"
+#include "extrapayments/ExtraPaymentsWindow.h"
 #include "loan/MatrixWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "program/FirstRunStore.h"
@@ -30,9 +31,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-using app::LoanPage;
-#include "LoanOpening.h"
 using app::MainWindow;
 using app::MatrixWindow;
 using app::ScheduleWindow;
@@ -154,11 +152,12 @@ TEST_P(PrintButtonTest, APrinterThatCannotStartEndsThePrintOutInTheErrorBox)
 INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
     ::testing::Values(PrintOut { "LoanReport",
                           [] {
-                              LoanPage page;
-                              page.show();
-                              find<QAbstractButton>(page, "ReportPrintButton")->click();
+                              app::ReturningUserStore returning;
+                              MainWindow window(returning);
+                              window.show();
+                              find<QAbstractButton>(window, "ReportPrintButton")->click();
                           },
-                          "Corvanta loan analysis" },
+                          "Corvanta Loans and Mortgages" },
         PrintOut { "WindowPicture",
             [] {
                 app::ReturningUserStore returning;
@@ -167,20 +166,20 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
                 find<QTabWidget>(window, "CalculatorTabs")->setCurrentWidget(find(window, "CollegeTab"));
                 find<QAbstractButton>(window, "CollegePrintButton")->click();
             },
-            "Corvanta window picture" },
+            "Corvanta Saving for College" },
         PrintOut { "Schedule",
             [] {
                 ScheduleWindow window;
                 window.showSchedule(calculators::amortizationSchedule(7, 72, 100000));
                 find<QAbstractButton>(window, "PrintButton")->click();
             },
-            "Corvanta amortization schedule" },
+            "Corvanta Amortization Schedule" },
         PrintOut { "Matrix",
             [] {
                 MatrixWindow window(loanOpening(QStringLiteral("150000"), QStringLiteral("30"), QStringLiteral("7")));
                 find<QAbstractButton>(window, "PrintButton")->click();
             },
-            "Corvanta loan payment matrix" },
+            "Corvanta Loan Payment Matrix" },
         PrintOut { "LoanChart",
             [] {
                 whenModalShows([](QWidget* chart) {
@@ -189,7 +188,15 @@ INSTANTIATE_TEST_SUITE_P(EveryPrintButton, PrintButtonTest,
                 });
                 app::showLoanChart(calculators::amortizationSchedule(7, 360, 150000), std::nullopt);
             },
-            "Corvanta loan chart" }),
+            "Corvanta Loan Chart" },
+        PrintOut { "Planner",
+            [] {
+                app::ExtraPaymentsWindow window;
+                window.startWith(std::nullopt, QDate(2026, 12, 9));
+                find<QAbstractButton>(window, "CalculateButton")->click();
+                find<QAbstractButton>(window, "PrintButton")->click();
+            },
+            "Corvanta Extra Payments Planner" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -108,7 +108,7 @@ TEST_F(WindowPicturePrintTest, PrintsTheClientAreaAtItsScreenSizeOnOnePage)
     const std::optional<PdfText> text = readPdfText(pdfPath);
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->pageCount, 1);
-    EXPECT_EQ(text->title, QStringLiteral("Corvanta window picture"));
+    EXPECT_EQ(text->title, QStringLiteral("Corvanta Loans and Mortgages"));
 
     // Rendered back at 96 dots per inch, the picture covers 627 × 429 dots from the printable area's corner.
     const QString renderer = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));

@@ -1,6 +1,7 @@
 #include "extrapayments/ExtraPaymentsWindow.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
 #include "fields/EnterKey.h"
 #include "fields/FieldControls.h"
@@ -74,8 +75,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     setUpGrid(*ui->PlanGrid);
     showTitles(*ui->PlanGrid);
     QMenu* menu = addGridMenu(*ui->PlanGrid);
-    QAction* saveCsv = addCsvExport(
-        *menu, *ui->PlanGrid, this, QStringLiteral("Extra Payments Plan.csv"), [this] { return planInputs; });
+    QAction* saveCsv = addCsvExport(*menu, *ui->PlanGrid, this, csvFileName(*this), [this] { return planInputs; });
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 
@@ -246,8 +246,7 @@ void ExtraPaymentsWindow::printButtonClicked()
         heading.append(text(line));
     heading.append(QString());
     heading.append(ui->SummaryText->toPlainText().split(u'\n'));
-    printPages(this, planPages(heading, gridTexts(*ui->PlanGrid)), PrintJobs::OneDocument,
-        QStringLiteral("Corvanta extra payments plan"));
+    printPages(this, planPages(heading, gridTexts(*ui->PlanGrid)), PrintJobs::OneDocument, documentName(*this));
 }
 
 void ExtraPaymentsWindow::chartButtonClicked()

@@ -4,6 +4,7 @@
 #include "calculators/loan/LoanChartSeries.h"
 #include "calculators/loan/LoanMatrix.h"
 #include "calculators/loan/LoanSolver.h"
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
 #include "fields/FieldAssistance.h"
 #include "fields/FieldControls.h"
@@ -177,7 +178,7 @@ void LoanPage::prepayButtonClicked()
 void LoanPage::reportPrintButtonClicked()
 {
     // The report as the user sees it, edits included, wrapped lines as shown.
-    printTextArea(this, *ui->LoanReportText, QStringLiteral("Corvanta loan analysis"));
+    printTextArea(this, *ui->LoanReportText, documentName(*this));
 }
 
 void LoanPage::scheduleButtonClicked()

@@ -1,6 +1,7 @@
 #include "loan/MatrixWindow.h"
 
 #include "calculators/loan/LoanMatrix.h"
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
 #include "fields/FieldControls.h"
 #include "fields/Regional.h"
@@ -32,7 +33,7 @@ MatrixWindow::MatrixWindow(const calculators::MatrixOpening& opening, QWidget* o
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     setUpGrid(*ui->MatrixGrid);
-    addCsvExport(*addGridMenu(*ui->MatrixGrid), *ui->MatrixGrid, this, QStringLiteral("Loan Payment Matrix.csv"));
+    addCsvExport(*addGridMenu(*ui->MatrixGrid), *ui->MatrixGrid, this, csvFileName(*this));
 
     connect(ui->RateIncrementScrollBar, &QScrollBar::valueChanged, this,
         guarded(this, [this] { rateIncrementScrollBarChanged(); }));
@@ -115,8 +116,7 @@ void MatrixWindow::fillGrid(const calculators::MatrixEntries& entries)
 
 void MatrixWindow::printButtonClicked()
 {
-    printPages(this, { matrixPage(gridTexts(*ui->MatrixGrid)) }, PrintJobs::OneDocument,
-        QStringLiteral("Corvanta loan payment matrix"));
+    printPages(this, { matrixPage(gridTexts(*ui->MatrixGrid)) }, PrintJobs::OneDocument, documentName(*this));
 }
 
 void MatrixWindow::closeButtonClicked()

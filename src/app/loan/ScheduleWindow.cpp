@@ -1,5 +1,6 @@
 #include "loan/ScheduleWindow.h"
 
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
 #include "fields/Regional.h"
 #include "printing/PrintLayouts.h"
@@ -33,7 +34,7 @@ ScheduleWindow::ScheduleWindow(QWidget* parent)
     ui->CloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     setUpGrid(*ui->ScheduleGrid);
     QMenu* menu = addGridMenu(*ui->ScheduleGrid);
-    addCsvExport(*menu, *ui->ScheduleGrid, this, QStringLiteral("Amortization Schedule.csv"));
+    addCsvExport(*menu, *ui->ScheduleGrid, this, csvFileName(*this));
     QAction* chart = menu->addAction(QStringLiteral("Loan Chart\u2026"));
     chart->setObjectName(QStringLiteral("GridLoanChart"));
     chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -79,8 +80,7 @@ void ScheduleWindow::showEvent(QShowEvent* event)
 void ScheduleWindow::printButtonClicked()
 {
     const auto months = static_cast<int>(shownSchedule.months.size());
-    printPages(this, schedulePages(gridTexts(*ui->ScheduleGrid), months), PrintJobs::JobPerPage,
-        QStringLiteral("Corvanta amortization schedule"));
+    printPages(this, schedulePages(gridTexts(*ui->ScheduleGrid), months), PrintJobs::JobPerPage, documentName(*this));
 }
 
 void ScheduleWindow::closeButtonClicked()

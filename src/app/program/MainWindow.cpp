@@ -1,6 +1,7 @@
 #include "program/MainWindow.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
 #include "extrapayments/ExtraPaymentsWindow.h"
 #include "fields/EnterKey.h"
@@ -93,7 +94,7 @@ LoanPage* MainWindow::loanPage() const
 
 void MainWindow::pagePrintButtonClicked()
 {
-    printWindowPicture(this, ui->ClientArea, QStringLiteral("Corvanta window picture"));
+    printWindowPicture(this, ui->ClientArea, documentName(*ui->CalculatorTabs->currentWidget()));
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #include "widgets/LoanChartWindow.h"
 
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
 #include "fields/Regional.h"
 #include "printing/Printing.h"
@@ -91,7 +92,7 @@ void LoanChartWindow::showEvent(QShowEvent* event)
 
 void LoanChartWindow::printButtonClicked()
 {
-    printDrawing(this, QStringLiteral("Corvanta loan chart"), [this](QPainter& painter) {
+    printDrawing(this, documentName(*this), [this](QPainter& painter) {
         if (!linesTabs.empty()) {
             std::vector<QChart*> charts;
             for (const LinesTab& tab : linesTabs)
