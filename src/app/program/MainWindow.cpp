@@ -15,6 +15,7 @@
 #include "ui_MainWindow.h"
 #include "widgets/WindowPlacement.h"
 
+#include <QApplication>
 #include <QLayout>
 #include <cstddef>
 
@@ -77,8 +78,8 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
         ui->CollegeTab, &CollegePage::printWindowPressed, this, guarded(this, [this] { pagePrintButtonClicked(); }));
     connect(ui->RetirementTab, &RetirementPage::printWindowPressed, this,
         guarded(this, [this] { pagePrintButtonClicked(); }));
-    // Enter presses the active page's default button, wherever focus is in the window, and the menu's keys
-    // work from every field.
+    // Enter presses the active page's default button, wherever focus is in the window, and the Tools menu's keys
+    // work from every field of every window.
     new EnterKey(this, [this] { return ui->CalculatorTabs->currentWidget(); });
     new MenuKeys(this, toolActions);
 
@@ -145,6 +146,12 @@ void MainWindow::toolActionTriggered(ToolWindow& tool)
         tool.window = tool.make();
         tool.window->setAttribute(Qt::WA_DeleteOnClose);
         placeOnScreen(tool.window);
+    }
+    // A modal window blocks every other window; the tool opens modal above it, so that it can be used there.
+    if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != tool.window
+        && !tool.window->isModal()) {
+        tool.window->hide();
+        tool.window->setWindowModality(Qt::ApplicationModal);
     }
     tool.window->show();
     tool.window->raise();

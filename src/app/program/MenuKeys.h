@@ -8,9 +8,11 @@ class QWidget;
 
 namespace app {
 
-// A window's menu keys work from its text fields too. A line edit claims some keys with modifiers for its own
-// editing (Ctrl+E moves to the end of the line on Linux), and a key a field claims never reaches the window's
-// shortcuts; the field's own key for the same move (End) remains.
+// The Tools menu's keys work from every window of the program, not only from the main window. A line edit claims
+// some keys with modifiers for its own editing (Ctrl+E moves to the end of the line on Linux), and a key a field
+// claims never reaches a shortcut; the field's own key for the same move (End) remains. A modal window (the
+// schedule, the matrix, a chart) blocks every other window's shortcuts, so there the key triggers the action
+// itself.
 class MenuKeys final : public QObject
 {
 public:
