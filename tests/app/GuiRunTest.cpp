@@ -361,8 +361,11 @@ private:
     void checkMessages()
     {
         const auto& shown = recordedDialogs().shown;
+        // The keyboard shortcuts are listed from the actions themselves, under a heading of their own.
+        const auto listed
+            = [](const QString& text) { return text.startsWith(QStringLiteral("In every window of the program:\n")); };
         for (; messagesSeen < shown.size(); ++messagesSeen)
-            if (!known.contains(shown[messagesSeen].text))
+            if (!known.contains(shown[messagesSeen].text) && !listed(shown[messagesSeen].text))
                 fail(QStringLiteral("unknown message: [%1]").arg(shortened(shown[messagesSeen].text)));
     }
 

@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, MenuHoldsExitTheToolsAboutAndInstructions)
     const std::pair<const char*, const char*> actions[]
         = { { "ExitAction", "E&xit" }, { "ExtraPaymentsPlannerAction", "&Extra Payments Planner..." },
               { "CompareLoanOffersAction", "&Compare Loan Offers..." }, { "AboutAction", "&About" },
-              { "InstructionsAction", "&Instructions.." } };
+              { "InstructionsAction", "&Instructions.." }, { "KeyboardShortcutsAction", "&Keyboard Shortcuts..." } };
     for (const auto& [name, text] : actions)
         EXPECT_EQ(find<QAction>(window, name)->text(), QString::fromLatin1(text));
     EXPECT_EQ(find<QAction>(window, "ExtraPaymentsPlannerAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -115,6 +115,32 @@ TEST_F(MainWindowTest, InstructionsComeAsInformation)
                        "try double-clicking them for extra assistance. Otherwise, just go to the topic that "
                        "interests you and fill in the required blanks and click the CALCULATE button for the "
                        "answer."));
+}
+
+// The keys are read from the actions: a key given another shortcut is listed by its new one.
+TEST_F(MainWindowTest, KeyboardShortcutsListEveryKeyFromTheActions)
+{
+    MainWindow window(returning);
+    find<QAction>(window, "KeyboardShortcutsAction")->trigger();
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+    EXPECT_EQ(recordedDialogs().shown[0].text.toStdString(),
+        "In every window of the program:\n"
+        "Ctrl+E \u2014 Extra Payments Planner: how much interest and time extra payments save, paid every month, every "
+        "year, once, or as half payments every two weeks\n"
+        "Ctrl+L \u2014 Compare Loan Offers: which lender's offer costs least: the APR, the monthly cost with mortgage "
+        "insurance and the cost over the years you keep the loan, side by side\n\n"
+        "In the main window:\nAlt+F \u2014 the File menu\nAlt+T \u2014 the Tools menu\nAlt+H \u2014 the Help menu\n\n"
+        "In the Extra Payments Planner window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy\n\n"
+        "In the Compare Loan Offers window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy");
+
+    recordedDialogs().reset();
+    find<QAction>(window, "ExtraPaymentsPlannerAction")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    find<QAction>(window, "KeyboardShortcutsAction")->trigger();
+    ASSERT_EQ(recordedDialogs().shown.size(), 1u);
+    const QString text = recordedDialogs().shown[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("Ctrl+Shift+P \u2014 Extra Payments Planner: "))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Ctrl+E"))) << text.toStdString();
 }
 
 TEST_F(MainWindowTest, EachAboutIsAFreshBoxThatOkCloses)

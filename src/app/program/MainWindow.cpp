@@ -12,12 +12,15 @@
 #include "program/FirstRunStore.h"
 #include "program/MenuKeys.h"
 #include "program/ProgramIcon.h"
+#include "program/ShortcutsHelp.h"
 #include "ui_MainWindow.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QLayout>
 #include <cstddef>
+#include <memory>
+#include <vector>
 
 namespace app {
 
@@ -52,6 +55,8 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
     connect(ui->AboutAction, &QAction::triggered, this, guarded(this, [this] { aboutActionTriggered(); }));
     connect(
         ui->InstructionsAction, &QAction::triggered, this, guarded(this, [this] { instructionsActionTriggered(); }));
+    connect(ui->KeyboardShortcutsAction, &QAction::triggered, this,
+        guarded(this, [this] { keyboardShortcutsActionTriggered(); }));
     // The Tools menu's windows, one line each: its action, and the window it makes when none of its kind is open.
     tools = {
         { ui->ExtraPaymentsPlannerAction,
@@ -137,6 +142,23 @@ void MainWindow::aboutActionTriggered()
 void MainWindow::instructionsActionTriggered()
 {
     dialogs().information(this, instructionsText);
+}
+
+void MainWindow::keyboardShortcutsActionTriggered()
+{
+    // The Tools windows' own keys are read from a window of each kind, the open one or one made for the purpose
+    // and never shown.
+    std::vector<std::unique_ptr<QWidget>> made;
+    QList<const QWidget*> windows;
+    for (const ToolWindow& tool : tools) {
+        if (tool.window) {
+            windows.append(tool.window);
+            continue;
+        }
+        made.emplace_back(tool.make());
+        windows.append(made.back().get());
+    }
+    dialogs().information(this, keyboardShortcutsText(*ui->MenuBar, windows));
 }
 
 void MainWindow::toolActionTriggered(ToolWindow& tool)

@@ -39,6 +39,7 @@ private:
     void exitButtonClicked(); // Exit Program
     void aboutActionTriggered();
     void instructionsActionTriggered();
+    void keyboardShortcutsActionTriggered(); // every key of the program, read from the actions
     // A window of the Tools menu: its action, how a new one is made, and the one open.
     struct ToolWindow
     {
