@@ -3,6 +3,7 @@
 #include "dialogs/Dialogs.h"
 #include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
+#include "fields/DateTyping.h"
 #include "fields/EnterKey.h"
 #include "fields/FieldControls.h"
 #include "fields/Regional.h"
@@ -68,6 +69,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     // The list that drops down is a stop of its own for screen readers: it reads as its box.
     ui->YearlyMonthCombo->view()->setAccessibleName(ui->YearlyMonthCombo->accessibleName());
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));
+    new DateTyping(ui->FirstPaymentEdit);
     // The calendar offers the years a plan may start in, the planner's own limits.
     ui->FirstPaymentEdit->setDateRange(
         QDate(calculators::earliestPlanYear, 1, 1), QDate(calculators::latestPlanYear, 12, 31));
