@@ -299,10 +299,14 @@ TEST_F(ExtraPaymentsWindowTest, OneTimeRowsComeAndGoWithTheirKeysAndButtons)
 
 TEST_F(ExtraPaymentsWindowTest, RegionalFormatsReadAndShowTheFigures)
 {
-    const ScopedRegionalSettings euro(euroSettings());
+    auto german = euroSettings();
+    german.dateNames.months[0] = "Januar";
+    const ScopedRegionalSettings euro(german);
     ExtraPaymentsWindow planner;
     planner.startWith(std::nullopt, QDate(2026, 12, 9));
     EXPECT_EQ(find<QDateEdit>(planner, "FirstPaymentEdit")->displayFormat().toStdString(), "dd.MM.yyyy");
+    // Month names stay English, whatever the locale calls them.
+    EXPECT_EQ(find<QComboBox>(planner, "YearlyMonthCombo")->itemText(0), QStringLiteral("January"));
     find<QLineEdit>(planner, "RateEdit")->setText(QStringLiteral("7,5"));
     find<QLineEdit>(planner, "AmountEdit")->setText(QStringLiteral("200000,50"));
     find<QPushButton>(planner, "CalculateButton")->click();

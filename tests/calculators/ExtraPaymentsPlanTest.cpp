@@ -223,13 +223,16 @@ TEST(ExtraPaymentsPlan, InputLinesNameTheLoanAndEachExtraChosen)
     const std::vector<std::string> expected {
         "Extra payments plan for a loan of 200.000,50 € at 7,125% for 30 years, first payment 31.01.2027",
         "Every month: 100,00 € extra with payments 13 to 360",
-        "Every year: 2.000,00 € extra with the payment in month 4, from 2028",
+        "Every year: 2.000,00 € extra with the payment in April, from 2028",
         "Once, extra: 1.000,00 € with payment 10, 2.000,00 € with payment 20, 3.000,00 € with payment 30, "
         "4.000,00 € with payment 40, 5.000,00 € with payment 50",
         "Once, extra (continued): 6.000,00 € with payment 60",
         "Every two weeks: half the payment instead of the monthly payment",
     };
-    EXPECT_EQ(calculators::planInputLines(input, euroSettings()), expected);
+    // The locale's own month names are for its dates; the sentence names the month in English.
+    auto german = euroSettings();
+    german.dateNames.months[3] = "April (de)";
+    EXPECT_EQ(calculators::planInputLines(input, german), expected);
 }
 
 TEST(ExtraPaymentsPlan, ChartDrawsBothBalancesAndThePlansYears)

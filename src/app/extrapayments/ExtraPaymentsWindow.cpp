@@ -64,8 +64,9 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
 
     const auto& settings = regional();
-    for (const std::string& month : settings.dateNames.months)
-        ui->YearlyMonthCombo->addItem(text(month));
+    // Month names are English words like the rest of the window; only numbers and dates take the locale's form.
+    for (int month = 1; month <= 12; ++month)
+        ui->YearlyMonthCombo->addItem(text(calculators::monthName(month)));
     // The list that drops down is a stop of its own for screen readers: it reads as its box.
     ui->YearlyMonthCombo->view()->setAccessibleName(ui->YearlyMonthCombo->accessibleName());
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(settings.shortDateFormat));

@@ -187,6 +187,13 @@ std::vector<std::string> planRowTexts(const PlanRow& row, const regional::Region
         centsText(row.principal, settings), centsText(row.balance, settings) };
 }
 
+std::string monthName(int month)
+{
+    // The settings' defaults are the English names; a locale's own are for its dates alone.
+    static const regional::DateNames english;
+    return english.months.at(static_cast<std::size_t>(month - 1));
+}
+
 std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const regional::RegionalSettings& settings)
 {
     const auto money = [&settings](Cents amount) { return centsText(amount, settings); };
@@ -208,8 +215,8 @@ std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const r
             + number(input.monthlyFrom) + " to " + number(through));
     }
     if (input.yearlyExtra > 0)
-        lines.push_back("Every year: " + money(input.yearlyExtra) + " extra with the payment in month "
-            + number(input.yearlyMonth) + ", from " + number(input.yearlyFromYear));
+        lines.push_back("Every year: " + money(input.yearlyExtra) + " extra with the payment in "
+            + monthName(input.yearlyMonth) + ", from " + number(input.yearlyFromYear));
     // Five one-time extras to a line keep sixty of them to twelve lines of the first page.
     constexpr std::size_t perLine = 5;
     const auto& once = input.oneTimeExtras;

@@ -99,6 +99,8 @@ std::vector<std::string> planGridTitles();
 std::vector<std::string> planRowTexts(const PlanRow& row, const regional::RegionalSettings& settings);
 std::string centsText(Cents amount, const regional::RegionalSettings& settings); // $1,234.50
 std::string yearsAndMonthsText(std::int32_t months); // "6 years 4 months"
+// A month by its name in the program's English, whatever the locale: "April" for 4.
+std::string monthName(int month);
 
 // What the plan is a plan of, for the head of the print-out: the loan, then each kind of extra chosen.
 std::vector<std::string> planInputLines(const ExtraPaymentsInput& input, const regional::RegionalSettings& settings);
