@@ -140,12 +140,17 @@ void writeText(const Report& report, std::ostream& out)
     for (const std::string& text : report.texts)
         out << text << '\n';
     std::vector<std::size_t> widths;
+    std::vector<bool> figures; // columns whose cells hold figures or dates, aligned right
     for (const auto& row : report.grid) {
         widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t column = 0; column < row.size(); ++column)
+        figures.resize(widths.size());
+        for (std::size_t column = 0; column < row.size(); ++column) {
             widths[column] = std::max(widths[column], characterCount(row[column].text));
+            figures[column] = figures[column] || !row[column].value.empty();
+        }
     }
-    for (const auto& row : report.grid) {
+    for (std::size_t r = 0; r < report.grid.size(); ++r) {
+        const auto& row = report.grid[r];
         // Rows the grid leaves empty, below a matrix with fewer rates, are no text.
         if (std::all_of(row.begin(), row.end(), [](const Cell& cell) { return cell.text.empty(); }))
             continue;
@@ -155,7 +160,9 @@ void writeText(const Report& report, std::ostream& out)
             const std::string padding(widths[column] - characterCount(cell.text), ' ');
             if (column > 0)
                 line += "  ";
-            line += cell.value.empty() ? cell.text + padding : padding + cell.text;
+            // A heading stands over its column's figures, ending where they end.
+            const bool right = !cell.value.empty() || (r == 0 && figures[column]);
+            line += right ? padding + cell.text : cell.text + padding;
         }
         line.erase(line.find_last_not_of(' ') + 1);
         out << line << '\n';

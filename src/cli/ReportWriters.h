@@ -9,7 +9,8 @@
 namespace cli {
 
 // The texts as the window shows them: sentences and panels a line each, then the grid's rows that hold a
-// text, in aligned columns (a cell with a value, a figure or a date, aligned right).
+// text, in aligned columns (a cell with a value, a figure or a date, aligned right, and so the heading over
+// such cells).
 void writeText(const Report& report, std::ostream& out);
 
 // The inputs and the grid as the grids' Save as CSV writes them, separated as the settings have it; a command

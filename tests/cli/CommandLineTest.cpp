@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -149,6 +150,23 @@ TEST(CommandLine, ExamplesShowTheWindowsFigures)
     }
 }
 
+// A subcommand's example as its help prints it with the settings, as arguments up to a shell redirection; none
+// when the help shows no example.
+std::vector<std::string> helpExampleOf(const cli::Subcommand& subcommand, const regional::RegionalSettings& settings)
+{
+    const std::string help = run({ std::string(subcommand.name), "--help" }, settings).out;
+    const std::string lead = "Example:\n  corvanta-calc ";
+    const auto start = help.find(lead);
+    if (start == std::string::npos)
+        return {};
+    const auto from = start + lead.size();
+    std::istringstream words(help.substr(from, help.find('\n', from) - from));
+    std::vector<std::string> arguments;
+    for (std::string word; words >> word && word != ">";)
+        arguments.push_back(word);
+    return arguments;
+}
+
 // Every subcommand's example runs as its help prints it, with a decimal point and with a decimal comma.
 TEST(CommandLine, EveryHelpExampleRunsAsPrinted)
 {
@@ -156,15 +174,8 @@ TEST(CommandLine, EveryHelpExampleRunsAsPrinted)
         const regional::RegionalSettings settings = euro ? euroSettings() : unitedStatesSettings();
         for (const cli::Subcommand* subcommand : cli::subcommands()) {
             SCOPED_TRACE(std::string(subcommand->name) + (euro ? " in comma decimals" : ""));
-            const std::string help = run({ std::string(subcommand->name), "--help" }, settings).out;
-            const std::string lead = "Example:\n  corvanta-calc ";
-            const auto start = help.find(lead);
-            ASSERT_NE(start, std::string::npos) << help;
-            const auto from = start + lead.size();
-            std::istringstream words(help.substr(from, help.find('\n', from) - from));
-            std::vector<std::string> arguments;
-            for (std::string word; words >> word && word != ">";)
-                arguments.push_back(word);
+            const auto arguments = helpExampleOf(*subcommand, settings);
+            ASSERT_FALSE(arguments.empty());
             const Outcome output = run(arguments, settings);
             EXPECT_EQ(output.status, 0) << output.err;
         }
@@ -192,6 +203,76 @@ TEST(CommandLine, ThePlansCsvBeginsWithItsOptionsAsGiven)
         EXPECT_EQ(std::vector(records->begin(), records->begin() + static_cast<long>(head.size())), head);
     }
 }
+
+// Where each cell of a text line ends, in characters: the cells found one after the other.
+std::vector<std::size_t> cellEnds(const std::string& line, const std::vector<std::string>& cells)
+{
+    std::vector<std::size_t> ends;
+    std::size_t from = 0;
+    for (const std::string& cell : cells) {
+        const std::size_t at = line.find(cell, from);
+        if (at == std::string::npos)
+            return {};
+        from = at + cell.size();
+        const std::string before = line.substr(0, from);
+        ends.push_back(static_cast<std::size_t>(std::count_if(
+            before.begin(), before.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; })));
+    }
+    return ends;
+}
+
+struct AlignedGrid
+{
+    const char* subcommand;
+    bool euro;
+};
+
+void PrintTo(const AlignedGrid& grid, std::ostream* out)
+{
+    *out << grid.subcommand << (grid.euro ? " in comma decimals" : "");
+}
+
+class TextHeadings : public ::testing::TestWithParam<AlignedGrid>
+{ };
+
+// Each heading over figures ends where its figures end, counted in characters ("€" is one).
+TEST_P(TextHeadings, EndWhereTheirFiguresEnd)
+{
+    const auto settings = GetParam().euro ? euroSettings() : unitedStatesSettings();
+    auto arguments = helpExampleOf(*cli::findSubcommand(GetParam().subcommand), settings);
+    const Outcome text = run(arguments, settings);
+    arguments.push_back("--format=json");
+    const auto parsed = parseCommandJson(run(arguments, settings).out);
+    ASSERT_EQ(text.status, 0) << text.err;
+    ASSERT_TRUE(parsed);
+    ASSERT_GE(parsed->grid.size(), 2u);
+    const auto shown = lines(text.out);
+    const std::size_t headingLine = parsed->texts.size();
+    ASSERT_GT(shown.size(), headingLine + 1);
+    const auto texts = [](const auto& row) {
+        std::vector<std::string> cells;
+        for (const auto& [cellText, value] : row)
+            cells.push_back(cellText);
+        return cells;
+    };
+    const auto headings = cellEnds(shown[headingLine], texts(parsed->grid[0]));
+    const auto figures = cellEnds(shown[headingLine + 1], texts(parsed->grid[1]));
+    ASSERT_EQ(headings.size(), parsed->grid[0].size()) << shown[headingLine];
+    ASSERT_EQ(figures.size(), parsed->grid[1].size()) << shown[headingLine + 1];
+    for (std::size_t column = 0; column < figures.size(); ++column) {
+        if (parsed->grid[1][column].second.empty())
+            continue;
+        EXPECT_EQ(headings[column], figures[column]) << "column " << column << "\n"
+                                                     << shown[headingLine] << "\n"
+                                                     << shown[headingLine + 1];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGrid, TextHeadings,
+    ::testing::Values(AlignedGrid { "schedule", false }, AlignedGrid { "schedule", true },
+        AlignedGrid { "matrix", false }, AlignedGrid { "plan", false }, AlignedGrid { "plan", true },
+        AlignedGrid { "compare", false }, AlignedGrid { "compare", true }),
+    [](const auto& info) { return std::string(info.param.subcommand) + (info.param.euro ? "_Euro" : ""); });
 
 struct Refusal
 {
