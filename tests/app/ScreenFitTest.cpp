@@ -15,6 +15,7 @@
 #include "widgets/LoanChartWindow.h"
 #include "widgets/WindowPlacement.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -146,6 +147,41 @@ TEST(ScreenFit, ResizableWindowsFitALaptopAt125PercentWithNothingCut)
                 const QRect shown(field->mapTo(scroll->viewport(), QPoint(0, 0)), field->size());
                 EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << field->objectName().toStdString();
             }
+    }
+}
+
+// The planner opened as the Tools menu opens it, on whatever screen and scale: Tab reaches the every-two-weeks
+// check box, which is scrolled into view as it takes the focus, one-time rows in the table or not.
+TEST(ScreenFit, TabReachesTheEveryTwoWeeksCheckInView)
+{
+    recordedDialogs().reset();
+    app::ReturningUserStore store;
+    MainWindow main(store);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier);
+    auto* planner = main.findChild<ExtraPaymentsWindow*>();
+    ASSERT_NE(planner, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(planner));
+    auto* scroll = find<QScrollArea>(*planner, "FieldsScroll");
+    for (const bool rows : { false, true }) {
+        SCOPED_TRACE(rows ? "with a one-time row" : "without one-time rows");
+        if (rows)
+            find<QPushButton>(*planner, "AddRowButton")->click();
+        find(*planner, "RateEdit")->setFocus();
+        QStringList reached;
+        for (int press = 0; press < 40 && !reached.contains(QStringLiteral("CalculateButton")); ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            reached.append(focus->objectName());
+            if (focus->objectName() != QLatin1String("EveryTwoWeeksCheck"))
+                continue;
+            const QRect shown(focus->mapTo(scroll->viewport(), QPoint(0, 0)), focus->size());
+            EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+        }
+        EXPECT_TRUE(reached.contains(QStringLiteral("EveryTwoWeeksCheck"))) << reached.join(u' ').toStdString();
     }
 }
 
