@@ -74,9 +74,9 @@ Report run(const Given& given, const Context& context)
     for (const std::string& offer : given.all(field::offer))
         texts.addRow(field::offer, offerRow(offer));
     const calculators::LoanOffersInput input = readOptions(calculators::readLoanOffers, texts, context);
-    const calculators::LoanOffersComparison comparison = calculators::compareLoanOffers(input);
-
     Report report;
+    report.inputs = calculators::offersInputsAsTyped(texts);
+    const calculators::LoanOffersComparison comparison = calculators::compareLoanOffers(input);
     for (const calculators::ComparisonRow& row : calculators::comparisonRows(input, comparison, settings)) {
         auto& cells = report.grid.emplace_back();
         cells.push_back({ row.caption });

@@ -231,14 +231,21 @@ const Behaviour behaviours[] = {
             QTemporaryDir folder;
             ASSERT_TRUE(folder.isValid());
             recordedDialogs().saveFileAnswer = folder.filePath(QStringLiteral("offers.csv"));
+            t.typeOver("PriceEdit", "1");
             t.press("SaveCsvButton");
-            EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Loan Offers.csv"));
+            EXPECT_EQ(recordedDialogs().suggestedSaveName, QStringLiteral("Corvanta Compare Loan Offers.csv"));
             QFile csv(recordedDialogs().saveFileAnswer);
             ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+            // The fields as typed when Calculate was pressed, an empty record, then the grid.
             const QList<QByteArray> records = csv.readAll().split('\n');
-            EXPECT_TRUE(records.first().startsWith(",Offer A")) << records.first().toStdString();
-            EXPECT_EQ(records.size(), app::gridRowCount(*t.grid()) + 1);
-            EXPECT_TRUE(records[2].contains("\"$2,275.44\",\"$2,216.58\"")) << records[2].toStdString();
+            EXPECT_EQ(records.first(), "Home price,400000\r");
+            EXPECT_TRUE(records.contains("First payment,1/1/2027\r"));
+            EXPECT_TRUE(records.contains("Offer B name,Second Bank\r"));
+            const auto grid = records.indexOf("\r") + 1;
+            ASSERT_GT(grid, 0);
+            EXPECT_TRUE(records[grid].startsWith(",Offer A")) << records[grid].toStdString();
+            EXPECT_EQ(records.size() - grid, app::gridRowCount(*t.grid()) + 1);
+            EXPECT_TRUE(records[grid + 2].contains("\"$2,275.44\",\"$2,216.58\"")) << records[grid + 2].toStdString();
         } },
     { "PrintPutsThePurchaseAndTheOffersAboveTheGridOnOnePage",
         [](LoanOffersWindowTest& t) {

@@ -83,6 +83,11 @@ TEST(LoanOffersCommand, ShowsTheComparisonInEachFormat)
                 "  \"notes\": [\"Over the 5 years you keep the loan, Lower rate costs least: $668.14 less than Cheap "
                 "and "
                 "$5,626.67 less than Dear.\"]," } },
+        // A name a spreadsheet would run as a formula is written as text; the figures stay numbers.
+        { "CSV of a name that looks like a formula",
+            { "compare", "--price", "300000", "--down", "60000", "--first-payment", "2027-01-01", "--offer",
+                "name==1+2,rate=6.5,years=30", "--format", "csv" },
+            { "Offer A name,\"'=1+2\"\r", ",\"'=1+2\"\r", "APR,6.500%\r" } },
         // The lines cross back when the insurance of the offer with the lowest cash to close ends: a run with an end
         // and no break-even for programs. A down payment of a tenth of the price.
         { "runs that end",
@@ -174,8 +179,11 @@ TEST(LoanOffersCommand, ReadsDecimalCommasAndCommasInNames)
         { "compare", "--locale", "de_DE.UTF-8", "--price", "350000", "--down", "70000", "--first-payment", "2027-01-01",
             "--offer", "name=Bank, Inc.,rate=6,125,years=30,points=1,5,fees=1200,closing=2000", "--format", "csv" });
     ASSERT_EQ(euro.status, 0) << euro.err;
-    EXPECT_NE(euro.out.find(",\"Bank, Inc.\"\r\n"), std::string::npos) << euro.out;
-    EXPECT_NE(euro.out.find("\r\nAPR,\"6,309%\"\r\n"), std::string::npos) << euro.out;
+    // Fields go between semicolons where the decimal separator is a comma; the inputs as typed come first.
+    EXPECT_EQ(euro.out.rfind("Home price;350000\r\nDown payment;70000\r\n", 0), 0u) << euro.out;
+    EXPECT_NE(euro.out.find("\r\nOffer A name;Bank, Inc.\r\nOffer A rate (%);6,125\r\n"), std::string::npos);
+    EXPECT_NE(euro.out.find("\r\n\r\n;Bank, Inc.\r\n"), std::string::npos) << euro.out;
+    EXPECT_NE(euro.out.find("\r\nAPR;6,309%\r\n"), std::string::npos) << euro.out;
 }
 
 TEST(LoanOffersCommand, RefusesWithTheWindowsWarningNamingTheOption)

@@ -1,7 +1,9 @@
 #include "loanoffers/LoanOffersWindow.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/DocumentName.h"
 #include "dialogs/GuardedHandler.h"
+#include "fields/DateTyping.h"
 #include "fields/EnterKey.h"
 #include "fields/FieldAssistance.h"
 #include "fields/Regional.h"
@@ -61,11 +63,13 @@ LoanOffersWindow::LoanOffersWindow(QWidget* parent)
     } };
 
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(regional().shortDateFormat));
+    new DateTyping(ui->FirstPaymentEdit);
     ui->FirstPaymentEdit->setDateRange(
         QDate(calculators::earliestPlanYear, 1, 1), QDate(calculators::latestPlanYear, 12, 31));
     setUpGrid(*ui->ComparisonGrid);
     QMenu* menu = addGridMenu(*ui->ComparisonGrid);
-    QAction* saveCsv = addCsvExport(*menu, *ui->ComparisonGrid, this, QStringLiteral("Loan Offers.csv"));
+    QAction* saveCsv
+        = addCsvExport(*menu, *ui->ComparisonGrid, this, csvFileName(*this), [this] { return comparedInputs; });
     for (QPushButton* button : { ui->SaveCsvButton, ui->PrintButton, ui->ChartButton })
         button->setEnabled(false);
 
@@ -122,6 +126,14 @@ calculators::FieldTexts LoanOffersWindow::fieldTexts() const
     return texts;
 }
 
+CsvInputs LoanOffersWindow::inputsAsTyped() const
+{
+    // The date as the window shows it, where the reader takes year-month-day.
+    calculators::FieldTexts texts = fieldTexts();
+    texts.set(calculators::offerFields::firstPayment, ui->FirstPaymentEdit->text().toStdString());
+    return calculators::offersInputsAsTyped(texts);
+}
+
 std::vector<FieldControl> LoanOffersWindow::fieldControls() const
 {
     namespace field = calculators::offerFields;
@@ -147,6 +159,7 @@ void LoanOffersWindow::calculateButtonClicked()
         return;
     }
     input = std::get<calculators::LoanOffersInput>(read);
+    comparedInputs = inputsAsTyped();
     comparison = calculators::compareLoanOffers(input);
     showComparison();
 }
@@ -205,7 +218,7 @@ void LoanOffersWindow::printButtonClicked()
     for (const std::string& line : calculators::offersInputLines(input, regional()))
         heading.append(text(line));
     printPages(this, { comparisonPage(heading, gridTexts(*ui->ComparisonGrid), ui->NotesLabel->text().split(u'\n')) },
-        PrintJobs::OneDocument, QStringLiteral("Corvanta loan offers"));
+        PrintJobs::OneDocument, documentName(*this));
 }
 
 void LoanOffersWindow::chartButtonClicked()

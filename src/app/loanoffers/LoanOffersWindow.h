@@ -2,6 +2,7 @@
 
 #include "calculators/loanoffers/LoanOffers.h"
 #include "fields/FieldControls.h"
+#include "widgets/GridCsv.h"
 
 #include <QDate>
 #include <QWidget>
@@ -42,6 +43,8 @@ private:
 
     calculators::FieldTexts fieldTexts() const;
     std::vector<FieldControl> fieldControls() const;
+    // The fields as typed, which a saved file begins with.
+    CsvInputs inputsAsTyped() const;
     void clearComparison();
     void showComparison();
 
@@ -52,6 +55,7 @@ private:
     calculators::LoanOffersInput input;
     std::optional<calculators::LoanOffersComparison> comparison;
     std::vector<std::string_view> rowFigures; // the figure of each row under the grid's heading
+    CsvInputs comparedInputs; // the fields as typed when the comparison shown was calculated
 };
 
 } // namespace app

@@ -3,6 +3,7 @@
 // Lenders' offers for one home purchase side by side: each offer's monthly cost with mortgage insurance, its APR
 // by the actuarial method, its total interest percentage and what it costs over the years the buyer keeps the
 // loan, all to the cent on the planner's whole-cent schedule.
+#include "calculators/CsvText.h"
 #include "calculators/extrapayments/ExtraPaymentsPlan.h"
 #include "calculators/fields/FieldFailure.h"
 #include "calculators/fields/FieldTexts.h"
@@ -82,6 +83,10 @@ struct LoanOffersInput
 // and insurance are 0, blank tax, insurance and dues 0, blank years kept defaultYearsKept.
 std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     const FieldTexts& texts, const regional::RegionalSettings& settings);
+
+// The fields as typed, for the head of a saved file: the purchase's by their captions, then each offer that has a
+// rate, its fields captioned with its default name ("Offer B rate (%)").
+std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts);
 
 // What a field accepts in a few words, from the limits above, in the regional formats, for help texts: a purchase
 // field by its name in offerFields, an offer's field by its key.

@@ -236,6 +236,28 @@ std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     return OffersReader(settings).purchaseAndOffers(texts);
 }
 
+std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts)
+{
+    const std::pair<std::string_view, const char*> purchase[]
+        = { { field::price, "Home price" }, { field::down, "Down payment" }, { field::tax, "Property tax a year" },
+              { field::insurance, "Homeowner's insurance a year" }, { field::dues, "Association dues a month" },
+              { field::keep, "Years you keep the loan" }, { field::firstPayment, "First payment" } };
+    const char* const offerCaptions[] = { "name", "rate (%)", "term (years)", "points (%)", "lender fees",
+        "other closing costs", "lender credit", "mortgage insurance (%)" };
+    std::vector<CsvInput> inputs;
+    for (const auto& [name, caption] : purchase)
+        inputs.push_back({ caption, texts.text(name) });
+    const auto& rows = texts.rows(field::offer);
+    for (std::size_t position = 0; position < rows.size(); ++position) {
+        if (trimmed(cellText(rows[position], field::offerKeys[column::rate])).empty())
+            continue;
+        for (std::size_t key = 0; key < std::size(field::offerKeys); ++key)
+            inputs.push_back({ defaultOfferName(position) + " " + offerCaptions[key],
+                cellText(rows[position], field::offerKeys[key]) });
+    }
+    return inputs;
+}
+
 namespace {
 
 // What a field accepts, the largest amount written as given.
