@@ -53,6 +53,18 @@ int calculate(const std::uint8_t* data, std::size_t size, Calculation calculatio
     return 0;
 }
 
+// Runs a step that must not raise any of the core's errors, such as a calculation on input its reader accepted:
+// an error breaks the property named, with the error's message.
+template <typename Step>
+auto withoutError(const char* property, Step step) -> decltype(step())
+{
+    try {
+        return step();
+    } catch (const finance::FinanceError& error) {
+        fail(property, error.what());
+    }
+}
+
 inline void requireFinite(finance::Extended value, const char* what)
 {
     require(std::isfinite(value), what);
