@@ -164,6 +164,12 @@ CASES = {
     "CostLinesCrossBackWhenInsuranceEnds": dict(price=45000000, down=4500000, keep=15, offers=[
         ("MI Lender", "6.5", 30, "0", 0, 0, 0, "0.4"),
         ("Points Bank", "6.75", 30, "0.5", 0, 0, 0, "0")]),
+    # Each amount financed puts the APR's root within 1e-10 thousandths of a half thousandth: 10.7495 just above,
+    # 11.4395 just below. Fees alone or points less a credit make the same amount financed.
+    "AprOnAHalfThousandthSettledExactly": dict(price=100000000000, down=100, keep=30, offers=[
+        ("Rounds up", "6.5", 30, "0", 32286438769, 0, 0, "0"),
+        ("Rounds down", "6.5", 30, "0", 35874791551, 0, 0, "0"),
+        ("Points and credit", "6.5", 30, "10", 22287438779, 0, 1000000, "0")]),
 }
 
 
