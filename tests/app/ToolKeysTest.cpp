@@ -92,9 +92,12 @@ TEST_P(ToolKeys, OpenTheirWindowReadyToTypeIn)
         QWidget* tool = toolWindow(main, GetParam().toolClass);
         ASSERT_NE(tool, nullptr);
         EXPECT_TRUE(tool->isVisible());
-        // Nothing blocks it: no modal window, or the tool is the one above the others.
+        // Nothing blocks it: no modal window, or the tool is the one above the others; above a window that stays on
+        // top it stays on top too, or the window manager keeps it below that window.
         const QWidget* modal = QApplication::activeModalWidget();
         EXPECT_TRUE(!modal || modal == tool);
+        EXPECT_EQ(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+            focus->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_EQ(line ? line->text() : QString(), text);
         opened = true;
         tool->close();

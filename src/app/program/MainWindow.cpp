@@ -170,10 +170,18 @@ void MainWindow::toolActionTriggered(ToolWindow& tool)
         placeOnScreen(tool.window);
     }
     // A modal window blocks every other window; the tool opens modal above it, so that it can be used there.
-    if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != tool.window
-        && !tool.window->isModal()) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != tool.window && !tool.window->isModal()) {
         tool.window->hide();
         tool.window->setWindowModality(Qt::ApplicationModal);
+    }
+    // Opened from a window that stays on top (the chart, the prepayment window), it stays on top too until it is
+    // closed, or the window manager keeps it below that window.
+    const QWidget* from = modal ? modal : QApplication::activeWindow();
+    if (from && from != tool.window && from->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+        && !tool.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        tool.window->hide();
+        tool.window->setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     tool.window->show();
     tool.window->raise();
