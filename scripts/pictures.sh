@@ -13,7 +13,8 @@ cmake --build build --target corvanta_pictures
 scratch=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 display=:${SCREENSHOT_DISPLAY:-96}
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+# A common laptop screen, on which the offers window shows two offers side by side.
+Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp &
 xvfb=$!
 sleep 1
 
