@@ -129,10 +129,12 @@ TEST_F(MainWindowTest, KeyboardShortcutsListEveryKeyFromTheActions)
         "Ctrl+E \u2014 Extra Payments Planner: how much interest and time extra payments save, paid every month, every "
         "year, once, or as half payments every two weeks\n"
         "Ctrl+L \u2014 Compare Loan Offers: which lender's offer costs least: the APR, the monthly cost with mortgage "
-        "insurance and the cost over the years you keep the loan, side by side\n\n"
+        "insurance and the cost over the years you keep the loan, side by side\n"
+        "Enter \u2014 Calculate, or the button that has the focus\n\n"
         "In the main window:\nAlt+F \u2014 the File menu\nAlt+T \u2014 the Tools menu\nAlt+H \u2014 the Help menu\n\n"
         "In the Extra Payments Planner window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy\n\n"
-        "In the Compare Loan Offers window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy");
+        "In the Compare Loan Offers window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy\n\n"
+        "In the Amortization Schedule window:\nCtrl+C \u2014 Copy\nCtrl+G \u2014 Loan Chart");
 
     recordedDialogs().reset();
     find<QAction>(window, "ExtraPaymentsPlannerAction")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));

@@ -6,6 +6,7 @@
 #include "extrapayments/ExtraPaymentsWindow.h"
 #include "fields/EnterKey.h"
 #include "loan/LoanPage.h"
+#include "loan/ScheduleWindow.h"
 #include "loanoffers/LoanOffersWindow.h"
 #include "printing/WindowPicturePrint.h"
 #include "program/AboutBox.h"
@@ -158,6 +159,9 @@ void MainWindow::keyboardShortcutsActionTriggered()
         made.emplace_back(tool.make());
         windows.append(made.back().get());
     }
+    // The schedule has keys of its own too (its chart, copying its cells).
+    made.push_back(std::make_unique<ScheduleWindow>());
+    windows.append(made.back().get());
     dialogs().information(this, keyboardShortcutsText(*ui->MenuBar, windows));
 }
 

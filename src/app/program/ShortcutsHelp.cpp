@@ -51,9 +51,10 @@ QString keyboardShortcutsText(const QMenuBar& menus, const QList<const QWidget*>
             (action->shortcutContext() == Qt::ApplicationShortcut ? everywhere : mainWindow).append(line(*action));
         }
     }
+    // Enter is no action: a filter in each window takes it.
+    everywhere << QStringLiteral("Enter \u2014 Calculate, or the button that has the focus");
     QStringList text;
-    if (!everywhere.isEmpty())
-        text << QStringLiteral("In every window of the program:") << everywhere << QString();
+    text << QStringLiteral("In every window of the program:") << everywhere << QString();
     text << QStringLiteral("In the main window:") << mainWindow << menuKeys;
     for (const QWidget* window : toolWindows) {
         QStringList own;
