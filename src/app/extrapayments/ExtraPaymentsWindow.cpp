@@ -279,4 +279,19 @@ bool ExtraPaymentsWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+std::vector<TypedSection> ExtraPaymentsWindow::typedSections() const
+{
+    namespace field = calculators::plannerFields;
+    static constexpr std::string_view onceColumns[]
+        = { calculators::oneTimeKeys::payment, calculators::oneTimeKeys::amount };
+    return { { "plan",
+        { { field::rate, ui->RateEdit }, { field::years, ui->YearsEdit }, { field::amount, ui->AmountEdit },
+            { field::firstPayment, ui->FirstPaymentEdit }, { field::monthlyExtra, ui->MonthlyExtraEdit },
+            { field::monthlyFrom, ui->MonthlyFromEdit }, { field::monthlyThrough, ui->MonthlyThroughEdit },
+            { field::yearlyExtra, ui->YearlyExtraEdit }, { field::yearlyMonth, ui->YearlyMonthCombo },
+            { field::yearlyFrom, ui->YearlyFromYearEdit },
+            { .field = field::oneTime, .control = ui->OneTimeTable, .columns = onceColumns },
+            { field::everyTwoWeeks, ui->EveryTwoWeeksCheck } } } };
+}
+
 } // namespace app

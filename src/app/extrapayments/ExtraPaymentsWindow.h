@@ -4,6 +4,7 @@
 #include "calculators/extrapayments/ExtraPaymentsReader.h"
 #include "calculators/fields/FieldTexts.h"
 #include "fields/FieldControls.h"
+#include "fields/TypedFields.h"
 #include "widgets/GridCsv.h"
 
 #include <QDate>
@@ -26,6 +27,8 @@ class ExtraPaymentsWindow final : public QWidget
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit ExtraPaymentsWindow(QWidget* parent = nullptr);
     ~ExtraPaymentsWindow() override;
 

@@ -208,4 +208,14 @@ void LoanPage::matrixButtonClicked()
     matrix->exec();
 }
 
+std::vector<TypedSection> LoanPage::typedSections() const
+{
+    return { { "loan",
+        { { .field = calculators::loanFields::solveFor, .control = ui->SolveForPaymentRadio, .choice = "payment" },
+            { .field = calculators::loanFields::solveFor, .control = ui->SolveForAmountRadio, .choice = "amount" },
+            { calculators::loanFields::rate, ui->RateEdit }, { calculators::loanFields::years, ui->YearsEdit },
+            { calculators::loanFields::payment, ui->PaymentEdit },
+            { calculators::loanFields::amount, ui->AmountEdit } } } };
+}
+
 } // namespace app

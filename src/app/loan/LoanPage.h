@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/fields/FieldTexts.h"
+#include "fields/TypedFields.h"
 #include "widgets/BuiltOnFirstShow.h"
 
 #include <QDate>
@@ -24,6 +25,8 @@ class LoanPage final : public BuiltOnFirstShow<QWidget>
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit LoanPage(QWidget* parent = nullptr);
     ~LoanPage() override;
 

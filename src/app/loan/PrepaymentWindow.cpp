@@ -92,4 +92,9 @@ void PrepaymentWindow::closeButtonClicked()
     hide();
 }
 
+std::vector<TypedSection> PrepaymentWindow::typedSections() const
+{
+    return { { "prepay", { { "extra", ui->ExtraPaymentEdit }, { "from", ui->StartMonthEdit } } } };
+}
+
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "calculators/fields/FieldTexts.h"
 #include "calculators/loan/Prepayment.h"
+#include "fields/TypedFields.h"
 
 #include <QWidget>
 #include <memory>
@@ -21,6 +22,8 @@ class PrepaymentWindow final : public QWidget
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit PrepaymentWindow(QWidget* parent = nullptr);
     ~PrepaymentWindow() override;
 

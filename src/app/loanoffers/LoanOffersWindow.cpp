@@ -289,4 +289,20 @@ void LoanOffersWindow::closeButtonClicked()
     close();
 }
 
+std::vector<TypedSection> LoanOffersWindow::typedSections() const
+{
+    namespace field = calculators::offerFields;
+    TypedSection section { "compare",
+        { { field::price, ui->PriceEdit }, { field::down, ui->DownEdit }, { field::tax, ui->TaxEdit },
+            { field::insurance, ui->InsuranceEdit }, { field::dues, ui->DuesEdit }, { field::keep, ui->KeepEdit },
+            { field::firstPayment, ui->FirstPaymentEdit } } };
+    for (std::size_t offer = 0; offer < offerEdits.size(); ++offer)
+        for (std::size_t key = 0; key < offerEdits[offer].size(); ++key)
+            section.fields.push_back({ .field = field::offer,
+                .control = offerEdits[offer][key],
+                .row = static_cast<int>(offer),
+                .key = field::offerKeys[key] });
+    return { section };
+}
+
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "calculators/loanoffers/LoanOffers.h"
 #include "fields/FieldControls.h"
+#include "fields/TypedFields.h"
 #include "widgets/GridCsv.h"
 
 #include <QDate>
@@ -28,6 +29,8 @@ class LoanOffersWindow final : public QWidget
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit LoanOffersWindow(QWidget* parent = nullptr);
     ~LoanOffersWindow() override;
 

@@ -83,4 +83,12 @@ void CollegePage::collegeHowToButtonClicked(const QObject* sender)
     ui->CollegePlanText->setTextCursor(caret);
 }
 
+std::vector<TypedSection> CollegePage::typedSections() const
+{
+    return { { "college",
+        { { "age", ui->ChildAgeEdit }, { "start-age", ui->StartingAgeEdit }, { "cost", ui->AnnualCostEdit },
+            { "years", ui->CollegeYearsEdit }, { "increase", ui->CostIncreaseEdit }, { "fund", ui->CurrentFundEdit },
+            { "growth", ui->FundGrowthEdit } } } };
+}
+
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/CollegePlan.h"
+#include "fields/TypedFields.h"
 #include "widgets/BuiltOnFirstShow.h"
 
 #include <QWidget>
@@ -19,6 +20,8 @@ class CollegePage final : public BuiltOnFirstShow<QWidget>
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit CollegePage(QWidget* parent = nullptr);
     ~CollegePage() override;
 

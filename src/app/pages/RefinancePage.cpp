@@ -63,4 +63,12 @@ void RefinancePage::refinanceCalculateButtonClicked()
         dialogs().warning(this, QString::fromUtf8(calculators::moreExpensiveMessage));
 }
 
+std::vector<TypedSection> RefinancePage::typedSections() const
+{
+    return { { "refinance",
+        { { "payment", ui->CurrentPaymentEdit }, { "principal", ui->RefinancedAmountEdit },
+            { "years", ui->RefinancedYearsEdit }, { "rate", ui->RefinancedRateEdit },
+            { "closing-costs", ui->ClosingCostsEdit }, { "points", ui->PointsEdit } } } };
+}
+
 } // namespace app

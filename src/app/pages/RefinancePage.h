@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/TypedFields.h"
 #include "widgets/BuiltOnFirstShow.h"
 
 #include <QWidget>
@@ -17,6 +18,8 @@ class RefinancePage final : public BuiltOnFirstShow<QWidget>
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit RefinancePage(QWidget* parent = nullptr);
     ~RefinancePage() override;
 

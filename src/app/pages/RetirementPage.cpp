@@ -106,4 +106,12 @@ void RetirementPage::retirementHowToButtonClicked()
     ui->RetirementPlanText->setTextCursor(caret);
 }
 
+std::vector<TypedSection> RetirementPage::typedSections() const
+{
+    return { { "retirement",
+        { { "age", ui->CurrentAgeEdit }, { "retire-at", ui->RetirementAgeEdit }, { "income", ui->MonthlyIncomeEdit },
+            { "years", ui->RetirementYearsEdit }, { "growth", ui->GrowthRateEdit }, { "inflation", ui->InflationEdit },
+            { "assets", ui->RetirementFundEdit } } } };
+}
+
 } // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/TypedFields.h"
 #include "widgets/BuiltOnFirstShow.h"
 
 #include <QWidget>
@@ -22,6 +23,8 @@ class RetirementPage final : public BuiltOnFirstShow<QWidget>
     Q_OBJECT
 
 public:
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
     explicit RetirementPage(QWidget* parent = nullptr);
     ~RetirementPage() override;
 

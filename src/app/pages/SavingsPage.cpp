@@ -92,4 +92,17 @@ void SavingsPage::returnCalculateButtonClicked()
         QString::fromStdString(calculators::requiredReturnSentence(annualReturn, regional())));
 }
 
+std::vector<TypedSection> SavingsPage::typedSections() const
+{
+    return { { "savings",
+                 { { "rate", ui->SavingsRateEdit }, { "years", ui->SavingsYearsEdit },
+                     { "current", ui->CurrentSavingsEdit }, { "contribution", ui->ContributionEdit },
+                     { .field = "every", .control = ui->AnnuallyRadio, .choice = "year" },
+                     { .field = "every", .control = ui->MonthlyRadio, .choice = "month" },
+                     { .field = "every", .control = ui->WeeklyRadio, .choice = "week" } } },
+        { "required-return",
+            { { "current", ui->CurrentValueEdit }, { "desired", ui->DesiredValueEdit },
+                { "years", ui->GrowYearsEdit } } } };
+}
+
 } // namespace app

@@ -44,6 +44,10 @@ public:
         return found == tables.end() ? none : found->second;
     }
 
+    // Every text by field name, and every table by name, in name order.
+    const auto& allTexts() const { return texts; }
+    const auto& allTables() const { return tables; }
+
     // Every text of the other that this one does not hold is added, with the other's tables.
     void addMissing(const FieldTexts& other)
     {
