@@ -3,9 +3,9 @@
 # never a folder above it or beside it, and no two files include each other. From the top: the program
 # (src/main.cpp), then inside src/app the program's assembly, the features side by side (the loan page with its
 # windows, the other pages, the extra payments planner, the loan offers comparison), widgets, printing beside field
-# input, and the dialogs; corvanta-calc (src/cli) stands beside the app; both sit on the calculators (the offers on
-# the planner, the planner on the loan's, those on the one-file calculators, all on the reading of fields), which sit
-# on regional (number entry and formats), which sits on finance (the money maths).
+# input, and the dialogs; corvanta-calc (src/cli) stands beside the app; both sit on the scenario files, which sit on
+# the calculators (the offers on the planner, the planner on the loan's, those on the one-file calculators, all on the
+# reading of fields), which sit on regional (number entry and formats), which sits on finance (the money maths).
 # Argument: the src folder. Prints every include that points the wrong way, and fails if there is one.
 set -euo pipefail
 src=$(cd "$1" && pwd)
@@ -13,11 +13,11 @@ src=$(cd "$1" && pwd)
 # folder rank stack: a folder may include a lower rank of its own stack or of the shared core.
 layers=(
     "finance 0 core" "regional 1 core" "calculators/fields 2 core" "calculators 3 core" "calculators/loan 4 core"
-    "calculators/extrapayments 5 core" "calculators/loanoffers 6 core"
-    "cli 7 cli"
-    "app/dialogs 7 app" "app/fields 8 app" "app/printing 8 app" "app/widgets 9 app"
-    "app/loan 10 app" "app/pages 10 app" "app/extrapayments 10 app" "app/loanoffers 10 app"
-    "app/program 11 app" "main 12 app"
+    "calculators/extrapayments 5 core" "calculators/loanoffers 6 core" "scenario 7 core"
+    "cli 8 cli"
+    "app/dialogs 8 app" "app/fields 9 app" "app/printing 9 app" "app/widgets 10 app"
+    "app/loan 11 app" "app/pages 11 app" "app/extrapayments 11 app" "app/loanoffers 11 app"
+    "app/program 12 app" "main 13 app"
 )
 declare -A rank stack
 for layer in "${layers[@]}"; do

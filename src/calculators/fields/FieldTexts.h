@@ -36,6 +36,11 @@ public:
     }
 
     void addRow(std::string_view table, Row row) { tables[std::string(table)].push_back(std::move(row)); }
+    // A table with these rows, none at all included: a saved table of no rows stays a table.
+    void setRows(std::string_view table, std::vector<Row> rows)
+    {
+        tables.insert_or_assign(std::string(table), std::move(rows));
+    }
     // The table's rows in order; none when it was left out.
     const std::vector<Row>& rows(std::string_view table) const
     {
@@ -44,7 +49,7 @@ public:
         return found == tables.end() ? none : found->second;
     }
 
-    // Every text by field name, and every table by name, in name order.
+    // Every field's text and every table, by name, as a file holds them.
     const auto& allTexts() const { return texts; }
     const auto& allTables() const { return tables; }
 
@@ -54,6 +59,8 @@ public:
         texts.insert(other.texts.begin(), other.texts.end());
         tables.insert(other.tables.begin(), other.tables.end());
     }
+
+    bool operator==(const FieldTexts&) const = default;
 
 private:
     std::map<std::string, std::string, std::less<>> texts;
