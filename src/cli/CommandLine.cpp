@@ -2,6 +2,7 @@
 
 #include "cli/CommandList.h"
 #include "cli/ReportWriters.h"
+#include "cli/ScenarioOption.h"
 #include "finance/FinanceErrors.h"
 
 #include <algorithm>
@@ -35,6 +36,7 @@ struct Request
     Given given;
     Format format = Format::Text;
     std::optional<std::string> locale;
+    std::optional<std::string> scenarioFile;
     bool help = false;
 };
 
@@ -56,7 +58,8 @@ void writeUsage(const Subcommand* subcommand, std::ostream& err)
 
 void writeProgramHelp(std::ostream& out)
 {
-    out << "Usage: " << program << " SUBCOMMAND [--OPTION VALUE]... [--format text|csv|json] [--locale NAME]\n"
+    out << "Usage: " << program
+        << " SUBCOMMAND [--OPTION VALUE]... [--scenario FILE] [--format text|csv|json] [--locale NAME]\n"
         << "Corvanta's calculators on the command line: the figures and texts its windows show.\n\nSubcommands:\n";
     for (const Subcommand* subcommand : subcommands()) {
         const std::string name(subcommand->name);
@@ -101,6 +104,10 @@ void writeSubcommandHelp(const Subcommand& subcommand, const regional::RegionalS
                                                   : subcommand.acceptedText(option.name);
         writeOptionLine(option.name, "VALUE", std::string(option.description) + " (" + accepted + ")", out);
     }
+    writeOptionLine("scenario", "FILE",
+        "the fields of the scenario file's " + std::string(scenarioSectionOf(subcommand))
+            + " section; an option given replaces its field, given as '' empties it",
+        out);
     writeOptionLine("format", "FORMAT", "text (the default), csv or json", out);
     writeOptionLine("locale", "NAME", "the locale whose formats read and show numbers (default: LC_ALL, LANG)", out);
     writeOptionLine("help", "", "this help", out);
@@ -144,7 +151,7 @@ Request readArguments(std::span<const std::string> arguments)
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
         const Option* option = optionNamed(*request.subcommand, name);
-        if (name != "format" && name != "locale" && !option)
+        if (name != "format" && name != "locale" && name != "scenario" && !option)
             throw UsageError { "unknown option '--" + name + "'", request.subcommand };
         // A second value would silently replace the first.
         if (!named.insert(name).second && !(option && option->repeats))
@@ -158,13 +165,18 @@ Request readArguments(std::span<const std::string> arguments)
                 throw UsageError { "--" + name + " needs a value", request.subcommand };
             value = arguments[++i];
         }
-        // An empty value is the option left out: its default, or an empty field.
-        if (value.empty())
+        // An empty value is the option left out: its default, or an empty field, even where a scenario file has it.
+        if (value.empty()) {
+            if (option)
+                request.given.leaveOut(name);
             continue;
+        }
         if (name == "format")
             request.format = formatNamed(value, request.subcommand);
         else if (name == "locale")
             request.locale = value;
+        else if (name == "scenario")
+            request.scenarioFile = value;
         else
             request.given.add(name, value);
     }
@@ -233,11 +245,20 @@ int runCommandLine(std::span<const std::string> arguments, std::ostream& out, st
     }
 
     try {
+        if (request.scenarioFile) {
+            for (const std::string& notice :
+                addScenario(*request.scenarioFile, *request.subcommand, *settings, request.given))
+                err << program << ": " << *request.scenarioFile << ": " << notice << '\n';
+        }
         const Report report = request.subcommand->run(request.given, Context { *settings, context.today });
         writeReport(request, report, *settings, out, err);
         return exitSuccess;
     } catch (const RefusedOption& refused) {
-        err << refused.what() << '\n';
+        // A field whose text came from the scenario file is named with the file, as the user finds it there.
+        if (const std::string* file = request.given.fileOf(refused.option()))
+            err << *file << ": " << refused.option() << ": " << refused.message() << '\n';
+        else
+            err << refused.what() << '\n';
         return exitRefused;
     } catch (const std::bad_alloc&) {
         err << "Out of memory.\n";

@@ -2,12 +2,12 @@
 
 #include "calculators/fields/FieldCheck.h"
 #include "calculators/fields/FieldReader.h"
+#include "cli/Given.h"
 #include "cli/Report.h"
 #include "regional/RegionalSettings.h"
 #include "regional/ShortDate.h"
 
 #include <cstdint>
-#include <map>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -39,49 +39,27 @@ struct Context
     finance::CivilDate today {};
 };
 
-// The option texts given, by option name; an option not given, or given an empty text, is an empty field.
-class Given
-{
-public:
-    void set(std::string_view name, std::string text) { texts[std::string(name)] = { std::move(text) }; }
-    void add(std::string_view name, std::string text) { texts[std::string(name)].push_back(std::move(text)); }
-    bool has(std::string_view name) const { return texts.find(std::string(name)) != texts.end(); }
-    // The text of an option given once.
-    std::string text(std::string_view name) const
-    {
-        const auto found = texts.find(std::string(name));
-        return found == texts.end() ? std::string() : found->second.front();
-    }
-    // The first text of each option, by option name, which is the name of the field each gives.
-    calculators::FieldTexts fieldTexts() const
-    {
-        calculators::FieldTexts fields;
-        for (const auto& [name, given] : texts)
-            fields.set(name, given.front());
-        return fields;
-    }
-    // Every text of an option that repeats, in the order given.
-    std::vector<std::string> all(std::string_view name) const
-    {
-        const auto found = texts.find(std::string(name));
-        return found == texts.end() ? std::vector<std::string>() : found->second;
-    }
-
-private:
-    std::map<std::string, std::vector<std::string>> texts;
-};
-
-// A field that fails its check, or an option value the command does not take: the message names the option.
+// A field that fails its check, or an option value the command does not take: the message names the option (the
+// command line names the scenario file instead where the field's text came from one).
 class RefusedOption final : public std::runtime_error
 {
 public:
     RefusedOption(std::string_view option, std::string_view message)
         : std::runtime_error("--" + std::string(option) + ": " + std::string(message))
+        , refusedOption(option)
+        , refusal(message)
     { }
     // A refused field is refused as the option of the same name.
     explicit RefusedOption(const calculators::FieldFailure& failure)
         : RefusedOption(failure.field, failure.message)
     { }
+
+    const std::string& option() const { return refusedOption; }
+    const std::string& message() const { return refusal; }
+
+private:
+    std::string refusedOption;
+    std::string refusal;
 };
 
 // One subcommand: its options, an example, and what it computes. run() raises RefusedOption for a refused field
