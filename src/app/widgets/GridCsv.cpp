@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSaveFile>
 #include <QTableWidget>
+#include <utility>
 
 namespace app {
 
@@ -56,18 +57,20 @@ QAction* addCsvExport(
 {
     QAction* save = menu.addAction(QStringLiteral("Save as CSV\u2026"));
     save->setObjectName(QStringLiteral("SaveCsvAction"));
-    QObject::connect(save, &QAction::triggered, owner, guarded(owner, [&grid, owner, suggestedName, inputs] {
-        const QString path = dialogs().chooseSaveFile(
-            owner, QStringLiteral("Save as CSV"), suggestedName, QStringLiteral("CSV files (*.csv)"));
-        if (path.isEmpty())
-            return;
-        QString reason;
-        if (!saveFileWhole(path, csvText(gridTexts(grid), inputs ? inputs() : CsvInputs()), reason))
-            // One arg() call with both texts, so that a "%" in the file name is never read as a placeholder.
-            dialogs().warning(owner,
-                QStringLiteral("The file \"%1\" could not be saved: %2. Any earlier file of that name is unchanged.")
-                    .arg(QDir::toNativeSeparators(path), reason));
-    }));
+    QObject::connect(
+        save, &QAction::triggered, owner, guarded(owner, [&grid, owner, suggestedName, inputs = std::move(inputs)] {
+            const QString path = dialogs().chooseSaveFile(
+                owner, QStringLiteral("Save as CSV"), suggestedName, QStringLiteral("CSV files (*.csv)"));
+            if (path.isEmpty())
+                return;
+            QString reason;
+            if (!saveFileWhole(path, csvText(gridTexts(grid), inputs ? inputs() : CsvInputs()), reason))
+                // One arg() call with both texts, so that a "%" in the file name is never read as a placeholder.
+                dialogs().warning(owner,
+                    QStringLiteral(
+                        "The file \"%1\" could not be saved: %2. Any earlier file of that name is unchanged.")
+                        .arg(QDir::toNativeSeparators(path), reason));
+        }));
     return save;
 }
 

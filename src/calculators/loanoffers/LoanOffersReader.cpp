@@ -266,7 +266,7 @@ std::string acceptedText(std::string_view name, const regional::RegionalSettings
     const auto text = [&settings](const char* pattern, std::initializer_list<regional::MessageArgument> arguments) {
         return regional::formatMessage(pattern, arguments, settings);
     };
-    const std::string money = text("0 to %s, at most 2 decimals; 0 when left out", { largest });
+    std::string money = text("0 to %s, at most 2 decimals; 0 when left out", { largest });
     if (name == field::price)
         return text("%s to %s, at most 2 decimals", { "0" + settings.decimalSeparator + "01", largest });
     if (name == field::down)

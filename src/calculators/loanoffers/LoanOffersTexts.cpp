@@ -225,21 +225,18 @@ std::vector<std::string> comparisonNotes(
         + " you keep the loan, ";
     std::vector<std::string> best;
     std::vector<std::string> dearer;
-    const OfferFigures* cheapest = nullptr;
     for (std::size_t i = 0; i < offers.size(); ++i)
-        if (offers[i].best) {
+        if (offers[i].best)
             best.push_back(input.offers[i].name);
-            cheapest = &offers[i];
-        }
+    const Cents least = std::ranges::min_element(offers, {}, &OfferFigures::costInYearsKept)->costInYearsKept;
     if (offers.size() == 1) {
-        notes.push_back(over + input.offers[0].name + " costs " + cents(offers[0].costInYearsKept) + ".");
+        notes.push_back(over + input.offers[0].name + " costs " + cents(least) + ".");
     } else if (best.size() == offers.size()) {
-        notes.push_back(over + listed(best) + " cost the same: " + cents(cheapest->costInYearsKept) + ".");
+        notes.push_back(over + listed(best) + " cost the same: " + cents(least) + ".");
     } else {
         for (std::size_t i = 0; i < offers.size(); ++i)
             if (!offers[i].best)
-                dearer.push_back(cents(offers[i].costInYearsKept - cheapest->costInYearsKept) + " less than "
-                    + input.offers[i].name);
+                dearer.push_back(cents(offers[i].costInYearsKept - least) + " less than " + input.offers[i].name);
         notes.push_back(over + listed(best) + (best.size() == 1 ? " costs least: " : " tie for the lowest cost, each ")
             + listed(dearer) + ".");
     }
