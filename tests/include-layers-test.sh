@@ -16,7 +16,7 @@ layers=(
     "calculators/extrapayments 5 core" "calculators/loanoffers 6 core" "scenario 7 core"
     "cli 8 cli"
     "app/dialogs 8 app" "app/fields 9 app" "app/printing 9 app" "app/widgets 10 app"
-    "app/loan 11 app" "app/pages 11 app" "app/extrapayments 11 app" "app/loanoffers 11 app"
+    "app/loan 11 app" "app/pages 11 app" "app/extrapayments 11 app" "app/loanoffers 11 app" "app/session 11 app"
     "app/program 12 app" "main 13 app"
 )
 declare -A rank stack

@@ -18,11 +18,16 @@ const Option options[] = {
     loanOptions::years,
     { "amount", "the loan amount; solves for the monthly payment", &checks::loanAmount },
     { "payment", "the monthly payment; without --amount, solves for the amount it repays", &checks::loanPayment },
+    { calculators::loanFields::solveFor, "what is solved for, as the page's Solve For chooses it", nullptr,
+        "payment or amount; without it, the payment unless only --payment is given" },
 };
 
 Report run(const Given& given, const Context& context)
 {
-    const bool paymentMode = given.has("amount") || !given.has("payment");
+    const std::string solveFor = given.text(calculators::loanFields::solveFor);
+    if (!solveFor.empty() && solveFor != "payment" && solveFor != "amount")
+        throw RefusedOption(calculators::loanFields::solveFor, "Solve for payment or amount.");
+    const bool paymentMode = solveFor.empty() ? given.has("amount") || !given.has("payment") : solveFor == "payment";
     calculators::FieldTexts texts = given.fieldTexts();
     texts.set(calculators::loanFields::solveFor, paymentMode ? "payment" : "amount");
     const calculators::LoanInput input = readOptions(calculators::readLoan, texts, context);

@@ -14,7 +14,7 @@ namespace loan = calculators::loanFields;
 namespace planner = calculators::plannerFields;
 namespace offers = calculators::offerFields;
 
-constexpr std::string_view loanFields[] = { loan::rate, loan::years, loan::amount, loan::payment };
+constexpr std::string_view loanFields[] = { loan::rate, loan::years, loan::amount, loan::payment, loan::solveFor };
 constexpr std::string_view prepayFields[] = { loan::rate, loan::years, loan::amount, "extra", "from" };
 constexpr std::string_view matrixFields[]
     = { "amount", "increment", "rate", "rate-step", "years", "years2", "amounts", "rates" };

@@ -87,6 +87,15 @@ void LoanPage::setPrepaymentWindow(PrepaymentWindow* window)
     // The texts come from this page's fields, so they must exist.
     ensureBuilt();
     offerLoanToPrepayment();
+    if (prepaymentWindowMade && window)
+        prepaymentWindowMade(*window);
+}
+
+void LoanPage::whenPrepaymentWindow(std::function<void(PrepaymentWindow&)> call)
+{
+    prepaymentWindowMade = std::move(call);
+    if (prepaymentWindow)
+        prepaymentWindowMade(*prepaymentWindow);
 }
 
 void LoanPage::offerLoanToPrepayment()

@@ -25,10 +25,13 @@ class LoanPage final : public BuiltOnFirstShow<QWidget>
     Q_OBJECT
 
 public:
-    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
-    std::vector<TypedSection> typedSections() const;
     explicit LoanPage(QWidget* parent = nullptr);
     ~LoanPage() override;
+
+    // The fields the user types into or chooses, by their calculators' sections; the controls must be built.
+    std::vector<TypedSection> typedSections() const;
+    // Called with the prepayment window PrePay shows once there is one: now, if there is.
+    void whenPrepaymentWindow(std::function<void(PrepaymentWindow&)> call);
 
     // The prepayment window PrePay shows, given this page's loan texts now and whenever one of them changes.
     // Without one, the page makes its own at the first PrePay, which saves its making at start-up.
@@ -55,6 +58,7 @@ private:
     QPointer<PrepaymentWindow> prepaymentWindow;
     std::unique_ptr<PrepaymentWindow> ownPrepaymentWindow;
     std::function<QDate()> today;
+    std::function<void(PrepaymentWindow&)> prepaymentWindowMade;
 };
 
 } // namespace app

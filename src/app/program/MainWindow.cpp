@@ -6,14 +6,20 @@
 #include "extrapayments/ExtraPaymentsWindow.h"
 #include "fields/EnterKey.h"
 #include "loan/LoanPage.h"
+#include "loan/PrepaymentWindow.h"
 #include "loan/ScheduleWindow.h"
 #include "loanoffers/LoanOffersWindow.h"
+#include "pages/CollegePage.h"
+#include "pages/RefinancePage.h"
+#include "pages/RetirementPage.h"
+#include "pages/SavingsPage.h"
 #include "printing/WindowPicturePrint.h"
 #include "program/AboutBox.h"
 #include "program/FirstRunStore.h"
 #include "program/MenuKeys.h"
 #include "program/ProgramIcon.h"
 #include "program/ShortcutsHelp.h"
+#include "session/TypedState.h"
 #include "ui_MainWindow.h"
 #include "widgets/WindowPlacement.h"
 
@@ -64,12 +70,16 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
             [this] {
                 auto* planner = new ExtraPaymentsWindow(this);
                 planner->startWith(loanPage()->loanTexts(), QDate::currentDate());
+                if (typedState)
+                    typedState->attach(planner->typedSections(), planner);
                 return planner;
             } },
         { ui->CompareLoanOffersAction,
             [this] {
                 auto* offers = new LoanOffersWindow(this);
                 offers->startWith(QDate::currentDate());
+                if (typedState)
+                    typedState->attach(offers->typedSections(), offers);
                 return offers;
             } },
     };
@@ -92,11 +102,43 @@ MainWindow::MainWindow(FirstRunStore& firstRun, QWidget* parent)
     windowCreated(firstRun);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The tabs go before this window does and change their page as they go: that is no page the user chose.
+    ui->CalculatorTabs->disconnect(this);
+}
 
 LoanPage* MainWindow::loanPage() const
 {
     return ui->LoanTab;
+}
+
+void MainWindow::keepTypedState(TypedState& state)
+{
+    typedState = &state;
+    const auto keep = [this](auto* page) {
+        page->whenBuilt([this, page] {
+            if (typedState)
+                typedState->attach(page->typedSections(), this);
+        });
+    };
+    keep(ui->LoanTab);
+    keep(ui->RefinanceTab);
+    keep(ui->CollegeTab);
+    keep(ui->RetirementTab);
+    keep(ui->SavingsTab);
+    loanPage()->whenPrepaymentWindow([this](PrepaymentWindow& window) {
+        if (typedState)
+            typedState->attach(window.typedSections(), &window);
+    });
+    // The page shown goes by its object's name, which no translation changes.
+    const QString page = QString::fromStdString(state.windowText("page"));
+    if (auto* shown = ui->CalculatorTabs->findChild<QWidget*>(page); shown && !page.isEmpty())
+        ui->CalculatorTabs->setCurrentWidget(shown);
+    connect(ui->CalculatorTabs, &QTabWidget::currentChanged, this, [this] {
+        if (typedState)
+            typedState->setWindowText("page", ui->CalculatorTabs->currentWidget()->objectName().toStdString());
+    });
 }
 
 void MainWindow::pagePrintButtonClicked()

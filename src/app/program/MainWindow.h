@@ -14,6 +14,7 @@ namespace app {
 
 class FirstRunStore;
 class LoanPage;
+class TypedState;
 
 // The main window: five calculator pages, the menu and the Exit Program button.
 class MainWindow final : public QMainWindow
@@ -25,6 +26,10 @@ public:
     ~MainWindow() override;
 
     LoanPage* loanPage() const;
+
+    // Keeps what the user types in every window in the state, and shows what it kept: each page once its controls
+    // are built, each Tools window once it is made, and the page that was shown.
+    void keepTypedState(TypedState& state);
 
     // Prints a picture of the client area as it is shown, on one page (the college and retirement pages'
     // Print buttons).
@@ -53,6 +58,7 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     bool placed = false;
     std::vector<ToolWindow> tools;
+    QPointer<TypedState> typedState;
 };
 
 } // namespace app

@@ -1,12 +1,14 @@
 #include "program/Program.h"
 
 #include "dialogs/ApplicationTitle.h"
+#include "dialogs/Dialogs.h"
 #include "fields/Regional.h"
 #include "program/FirstRunStore.h"
 #include "program/MainWindow.h"
 #include "program/ProgramIcon.h"
 #include "program/ProgramOptions.h"
 #include "regional/RegionalSettings.h"
+#include "session/TypedState.h"
 
 #include <QApplication>
 #include <optional>
@@ -29,11 +31,17 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     installRegionalSettings(regional::systemRegionalSettings());
 
     SettingsFirstRunStore firstRun;
+    // What was typed in the last session; outlives the windows, so that it is written once they are gone.
+    TypedState typedState(typedStatePath());
+    const std::optional<QString> unread = typedState.load();
     MainWindow mainWindow(firstRun);
+    mainWindow.keepTypedState(typedState);
 
     if (beforeShow)
         beforeShow(mainWindow);
     mainWindow.show();
+    if (unread)
+        dialogs().warning(&mainWindow, *unread);
     return QApplication::exec();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -17,6 +20,8 @@ class Buildable
 public:
     // Builds the controls now, unless they are built already.
     virtual void ensureBuilt() = 0;
+    // Calls the function once the controls are built: now if they are.
+    virtual void whenBuilt(std::function<void()> call) = 0;
 
 protected:
     Buildable() = default;
@@ -51,6 +56,16 @@ public:
         buildControls();
         if (!this->isWindow())
             placeInFocusChain(*this);
+        for (const auto& call : std::exchange(builtCalls, {}))
+            call();
+    }
+
+    void whenBuilt(std::function<void()> call) final
+    {
+        if (built)
+            call();
+        else
+            builtCalls.push_back(std::move(call));
     }
 
 protected:
@@ -59,6 +74,7 @@ protected:
 
 private:
     bool built = false;
+    std::vector<std::function<void()>> builtCalls;
 };
 
 // The controls of a page that builds them when first shown. They do not exist before ensureBuilt():
