@@ -16,6 +16,8 @@ public:
     void error(QWidget*, const QString&) override { ++shown; }
     bool choosePrinter(QWidget*, QPrinter&) override { return false; }
     QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseOpenFile(QWidget*, const QString&, const QString&) override { return {}; }
+    Unsaved askAboutUnsaved(QWidget*, const QString&) override { return Unsaved::Cancel; }
 
     int shown = 0;
 };

@@ -18,7 +18,7 @@ display=:${SCREENSHOT_DISPLAY:-97}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
 sleep 1
-DISPLAY=$display XDG_CONFIG_HOME="$scratch/config" LANG=en_US.UTF-8 build/corvanta &
+DISPLAY=$display XDG_CONFIG_HOME="$scratch/config" XDG_STATE_HOME="$scratch/state" LANG=en_US.UTF-8 build/corvanta &
 app=$!
 for _ in $(seq 50); do
     window=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk '/"BRELLIN Corvanta/ {print $1; exit}')

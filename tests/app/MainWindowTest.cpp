@@ -100,10 +100,11 @@ TEST_F(MainWindowTest, MenuHoldsExitTheToolsAboutAndInstructions)
     EXPECT_EQ(find<QAction>(window, "ExtraPaymentsPlannerAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(find<QAction>(window, "CompareLoanOffersAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Tools"));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Tools"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("&Help"));
 }
 
 TEST_F(MainWindowTest, InstructionsComeAsInformation)
@@ -131,7 +132,12 @@ TEST_F(MainWindowTest, KeyboardShortcutsListEveryKeyFromTheActions)
         "Ctrl+L \u2014 Compare Loan Offers: which lender's offer costs least: the APR, the monthly cost with mortgage "
         "insurance and the cost over the years you keep the loan, side by side\n"
         "Enter \u2014 Calculate, or the button that has the focus\n\n"
-        "In the main window:\nAlt+F \u2014 the File menu\nAlt+T \u2014 the Tools menu\nAlt+H \u2014 the Help menu\n\n"
+        "In the main window:\n"
+        "Ctrl+N \u2014 New: the designed values in every window again; Edit, Undo New brings back what was there\n"
+        "Ctrl+O \u2014 Open Scenario: what every window held when a scenario file was saved\n"
+        "Ctrl+S \u2014 Save Scenario: what every window holds, into the scenario file that is open\n"
+        "Alt+F \u2014 the File menu\nAlt+E \u2014 the Edit menu\nAlt+T \u2014 the Tools menu\nAlt+H \u2014 the Help "
+        "menu\n\n"
         "In the Extra Payments Planner window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy\n\n"
         "In the Compare Loan Offers window:\nEsc \u2014 Close\nCtrl+C \u2014 Copy\n\n"
         "In the Amortization Schedule window:\nCtrl+C \u2014 Copy\nCtrl+G \u2014 Loan Chart");

@@ -9,9 +9,9 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 # A window that starts keeps its settings in a home of its own.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
+export XDG_CONFIG_HOME=$scratch/config XDG_STATE_HOME=$scratch/state XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-usage="Usage: $program [--help] [--version] [Qt's options, such as -platform NAME]"
+usage="Usage: $program [--help] [--version] [Qt's options, such as -platform NAME] [FILE]"
 
 failures=0
 # expect <status> <a line of standard output> <a line of standard error> <arguments...>: a line is a grep -E
@@ -39,13 +39,14 @@ expect() {
 }
 
 # status  standard output                                   standard error                 arguments
-expect 0 '^Usage: .*corvanta \[options\]$' '' --help
+expect 0 '^Usage: .*corvanta \[options\] \[FILE\]$' '' --help
 expect 0 '^  -v, --version +Displays version information\.$' '' -h
 expect 0 "^Corvanta $version\$" '' --version
 expect 0 "^Corvanta $version\$" '' -v
 expect 1 '' "^Unknown option 'bogus'\.\$" -platform offscreen --bogus
 expect 1 '' "^Unknown option 'x'\.\$" -platform offscreen -style Fusion -x
-expect 1 '' "^Unexpected argument 'loan\.csv'\.\$" -platform offscreen loan.csv
+# One scenario file at most.
+expect 1 '' "^Unexpected argument 'b\.corvanta'\.\$" -platform offscreen a.corvanta b.corvanta
 # Qt's -reverse is one option, not -r -e -v -e -r -s -e.
 expect 124 '' - -platform offscreen -style Fusion -reverse
 # An answer that cannot be written is a failure.

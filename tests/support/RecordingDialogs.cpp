@@ -34,8 +34,22 @@ QString RecordingDialogs::chooseSaveFile(QWidget*, const QString&, const QString
     return saveFileAnswer;
 }
 
+QString RecordingDialogs::chooseOpenFile(QWidget*, const QString&, const QString&)
+{
+    return openFileAnswer;
+}
+
+app::Dialogs::Unsaved RecordingDialogs::askAboutUnsaved(QWidget*, const QString& text)
+{
+    unsavedQuestions.push_back(text);
+    return unsavedAnswer;
+}
+
 void RecordingDialogs::reset()
 {
+    openFileAnswer.clear();
+    unsavedAnswer = Unsaved::Cancel;
+    unsavedQuestions.clear();
     shown.clear();
     printerRequests = 0;
     confirmPrinter = false;

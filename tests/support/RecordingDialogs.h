@@ -31,6 +31,8 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     QString chooseSaveFile(
         QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override;
+    QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
+    Unsaved askAboutUnsaved(QWidget* parent, const QString& text) override;
 
     void reset();
 
@@ -43,6 +45,11 @@ public:
     QString saveFileAnswer;
     QString suggestedSaveName;
     int saveFileRequests = 0;
+    // The open dialog answers with this path (empty: cancelled).
+    QString openFileAnswer;
+    // The question about unsaved changes is answered so, and its texts are kept.
+    Unsaved unsavedAnswer = Unsaved::Cancel;
+    std::vector<QString> unsavedQuestions;
     // Runs while a box is "on screen", to look at the program at that moment.
     std::function<void()> whileShowing;
 

@@ -82,6 +82,16 @@ public:
         fail(QStringLiteral("a save dialog"));
         return {};
     }
+    QString chooseOpenFile(QWidget*, const QString&, const QString&) override
+    {
+        fail(QStringLiteral("an open dialog"));
+        return {};
+    }
+    Unsaved askAboutUnsaved(QWidget*, const QString& text) override
+    {
+        fail(QStringLiteral("a question: ") + text);
+        return Unsaved::Cancel;
+    }
 
     QString pdf;
 };

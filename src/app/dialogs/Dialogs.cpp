@@ -95,6 +95,33 @@ public:
             return {};
         return dialog.selectedFiles().constFirst();
     }
+    QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override
+    {
+        QFileDialog dialog(
+            parent, caption, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        prepareSystemDialog(dialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+    Unsaved askAboutUnsaved(QWidget* parent, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Warning, applicationTitle(), text,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Save);
+        prepareSystemDialog(box);
+        box.setTextFormat(Qt::PlainText);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return Unsaved::Save;
+        case QMessageBox::Discard:
+            return Unsaved::Discard;
+        default:
+            return Unsaved::Cancel;
+        }
+    }
 };
 
 QtDialogs realDialogs;

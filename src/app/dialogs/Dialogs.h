@@ -24,6 +24,16 @@ public:
     virtual QString chooseSaveFile(
         QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter)
         = 0;
+    // The system's open dialog, in the user's documents folder; the chosen path, or an empty text when the user
+    // cancels.
+    virtual QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    // What to do with changes not saved: a box with Save, Discard and Cancel, the text saying what is at stake.
+    enum class Unsaved {
+        Save,
+        Discard,
+        Cancel,
+    };
+    virtual Unsaved askAboutUnsaved(QWidget* parent, const QString& text) = 0;
 };
 
 Dialogs& dialogs();

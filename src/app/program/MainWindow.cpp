@@ -19,12 +19,15 @@
 #include "program/MenuKeys.h"
 #include "program/ProgramIcon.h"
 #include "program/ShortcutsHelp.h"
+#include "session/ScenarioFiles.h"
 #include "session/TypedState.h"
 #include "ui_MainWindow.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
+#include <QMenu>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -139,6 +142,36 @@ void MainWindow::keepTypedState(TypedState& state)
         if (typedState)
             typedState->setWindowText("page", ui->CalculatorTabs->currentWidget()->objectName().toStdString());
     });
+
+    files = new ScenarioFiles(*this, state);
+    const auto fileAction = [this](QAction* action, auto command) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, guarded(this, [this, command] {
+            (files->*command)();
+            ui->UndoNewAction->setEnabled(files->canUndoNew());
+        }));
+    };
+    fileAction(ui->NewAction, &ScenarioFiles::newScenario);
+    fileAction(ui->OpenScenarioAction, &ScenarioFiles::open);
+    fileAction(ui->SaveScenarioAction, &ScenarioFiles::save);
+    fileAction(ui->SaveScenarioAsAction, &ScenarioFiles::saveAs);
+    connect(ui->UndoNewAction, &QAction::triggered, this, guarded(this, [this] {
+        files->undoNew();
+        ui->UndoNewAction->setEnabled(false);
+    }));
+    // Typing after New keeps what was typed: Undo New would lose it.
+    state.whenChanged([this] { ui->UndoNewAction->setEnabled(files && files->canUndoNew()); });
+    ui->RecentMenu->setEnabled(!files->recentFiles().isEmpty());
+    connect(ui->RecentMenu, &QMenu::aboutToShow, this, [this] { files->fillRecentMenu(*ui->RecentMenu); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (files && !files->mayLeave()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::pagePrintButtonClicked()

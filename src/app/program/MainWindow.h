@@ -14,6 +14,7 @@ namespace app {
 
 class FirstRunStore;
 class LoanPage;
+class ScenarioFiles;
 class TypedState;
 
 // The main window: five calculator pages, the menu and the Exit Program button.
@@ -35,8 +36,12 @@ public:
     // Print buttons).
     void pagePrintButtonClicked();
 
+    // The scenario files of the File menu; none before keepTypedState.
+    ScenarioFiles* scenarioFiles() const { return files; }
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override; // changes to an open scenario are saved, discarded or kept
 
 private:
     void windowCreated(FirstRunStore& firstRun); // opens on the loan page; welcomes a first run
@@ -59,6 +64,7 @@ private:
     bool placed = false;
     std::vector<ToolWindow> tools;
     QPointer<TypedState> typedState;
+    ScenarioFiles* files = nullptr;
 };
 
 } // namespace app

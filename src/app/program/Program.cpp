@@ -8,6 +8,7 @@
 #include "program/ProgramIcon.h"
 #include "program/ProgramOptions.h"
 #include "regional/RegionalSettings.h"
+#include "session/ScenarioFiles.h"
 #include "session/TypedState.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ int runProgram(int& argc, char* argv[], const std::function<void(QWidget& mainWi
     mainWindow.show();
     if (unread)
         dialogs().warning(&mainWindow, *unread);
+    if (const QString file = scenarioArgument(QCoreApplication::arguments()); !file.isEmpty())
+        mainWindow.scenarioFiles()->openFile(file);
     return QApplication::exec();
 }
 

@@ -30,6 +30,8 @@ bool parse(QCommandLineParser& parser, const ProgramOptions& options, const QStr
         "It also takes Qt's options for the window, such as -platform NAME, -style NAME and -reverse."));
     parser.addOption(options.help);
     parser.addOption(options.version);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        QStringLiteral("A scenario saved by Corvanta, opened at start."), QStringLiteral("[FILE]"));
     return parser.parse(arguments);
 }
 
@@ -78,14 +80,23 @@ std::optional<int> refuseUnknownArguments(const QStringList& arguments)
     QString error;
     if (!parse(parser, options, arguments))
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    else if (parser.positionalArguments().size() > 1)
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().at(1));
     if (error.isEmpty())
         return std::nullopt;
     write(stderr,
-        QStringLiteral("%1\nUsage: %2 [--help] [--version] [Qt's options, such as -platform NAME]\n")
+        QStringLiteral("%1\nUsage: %2 [--help] [--version] [Qt's options, such as -platform NAME] [FILE]\n")
             .arg(error, arguments.constFirst()));
     return EXIT_FAILURE;
+}
+
+QString scenarioArgument(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const ProgramOptions options;
+    if (!parse(parser, options, arguments) || parser.positionalArguments().isEmpty())
+        return {};
+    return parser.positionalArguments().constFirst();
 }
 
 } // namespace app

@@ -15,4 +15,7 @@ std::optional<int> answerOnTerminal(int& argc, char* argv[]);
 // error. Returns the exit code when the command line was refused.
 std::optional<int> refuseUnknownArguments(const QStringList& arguments);
 
+// The scenario file the command line names, the one argument that is no option; empty when there is none.
+QString scenarioArgument(const QStringList& arguments);
+
 } // namespace app

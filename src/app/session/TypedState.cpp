@@ -84,7 +84,9 @@ void TypedState::setWindowText(const std::string& name, const std::string& text)
     if (windowText(name) == text)
         return;
     kept.window.insert_or_assign(name, text);
-    changed();
+    // The page shown is kept, but is no change to what was typed.
+    unwritten = true;
+    writeSoon.start();
 }
 
 std::string TypedState::windowText(const std::string& name) const
@@ -158,6 +160,8 @@ void TypedState::changed()
         return;
     unwritten = true;
     writeSoon.start();
+    for (const auto& call : changeCalls)
+        call();
 }
 
 void TypedState::gather()

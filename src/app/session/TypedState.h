@@ -7,9 +7,11 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace app {
@@ -32,6 +34,9 @@ public:
     // A window whose controls exist: its sections show what was kept (what it leaves out keeps the designed
     // defaults), and every change is kept from then on. The window is watched for closing.
     void attach(std::vector<TypedSection> sections, QWidget* window);
+
+    // Called whenever the user changes a field (not when a scenario is shown).
+    void whenChanged(std::function<void()> call) { changeCalls.push_back(std::move(call)); }
 
     // A text of the program's own, such as the page shown.
     void setWindowText(const std::string& name, const std::string& text);
@@ -68,6 +73,7 @@ private:
     QTimer writeSoon;
     bool unwritten = false;
     bool showing = false; // changes made while showing a scenario are that scenario's
+    std::vector<std::function<void()>> changeCalls;
 };
 
 // Where the desktop keeps an application's state: $XDG_STATE_HOME, or ~/.local/state, then the program's folder.
