@@ -1,7 +1,8 @@
 # Shared by ./run and ./test: the Debian/Ubuntu packages the project needs, and the build set-up.
 
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils appstream dpkg-dev lintian)
+# gio asks, as GNOME's file manager does, what a file is and which program opens it.
+TEST_PACKAGES=(libgtest-dev poppler-utils locales desktop-file-utils appstream dpkg-dev lintian libglib2.0-bin)
 # cpack's Debian generator reads the program's library dependencies with `file` and dpkg-shlibdeps.
 DEB_PACKAGES=(dpkg-dev file)
 

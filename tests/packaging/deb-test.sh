@@ -43,8 +43,9 @@ description=$(field Description)
 
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/bin/corvanta ./usr/bin/corvanta-calc ./usr/share/man/man1/corvanta-calc.1.gz \
-    ./usr/share/applications/com.brellin.Corvanta.desktop \
+    ./usr/share/applications/com.brellin.Corvanta.desktop ./usr/share/mime/packages/com.brellin.Corvanta.xml \
     ./usr/share/icons/hicolor/48x48/apps/com.brellin.Corvanta.png \
+    ./usr/share/icons/hicolor/48x48/mimetypes/application-x-corvanta-scenario.png \
     ./usr/share/icons/hicolor/scalable/apps/com.brellin.Corvanta.svg \
     ./usr/share/metainfo/com.brellin.Corvanta.metainfo.xml ./usr/share/doc/corvanta/copyright; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs Corvanta into a scratch prefix and checks that a desktop finds there all it needs to list it:
 # the program, its menu entry, the icon in every size and the AppStream metainfo, all named by the program's id,
-# and the Debian documents, and nothing else. The menu entry and the metainfo are validated by tests of their own.
+# the scenario's file type and its icon, and the Debian documents, and nothing else. The menu entry, the metainfo
+# and the file type are checked by tests of their own.
 set -euo pipefail
 build=$1
 prefix=$2
@@ -14,7 +15,9 @@ expected=(
     bin/corvanta
     bin/corvanta-calc
     share/applications/com.brellin.Corvanta.desktop
+    share/mime/packages/com.brellin.Corvanta.xml
     share/icons/hicolor/scalable/apps/com.brellin.Corvanta.svg
+    share/icons/hicolor/scalable/mimetypes/application-x-corvanta-scenario.svg
     share/metainfo/com.brellin.Corvanta.metainfo.xml
     share/doc/corvanta/copyright
     share/doc/corvanta/changelog.gz
@@ -22,7 +25,8 @@ expected=(
     share/man/man1/corvanta-calc.1.gz
 )
 for size in "${sizes[@]}"; do
-    expected+=("share/icons/hicolor/${size}x${size}/apps/com.brellin.Corvanta.png")
+    expected+=("share/icons/hicolor/${size}x${size}/apps/com.brellin.Corvanta.png"
+        "share/icons/hicolor/${size}x${size}/mimetypes/application-x-corvanta-scenario.png")
 done
 
 failures=0
@@ -52,7 +56,8 @@ for size in "${sizes[@]}"; do
 done
 
 desktop="$prefix/share/applications/com.brellin.Corvanta.desktop"
-for line in "Exec=corvanta" "Categories=Office;Finance;" "Name=Corvanta"; do
+# A file manager hands the menu entry's command the file to open.
+for line in "Exec=corvanta %f" "Categories=Office;Finance;" "Name=Corvanta"; do
     grep -qxF "$line" "$desktop" || fail "the menu entry lacks '$line'"
 done
 icon=$(sed -n 's/^Icon=//p' "$desktop")
