@@ -18,8 +18,8 @@ namespace app {
 
 namespace {
 
-// The changes of about a second go into one write.
-constexpr int writeDelayMs = 1000;
+// The changes of half a second go into one write, so that what was typed is on disk well within a second.
+constexpr int writeDelayMs = 500;
 
 } // namespace
 

@@ -16,9 +16,9 @@
 
 namespace app {
 
-// What the user typed in every window, kept in a file as a scenario: written about a second after the last change
+// What the user typed in every window, kept in a file as a scenario: written half a second after the last change
 // and whenever a window closes, each time as a whole new file that replaces the old one, so that a crash or a power
-// cut loses at most that second and never leaves a broken file. A window's sections are shown as kept once its
+// cut loses at most that half second and never leaves a broken file. A window's sections are shown as kept once its
 // controls exist; a section no window has shown yet stays as it was read.
 class TypedState final : public QObject
 {
