@@ -29,6 +29,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -144,17 +145,17 @@ void MainWindow::keepTypedState(TypedState& state)
     });
 
     files = new ScenarioFiles(*this, state);
-    const auto fileAction = [this](QAction* action, auto command) {
+    const auto fileAction = [this](QAction* action, const std::function<void()>& command) {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, guarded(this, [this, command] {
-            (files->*command)();
+            command();
             ui->UndoNewAction->setEnabled(files->canUndoNew());
         }));
     };
-    fileAction(ui->NewAction, &ScenarioFiles::newScenario);
-    fileAction(ui->OpenScenarioAction, &ScenarioFiles::open);
-    fileAction(ui->SaveScenarioAction, &ScenarioFiles::save);
-    fileAction(ui->SaveScenarioAsAction, &ScenarioFiles::saveAs);
+    fileAction(ui->NewAction, [this] { files->newScenario(); });
+    fileAction(ui->OpenScenarioAction, [this] { files->open(); });
+    fileAction(ui->SaveScenarioAction, [this] { files->save(); });
+    fileAction(ui->SaveScenarioAsAction, [this] { files->saveAs(); });
     connect(ui->UndoNewAction, &QAction::triggered, this, guarded(this, [this] {
         files->undoNew();
         ui->UndoNewAction->setEnabled(false);
