@@ -99,34 +99,18 @@ const Behaviour behaviours[] = {
             EXPECT_FALSE(run.window.isWindowModified());
             EXPECT_EQ(run.window.scenarioFiles()->recentFiles().front(), t.path("house.corvanta"));
         } },
-    { "RefusedFilesChangeNothingAndNameTheFile",
+    // Every way a file is refused is the scenario reader's to test; here, that a refused file changes nothing.
+    { "ARefusedFileChangesNothingAndIsNamed",
         [](ScenarioFilesTest& t, ProgramRun& run) {
             run.rate()->setText(QStringLiteral("6.125"));
-            const struct
-            {
-                const char* file;
-                QByteArray bytes;
-                const char* said;
-            } refused[] = {
-                { "notes.corvanta", "Monday: call the bank", "" },
-                { "newer.corvanta", "{\"format\": \"corvanta-scenario\", \"formatVersion\": \"2.0\"}", "2.0" },
-                { "typo.corvanta",
-                    "{\"format\": \"corvanta-scenario\", \"formatVersion\": \"1.0\", \"sections\": {\"loan\": "
-                    "{\"rtae\": 7}}}",
-                    "rtae" },
-                { "huge.corvanta", QByteArray(1100000, ' '), "1 MiB" },
-            };
-            for (const auto& file : refused) {
-                SCOPED_TRACE(file.file);
-                recordedDialogs().reset();
-                t.writeFile(file.file, file.bytes);
-                EXPECT_FALSE(run.window.scenarioFiles()->openFile(t.path(file.file)));
-                ASSERT_EQ(recordedDialogs().shown.size(), 1U);
-                EXPECT_TRUE(recordedDialogs().shown[0].text.contains(t.path(file.file)));
-                EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String(file.said)))
-                    << recordedDialogs().shown[0].text.toStdString();
-                EXPECT_EQ(run.rate()->text(), QStringLiteral("6.125"));
-            }
+            t.writeFile("typo.corvanta",
+                "{\"format\": \"corvanta-scenario\", \"formatVersion\": \"1.0\", \"sections\": {\"loan\": "
+                "{\"rtae\": 7}}}");
+            EXPECT_FALSE(run.window.scenarioFiles()->openFile(t.path("typo.corvanta")));
+            ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+            EXPECT_TRUE(recordedDialogs().shown[0].text.contains(t.path("typo.corvanta")));
+            EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String("rtae")));
+            EXPECT_EQ(run.rate()->text(), QStringLiteral("6.125"));
         } },
     { "NewGivesTheDesignedValuesAndUndoBringsBackTheTyping",
         [](ScenarioFilesTest&, ProgramRun& run) {
