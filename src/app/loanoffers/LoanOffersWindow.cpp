@@ -38,11 +38,6 @@ QString text(const std::string& value)
     return QString::fromStdString(value);
 }
 
-std::string textOf(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
 } // namespace
 
 LoanOffersWindow::LoanOffersWindow(QWidget* parent)
@@ -113,17 +108,8 @@ void LoanOffersWindow::startWith(QDate today)
 
 calculators::FieldTexts LoanOffersWindow::fieldTexts() const
 {
-    namespace field = calculators::offerFields;
-    calculators::FieldTexts texts = textsOf(fieldControls());
-    const QDate first = ui->FirstPaymentEdit->date();
-    texts.set(field::firstPayment, regional::isoDateText({ first.year(), first.month(), first.day() }));
-    for (const auto& column : offerEdits) {
-        calculators::FieldTexts::Row row;
-        for (std::size_t key = 0; key < column.size(); ++key)
-            row.emplace(field::offerKeys[key], textOf(column[key]));
-        texts.addRow(field::offer, std::move(row));
-    }
-    return texts;
+    // What the reader takes is what the window keeps: the same controls by the same names.
+    return typedTexts(typedSections().front().fields);
 }
 
 CsvInputs LoanOffersWindow::inputsAsTyped() const
