@@ -1,6 +1,7 @@
 #include "cli/ReportWriters.h"
 
 #include "calculators/CsvText.h"
+#include "scenario/Utf8.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -20,46 +21,13 @@ std::size_t characterCount(std::string_view text)
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-// The length of the valid UTF-8 sequence at the start of text, or 0 when it is not one.
-std::size_t sequenceLength(std::string_view text)
-{
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(i) & 0x3Fu);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return overlong || surrogate || code > 0x10FFFF ? 0 : length;
-}
-
 // A JSON string; bytes that are no valid UTF-8 become U+FFFD, so that the output always parses.
 std::string jsonString(std::string_view text)
 {
     static constexpr char hex[] = "0123456789abcdef";
     std::string quoted = "\"";
     while (!text.empty()) {
-        const std::size_t length = sequenceLength(text);
+        const std::size_t length = scenario::utf8SequenceLength(text, 0);
         const char c = text[0];
         if (length == 0) {
             quoted += "\xEF\xBF\xBD";
