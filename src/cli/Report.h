@@ -37,12 +37,18 @@ struct NumberRun
     std::optional<std::int64_t> to;
 };
 
+struct RecordEntry;
+// Named entries as one object: {"paidInYearsKept": {...}, "costInYearsKept": {...}}.
+using RecordObject = std::vector<RecordEntry>;
+
 // A named entry of a record for programs: a text, a yes or no, a figure (a cell's text and exact decimal), runs of
-// numbers, or nothing.
+// numbers, nothing, a whole number, an object of entries or a list of such objects.
 struct RecordEntry
 {
     std::string name;
-    std::variant<std::monostate, bool, std::string, Cell, std::vector<NumberRun>> value;
+    std::variant<std::monostate, bool, std::string, Cell, std::vector<NumberRun>, std::int64_t, RecordObject,
+        std::vector<RecordObject>>
+        value;
 };
 
 // Records of the same kind for programs, such as the offers of a comparison, each a list of named entries.

@@ -57,7 +57,21 @@ void writeStrings(const std::vector<std::string>& texts, std::ostream& out)
     out << ']';
 }
 
-// An entry's value: null, true or false, a string, or a figure as {"value": ..., "text": ...}.
+void writeEntryValue(const RecordEntry& entry, std::ostream& out);
+
+// Entries as one object on one line: {"from": 61, "rate": {...}}.
+void writeObject(const RecordObject& object, std::ostream& out)
+{
+    out << '{';
+    for (std::size_t i = 0; i < object.size(); ++i) {
+        out << (i > 0 ? ", " : "") << jsonString(object[i].name) << ": ";
+        writeEntryValue(object[i], out);
+    }
+    out << '}';
+}
+
+// An entry's value: null, true or false, a string, a figure as {"value": ..., "text": ...}, runs, a whole number, an
+// object or a list of objects.
 void writeEntryValue(const RecordEntry& entry, std::ostream& out)
 {
     if (std::holds_alternative<std::monostate>(entry.value))
@@ -68,7 +82,18 @@ void writeEntryValue(const RecordEntry& entry, std::ostream& out)
         out << jsonString(*text);
     else if (const Cell* cell = std::get_if<Cell>(&entry.value))
         out << "{\"value\": " << jsonString(cell->value) << ", \"text\": " << jsonString(cell->text) << '}';
-    else {
+    else if (const std::int64_t* number = std::get_if<std::int64_t>(&entry.value))
+        out << *number;
+    else if (const RecordObject* object = std::get_if<RecordObject>(&entry.value))
+        writeObject(*object, out);
+    else if (const auto* objects = std::get_if<std::vector<RecordObject>>(&entry.value)) {
+        out << '[';
+        for (std::size_t i = 0; i < objects->size(); ++i) {
+            out << (i > 0 ? ", " : "");
+            writeObject((*objects)[i], out);
+        }
+        out << ']';
+    } else {
         const auto& runs = std::get<std::vector<NumberRun>>(entry.value);
         out << '[';
         for (std::size_t i = 0; i < runs.size(); ++i) {

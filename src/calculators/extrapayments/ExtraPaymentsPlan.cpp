@@ -13,15 +13,6 @@ namespace calculators {
 
 namespace {
 
-// i = R / 1200 with R in ten-thousandths of a percent: the monthly rate is rateTenThousandths / 12,000,000.
-constexpr std::int64_t monthlyRateDenominator = 12000000;
-
-// n / d rounded to the nearest whole number, a half away from zero; n >= 0, d > 0.
-std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
-{
-    return (2 * n + d) / (2 * d);
-}
-
 // The value rounded to the cent on its decimal digits, a half away from zero.
 Cents roundedCents(Extended value)
 {
@@ -71,7 +62,7 @@ std::vector<PlanRow> runPlan(const ExtraPaymentsInput& input, Cents regularPayme
         PlanRow row;
         row.number = k;
         row.date = planPaymentDate(input.firstPaymentDate, k);
-        row.interest = roundedQuotient(balance * input.rateTenThousandths, monthlyRateDenominator);
+        row.interest = monthlyInterest(balance, input.rateTenThousandths);
         if (balance + row.interest <= regularPayment || k == months) {
             // The last payment clears the balance whatever its size, and never overpays.
             row.principal = balance;
@@ -102,6 +93,17 @@ PlanTotals totalsOf(const std::vector<PlanRow>& rows)
 }
 
 } // namespace
+
+std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
+{
+    return (2 * n + d) / (2 * d);
+}
+
+Cents monthlyInterest(Cents balance, std::int64_t rateTenThousandths)
+{
+    // i = R / 1200 with R in ten-thousandths of a percent: the monthly rate is R / 12,000,000.
+    return roundedQuotient(balance * rateTenThousandths, 12000000);
+}
 
 Cents regularPlanPayment(std::int64_t rateTenThousandths, std::int32_t months, Cents amount)
 {

@@ -81,6 +81,12 @@ struct ExtraPaymentsPlan
     PlanTotals comparison;
 };
 
+// n / d rounded to the nearest whole number, a half away from zero; n >= 0, d > 0.
+std::int64_t roundedQuotient(std::int64_t n, std::int64_t d);
+
+// A month's interest on a balance at a yearly rate in ten-thousandths of a percent, to the nearest cent.
+Cents monthlyInterest(Cents balance, std::int64_t rateTenThousandths);
+
 // The monthly payment of the loan page's formula rounded to the cent; without interest, the amount over
 // the months rounded up to the cent.
 Cents regularPlanPayment(std::int64_t rateTenThousandths, std::int32_t months, Cents amount);

@@ -15,10 +15,119 @@ namespace calculators {
 
 namespace {
 
-// n / d rounded to the nearest whole number, a half away from zero; n >= 0, d > 0.
-std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
+// The monthly mortgage insurance on a schedule: asked only when the loan passes 80 % of the price, it ends once the
+// scheduled balance reaches 78 % of the price, and at the latest at the middle of the term.
+struct Premiums
 {
-    return (2 * n + d) / (2 * d);
+    std::vector<Cents> due; // a premium or 0 for each row
+    std::int32_t lastPayment = 0; // 0 without insurance
+};
+
+Premiums premiumsOn(const std::vector<PlanRow>& rows, const LoanOffersInput& input, const LoanOffer& offer)
+{
+    const Cents loan = input.price - input.down;
+    const bool insured = 10 * loan > 8 * input.price;
+    const Cents premium = insured ? roundedQuotient(loan * offer.insuranceThousandths, 1200000) : 0;
+    const std::int32_t middle = offer.years * 12 / 2;
+    Premiums premiums { std::vector<Cents>(rows.size(), 0), 0 };
+    Cents balanceBefore = loan;
+    for (std::size_t k = 1; k <= rows.size(); ++k) {
+        if (premium > 0 && 100 * balanceBefore > 78 * input.price && static_cast<std::int32_t>(k) <= middle) {
+            premiums.due[k - 1] = premium;
+            premiums.lastPayment = static_cast<std::int32_t>(k);
+        }
+        balanceBefore = rows[k - 1].balance;
+    }
+    return premiums;
+}
+
+// What a schedule has cost by the years kept, its loan costs up front included.
+struct KeptFigures
+{
+    Cents paid = 0;
+    Cents principal = 0;
+    Cents cost = 0;
+    Cents balance = 0;
+    std::vector<Cents> costCurve;
+};
+
+KeptFigures keptOn(const std::vector<PlanRow>& rows, const std::vector<Cents>& premiums, Cents loan, Cents upFront,
+    std::int32_t yearsKept)
+{
+    KeptFigures kept;
+    const std::size_t months = std::min(rows.size(), static_cast<std::size_t>(yearsKept) * 12);
+    kept.paid = upFront;
+    for (std::size_t k = 0; k < months; ++k) {
+        kept.paid += rows[k].payment + premiums[k];
+        kept.principal += rows[k].principal;
+    }
+    kept.cost = kept.paid - kept.principal;
+    kept.balance = loan - kept.principal;
+    kept.costCurve.push_back(upFront);
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        kept.costCurve.push_back(kept.costCurve.back() + rows[k].interest + premiums[k]);
+    return kept;
+}
+
+LevelSchedule scheduleOf(const LoanOffersInput& input, const LoanOffer& offer, RateCase rateCase)
+{
+    const std::int32_t months = offer.years * 12;
+    const std::vector<std::int64_t> rates = offer.adjustable
+        ? ratePath(offer.rateTenThousandths, months, *offer.adjustable, rateCase)
+        : std::vector<std::int64_t>(static_cast<std::size_t>(months), offer.rateTenThousandths);
+    return levelSchedule(input.price - input.down, rates, input.firstPaymentDate);
+}
+
+// The first of the level payments counted, all but the last payment's, at which a figure of them is reached.
+std::int32_t firstAt(const std::vector<Cents>& levels, Cents figure)
+{
+    return static_cast<std::int32_t>(std::ranges::find(levels, figure) - levels.begin()) + 1;
+}
+
+AdjustableFigures adjustableFiguresOf(
+    const LoanOffersInput& input, const LoanOffer& offer, const LevelSchedule& indexUnchanged, Cents upFront)
+{
+    const AdjustableTerms& terms = *offer.adjustable;
+    const std::int32_t months = offer.years * 12;
+    AdjustableFigures figures;
+    figures.firstChangePayment = 12 * terms.fixedYears + 1;
+    figures.changeEveryMonths = terms.everyMonths;
+    figures.indexedRate = indexedRate(terms);
+
+    const std::vector<std::int64_t> unchangedRates
+        = ratePath(offer.rateTenThousandths, months, terms, RateCase::indexUnchanged);
+    for (std::size_t k = 0; k < indexUnchanged.rows.size(); ++k)
+        if (k == 0 || unchangedRates[k] != unchangedRates[k - 1])
+            figures.rateSteps.push_back(
+                { static_cast<std::int32_t>(k + 1), unchangedRates[k], indexUnchanged.levels[k] });
+
+    // The last payment only clears the balance: its level payment is not one the borrower pays every month.
+    const auto counted = [](const LevelSchedule& schedule) {
+        std::vector<Cents> levels = schedule.levels;
+        if (levels.size() > 1)
+            levels.pop_back();
+        return levels;
+    };
+    const std::vector<std::int64_t> worstRates = ratePath(offer.rateTenThousandths, months, terms, RateCase::worst);
+    const LevelSchedule worst = levelSchedule(input.price - input.down, worstRates, input.firstPaymentDate);
+    const std::span<const std::int64_t> worstCharged(worstRates.data(), worst.rows.size());
+    figures.highestRate = std::ranges::max(worstCharged);
+    figures.highestRatePayment
+        = static_cast<std::int32_t>(std::ranges::find(worstCharged, figures.highestRate) - worstCharged.begin()) + 1;
+    const std::vector<Cents> worstLevels = counted(worst);
+    figures.highestPayment = std::ranges::max(worstLevels);
+    figures.highestPaymentFrom = firstAt(worstLevels, figures.highestPayment);
+    const std::vector<Cents> bestLevels = counted(scheduleOf(input, offer, RateCase::best));
+    figures.lowestPayment = std::ranges::min(bestLevels);
+    figures.lowestPaymentFrom = firstAt(bestLevels, figures.lowestPayment);
+
+    const Premiums premiums = premiumsOn(worst.rows, input, offer);
+    KeptFigures kept = keptOn(worst.rows, premiums.due, input.price - input.down, upFront, input.yearsKept);
+    figures.worstPaidInYearsKept = kept.paid;
+    figures.worstCostInYearsKept = kept.cost;
+    figures.worstBalanceAtYearsKept = kept.balance;
+    figures.worstCostCurve = std::move(kept.costCurve);
+    return figures;
 }
 
 OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
@@ -27,36 +136,20 @@ OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
     const Cents loan = input.price - input.down;
     figures.loanAmount = loan;
 
-    ExtraPaymentsInput loanInput;
-    loanInput.rateTenThousandths = offer.rateTenThousandths;
-    loanInput.years = offer.years;
-    loanInput.amount = loan;
-    loanInput.firstPaymentDate = input.firstPaymentDate;
-    const ExtraPaymentsPlan plan = planExtraPayments(loanInput);
-    const std::vector<PlanRow>& rows = plan.comparisonRows;
-    figures.monthlyPrincipalAndInterest = plan.regularPayment;
+    // A fixed rate's path never moves: its schedule is the planner's for the same loan.
+    const LevelSchedule schedule = scheduleOf(input, offer, RateCase::indexUnchanged);
+    const std::vector<PlanRow>& rows = schedule.rows;
+    figures.monthlyPrincipalAndInterest = schedule.levels.front();
     figures.payments = static_cast<std::int32_t>(rows.size());
 
-    // Insurance is asked only when the loan passes 80 % of the price; it ends once the scheduled balance reaches
-    // 78 % of the price, and at the latest at the middle of the term.
-    const bool insured = 10 * loan > 8 * input.price;
-    const Cents premium = insured ? roundedQuotient(loan * offer.insuranceThousandths, 1200000) : 0;
-    const std::int32_t middle = offer.years * 12 / 2;
-    std::vector<Cents> premiums(rows.size(), 0);
-    Cents balanceBefore = loan;
-    for (std::size_t k = 1; k <= rows.size(); ++k) {
-        if (premium > 0 && 100 * balanceBefore > 78 * input.price && static_cast<std::int32_t>(k) <= middle) {
-            premiums[k - 1] = premium;
-            figures.mortgageInsuranceLastPayment = static_cast<std::int32_t>(k);
-        }
-        balanceBefore = rows[k - 1].balance;
-    }
-    figures.mortgageInsurance = figures.mortgageInsuranceLastPayment > 0 ? premium : 0;
+    const Premiums premiums = premiumsOn(rows, input, offer);
+    figures.mortgageInsuranceLastPayment = premiums.lastPayment;
+    figures.mortgageInsurance = premiums.lastPayment > 0 ? premiums.due.front() : 0;
 
     figures.monthlyTaxes = roundedQuotient(input.yearlyTax, 12);
     figures.monthlyInsurance = roundedQuotient(input.yearlyInsurance, 12);
     figures.monthlyDues = input.monthlyDues;
-    figures.monthlyTotal = figures.monthlyPrincipalAndInterest + premiums.front() + figures.monthlyTaxes
+    figures.monthlyTotal = figures.monthlyPrincipalAndInterest + premiums.due.front() + figures.monthlyTaxes
         + figures.monthlyInsurance + figures.monthlyDues;
 
     figures.points = offerPoints(loan, offer.pointsThousandths);
@@ -68,25 +161,23 @@ OfferFigures figuresOf(const LoanOffersInput& input, const LoanOffer& offer)
     figures.loanCostsUpFront = costsBeforeCredit - figures.lenderCreditUsed;
     figures.cashToClose = input.down + figures.loanCostsUpFront;
 
+    // An adjustable rate's APR is over its schedule with the index unchanged: the composite APR.
     std::vector<Cents> paid(rows.size());
-    for (std::size_t k = 0; k < rows.size(); ++k)
-        paid[k] = rows[k].payment + premiums[k];
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        paid[k] = rows[k].payment + premiums.due[k];
+        figures.totalInterest += rows[k].interest;
+    }
     figures.aprThousandths = finance::actuarialAprThousandths(paid, figures.amountFinanced);
-    figures.totalInterest = plan.comparison.interest;
     figures.totalInterestPercentThousandths = roundedQuotient(figures.totalInterest * 100000, loan);
 
-    const std::size_t kept = std::min(rows.size(), static_cast<std::size_t>(input.yearsKept) * 12);
-    figures.paidInYearsKept = figures.loanCostsUpFront;
-    for (std::size_t k = 0; k < kept; ++k) {
-        figures.paidInYearsKept += paid[k];
-        figures.principalInYearsKept += rows[k].principal;
-    }
-    figures.costInYearsKept = figures.paidInYearsKept - figures.principalInYearsKept;
-    figures.balanceAtYearsKept = loan - figures.principalInYearsKept;
-
-    figures.costCurve.push_back(figures.loanCostsUpFront);
-    for (std::size_t k = 0; k < rows.size(); ++k)
-        figures.costCurve.push_back(figures.costCurve.back() + rows[k].interest + premiums[k]);
+    KeptFigures kept = keptOn(rows, premiums.due, loan, figures.loanCostsUpFront, input.yearsKept);
+    figures.paidInYearsKept = kept.paid;
+    figures.principalInYearsKept = kept.principal;
+    figures.costInYearsKept = kept.cost;
+    figures.balanceAtYearsKept = kept.balance;
+    figures.costCurve = std::move(kept.costCurve);
+    if (offer.adjustable)
+        figures.adjustable = adjustableFiguresOf(input, offer, schedule, figures.loanCostsUpFront);
     return figures;
 }
 

@@ -7,6 +7,7 @@
 #include "calculators/extrapayments/ExtraPaymentsPlan.h"
 #include "calculators/fields/FieldFailure.h"
 #include "calculators/fields/FieldTexts.h"
+#include "calculators/loanoffers/AdjustableRate.h"
 #include "regional/RegionalSettings.h"
 #include "regional/ShortDate.h"
 
@@ -37,13 +38,16 @@ constexpr std::int64_t highestOfferInsurance = 5000; // 5 % of the loan a year, 
 namespace offerFields {
 inline constexpr std::string_view price = "price", down = "down", tax = "tax", insurance = "insurance", dues = "dues",
                                   keep = "keep", firstPayment = "first-payment", offer = "offer";
-// The keys of an offer's fields, in the order shown: --offer "name=Bank A,rate=6.5,years=30".
-inline constexpr std::string_view offerKeys[]
-    = { "name", "rate", "years", "points", "fees", "closing", "credit", "mi" };
+// The keys of an offer's fields, in the order shown: --offer "name=Bank A,rate=6.5,years=30". An adjustable rate
+// ("adjustable=yes") has the keys from "fixed-years" on, which a fixed offer leaves out.
+inline constexpr std::string_view offerKeys[] = { "name", "rate", "years", "points", "fees", "closing", "credit", "mi",
+    "adjustable", "fixed-years", "every", "index", "margin", "first-cap", "later-cap", "lifetime-cap", "lowest" };
 } // namespace offerFields
 // The index of each key in offerKeys, which is the column of a failure's cell.
 namespace offerColumns {
-inline constexpr int name = 0, rate = 1, years = 2, points = 3, fees = 4, closing = 5, credit = 6, mi = 7;
+inline constexpr int name = 0, rate = 1, years = 2, points = 3, fees = 4, closing = 5, credit = 6, mi = 7,
+                     adjustable = 8, fixedYears = 9, every = 10, index = 11, margin = 12, firstCap = 13, laterCap = 14,
+                     lifetimeCap = 15, lowest = 16;
 } // namespace offerColumns
 
 // The name an offer in that position goes by when its name is left blank: "Offer A" to "Offer D".
@@ -62,6 +66,7 @@ struct LoanOffer
     Cents lenderCredit = 0;
     std::int64_t insuranceThousandths = 0; // a year
     std::size_t position = 0; // its row in the table of offers
+    std::optional<AdjustableTerms> adjustable; // none: the rate is fixed; else rateTenThousandths is the initial rate
 };
 
 struct LoanOffersInput
@@ -103,6 +108,36 @@ struct CostRun
     bool operator==(const CostRun&) const = default;
 };
 
+// A rate of the path with the index unchanged, from a payment on, and the level payment it brings.
+struct RateStep
+{
+    std::int32_t from = 0;
+    std::int64_t rateTenThousandths = 0;
+    Cents payment = 0;
+    bool operator==(const RateStep&) const = default;
+};
+
+// What an adjustable rate may do: the index unchanged, the worst case (each change toward the highest rate) and the
+// best (toward the lowest). The payments counted are the level payments of all but the last payment, which only
+// clears the balance; the rate counts at every payment.
+struct AdjustableFigures
+{
+    std::int32_t firstChangePayment = 0;
+    std::int32_t changeEveryMonths = 0;
+    std::int64_t indexedRate = 0; // the index today plus the margin, rounded to an eighth
+    std::vector<RateStep> rateSteps; // the initial rate from payment 1, then each change that moves it
+    std::int64_t highestRate = 0; // worst case
+    std::int32_t highestRatePayment = 0; // the first payment at it
+    Cents highestPayment = 0; // worst case
+    std::int32_t highestPaymentFrom = 0;
+    Cents lowestPayment = 0; // best case
+    std::int32_t lowestPaymentFrom = 0;
+    Cents worstPaidInYearsKept = 0;
+    Cents worstCostInYearsKept = 0;
+    Cents worstBalanceAtYearsKept = 0;
+    std::vector<Cents> worstCostCurve; // as costCurve, in the worst case
+};
+
 struct OfferFigures
 {
     Cents loanAmount = 0;
@@ -138,6 +173,8 @@ struct OfferFigures
     bool best = false;
     // Index k: loan costs up front plus the interest and premiums of payments 1 to k; k = 0 to payments.
     std::vector<Cents> costCurve;
+    // An adjustable rate's cases; every figure above takes the index unchanged.
+    std::optional<AdjustableFigures> adjustable;
 };
 
 struct LoanOffersComparison
@@ -186,6 +223,16 @@ std::vector<ComparisonRow> comparisonRows(
 // "never" where there is none.
 std::string costRunsText(
     const std::vector<CostRun>& runs, const LoanOffersInput& input, const regional::RegionalSettings& settings);
+
+// A rate in a cell, at least 3 decimals and a fourth where it has one: "7.125%", value "7.125".
+ComparisonCell rateCell(std::int64_t tenThousandths, const regional::RegionalSettings& settings);
+
+// An amount in a cell: "$1,234.50", value "1234.50".
+ComparisonCell centsCell(Cents amount, const regional::RegionalSettings& settings);
+
+// An adjustable rate's steps with the index unchanged: "6.000%, $2,398.20 from payment 1; 7.125%, $2,841.17 from
+// payment 61".
+std::string rateStepsText(const std::vector<RateStep>& steps, const regional::RegionalSettings& settings);
 
 // What the comparison concluded for the years kept, in a sentence with the amounts ("Over the 7 years you keep the
 // loan, Points Bank costs least: $1,381.81 less than Credit Union."), ties said as ties; then a note for each offer

@@ -30,6 +30,16 @@ struct LoanOfferTexts
     std::string closingCosts;
     std::string lenderCredit;
     std::string mortgageInsurance;
+    // An adjustable rate's: "yes" or "no" (blank: no), then its terms, which a fixed rate leaves blank.
+    std::string adjustable;
+    std::string fixedYears;
+    std::string every;
+    std::string index;
+    std::string margin;
+    std::string firstCap;
+    std::string laterCap;
+    std::string lifetimeCap;
+    std::string lowest;
 };
 
 // The purchase the offers share, and the offers in the order shown. Blank tax, insurance and dues are 0, blank
@@ -54,6 +64,31 @@ constexpr std::int32_t highestPointsPercent = static_cast<std::int32_t>(highestO
 constexpr std::int32_t highestInsurancePercent = static_cast<std::int32_t>(highestOfferInsurance / 1000);
 constexpr auto longestName = static_cast<std::int32_t>(longestOfferName);
 constexpr auto mostOffers = static_cast<std::int32_t>(mostLoanOffers);
+constexpr auto highestIndexOrMarginPercent = static_cast<std::int32_t>(highestIndexOrMargin / 10000);
+constexpr auto highestRateCapPoints = static_cast<std::int32_t>(highestRateCap / 1000);
+
+// An adjustable rate's term by its key's column, in words.
+const char* adjustableTermName(int key)
+{
+    switch (key) {
+    case column::fixedYears:
+        return "fixed years";
+    case column::every:
+        return "months between changes";
+    case column::index:
+        return "index today";
+    case column::margin:
+        return "margin";
+    case column::firstCap:
+        return "first change cap";
+    case column::laterCap:
+        return "later change cap";
+    case column::lifetimeCap:
+        return "lifetime cap";
+    default:
+        return "lowest rate";
+    }
+}
 
 std::string trimmed(const std::string& text)
 {
@@ -197,7 +232,82 @@ private:
                 message("The points and lender fees of %s less its lender credit must be less than the loan "
                         "amount of %s.",
                     { name, centsText(loan, settings) })));
+        adjustableRate(texts, offer, refused);
         input.offers.push_back(std::move(offer));
+    }
+
+    // The terms of an adjustable rate, all of them given but the lowest rate; a fixed rate has none.
+    template <typename Refused>
+    void adjustableRate(const LoanOfferTexts& texts, LoanOffer& offer, const Refused& refused)
+    {
+        const std::string& name = offer.name;
+        const std::string adjustable = trimmed(texts.adjustable);
+        read.require(adjustable.empty() || adjustable == "yes" || adjustable == "no",
+            refused(column::adjustable, message("Whether %s has an adjustable rate must be yes or no.", { name })));
+        const std::pair<int, const std::string*> terms[] = { { column::fixedYears, &texts.fixedYears },
+            { column::every, &texts.every }, { column::index, &texts.index }, { column::margin, &texts.margin },
+            { column::firstCap, &texts.firstCap }, { column::laterCap, &texts.laterCap },
+            { column::lifetimeCap, &texts.lifetimeCap }, { column::lowest, &texts.lowest } };
+        if (adjustable != "yes") {
+            for (const auto& [key, text] : terms)
+                read.require(trimmed(*text).empty(),
+                    refused(key,
+                        message("%s has a fixed rate, which has no %s: leave it out, or make the rate adjustable "
+                                "(adjustable=yes).",
+                            { name, adjustableTermName(key) })));
+            return;
+        }
+        AdjustableTerms& adjustableTerms = offer.adjustable.emplace();
+        if (offer.years < 2)
+            read.require(false,
+                refused(column::fixedYears,
+                    message("The fixed years of %s must be fewer than its term, so an adjustable rate needs a term of "
+                            "2 years or more.",
+                        { name })));
+        else
+            adjustableTerms.fixedYears = read.whole(texts.fixedYears, 1, offer.years - 1, std::nullopt,
+                refused(column::fixedYears,
+                    message("The fixed years of %s must be a whole number from 1 to %d, fewer than its term.",
+                        { name, offer.years - 1 })));
+        adjustableTerms.everyMonths = read.whole(texts.every, 1, longestChangeMonths, std::nullopt,
+            refused(column::every,
+                message("The months between changes of the rate of %s must be a whole number from 1 to %d.",
+                    { name, longestChangeMonths })));
+        const auto percentage = [&](int key, const std::string& text, const char* what) {
+            return read.exact(text, 4, 0, highestIndexOrMargin, std::nullopt,
+                refused(key,
+                    message("The %s of %s must be between 0 and %d percent, with at most 4 decimals after a \"%s\" "
+                            "and without a percent sign.",
+                        { what, name, highestIndexOrMarginPercent, settings.decimalSeparator })));
+        };
+        adjustableTerms.indexTenThousandths = percentage(column::index, texts.index, "index today");
+        adjustableTerms.marginTenThousandths = percentage(column::margin, texts.margin, "margin");
+        const auto cap = [&](int key, const std::string& text) {
+            return read.exact(text, 3, 0, highestRateCap, std::nullopt,
+                refused(key,
+                    message("The %s of %s must be between 0 and %d percentage points, with at most 3 decimals after "
+                            "a \"%s\" and without a percent sign.",
+                        { adjustableTermName(key), name, highestRateCapPoints, settings.decimalSeparator })));
+        };
+        adjustableTerms.firstCapThousandths = cap(column::firstCap, texts.firstCap);
+        adjustableTerms.laterCapThousandths = cap(column::laterCap, texts.laterCap);
+        adjustableTerms.lifetimeCapThousandths = cap(column::lifetimeCap, texts.lifetimeCap);
+        // The lowest rate is the margin when left out, or the initial rate where the margin is above it.
+        const std::int64_t initial = offer.rateTenThousandths;
+        adjustableTerms.lowestTenThousandths = read.exact(texts.lowest, 4, 0, initial,
+            std::min(adjustableTerms.marginTenThousandths, initial),
+            refused(column::lowest,
+                message("The lowest rate of %s must be between 0 and its initial rate of %s percent, with at most 4 "
+                        "decimals after a \"%s\" and without a percent sign.",
+                    { name, percentText(initial), settings.decimalSeparator })));
+    }
+
+    // The initial rate as the messages write it: 6.125, 6,5.
+    std::string percentText(std::int64_t tenThousandths) const
+    {
+        std::string fraction = std::to_string(10000 + tenThousandths % 10000).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        return std::to_string(tenThousandths / 10000) + (fraction.empty() ? "" : settings.decimalSeparator + fraction);
     }
 
     const regional::RegionalSettings& settings;
@@ -228,8 +338,11 @@ std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     texts.firstPaymentDate = *date;
     for (const FieldTexts::Row& row : fields.rows(field::offer)) {
         LoanOfferTexts& offer = texts.offers.emplace_back();
-        std::string* const cells[] = { &offer.name, &offer.rate, &offer.years, &offer.points, &offer.lenderFees,
-            &offer.closingCosts, &offer.lenderCredit, &offer.mortgageInsurance };
+        std::string* const cells[]
+            = { &offer.name, &offer.rate, &offer.years, &offer.points, &offer.lenderFees, &offer.closingCosts,
+                  &offer.lenderCredit, &offer.mortgageInsurance, &offer.adjustable, &offer.fixedYears, &offer.every,
+                  &offer.index, &offer.margin, &offer.firstCap, &offer.laterCap, &offer.lifetimeCap, &offer.lowest };
+        static_assert(std::size(cells) == std::size(field::offerKeys));
         for (std::size_t key = 0; key < std::size(cells); ++key)
             *cells[key] = cellText(row, field::offerKeys[key]);
     }
@@ -243,7 +356,10 @@ std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts)
               { field::insurance, "Homeowner's insurance a year" }, { field::dues, "Association dues a month" },
               { field::keep, "Years you keep the loan" }, { field::firstPayment, "First payment" } };
     const char* const offerCaptions[] = { "name", "rate (%)", "term (years)", "points (%)", "lender fees",
-        "other closing costs", "lender credit", "mortgage insurance (%)" };
+        "other closing costs", "lender credit", "mortgage insurance (%)", "adjustable rate", "fixed years",
+        "months between changes", "index today (%)", "margin (%)", "first change cap", "later change cap",
+        "lifetime cap", "lowest rate (%)" };
+    static_assert(std::size(offerCaptions) == std::size(field::offerKeys));
     std::vector<CsvInput> inputs;
     for (const auto& [name, caption] : purchase)
         inputs.push_back({ caption, texts.text(name) });
@@ -251,7 +367,10 @@ std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts)
     for (std::size_t position = 0; position < rows.size(); ++position) {
         if (trimmed(cellText(rows[position], field::offerKeys[column::rate])).empty())
             continue;
-        for (std::size_t key = 0; key < std::size(field::offerKeys); ++key)
+        // A fixed rate's offer has its fields up to the mortgage insurance, an adjustable rate's all of them.
+        const bool adjustable = trimmed(cellText(rows[position], field::offerKeys[column::adjustable])) == "yes";
+        const std::size_t keys = adjustable ? std::size(field::offerKeys) : column::adjustable;
+        for (std::size_t key = 0; key < keys; ++key)
             inputs.push_back({ defaultOfferName(position) + " " + offerCaptions[key],
                 cellText(rows[position], field::offerKeys[key]) });
     }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +55,11 @@ struct FigureKind
     std::string_view name;
     Caption caption;
     std::function<ComparisonCell(const FigureContext&)> cell;
+    // An adjustable rate's figure: a row only when an offer is adjustable, "fixed" in a fixed offer's cell, and
+    // for programs only an adjustable offer's.
+    bool adjustable = false;
+    // A row that puts together figures that programs get one by one.
+    bool gridOnly = false;
 };
 
 Caption captioned(const char* caption)
@@ -70,9 +76,7 @@ Caption inYearsKept(const char* caption)
 
 std::function<ComparisonCell(const FigureContext&)> money(Cents OfferFigures::*figure)
 {
-    return [figure](const FigureContext& c) {
-        return ComparisonCell { centsText(c.offer.*figure, c.settings), centsValue(c.offer.*figure) };
-    };
+    return [figure](const FigureContext& c) { return centsCell(c.offer.*figure, c.settings); };
 }
 
 std::function<ComparisonCell(const FigureContext&)> percent(std::int64_t OfferFigures::*figure)
@@ -81,6 +85,41 @@ std::function<ComparisonCell(const FigureContext&)> percent(std::int64_t OfferFi
         return ComparisonCell { decimalText(c.offer.*figure, 3, c.settings.decimalSeparator) + "%",
             decimalText(c.offer.*figure, 3, ".") };
     };
+}
+
+// Adjustable rows are shown only when an offer of the comparison is adjustable.
+Caption ifAdjustable(Caption caption)
+{
+    return
+        [caption](const LoanOffersInput& input, const LoanOffersComparison& comparison) -> std::optional<std::string> {
+            if (std::ranges::none_of(input.offers, [](const LoanOffer& offer) { return offer.adjustable.has_value(); }))
+                return std::nullopt;
+            return caption(input, comparison);
+        };
+}
+
+// A rate as the adjustable rows write it: at least 3 decimals, a fourth where it has one: 7.125%, 6.1875%.
+std::string rateDigits(std::int64_t tenThousandths, const std::string& separator)
+{
+    std::string text = decimalText(tenThousandths, 4, separator);
+    if (text.back() == '0')
+        text.pop_back();
+    return text;
+}
+
+// An adjustable figure of an offer; a fixed offer's cell says "fixed".
+std::function<ComparisonCell(const FigureContext&)> adjustableCell(
+    std::function<ComparisonCell(const AdjustableFigures&, const FigureContext&)> cell)
+{
+    return [cell](const FigureContext& c) {
+        return c.offer.adjustable ? cell(*c.offer.adjustable, c) : ComparisonCell { "fixed", "" };
+    };
+}
+
+std::function<ComparisonCell(const FigureContext&)> adjustableMoney(Cents AdjustableFigures::*figure)
+{
+    return adjustableCell(
+        [figure](const AdjustableFigures& a, const FigureContext& c) { return centsCell(a.*figure, c.settings); });
 }
 
 std::string monthOf(std::int32_t number, const LoanOffersInput& input, const regional::RegionalSettings& settings)
@@ -94,68 +133,203 @@ std::string paymentText(std::int32_t number, const FigureContext& c)
     return "payment " + std::to_string(number) + ", " + monthOf(number, c.input, c.settings);
 }
 
+// "payment 73 (1/2033)", as the runs against the baseline write a payment.
+std::string paymentInRun(std::int32_t number, const FigureContext& c)
+{
+    return "payment " + std::to_string(number) + " (" + monthOf(number, c.input, c.settings) + ")";
+}
+
+std::function<ComparisonCell(const FigureContext&)> adjustablePayment(std::int32_t AdjustableFigures::*figure)
+{
+    return adjustableCell([figure](const AdjustableFigures& a, const FigureContext& c) {
+        return ComparisonCell { paymentText(a.*figure, c), std::to_string(a.*figure) };
+    });
+}
+
+// What an adjustable rate may do, row by row after the monthly principal and interest.
+std::vector<FigureKind> adjustableRateKinds()
+{
+    return {
+        { .name = "rateChanges",
+            .caption = ifAdjustable(captioned("Rate can change")),
+            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
+                const std::int32_t every = a.changeEveryMonths;
+                return ComparisonCell { "first with " + paymentInRun(a.firstChangePayment, c) + ", then every "
+                        + (every == 1 ? std::string("month") : std::to_string(every) + " months"),
+                    "" };
+            }),
+            .adjustable = true,
+            .gridOnly = true },
+        { .name = "firstChangePayment",
+            .caption = {},
+            .cell = adjustablePayment(&AdjustableFigures::firstChangePayment),
+            .adjustable = true },
+        { .name = "changeEveryMonths",
+            .caption = {},
+            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext&) {
+                const std::string every = std::to_string(a.changeEveryMonths);
+                return ComparisonCell { a.changeEveryMonths == 1 ? "every month" : "every " + every + " months",
+                    every };
+            }),
+            .adjustable = true },
+        { .name = "indexedRate",
+            .caption = ifAdjustable(captioned("Index today plus margin, to the nearest 1/8")),
+            .cell = adjustableCell(
+                [](const AdjustableFigures& a, const FigureContext& c) { return rateCell(a.indexedRate, c.settings); }),
+            .adjustable = true },
+        { .name = "rateSteps",
+            .caption = ifAdjustable(captioned("Rate and payment if the index stays as today")),
+            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
+                return ComparisonCell { rateStepsText(a.rateSteps, c.settings), "" };
+            }),
+            .adjustable = true },
+        { .name = "worstRate",
+            .caption = ifAdjustable(captioned("Highest rate (worst case)")),
+            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
+                return ComparisonCell {
+                    rateCell(a.highestRate, c.settings).text + " from " + paymentInRun(a.highestRatePayment, c), ""
+                };
+            }),
+            .adjustable = true,
+            .gridOnly = true },
+        { .name = "highestRate",
+            .caption = {},
+            .cell = adjustableCell(
+                [](const AdjustableFigures& a, const FigureContext& c) { return rateCell(a.highestRate, c.settings); }),
+            .adjustable = true },
+        { .name = "highestRatePayment",
+            .caption = {},
+            .cell = adjustablePayment(&AdjustableFigures::highestRatePayment),
+            .adjustable = true },
+        { .name = "worstPayment",
+            .caption = ifAdjustable(captioned("Highest payment (worst case)")),
+            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
+                return ComparisonCell {
+                    centsText(a.highestPayment, c.settings) + " from " + paymentInRun(a.highestPaymentFrom, c), ""
+                };
+            }),
+            .adjustable = true,
+            .gridOnly = true },
+        { .name = "highestPayment",
+            .caption = {},
+            .cell = adjustableMoney(&AdjustableFigures::highestPayment),
+            .adjustable = true },
+        { .name = "highestPaymentFrom",
+            .caption = {},
+            .cell = adjustablePayment(&AdjustableFigures::highestPaymentFrom),
+            .adjustable = true },
+        { .name = "bestPayment",
+            .caption = ifAdjustable(captioned("Lowest payment (best case)")),
+            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
+                return ComparisonCell {
+                    centsText(a.lowestPayment, c.settings) + " from " + paymentInRun(a.lowestPaymentFrom, c), ""
+                };
+            }),
+            .adjustable = true,
+            .gridOnly = true },
+        { .name = "lowestPayment",
+            .caption = {},
+            .cell = adjustableMoney(&AdjustableFigures::lowestPayment),
+            .adjustable = true },
+        { .name = "lowestPaymentFrom",
+            .caption = {},
+            .cell = adjustablePayment(&AdjustableFigures::lowestPaymentFrom),
+            .adjustable = true },
+    };
+}
+
+// The years kept in an adjustable rate's worst case, after the same figures with the index unchanged.
+std::vector<FigureKind> worstCaseKinds()
+{
+    return {
+        { .name = "worstPaidInYearsKept",
+            .caption = ifAdjustable(inYearsKept("paid on the loan, worst case")),
+            .cell = adjustableMoney(&AdjustableFigures::worstPaidInYearsKept),
+            .adjustable = true },
+        { .name = "worstCostInYearsKept",
+            .caption = ifAdjustable(inYearsKept("cost, worst case")),
+            .cell = adjustableMoney(&AdjustableFigures::worstCostInYearsKept),
+            .adjustable = true },
+        { .name = "worstBalanceAtYearsKept",
+            .caption = ifAdjustable(inYearsKept("balance left, worst case")),
+            .cell = adjustableMoney(&AdjustableFigures::worstBalanceAtYearsKept),
+            .adjustable = true },
+    };
+}
+
 const std::vector<FigureKind>& figureKinds()
 {
-    static const std::vector<FigureKind> kinds = {
-        { "loanAmount", captioned("Loan amount"), money(&OfferFigures::loanAmount) },
-        { "monthlyPrincipalAndInterest", captioned("Monthly principal and interest"),
-            money(&OfferFigures::monthlyPrincipalAndInterest) },
-        { "mortgageInsurance", captioned("Mortgage insurance per month"), money(&OfferFigures::mortgageInsurance) },
-        { "mortgageInsuranceLastPayment", captioned("Mortgage insurance ends"),
-            [](const FigureContext& c) {
-                const std::int32_t last = c.offer.mortgageInsuranceLastPayment;
-                return ComparisonCell { last == 0 ? "none" : paymentText(last, c), std::to_string(last) };
-            } },
-        { "monthlyTaxes", captioned("Property taxes per month"), money(&OfferFigures::monthlyTaxes) },
-        { "monthlyInsurance", captioned("Homeowner's insurance per month"), money(&OfferFigures::monthlyInsurance) },
-        { "monthlyDues", captioned("Association dues per month"), money(&OfferFigures::monthlyDues) },
-        { "monthlyTotal", captioned("Total monthly payment"), money(&OfferFigures::monthlyTotal) },
-        { "points", captioned("Points"), money(&OfferFigures::points) },
-        { "lenderCreditUsed", captioned("Lender credit used"), money(&OfferFigures::lenderCreditUsed) },
-        // Shown only where some offer's credit is above its costs up front, which a note under the grid explains.
-        { "creditNotUsed",
-            [](const LoanOffersInput&, const LoanOffersComparison& comparison) -> std::optional<std::string> {
-                if (std::ranges::none_of(comparison.offers, [](const OfferFigures& f) { return f.creditNotUsed > 0; }))
-                    return std::nullopt;
-                return "Lender credit not used";
-            },
-            money(&OfferFigures::creditNotUsed) },
-        { "cashToClose", captioned("Cash to close"), money(&OfferFigures::cashToClose) },
-        { "prepaidFinanceCharge", nullptr, money(&OfferFigures::prepaidFinanceCharge) },
-        { "amountFinanced", nullptr, money(&OfferFigures::amountFinanced) },
-        { "apr", captioned("APR"), percent(&OfferFigures::aprThousandths) },
-        { "totalInterestPercentage", captioned("Total interest percentage"),
-            percent(&OfferFigures::totalInterestPercentThousandths) },
-        { "totalInterest", nullptr, money(&OfferFigures::totalInterest) },
-        { "payments", nullptr,
-            [](const FigureContext& c) {
-                const std::string count = std::to_string(c.offer.payments);
-                return ComparisonCell { count, count };
-            } },
-        { "paidInYearsKept", inYearsKept("paid on the loan"), money(&OfferFigures::paidInYearsKept) },
-        { "principalInYearsKept", inYearsKept("principal paid off"), money(&OfferFigures::principalInYearsKept) },
-        { "costInYearsKept", inYearsKept("cost"), money(&OfferFigures::costInYearsKept) },
-        { "balanceAtYearsKept", inYearsKept("balance left"), money(&OfferFigures::balanceAtYearsKept) },
-        // The runs against the baseline, which one offer alone does not have; the baseline has none of its own.
-        { "costsNoMoreThanBaseline",
-            [](const LoanOffersInput& input, const LoanOffersComparison& comparison) -> std::optional<std::string> {
-                if (comparison.offers.size() < 2)
-                    return std::nullopt;
-                return "Costs no more than " + input.offers[comparison.baseline].name + " (lowest cash to close)";
-            },
-            [](const FigureContext& c) {
-                if (c.baseline)
-                    return ComparisonCell { "lowest cash to close", "" };
-                return ComparisonCell { costRunsText(c.offer.costsNoMoreThanBaseline, c.input, c.settings), "" };
-            } },
-        { "breakEvenPayment", nullptr,
-            [](const FigureContext& c) {
-                if (c.baseline || !c.offer.breakEvenPayment)
-                    return ComparisonCell { c.baseline ? "lowest cash to close" : "never", "" };
-                return ComparisonCell { paymentText(*c.offer.breakEvenPayment, c),
-                    std::to_string(*c.offer.breakEvenPayment) };
-            } },
-    };
+    static const std::vector<FigureKind> kinds = [] {
+        std::vector<FigureKind> kinds = {
+            { "loanAmount", captioned("Loan amount"), money(&OfferFigures::loanAmount) },
+            { "monthlyPrincipalAndInterest", captioned("Monthly principal and interest"),
+                money(&OfferFigures::monthlyPrincipalAndInterest) },
+            { "mortgageInsurance", captioned("Mortgage insurance per month"), money(&OfferFigures::mortgageInsurance) },
+            { "mortgageInsuranceLastPayment", captioned("Mortgage insurance ends"),
+                [](const FigureContext& c) {
+                    const std::int32_t last = c.offer.mortgageInsuranceLastPayment;
+                    return ComparisonCell { last == 0 ? "none" : paymentText(last, c), std::to_string(last) };
+                } },
+            { "monthlyTaxes", captioned("Property taxes per month"), money(&OfferFigures::monthlyTaxes) },
+            { "monthlyInsurance", captioned("Homeowner's insurance per month"),
+                money(&OfferFigures::monthlyInsurance) },
+            { "monthlyDues", captioned("Association dues per month"), money(&OfferFigures::monthlyDues) },
+            { "monthlyTotal", captioned("Total monthly payment"), money(&OfferFigures::monthlyTotal) },
+            { "points", captioned("Points"), money(&OfferFigures::points) },
+            { "lenderCreditUsed", captioned("Lender credit used"), money(&OfferFigures::lenderCreditUsed) },
+            // Shown only where some offer's credit is above its costs up front, which a note under the grid explains.
+            { "creditNotUsed",
+                [](const LoanOffersInput&, const LoanOffersComparison& comparison) -> std::optional<std::string> {
+                    if (std::ranges::none_of(
+                            comparison.offers, [](const OfferFigures& f) { return f.creditNotUsed > 0; }))
+                        return std::nullopt;
+                    return "Lender credit not used";
+                },
+                money(&OfferFigures::creditNotUsed) },
+            { "cashToClose", captioned("Cash to close"), money(&OfferFigures::cashToClose) },
+            { "prepaidFinanceCharge", nullptr, money(&OfferFigures::prepaidFinanceCharge) },
+            { "amountFinanced", nullptr, money(&OfferFigures::amountFinanced) },
+            { "apr", captioned("APR"), percent(&OfferFigures::aprThousandths) },
+            { "totalInterestPercentage", captioned("Total interest percentage"),
+                percent(&OfferFigures::totalInterestPercentThousandths) },
+            { "totalInterest", nullptr, money(&OfferFigures::totalInterest) },
+            { "payments", nullptr,
+                [](const FigureContext& c) {
+                    const std::string count = std::to_string(c.offer.payments);
+                    return ComparisonCell { count, count };
+                } },
+            { "paidInYearsKept", inYearsKept("paid on the loan"), money(&OfferFigures::paidInYearsKept) },
+            { "principalInYearsKept", inYearsKept("principal paid off"), money(&OfferFigures::principalInYearsKept) },
+            { "costInYearsKept", inYearsKept("cost"), money(&OfferFigures::costInYearsKept) },
+            { "balanceAtYearsKept", inYearsKept("balance left"), money(&OfferFigures::balanceAtYearsKept) },
+            // The runs against the baseline, which one offer alone does not have; the baseline has none of its own.
+            { "costsNoMoreThanBaseline",
+                [](const LoanOffersInput& input, const LoanOffersComparison& comparison) -> std::optional<std::string> {
+                    if (comparison.offers.size() < 2)
+                        return std::nullopt;
+                    return "Costs no more than " + input.offers[comparison.baseline].name + " (lowest cash to close)";
+                },
+                [](const FigureContext& c) {
+                    if (c.baseline)
+                        return ComparisonCell { "lowest cash to close", "" };
+                    return ComparisonCell { costRunsText(c.offer.costsNoMoreThanBaseline, c.input, c.settings), "" };
+                } },
+            { "breakEvenPayment", nullptr,
+                [](const FigureContext& c) {
+                    if (c.baseline || !c.offer.breakEvenPayment)
+                        return ComparisonCell { c.baseline ? "lowest cash to close" : "never", "" };
+                    return ComparisonCell { paymentText(*c.offer.breakEvenPayment, c),
+                        std::to_string(*c.offer.breakEvenPayment) };
+                } },
+        };
+        const auto after = [&kinds](std::string_view name, std::vector<FigureKind> added) {
+            const auto at = std::ranges::find(kinds, name, &FigureKind::name) + 1;
+            kinds.insert(at, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+        };
+        after("monthlyPrincipalAndInterest", adjustableRateKinds());
+        after("balanceAtYearsKept", worstCaseKinds());
+        return kinds;
+    }();
     return kinds;
 }
 
@@ -185,6 +359,25 @@ std::string costRunsText(
             text += "payments " + from + "\u2013" + std::to_string(*run.to) + " (" + monthOf(run.from, input, settings)
                 + "\u2013" + monthOf(*run.to, input, settings) + ")";
     }
+    return text;
+}
+
+ComparisonCell rateCell(std::int64_t tenThousandths, const regional::RegionalSettings& settings)
+{
+    return { rateDigits(tenThousandths, settings.decimalSeparator) + "%", rateDigits(tenThousandths, ".") };
+}
+
+ComparisonCell centsCell(Cents amount, const regional::RegionalSettings& settings)
+{
+    return { centsText(amount, settings), centsValue(amount) };
+}
+
+std::string rateStepsText(const std::vector<RateStep>& steps, const regional::RegionalSettings& settings)
+{
+    std::string text;
+    for (const RateStep& step : steps)
+        text += (text.empty() ? "" : "; ") + rateDigits(step.rateTenThousandths, settings.decimalSeparator) + "%, "
+            + centsText(step.payment, settings) + " from payment " + std::to_string(step.from);
     return text;
 }
 
@@ -240,6 +433,25 @@ std::vector<std::string> comparisonNotes(
         notes.push_back(over + listed(best) + (best.size() == 1 ? " costs least: " : " tie for the lowest cost, each ")
             + listed(dearer) + ".");
     }
+    // An adjustable offer that costs least with the index unchanged is told with its worst case too.
+    for (std::size_t i = 0; i < offers.size(); ++i) {
+        if (!offers[i].adjustable || !(offers[i].best || offers.size() == 1))
+            continue;
+        const Cents worst = offers[i].adjustable->worstCostInYearsKept;
+        std::string sentence = "If each change raises the rate of " + input.offers[i].name
+            + " as far as its caps allow, it costs " + cents(worst) + " over those years";
+        std::optional<std::size_t> next; // the other offer that costs least
+        for (std::size_t j = 0; j < offers.size(); ++j)
+            if (j != i && (!next || offers[j].costInYearsKept < offers[*next].costInYearsKept))
+                next = j;
+        if (next) {
+            const Cents difference = worst - offers[*next].costInYearsKept;
+            sentence += difference == 0 ? ", the same as " + input.offers[*next].name
+                                        : ", " + cents(difference < 0 ? -difference : difference)
+                    + (difference < 0 ? " less" : " more") + " than " + input.offers[*next].name;
+        }
+        notes.push_back(sentence + ".");
+    }
     for (std::size_t i = 0; i < offers.size(); ++i)
         if (offers[i].creditNotUsed > 0)
             notes.push_back("The lender credit of " + input.offers[i].name + " is " + cents(offers[i].creditNotUsed)
@@ -254,7 +466,8 @@ std::vector<std::vector<NamedFigure>> offerFigureCells(
     std::vector<std::vector<NamedFigure>> offers(comparison.offers.size());
     for (std::size_t i = 0; i < comparison.offers.size(); ++i)
         for (const FigureKind& kind : figureKinds())
-            offers[i].push_back({ kind.name, cellOf(kind, input, comparison, i, settings) });
+            if (!kind.gridOnly && (!kind.adjustable || comparison.offers[i].adjustable))
+                offers[i].push_back({ kind.name, cellOf(kind, input, comparison, i, settings) });
     return offers;
 }
 
@@ -300,6 +513,14 @@ std::vector<std::string> offersInputLines(const LoanOffersInput& input, const re
             + rate(offer.insuranceThousandths, 3) + " a year");
         lines.push_back("    lender fees " + cents(offer.lenderFees) + ", other closing costs "
             + cents(offer.closingCosts) + ", lender credit " + cents(offer.lenderCredit));
+        if (const auto& terms = offer.adjustable)
+            lines.push_back("    adjustable: fixed " + yearsText(terms->fixedYears) + ", then every "
+                + (terms->everyMonths == 1 ? std::string("month") : std::to_string(terms->everyMonths) + " months")
+                + "; index " + rate(terms->indexTenThousandths, 4) + ", margin " + rate(terms->marginTenThousandths, 4)
+                + "; caps " + decimalText(terms->firstCapThousandths, 3, settings.decimalSeparator, true) + "/"
+                + decimalText(terms->laterCapThousandths, 3, settings.decimalSeparator, true) + "/"
+                + decimalText(terms->lifetimeCapThousandths, 3, settings.decimalSeparator, true) + "; lowest rate "
+                + rate(terms->lowestTenThousandths, 4));
     }
     return lines;
 }
