@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
@@ -35,6 +36,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 using app::LoanOffersWindow;
 
@@ -82,6 +84,29 @@ public:
         press("CalculateButton");
         ASSERT_TRUE(recordedDialogs().shown.empty());
     }
+    // A control under the fields' fold is clicked as a user clicks it: scrolled into view first, as it is when it
+    // takes the focus.
+    void clickInView(const char* name)
+    {
+        control(name)->setFocus();
+        QCoreApplication::processEvents();
+        press(name);
+    }
+    // Second Bank's rate adjusts after 5 years, every 6 months, toward 4.31 % plus 2.75 %, within caps of 2/1/5.
+    void makeSecondBankAdjustable()
+    {
+        control<QCheckBox>("OfferBAdjustableCheck")->setChecked(true);
+        typeOver("OfferBIndexEdit", "4.31");
+        typeOver("OfferBMarginEdit", "2.75");
+    }
+    // The row of the grid under its heading that has the caption, or -1.
+    int rowOf(const QString& caption)
+    {
+        for (int row = 1; row < app::gridRowCount(*grid()); ++row)
+            if (app::gridText(*grid(), 0, row) == caption)
+                return row - 1;
+        return -1;
+    }
     bool resultsEnabled()
     {
         return control<QPushButton>("PrintButton")->isEnabled() && control<QPushButton>("SaveCsvButton")->isEnabled()
@@ -116,14 +141,28 @@ TEST_P(LoanOffersBehaviour, Holds)
     GetParam().check(*this);
 }
 
+// An offer's adjustable terms, which its check box greys while its rate is fixed.
+const char* const adjustableTerms[] = { "FixedYearsEdit", "EveryEdit", "IndexEdit", "MarginEdit", "FirstCapEdit",
+    "LaterCapEdit", "LifetimeCapEdit", "LowestEdit" };
+
+// The name of an offer's control: offer "B" and "IndexEdit" make "OfferBIndexEdit".
+QString offerControl(const char* offer, const char* control)
+{
+    return QStringLiteral("Offer%1%2").arg(QLatin1String(offer), QLatin1String(control));
+}
+
 QStringList tabOrder()
 {
     QStringList order { QStringLiteral("PriceEdit"), QStringLiteral("DownEdit"), QStringLiteral("TaxEdit"),
         QStringLiteral("InsuranceEdit"), QStringLiteral("DuesEdit"), QStringLiteral("KeepEdit"),
         QStringLiteral("FirstPaymentEdit") };
-    for (const char* offer : { "A", "B", "C", "D" })
-        for (const char* field : { "Name", "Rate", "Years", "Points", "Fees", "Closing", "Credit", "Insurance" })
-            order.append(QStringLiteral("Offer%1%2Edit").arg(QLatin1String(offer), QLatin1String(field)));
+    for (const char* offer : { "A", "B", "C", "D" }) {
+        for (const char* field : { "NameEdit", "RateEdit", "YearsEdit", "PointsEdit", "FeesEdit", "ClosingEdit",
+                 "CreditEdit", "InsuranceEdit", "AdjustableCheck" })
+            order.append(offerControl(offer, field));
+        for (const char* term : adjustableTerms)
+            order.append(offerControl(offer, term));
+    }
     order << QStringLiteral("CalculateButton") << QStringLiteral("CloseButton") << QStringLiteral("ComparisonGrid")
           << QStringLiteral("SaveCsvButton") << QStringLiteral("PrintButton") << QStringLiteral("ChartButton");
     return order;
@@ -133,10 +172,14 @@ const Behaviour behaviours[] = {
     { "TabGoesThroughThePurchaseThenOneOfferAfterTheOther",
         [](LoanOffersWindowTest& t) {
             t.calculate();
+            // Every offer adjustable, so that no term is greyed and passed over.
+            for (const char* check :
+                { "OfferAAdjustableCheck", "OfferBAdjustableCheck", "OfferCAdjustableCheck", "OfferDAdjustableCheck" })
+                t.clickInView(check);
             t.field("PriceEdit")->setFocus();
             QStringList visited { t.focusedName() };
             // Tab takes the date edit from its day to its month and year first.
-            for (int step = 0; step < 80 && visited.size() < tabOrder().size(); ++step) {
+            for (int step = 0; step < 120 && visited.size() < tabOrder().size(); ++step) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 if (t.focusedName() != visited.last())
                     visited.append(t.focusedName());
@@ -187,6 +230,79 @@ const Behaviour behaviours[] = {
             t.press("CalculateButton");
             ASSERT_EQ(recordedDialogs().shown.size(), 1U);
             EXPECT_EQ(QApplication::focusWidget(), t.field("DownEdit"));
+        } },
+    { "TheAdjustableBoxEnablesItsOffersTermsAndUncheckedKeepsThemGreyedAsTyped",
+        [](LoanOffersWindowTest& t) {
+            const auto enabledTerms = [&t] {
+                std::vector<int> counts;
+                for (const char* offer : { "A", "B", "C", "D" }) {
+                    int enabled = 0;
+                    for (const char* term : adjustableTerms)
+                        enabled += t.control(qPrintable(offerControl(offer, term)))->isEnabled();
+                    counts.push_back(enabled);
+                }
+                return counts;
+            };
+            EXPECT_EQ(enabledTerms(), std::vector({ 0, 0, 0, 0 }));
+            t.clickInView("OfferBAdjustableCheck");
+            EXPECT_EQ(enabledTerms(), std::vector({ 0, 8, 0, 0 }));
+            t.typeOver("OfferBIndexEdit", "4.31");
+            t.clickInView("OfferBAdjustableCheck");
+            EXPECT_EQ(enabledTerms(), std::vector({ 0, 0, 0, 0 }));
+            EXPECT_EQ(t.field("OfferBIndexEdit")->text(), QStringLiteral("4.31"));
+            // A box checked as a kept file shows it, not by a click.
+            t.control<QCheckBox>("OfferDAdjustableCheck")->setChecked(true);
+            EXPECT_EQ(enabledTerms(), std::vector({ 0, 0, 0, 8 }));
+        } },
+    { "AFixedOffersGreyedTermsAreKeptButNeverRefused",
+        [](LoanOffersWindowTest& t) {
+            t.fillTwoOffers();
+            t.makeSecondBankAdjustable();
+            t.typeOver("OfferBFixedYearsEdit", "99");
+            t.typeOver("OfferBLowestEdit", "no rate");
+            t.clickInView("OfferBAdjustableCheck");
+            t.press("CalculateButton");
+            EXPECT_TRUE(recordedDialogs().shown.empty());
+            EXPECT_TRUE(t.resultsEnabled());
+            EXPECT_EQ(t.rowOf(QStringLiteral("Rate can change")), -1);
+            const auto kept = app::typedTexts(t.page.typedSections().front().fields);
+            EXPECT_EQ(calculators::cellText(kept.rows("offer")[1], "lowest"), "no rate");
+            EXPECT_EQ(calculators::cellText(kept.rows("offer")[1], "adjustable"), "no");
+        } },
+    { "ARefusedAdjustableTermTakesTheUserToThatOffersEdit",
+        [](LoanOffersWindowTest& t) {
+            const struct
+            {
+                const char* edit;
+                const char* typed;
+                const char* said;
+                const char* accepted;
+            } refusals[] = {
+                { "OfferBFixedYearsEdit", "30", "The fixed years of Second Bank must be a whole number from 1 to 29",
+                    "5" },
+                { "OfferBEveryEdit", "61", "The months between changes of the rate of Second Bank", "6" },
+                { "OfferBIndexEdit", "", "The index today of Second Bank", "4.31" },
+                { "OfferBMarginEdit", "2.75001", "The margin of Second Bank", "2.75" },
+                { "OfferBLifetimeCapEdit", "21", "The lifetime cap of Second Bank", "5" },
+                { "OfferBLowestEdit", "6.5", "The lowest rate of Second Bank", "" },
+            };
+            t.fillTwoOffers();
+            t.makeSecondBankAdjustable();
+            for (const auto& refusal : refusals) {
+                SCOPED_TRACE(refusal.edit);
+                recordedDialogs().reset();
+                t.typeOver(refusal.edit, refusal.typed);
+                t.press("CalculateButton");
+                ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+                EXPECT_TRUE(recordedDialogs().shown[0].text.startsWith(QLatin1String(refusal.said)))
+                    << recordedDialogs().shown[0].text.toStdString();
+                EXPECT_EQ(QApplication::focusWidget(), t.field(refusal.edit));
+                EXPECT_EQ(t.field(refusal.edit)->selectedText(), QString::fromUtf8(refusal.typed));
+                t.typeOver(refusal.edit, refusal.accepted);
+            }
+            recordedDialogs().reset();
+            t.press("CalculateButton");
+            EXPECT_TRUE(recordedDialogs().shown.empty());
         } },
     { "TheGridHasACaptionColumnAndOneColumnPerOfferGiven",
         [](LoanOffersWindowTest& t) {
@@ -328,21 +444,30 @@ const Behaviour behaviours[] = {
         } },
     { "DoubleClickSaysWhereALoanEstimateShowsTheField",
         [](LoanOffersWindowTest& t) {
-            QTest::mouseDClick(t.field("OfferCPointsEdit"), Qt::LeftButton);
-            QCoreApplication::processEvents();
-            ASSERT_EQ(recordedDialogs().shown.size(), 1U);
-            EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
-            EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String("Origination Charges")));
+            t.clickInView("OfferDAdjustableCheck");
+            const struct
+            {
+                const char* control;
+                const char* said;
+            } fields[] = { { "OfferCPointsEdit", "Origination Charges" },
+                { "OfferDAdjustableCheck", "Adjustable Interest Rate (AIR) Table" },
+                { "OfferDLifetimeCapEdit", "Maximum Interest Rate" } };
+            for (const auto& field : fields) {
+                SCOPED_TRACE(field.control);
+                recordedDialogs().reset();
+                t.control(field.control)->setFocus();
+                QTest::mouseDClick(t.control(field.control), Qt::LeftButton);
+                QCoreApplication::processEvents();
+                ASSERT_EQ(recordedDialogs().shown.size(), 1U);
+                EXPECT_EQ(recordedDialogs().shown[0].kind, RecordingDialogs::Kind::Information);
+                EXPECT_TRUE(recordedDialogs().shown[0].text.contains(QLatin1String(field.said)));
+            }
+            // The box double-clicked is as it was.
+            EXPECT_TRUE(t.control<QCheckBox>("OfferDAdjustableCheck")->isChecked());
         } },
     { "DoubleClickOnAFigureSaysWhatItIs",
         [](LoanOffersWindowTest& t) {
             t.calculate();
-            const auto rowOf = [&t](const QString& caption) {
-                for (int row = 1; row < app::gridRowCount(*t.grid()); ++row)
-                    if (app::gridText(*t.grid(), 0, row) == caption)
-                        return row - 1;
-                return -1;
-            };
             const struct
             {
                 QString caption;
@@ -353,7 +478,7 @@ const Behaviour behaviours[] = {
             for (const auto& figure : figures) {
                 SCOPED_TRACE(figure.caption.toStdString());
                 recordedDialogs().reset();
-                const int row = rowOf(figure.caption);
+                const int row = t.rowOf(figure.caption);
                 ASSERT_GE(row, 0);
                 QTableWidgetItem* cell = t.grid()->item(row, 1);
                 t.grid()->scrollToItem(cell);

@@ -134,12 +134,13 @@ TEST(ScreenFit, ResizableWindowsFitALaptopAt125PercentWithNothingCut)
                     << control->objectName().toStdString() << " at " << window->width() << "x" << window->height();
             }
         }
-        // At its smallest, a scrolled field that takes the focus, by Tab or by a warning, comes into view.
+        // At its smallest, a scrolled field that takes the focus, by Tab or by a warning, comes into view; a greyed
+        // one takes none.
         window->resize(1, 1);
         QCoreApplication::processEvents();
         for (auto* scroll : window->findChildren<QScrollArea*>(QStringLiteral("FieldsScroll")))
             for (QWidget* field : scroll->widget()->findChildren<QWidget*>()) {
-                if (!(field->focusPolicy() & Qt::TabFocus) || !field->isVisibleTo(window)
+                if (!(field->focusPolicy() & Qt::TabFocus) || !field->isVisibleTo(window) || !field->isEnabled()
                     || field->objectName().isEmpty() || field->objectName().startsWith(QLatin1String("qt_")))
                     continue;
                 field->setFocus();

@@ -84,8 +84,9 @@ std::vector<FieldTexts::Row> fourOffers()
     std::vector<FieldTexts::Row> rows;
     for (const char* letter : { "A", "B", "C", "D" }) {
         FieldTexts::Row row;
+        // A check box holds "yes" or "no".
         for (const std::string_view key : calculators::offerFields::offerKeys)
-            row.emplace(key, std::string(1, key.front()) + letter);
+            row.emplace(key, key == "adjustable" ? std::string("yes") : std::string(1, key.front()) + letter);
         rows.push_back(std::move(row));
     }
     return rows;

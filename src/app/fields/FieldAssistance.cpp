@@ -52,7 +52,7 @@ bool FieldAssistance::eventFilter(QObject* watched, QEvent* event)
     if (!row || mouse->button() != Qt::LeftButton)
         return false;
 
-    QLineEdit* field = row->field;
+    QWidget* field = row->field;
     if (type == QEvent::MouseButtonPress) {
         pressed = field;
     } else if (type == QEvent::MouseButtonRelease) {
@@ -78,15 +78,18 @@ void FieldAssistance::click(const FieldAssist& row)
 {
     if (row.click.before)
         row.click.before();
+    auto* edit = qobject_cast<QLineEdit*>(row.field);
+    if (!edit)
+        return;
     switch (row.click.selection) {
     case ClickAction::Selection::None:
         break;
     case ClickAction::Selection::All:
-        row.field->selectAll();
+        edit->selectAll();
         break;
     case ClickAction::Selection::FirstCharacters:
         // A text shorter than the count is selected whole.
-        row.field->setSelection(0, std::min<int>(row.click.count, static_cast<int>(row.field->text().size())));
+        edit->setSelection(0, std::min<int>(row.click.count, static_cast<int>(edit->text().size())));
         break;
     }
 }

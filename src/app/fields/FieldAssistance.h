@@ -7,7 +7,6 @@
 #include <initializer_list>
 #include <vector>
 
-class QLineEdit;
 class QWidget;
 
 namespace app {
@@ -29,10 +28,10 @@ struct ClickAction
 ClickAction selectAll(std::function<void()> before = {});
 ClickAction selectFirst(int count, std::function<void()> before = {});
 
-// One row of a window's assistance table.
+// One row of a window's assistance table. A click selects text in a line edit only: a check box has none.
 struct FieldAssist
 {
-    QLineEdit* field;
+    QWidget* field;
     ClickAction click;
     QString help; // shown as information on a double-click; empty: a double-click shows nothing
 };
@@ -55,7 +54,7 @@ private:
 
     QWidget* window;
     std::vector<FieldAssist> rows;
-    QPointer<QLineEdit> pressed; // the field a left press went to and whose release is a click
+    QPointer<QWidget> pressed; // the field a left press went to and whose release is a click
 };
 
 } // namespace app

@@ -39,7 +39,10 @@ constexpr FieldHelp helpTexts[] = {
         "The date of the first monthly payment, usually the first day of the second month after closing. The months "
         "the comparison names are counted from it." },
     { "name", "A name for the offer, such as the lender's, shown over its column of figures." },
-    { "rate", "The offer's yearly interest rate: Interest Rate in Loan Terms on page 1 of its Loan Estimate." },
+    { "rate",
+        "The offer's yearly interest rate: Interest Rate in Loan Terms on page 1 of its Loan Estimate. For an "
+        "adjustable rate it is the rate it starts at: Initial Interest Rate in the Adjustable Interest Rate (AIR) "
+        "Table on page 2." },
     { "years", "The loan term in whole years: Loan Term at the top of page 1 of the Loan Estimate." },
     { "points",
         "Discount points, paid at closing for a lower rate, as a percentage of the loan amount: the line % of Loan "
@@ -59,6 +62,43 @@ constexpr FieldHelp helpTexts[] = {
         "the price. A Loan Estimate shows its monthly amount as Mortgage Insurance in Projected Payments on page 1; "
         "ask the lender for the yearly rate. It ends when the balance reaches 78 % of the price, at the middle of the "
         "term at the latest." },
+    { "adjustable",
+        "Check it for an offer whose rate can change after closing: its Loan Estimate answers YES to \"Can this "
+        "amount increase after closing?\" for the Interest Rate in Loan Terms on page 1, and has an Adjustable "
+        "Interest Rate (AIR) Table on page 2. Its terms below then count; unchecked, they are greyed and kept as "
+        "typed." },
+    { "fixed-years",
+        "The years the initial rate is fixed before it can first change: First Change in Change Frequency in the "
+        "Adjustable Interest Rate (AIR) Table on page 2 of the Loan Estimate, such as \"Beginning of 61st month\" "
+        "for 5 years. Loan Terms on page 1 says \"Adjusts every … starting in year 6\"." },
+    { "every",
+        "The months between the changes of the rate after the first: Subsequent Changes in Change Frequency in the "
+        "Adjustable Interest Rate (AIR) Table on page 2 of the Loan Estimate, such as \"Every 6th month after first "
+        "change\". Loan Terms on page 1 says \"Adjusts every … years\" when it is a whole number of years." },
+    { "index",
+        "The value of the index today, in percent. Index + Margin in the Adjustable Interest Rate (AIR) Table on page "
+        "2 of the Loan Estimate names the index, such as the 30-day average SOFR; its value is published daily, or "
+        "ask the lender. A figure that names no case takes it as staying at this value." },
+    { "margin",
+        "What the lender adds to the index: the margin in Index + Margin in the Adjustable Interest Rate (AIR) Table "
+        "on page 2 of the Loan Estimate. At each change the rate moves toward the index plus the margin, rounded to "
+        "the nearest 1/8 point, within the caps." },
+    { "first-cap",
+        "How far the rate can move at its first change, up or down, in percentage points: First Change in Limits on "
+        "Interest Rate Changes in the Adjustable Interest Rate (AIR) Table on page 2 of the Loan Estimate. Lenders "
+        "write the three caps together, first change, later changes and lifetime, such as 2/1/5." },
+    { "later-cap",
+        "How far the rate can move at each change after the first, up or down, in percentage points: Subsequent "
+        "Changes in Limits on Interest Rate Changes in the Adjustable Interest Rate (AIR) Table on page 2 of the Loan "
+        "Estimate." },
+    { "lifetime-cap",
+        "How far above the initial rate the rate can ever go, in percentage points. The initial rate plus this cap is "
+        "the Maximum Interest Rate in the Adjustable Interest Rate (AIR) Table on page 2 of the Loan Estimate, which "
+        "Loan Terms on page 1 gives as \"Can go as high as … in year …\"; the worst case moves toward it." },
+    { "lowest",
+        "The lowest the rate can ever be: Minimum Interest Rate in the Adjustable Interest Rate (AIR) Table on page 2 "
+        "of the Loan Estimate, often the margin. Left blank, it is the margin, or the initial rate where the margin "
+        "is above it; the best case moves toward it." },
 };
 
 // What each figure of the comparison grid is, by its name for programs.
@@ -138,6 +178,9 @@ QString compareOffersHelp(std::string_view field, const regional::RegionalSettin
     for (const FieldHelp& help : helpTexts) {
         if (help.field != field)
             continue;
+        // A check box takes no text.
+        if (field == calculators::offerFields::offerKeys[calculators::offerColumns::adjustable])
+            return QString::fromUtf8(help.text);
         // The window takes a date as the regional short date, the command line as year-month-day.
         std::string accepted = field == calculators::offerFields::firstPayment
             ? regional::shortDateText({ calculators::earliestPlanYear, 1, 1 }, settings, regional::YearDigits::Four)

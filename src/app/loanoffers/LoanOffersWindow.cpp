@@ -20,6 +20,7 @@
 #include "widgets/StringGrid.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDate>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -32,6 +33,8 @@
 namespace app {
 
 namespace {
+
+namespace column = calculators::offerColumns;
 
 QString text(const std::string& value)
 {
@@ -46,16 +49,31 @@ LoanOffersWindow::LoanOffersWindow(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose, false);
-    offerEdits = { {
+    offerControls = { {
         { ui->OfferANameEdit, ui->OfferARateEdit, ui->OfferAYearsEdit, ui->OfferAPointsEdit, ui->OfferAFeesEdit,
-            ui->OfferAClosingEdit, ui->OfferACreditEdit, ui->OfferAInsuranceEdit },
+            ui->OfferAClosingEdit, ui->OfferACreditEdit, ui->OfferAInsuranceEdit, ui->OfferAAdjustableCheck,
+            ui->OfferAFixedYearsEdit, ui->OfferAEveryEdit, ui->OfferAIndexEdit, ui->OfferAMarginEdit,
+            ui->OfferAFirstCapEdit, ui->OfferALaterCapEdit, ui->OfferALifetimeCapEdit, ui->OfferALowestEdit },
         { ui->OfferBNameEdit, ui->OfferBRateEdit, ui->OfferBYearsEdit, ui->OfferBPointsEdit, ui->OfferBFeesEdit,
-            ui->OfferBClosingEdit, ui->OfferBCreditEdit, ui->OfferBInsuranceEdit },
+            ui->OfferBClosingEdit, ui->OfferBCreditEdit, ui->OfferBInsuranceEdit, ui->OfferBAdjustableCheck,
+            ui->OfferBFixedYearsEdit, ui->OfferBEveryEdit, ui->OfferBIndexEdit, ui->OfferBMarginEdit,
+            ui->OfferBFirstCapEdit, ui->OfferBLaterCapEdit, ui->OfferBLifetimeCapEdit, ui->OfferBLowestEdit },
         { ui->OfferCNameEdit, ui->OfferCRateEdit, ui->OfferCYearsEdit, ui->OfferCPointsEdit, ui->OfferCFeesEdit,
-            ui->OfferCClosingEdit, ui->OfferCCreditEdit, ui->OfferCInsuranceEdit },
+            ui->OfferCClosingEdit, ui->OfferCCreditEdit, ui->OfferCInsuranceEdit, ui->OfferCAdjustableCheck,
+            ui->OfferCFixedYearsEdit, ui->OfferCEveryEdit, ui->OfferCIndexEdit, ui->OfferCMarginEdit,
+            ui->OfferCFirstCapEdit, ui->OfferCLaterCapEdit, ui->OfferCLifetimeCapEdit, ui->OfferCLowestEdit },
         { ui->OfferDNameEdit, ui->OfferDRateEdit, ui->OfferDYearsEdit, ui->OfferDPointsEdit, ui->OfferDFeesEdit,
-            ui->OfferDClosingEdit, ui->OfferDCreditEdit, ui->OfferDInsuranceEdit },
+            ui->OfferDClosingEdit, ui->OfferDCreditEdit, ui->OfferDInsuranceEdit, ui->OfferDAdjustableCheck,
+            ui->OfferDFixedYearsEdit, ui->OfferDEveryEdit, ui->OfferDIndexEdit, ui->OfferDMarginEdit,
+            ui->OfferDFirstCapEdit, ui->OfferDLaterCapEdit, ui->OfferDLifetimeCapEdit, ui->OfferDLowestEdit },
     } };
+    // An offer's adjustable terms count only while its rate is adjustable; greyed, they keep what was typed.
+    for (const auto& controls : offerControls)
+        connect(static_cast<QCheckBox*>(controls[column::adjustable]), &QCheckBox::toggled, this,
+            [controls](bool adjustable) {
+                for (std::size_t key = column::adjustable + 1; key < controls.size(); ++key)
+                    controls[key]->setEnabled(adjustable);
+            });
 
     ui->FirstPaymentEdit->setDisplayFormat(app::dateEditFormat(regional().shortDateFormat));
     new DateTyping(ui->FirstPaymentEdit);
@@ -80,9 +98,9 @@ LoanOffersWindow::LoanOffersWindow(QWidget* parent)
         // The date box's text is a line edit of its own, which takes the mouse.
         { ui->FirstPaymentEdit->findChild<QLineEdit*>(), {}, compareOffersHelp(field::firstPayment, regional()) },
     };
-    for (const auto& column : offerEdits)
-        for (std::size_t key = 0; key < column.size(); ++key)
-            assistance.push_back({ column[key], {}, compareOffersHelp(field::offerKeys[key], regional()) });
+    for (const auto& controls : offerControls)
+        for (std::size_t key = 0; key < controls.size(); ++key)
+            assistance.push_back({ controls[key], {}, compareOffersHelp(field::offerKeys[key], regional()) });
     new FieldAssistance(this, std::move(assistance));
 
     connect(ui->CalculateButton, &QPushButton::clicked, this, guarded(this, [this] { calculateButtonClicked(); }));
@@ -108,8 +126,11 @@ void LoanOffersWindow::startWith(QDate today)
 
 calculators::FieldTexts LoanOffersWindow::fieldTexts() const
 {
-    // What the reader takes is what the window keeps: the same controls by the same names.
-    return typedTexts(typedSections().front().fields);
+    // What the reader takes is what the window keeps: the same controls by the same names, but for the greyed terms
+    // of a fixed rate, which are kept for when it is made adjustable again.
+    std::vector<TypedField> fields = typedSections().front().fields;
+    std::erase_if(fields, [this](const TypedField& typed) { return !typed.control->isEnabledTo(this); });
+    return typedTexts(fields);
 }
 
 CsvInputs LoanOffersWindow::inputsAsTyped() const
@@ -128,9 +149,9 @@ std::vector<FieldControl> LoanOffersWindow::fieldControls() const
         { field::keep, ui->KeepEdit }, { field::firstPayment, ui->FirstPaymentEdit },
         // A failure of the offers as a whole (none has a rate) goes to the first offer's rate.
         { field::offer, ui->OfferARateEdit } };
-    for (std::size_t offer = 0; offer < offerEdits.size(); ++offer)
-        for (std::size_t key = 0; key < offerEdits[offer].size(); ++key)
-            controls.push_back({ field::offer, offerEdits[offer][key],
+    for (std::size_t offer = 0; offer < offerControls.size(); ++offer)
+        for (std::size_t key = 0; key < offerControls[offer].size(); ++key)
+            controls.push_back({ field::offer, offerControls[offer][key],
                 calculators::TableCell { static_cast<int>(offer), static_cast<int>(key) } });
     return controls;
 }
@@ -282,10 +303,10 @@ std::vector<TypedSection> LoanOffersWindow::typedSections() const
         { { field::price, ui->PriceEdit }, { field::down, ui->DownEdit }, { field::tax, ui->TaxEdit },
             { field::insurance, ui->InsuranceEdit }, { field::dues, ui->DuesEdit }, { field::keep, ui->KeepEdit },
             { field::firstPayment, ui->FirstPaymentEdit } } };
-    for (std::size_t offer = 0; offer < offerEdits.size(); ++offer)
-        for (std::size_t key = 0; key < offerEdits[offer].size(); ++key)
+    for (std::size_t offer = 0; offer < offerControls.size(); ++offer)
+        for (std::size_t key = 0; key < offerControls[offer].size(); ++key)
             section.fields.push_back({ .field = field::offer,
-                .control = offerEdits[offer][key],
+                .control = offerControls[offer][key],
                 .row = static_cast<int>(offer),
                 .key = field::offerKeys[key] });
     return { section };

@@ -8,12 +8,11 @@
 #include <QDate>
 #include <QWidget>
 #include <array>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
-
-class QLineEdit;
 
 namespace Ui {
 class LoanOffersWindow;
@@ -52,9 +51,10 @@ private:
     void showComparison();
 
     std::unique_ptr<Ui::LoanOffersWindow> ui;
-    // Each offer column's edits, in the order of the offer's keys: name, rate, years, points, fees, closing, credit,
-    // mortgage insurance.
-    std::array<std::array<QLineEdit*, 8>, calculators::mostLoanOffers> offerEdits {};
+    // Each offer column's controls in the order of the offer's keys: the edits from the name to the mortgage
+    // insurance, the adjustable check box, then the edits of the adjustable terms.
+    std::array<std::array<QWidget*, std::size(calculators::offerFields::offerKeys)>, calculators::mostLoanOffers>
+        offerControls {};
     calculators::LoanOffersInput input;
     std::optional<calculators::LoanOffersComparison> comparison;
     std::vector<std::string_view> rowFigures; // the figure of each row under the grid's heading
