@@ -16,6 +16,7 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -134,13 +135,15 @@ TEST(ScreenFit, ResizableWindowsFitALaptopAt125PercentWithNothingCut)
                     << control->objectName().toStdString() << " at " << window->width() << "x" << window->height();
             }
         }
-        // At its smallest, a scrolled field that takes the focus, by Tab or by a warning, comes into view; a greyed
-        // one takes none.
+        // At its smallest, a scrolled field that takes the focus, by Tab or by a warning, comes into view whole;
+        // the check boxes are checked, so that no field is greyed.
+        for (auto* check : window->findChildren<QCheckBox*>())
+            check->setChecked(true);
         window->resize(1, 1);
         QCoreApplication::processEvents();
         for (auto* scroll : window->findChildren<QScrollArea*>(QStringLiteral("FieldsScroll")))
             for (QWidget* field : scroll->widget()->findChildren<QWidget*>()) {
-                if (!(field->focusPolicy() & Qt::TabFocus) || !field->isVisibleTo(window) || !field->isEnabled()
+                if (!(field->focusPolicy() & Qt::TabFocus) || !field->isVisibleTo(window)
                     || field->objectName().isEmpty() || field->objectName().startsWith(QLatin1String("qt_")))
                     continue;
                 field->setFocus();

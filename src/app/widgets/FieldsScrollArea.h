@@ -19,6 +19,7 @@ public:
 
 private:
     int neededWidth() const;
+    void showWhole(const QWidget& field);
 };
 
 } // namespace app
