@@ -467,14 +467,17 @@ const Behaviour behaviours[] = {
         } },
     { "DoubleClickOnAFigureSaysWhatItIs",
         [](LoanOffersWindowTest& t) {
-            t.calculate();
+            t.fillTwoOffers();
+            t.makeSecondBankAdjustable();
+            t.press("CalculateButton");
             const struct
             {
                 QString caption;
                 const char* said;
             } figures[] = { { QStringLiteral("APR"), "Truth in Lending" },
                 { QStringLiteral("Costs no more than Offer A (lowest cash to close)"), "cross back" },
-                { QStringLiteral("In 5 years: cost"), "marked best" } };
+                { QStringLiteral("In 5 years: cost"), "marked best" },
+                { QStringLiteral("Highest payment (worst case)"), "recast" } };
             for (const auto& figure : figures) {
                 SCOPED_TRACE(figure.caption.toStdString());
                 recordedDialogs().reset();
@@ -547,11 +550,12 @@ TEST(LoanOffersHelp, EveryFieldAndFigureIsHelpedInWholeSentences)
         helps.emplace_back(field, app::compareOffersHelp(field, settings));
     for (const std::string_view key : calculators::offerFields::offerKeys)
         helps.emplace_back(key, app::compareOffersHelp(key, settings));
-    for (const std::string_view figure :
-        { "loanAmount", "monthlyPrincipalAndInterest", "mortgageInsurance", "mortgageInsuranceLastPayment",
-            "monthlyTaxes", "monthlyInsurance", "monthlyDues", "monthlyTotal", "points", "lenderCreditUsed",
-            "creditNotUsed", "cashToClose", "apr", "totalInterestPercentage", "paidInYearsKept", "principalInYearsKept",
-            "costInYearsKept", "balanceAtYearsKept", "costsNoMoreThanBaseline" })
+    for (const std::string_view figure : { "loanAmount", "monthlyPrincipalAndInterest", "mortgageInsurance",
+             "mortgageInsuranceLastPayment", "monthlyTaxes", "monthlyInsurance", "monthlyDues", "monthlyTotal",
+             "points", "lenderCreditUsed", "creditNotUsed", "cashToClose", "apr", "totalInterestPercentage",
+             "paidInYearsKept", "principalInYearsKept", "costInYearsKept", "balanceAtYearsKept",
+             "costsNoMoreThanBaseline", "rateChanges", "indexedRate", "rateSteps", "worstRate", "worstPayment",
+             "bestPayment", "worstPaidInYearsKept", "worstCostInYearsKept", "worstBalanceAtYearsKept" })
         helps.emplace_back(figure, app::comparisonFigureHelp(figure));
     for (const auto& [name, help] : helps) {
         SCOPED_TRACE(name);

@@ -108,6 +108,38 @@ constexpr FieldHelp figureHelpTexts[] = {
         "The level monthly payment of principal and interest, rounded to the cent: Principal & Interest in Projected "
         "Payments on page 1 of the Loan Estimate. The last payment may differ by cents, since it clears the "
         "balance." },
+    { "rateChanges",
+        "When an adjustable rate can first change, and how often after that: Change Frequency, First Change and "
+        "Subsequent Changes, in the Adjustable Interest Rate (AIR) Table on page 2 of the Loan Estimate, and "
+        "\"Adjusts every … starting in year …\" for the Interest Rate in Loan Terms on page 1. A fixed rate never "
+        "changes." },
+    { "indexedRate",
+        "The index today plus the margin, rounded to the nearest 1/8 of a percentage point: where an adjustable rate "
+        "heads while the index stays as it is today. Index + Margin in the Adjustable Interest Rate (AIR) Table on "
+        "page 2 of the Loan Estimate names them." },
+    { "rateSteps",
+        "The rate and the monthly principal and interest from each payment on, if the index stays as it is today. At "
+        "each change the rate moves toward the index plus the margin, rounded to the nearest 1/8 point, by no more "
+        "than the first change cap at the first change and the later change cap after it, and never below the lowest "
+        "rate or above the highest. Whenever the rate moves, the payment is recast to pay off the balance over the "
+        "payments left. Every figure that names no case takes this path; the payment ranges by year in Projected "
+        "Payments on page 1 of the Loan Estimate take their own." },
+    { "worstRate",
+        "The highest rate an adjustable rate can reach, and the first payment at it, when each change moves it up as "
+        "far as its cap allows, toward the initial rate plus the lifetime cap: Maximum Interest Rate in the "
+        "Adjustable Interest Rate (AIR) Table on page 2 of the Loan Estimate, and \"Can go as high as … in year …\" "
+        "for the Interest Rate in Loan Terms on page 1." },
+    { "worstPayment",
+        "The highest monthly principal and interest in the worst case, and the first payment with it: each change "
+        "moves the rate up as far as its cap allows, toward the highest rate, and the payment is recast over the "
+        "payments left whenever the rate moves. Loan Terms on page 1 of the Loan Estimate gives it as \"Can go as "
+        "high as … in year …\" for the Monthly Principal & Interest, and Projected Payments as the highest of its "
+        "payment ranges. The last payment, which only clears the balance, is not counted." },
+    { "bestPayment",
+        "The lowest monthly principal and interest in the best case, and the first payment with it: each change moves "
+        "the rate down as far as its cap allows, toward the lowest rate, and the payment is recast over the payments "
+        "left whenever the rate moves. Projected Payments on page 1 of the Loan Estimate gives the lowest of each "
+        "payment range. The last payment, which only clears the balance, is not counted." },
     { "mortgageInsurance",
         "The monthly mortgage insurance premium: the yearly rate times the loan amount, a twelfth of it. Only a loan "
         "of more than 80 % of the price has it: Mortgage Insurance in Projected Payments on page 1 of the Loan "
@@ -139,7 +171,8 @@ constexpr FieldHelp figureHelpTexts[] = {
     { "apr",
         "The annual percentage rate: the yearly rate at which the payments and mortgage insurance premiums repay the "
         "loan less its points and lender fees, worked out as the US Truth in Lending rules prescribe. It is APR in "
-        "Comparisons on page 3 of the Loan Estimate." },
+        "Comparisons on page 3 of the Loan Estimate. For an adjustable rate it is the composite APR of the payments "
+        "with the index staying as it is today." },
     { "totalInterestPercentage",
         "All the interest of the whole term as a percentage of the loan amount: Total Interest Percentage (TIP) in "
         "Comparisons on page 3 of the Loan Estimate." },
@@ -155,6 +188,17 @@ constexpr FieldHelp figureHelpTexts[] = {
         "best." },
     { "balanceAtYearsKept",
         "What is still owed when the years you keep the loan are over: what a sale or a new loan pays off." },
+    { "worstPaidInYearsKept",
+        "What is paid on the loan over the years you keep it in the worst case, each change moving an adjustable rate "
+        "up as far as its cap allows: the loan costs up front, and every payment of principal, interest and mortgage "
+        "insurance." },
+    { "worstCostInYearsKept",
+        "What the loan costs you over the years you keep it in the worst case: the loan costs up front, the interest "
+        "and the mortgage insurance, each change moving an adjustable rate up as far as its cap allows. The best "
+        "offer is chosen with the index unchanged; this is the most an adjustable rate can cost instead." },
+    { "worstBalanceAtYearsKept",
+        "What is still owed when the years you keep the loan are over, in the worst case. A higher rate leaves less "
+        "of each payment for the principal, so more is owed than with the index unchanged." },
     { "costsNoMoreThanBaseline",
         "The payments after which this offer has cost no more than the offer with the lowest cash to close, counting "
         "the loan costs up front, the interest and the mortgage insurance paid so far. Keep the loan to the end of a "
