@@ -112,6 +112,21 @@ public:
         return control<QPushButton>("PrintButton")->isEnabled() && control<QPushButton>("SaveCsvButton")->isEnabled()
             && control<QPushButton>("ChartButton")->isEnabled();
     }
+    // Print pressed, to a PDF read back.
+    std::optional<PdfText> printed()
+    {
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            return std::nullopt;
+        const QString pdf = folder.filePath(QStringLiteral("offers.pdf"));
+        recordedDialogs().confirmPrinter = true;
+        recordedDialogs().preparePrinter = [&pdf](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        };
+        press("PrintButton");
+        return readPdfText(pdf);
+    }
     // The control of ours with the focus: a date edit's own text field counts as the date edit.
     QString focusedName()
     {
@@ -366,16 +381,7 @@ const Behaviour behaviours[] = {
     { "PrintPutsThePurchaseAndTheOffersAboveTheGridOnOnePage",
         [](LoanOffersWindowTest& t) {
             t.calculate();
-            QTemporaryDir folder;
-            ASSERT_TRUE(folder.isValid());
-            const QString pdf = folder.filePath(QStringLiteral("offers.pdf"));
-            recordedDialogs().confirmPrinter = true;
-            recordedDialogs().preparePrinter = [&pdf](QPrinter& printer) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdf);
-            };
-            t.press("PrintButton");
-            const std::optional<PdfText> printed = readPdfText(pdf);
+            const std::optional<PdfText> printed = t.printed();
             ASSERT_TRUE(printed.has_value());
             EXPECT_EQ(printed->pageCount, 1);
             const auto top = [&printed](const QString& text) {
@@ -405,6 +411,21 @@ const Behaviour behaviours[] = {
                 if (word.yMin == page)
                     footer.append(word.text);
             EXPECT_EQ(footer.join(u' '), QStringLiteral("Page 1 of 1"));
+        } },
+    { "PrintedFiguresTooWideForTheirColumnWrapInsteadOfMeetingTheFigureBefore",
+        [](LoanOffersWindowTest& t) {
+            t.fillTwoOffers();
+            t.makeSecondBankAdjustable();
+            t.press("CalculateButton");
+            const std::optional<PdfText> printed = t.printed();
+            ASSERT_TRUE(printed.has_value());
+            QStringList meeting;
+            for (const PdfWord& word : printed->words)
+                for (const PdfWord& other : printed->words)
+                    if (&word != &other && word.yMin == other.yMin && word.xMin <= other.xMin && other.xMin < word.xMax)
+                        meeting.append(word.text + u'|' + other.text);
+            EXPECT_EQ(meeting.join(u' ').toStdString(), "");
+            EXPECT_EQ(printed->pageCount, 1);
         } },
     { "TheChartShowsTheDifferenceFirstThenEachOffersCost",
         [](LoanOffersWindowTest& t) {

@@ -38,6 +38,24 @@ void placeRow(DevicePage& page, const QStringList& cells, const auto& columns, i
             page.push_back({ columns[column], y, cells[static_cast<qsizetype>(column)], column >= rightAlignedFrom });
 }
 
+// A text's words on as many lines as it takes to keep each within the width; a longer word stands alone.
+QStringList wrappedLines(const QString& text, int width, const QFontMetrics& metrics)
+{
+    QStringList wrapped;
+    QString line;
+    for (const QString& word : text.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            wrapped.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    wrapped.append(line);
+    return wrapped;
+}
+
 } // namespace
 
 QFont devicePageFont()
@@ -127,13 +145,20 @@ DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid, con
     const QFontMetrics metrics(devicePageFont());
     const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
     for (const QStringList& row : grid) {
-        // Several runs in a cell go one to a line; a caption that would meet its row's first figure takes a line
-        // of its own above the figures.
+        // Several runs in a cell go one to a line, and a line wider than its column wraps, so that no figure
+        // reaches into the one before it; a caption that would meet its row's first figure takes a line of its own
+        // above the figures.
         std::vector<QStringList> cellLines;
         std::size_t height = 1;
         int firstWidest = 0;
         for (qsizetype column = 1; column < row.size(); ++column) {
-            cellLines.push_back(row[column].split(QStringLiteral("; ")));
+            const auto at = static_cast<std::size_t>(column);
+            const int width = at < comparisonColumns.size() ? comparisonColumns[at] - comparisonColumns[at - 1] - gap
+                                                            : std::numeric_limits<int>::max();
+            QStringList cell;
+            for (const QString& run : row[column].split(QStringLiteral("; ")))
+                cell.append(wrappedLines(run, width, metrics));
+            cellLines.push_back(cell);
             height = std::max(height, static_cast<std::size_t>(cellLines.back().size()));
         }
         if (!cellLines.empty())
@@ -159,19 +184,8 @@ DevicePage comparisonPage(const QStringList& heading, const GridTexts& grid, con
     const std::size_t gridColumns = grid.empty() ? 1 : static_cast<std::size_t>(grid.front().size());
     const int noteWidth = comparisonColumns[std::clamp<std::size_t>(gridColumns, 2, comparisonColumns.size()) - 1]
         - comparisonColumns[0];
-    for (const QString& note : notes) {
-        QString line;
-        for (const QString& word : note.split(u' ')) {
-            const QString longer = line.isEmpty() ? word : line + u' ' + word;
-            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > noteWidth) {
-                lines({ line });
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        lines({ line });
-    }
+    for (const QString& note : notes)
+        lines(wrappedLines(note, noteWidth, metrics));
     page.push_back({ comparisonColumns[0], std::max(y + lineHeight, planFooterY), QStringLiteral("Page 1 of 1") });
     return page;
 }
