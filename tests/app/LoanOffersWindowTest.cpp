@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -106,6 +107,11 @@ public:
             if (app::gridText(*grid(), 0, row) == caption)
                 return row - 1;
         return -1;
+    }
+    // An amount of the grid as a number: "$2,275.44" is 2275.44.
+    double amountAt(const QString& caption, int column)
+    {
+        return app::gridText(*grid(), column, rowOf(caption) + 1).remove(u'$').remove(u',').toDouble();
     }
     bool resultsEnabled()
     {
@@ -462,6 +468,57 @@ const Behaviour behaviours[] = {
                 QStringList({ QStringLiteral("Offer A"), QStringLiteral("Second Bank"),
                     QStringLiteral("Kept 5 years: month 60") }));
             EXPECT_EQ(points, 361);
+        } },
+    { "AnAdjustableOffersWorstCaseIsDashedBesideItsLineInItsColour",
+        [](LoanOffersWindowTest& t) {
+            // Offer A, the baseline, and Second Bank both adjustable.
+            t.fillTwoOffers();
+            t.makeSecondBankAdjustable();
+            t.clickInView("OfferAAdjustableCheck");
+            t.typeOver("OfferAIndexEdit", "4.31");
+            t.typeOver("OfferAMarginEdit", "2.75");
+            t.press("CalculateButton");
+            ASSERT_TRUE(recordedDialogs().shown.empty());
+            // At the years kept the lines meet the grid's figures; Second Bank's worst case is measured from Offer
+            // A with the index unchanged.
+            const double worstCost = t.amountAt(QStringLiteral("In 5 years: cost, worst case"), 2);
+            const double againstBaseline = worstCost - t.amountAt(QStringLiteral("In 5 years: cost"), 1);
+            std::vector<QStringList> names;
+            std::map<QString, double> atYearsKept;
+            QStringList undashed;
+            whenModalShows([&](QWidget* chart) {
+                for (const char* view : { "BalanceChart", "YearsChart" }) {
+                    QStringList shown;
+                    const QAbstractSeries* before = nullptr;
+                    for (const auto* series : find<QChartView>(*chart, view)->chart()->series()) {
+                        shown.append(series->name());
+                        const auto* line = qobject_cast<const QLineSeries*>(series);
+                        if (line && series->name() == QLatin1String("Second Bank, worst case"))
+                            atYearsKept[QString::fromLatin1(view)] = line->at(60).y();
+                        const bool worst = series->name().endsWith(QLatin1String(", worst case"));
+                        if (worst
+                            && (line->pen().style() != Qt::DashLine
+                                || line->pen().color() != qobject_cast<const QLineSeries*>(before)->pen().color()))
+                            undashed.append(series->name());
+                        before = series;
+                    }
+                    names.push_back(shown);
+                }
+                chart->close();
+            });
+            t.press("ChartButton");
+            ASSERT_EQ(names.size(), 2U);
+            EXPECT_EQ(names[0],
+                QStringList({ QStringLiteral("Offer A (lowest cash to close)"), QStringLiteral("Offer A, worst case"),
+                    QStringLiteral("Second Bank"), QStringLiteral("Second Bank, worst case"),
+                    QStringLiteral("Second Bank crosses"), QStringLiteral("Kept 5 years: month 60") }));
+            EXPECT_EQ(names[1],
+                QStringList(
+                    { QStringLiteral("Offer A"), QStringLiteral("Offer A, worst case"), QStringLiteral("Second Bank"),
+                        QStringLiteral("Second Bank, worst case"), QStringLiteral("Kept 5 years: month 60") }));
+            EXPECT_EQ(undashed, QStringList());
+            EXPECT_NEAR(atYearsKept[QStringLiteral("BalanceChart")], againstBaseline, 0.005);
+            EXPECT_NEAR(atYearsKept[QStringLiteral("YearsChart")], worstCost, 0.005);
         } },
     { "DoubleClickSaysWhereALoanEstimateShowsTheField",
         [](LoanOffersWindowTest& t) {

@@ -230,9 +230,20 @@ void LoanOffersWindow::printButtonClicked()
 
 void LoanOffersWindow::chartButtonClicked()
 {
-    const auto money = [](calculators::Cents cents) { return static_cast<calculators::Extended>(cents) / 100; };
     const auto& offers = comparison->offers;
-    const QString baselineName = text(input.offers[comparison->baseline].name);
+    const auto name = [this](std::size_t offer) { return text(input.offers[offer].name); };
+    const auto money = [](calculators::Cents cents) { return static_cast<calculators::Extended>(cents) / 100; };
+    const auto line = [&money](QString lineName, const std::vector<calculators::Cents>& curve, bool dashed) {
+        MonthLine drawn { std::move(lineName), {}, dashed };
+        for (const calculators::Cents cents : curve)
+            drawn.values.push_back(money(cents));
+        return drawn;
+    };
+    // An adjustable rate's worst case goes right after its line with the index unchanged, dashed in its colour.
+    const auto worstCase = [&line, &name](std::size_t offer, const std::vector<calculators::Cents>& curve) {
+        return line(QStringLiteral("%1, worst case").arg(name(offer)), curve, true);
+    };
+    const QString baselineName = name(comparison->baseline);
     const MonthMark kept { comparison->monthsKept,
         QStringLiteral("Kept %1 years: month %2")
             .arg(text(regional::integerText(input.yearsKept)), text(regional::integerText(comparison->monthsKept))) };
@@ -249,15 +260,19 @@ void LoanOffersWindow::chartButtonClicked()
     difference.zeroLine = QStringLiteral("%1 (lowest cash to close)").arg(baselineName);
     difference.mark = kept;
     difference.describe = describe;
+    // The baseline's own worst case is measured from the zero line, and goes first, beside it.
+    if (const auto& adjustable = offers[comparison->baseline].adjustable)
+        difference.lines.push_back(worstCase(
+            comparison->baseline, calculators::curveAgainstBaseline(*comparison, adjustable->worstCostCurve)));
     for (std::size_t offer = 0; offer < offers.size(); ++offer) {
         if (offer == comparison->baseline)
             continue;
         const std::vector<calculators::Cents> against = calculators::costAgainstBaseline(*comparison, offer);
-        MonthLine line { text(input.offers[offer].name), {} };
-        for (const calculators::Cents cents : against)
-            line.values.push_back(money(cents));
-        difference.lines.push_back(std::move(line));
-        MonthPoints ends { QStringLiteral("%1 crosses").arg(text(input.offers[offer].name)), {} };
+        difference.lines.push_back(line(name(offer), against, false));
+        if (const auto& adjustable = offers[offer].adjustable)
+            difference.lines.push_back(
+                worstCase(offer, calculators::curveAgainstBaseline(*comparison, adjustable->worstCostCurve)));
+        MonthPoints ends { QStringLiteral("%1 crosses").arg(name(offer)), {} };
         for (const calculators::CostRun& run : offers[offer].costsNoMoreThanBaseline)
             for (const std::optional<std::int32_t> month : { std::optional(run.from), run.to })
                 if (month)
@@ -270,10 +285,9 @@ void LoanOffersWindow::chartButtonClicked()
     cost.mark = kept;
     cost.describe = describe;
     for (std::size_t offer = 0; offer < offers.size(); ++offer) {
-        MonthLine line { text(input.offers[offer].name), {} };
-        for (const calculators::Cents cents : offers[offer].costCurve)
-            line.values.push_back(money(cents));
-        cost.lines.push_back(std::move(line));
+        cost.lines.push_back(line(name(offer), offers[offer].costCurve, false));
+        if (const auto& adjustable = offers[offer].adjustable)
+            cost.lines.push_back(worstCase(offer, adjustable->worstCostCurve));
     }
 
     std::vector<LinesTab> tabs;

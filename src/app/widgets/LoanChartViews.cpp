@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QGraphicsScene>
 #include <QGraphicsWidget>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPen>
@@ -188,9 +189,11 @@ QChart* monthLinesChart(const MonthLines& lines, const QFont& font)
         pen.setWidth(2);
         line->setPen(pen);
         attach(*chart, line, monthAxis, moneyAxisShown);
+        return line;
     };
+    QLineSeries* before = nullptr;
     if (!lines.zeroLine.isEmpty())
-        horizontal(lines.zeroLine, 0, Qt::SolidLine);
+        before = horizontal(lines.zeroLine, 0, Qt::SolidLine);
     for (const MonthLine& line : lines.lines) {
         auto* series = new QLineSeries;
         series->setName(line.name);
@@ -200,6 +203,15 @@ QChart* monthLinesChart(const MonthLines& lines, const QFont& font)
             points.append({ static_cast<qreal>(month), static_cast<qreal>(line.values[month]) });
         series->replace(points);
         attach(*chart, series, monthAxis, moneyAxisShown);
+        // The chart's theme gives each line its colour as it is added; a dashed one's legend shows a stroke of it.
+        if (line.dashed) {
+            QPen pen = before ? before->pen() : series->pen();
+            pen.setStyle(Qt::DashLine);
+            series->setPen(pen);
+            for (QLegendMarker* marker : chart->legend()->markers(series))
+                marker->setShape(QLegend::MarkerShapeFromSeries);
+        }
+        before = series;
         // Hovering a line tells the month nearest the pointer, in the window's words.
         if (lines.describe)
             QObject::connect(

@@ -29,6 +29,9 @@ struct MonthLine
 {
     QString name;
     std::vector<calculators::Extended> values;
+    // Another case of the line before it (the zero line, for the first), such as its worst case: drawn dashed in
+    // its colour.
+    bool dashed = false;
 };
 struct MonthMark
 {

@@ -210,7 +210,11 @@ std::vector<CostRun> runsAtOrBelow(const std::vector<Cents>& curve, const std::v
 
 std::vector<Cents> costAgainstBaseline(const LoanOffersComparison& comparison, std::size_t offer)
 {
-    const std::vector<Cents>& curve = comparison.offers[offer].costCurve;
+    return curveAgainstBaseline(comparison, comparison.offers[offer].costCurve);
+}
+
+std::vector<Cents> curveAgainstBaseline(const LoanOffersComparison& comparison, const std::vector<Cents>& curve)
+{
     const std::vector<Cents>& baseline = comparison.offers[comparison.baseline].costCurve;
     std::vector<Cents> difference(std::max(curve.size(), baseline.size()));
     for (std::size_t k = 0; k < difference.size(); ++k)

@@ -191,6 +191,8 @@ LoanOffersComparison compareLoanOffers(const LoanOffersInput& input);
 // Each month's cost of an offer less the baseline's, month 0 (closing) to the end of the longer term; a curve stays
 // at its last value after its own last payment. Below zero the offer has cost less so far.
 std::vector<Cents> costAgainstBaseline(const LoanOffersComparison& comparison, std::size_t offer);
+// The same for any cost curve, such as an adjustable rate's worst case.
+std::vector<Cents> curveAgainstBaseline(const LoanOffersComparison& comparison, const std::vector<Cents>& curve);
 
 // The points of an offer in money: the loan times the points, to the nearest cent, a half away from zero.
 Cents offerPoints(Cents loan, std::int64_t pointsThousandths);
