@@ -196,7 +196,9 @@ const Subcommand& loanOffersCommand()
         "you keep the loan.",
         options,
         "--price 400000 --down 40000 --tax 4800 --insurance 1500 --first-payment 2027-01-01 --offer "
-        "rate=6.5,years=30,points=1,fees=1200,closing=3000,mi=0.5 --offer rate=6.875,years=30,closing=3000,credit=2000",
+        "rate=6.5,years=30,points=1,fees=1200,closing=3000,mi=0.5 --offer rate=6.875,years=30,closing=3000,credit=2000 "
+        "--offer name=ARM,rate=5.875,years=30,closing=3000,mi=0.5,adjustable=yes,fixed-years=5,every=6,index=4.31,"
+        "margin=2.75,caps=2/1/5",
         run, calculators::offersOptionText };
     return command;
 }

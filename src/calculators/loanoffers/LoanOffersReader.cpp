@@ -355,10 +355,10 @@ std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts)
         = { { field::price, "Home price" }, { field::down, "Down payment" }, { field::tax, "Property tax a year" },
               { field::insurance, "Homeowner's insurance a year" }, { field::dues, "Association dues a month" },
               { field::keep, "Years you keep the loan" }, { field::firstPayment, "First payment" } };
-    const char* const offerCaptions[] = { "name", "rate (%)", "term (years)", "points (%)", "lender fees",
-        "other closing costs", "lender credit", "mortgage insurance (%)", "adjustable rate", "fixed years",
-        "months between changes", "index today (%)", "margin (%)", "first change cap", "later change cap",
-        "lifetime cap", "lowest rate (%)" };
+    const char* const offerCaptions[]
+        = { "name", "rate (%)", "term (years)", "points (%)", "lender fees", "other closing costs", "lender credit",
+              "mortgage insurance (%)", "adjustable rate", "fixed years", "months between changes", "index today (%)",
+              "margin (%)", "first change cap", "later change cap", "lifetime cap", "lowest rate (%)" };
     static_assert(std::size(offerCaptions) == std::size(field::offerKeys));
     std::vector<CsvInput> inputs;
     for (const auto& [name, caption] : purchase)
@@ -412,11 +412,30 @@ std::string acceptedText(std::string_view name, const regional::RegionalSettings
     if (name == keys[column::mi])
         return text(
             "0 to %d percent of the loan a year, at most 3 decimals; 0 when left out", { highestInsurancePercent });
+    if (name == keys[column::adjustable])
+        return "yes for an adjustable rate, whose terms follow, or no; no when left out";
+    if (name == keys[column::fixedYears])
+        return "a whole number of years from 1 to one less than the term";
+    if (name == keys[column::every])
+        return text("a whole number of months from 1 to %d", { longestChangeMonths });
+    if (name == keys[column::index] || name == keys[column::margin])
+        return text("0 to %d percent, at most 4 decimals", { highestIndexOrMarginPercent });
+    if (name == keys[column::firstCap] || name == keys[column::laterCap] || name == keys[column::lifetimeCap])
+        return text("0 to %d percentage points, at most 3 decimals", { highestRateCapPoints });
+    if (name == keys[column::lowest])
+        return "0 to the rate, at most 4 decimals; the margin when left out, or the rate where the margin is above it";
     if (name == field::offer) {
+        // The command line writes the three caps as one: caps=2/1/5.
         std::string accepted = text("up to %d, each as key=value pairs separated by commas:", { mostOffers });
-        for (const std::string_view key : keys)
-            accepted += std::string(key == keys[0] ? " " : "; ") + std::string(key) + " ("
-                + acceptedText(key, settings, largest) + ")";
+        for (const std::string_view key : keys) {
+            if (key == keys[column::laterCap] || key == keys[column::lifetimeCap])
+                continue;
+            accepted += std::string(key == keys[0] ? " " : "; ");
+            accepted += key == keys[column::firstCap]
+                ? "caps (the first change's, each later change's and the lifetime cap separated by slashes, each "
+                    + acceptedText(key, settings, largest) + ")"
+                : std::string(key) + " (" + acceptedText(key, settings, largest) + ")";
+        }
         return accepted;
     }
     return "a number";

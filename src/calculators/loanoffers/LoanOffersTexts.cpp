@@ -438,8 +438,14 @@ std::vector<std::string> comparisonNotes(
         if (!offers[i].adjustable || !(offers[i].best || offers.size() == 1))
             continue;
         const Cents worst = offers[i].adjustable->worstCostInYearsKept;
-        std::string sentence = "If each change raises the rate of " + input.offers[i].name
-            + " as far as its caps allow, it costs " + cents(worst) + " over those years";
+        const std::string& name = input.offers[i].name;
+        if (worst == offers[i].costInYearsKept) {
+            notes.push_back("Even if each change raises the rate of " + name
+                + " as far as its caps allow, it costs the same over those years.");
+            continue;
+        }
+        std::string sentence = "If each change raises the rate of " + name + " as far as its caps allow, it costs "
+            + cents(worst) + " over those years";
         std::optional<std::size_t> next; // the other offer that costs least
         for (std::size_t j = 0; j < offers.size(); ++j)
             if (j != i && (!next || offers[j].costInYearsKept < offers[*next].costInYearsKept))
