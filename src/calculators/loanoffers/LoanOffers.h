@@ -231,7 +231,8 @@ ComparisonCell rateCell(std::int64_t tenThousandths, const regional::RegionalSet
 ComparisonCell centsCell(Cents amount, const regional::RegionalSettings& settings);
 
 // An adjustable rate's steps with the index unchanged: "6.000%, $2,398.20 from payment 1; 7.125%, $2,841.17 from
-// payment 61".
+// payment 61". Of more than mostRateStepsShown steps, the first ones, how many are left out, and the last.
+constexpr std::size_t mostRateStepsShown = 4;
 std::string rateStepsText(const std::vector<RateStep>& steps, const regional::RegionalSettings& settings);
 
 // What the comparison concluded for the years kept, in a sentence with the amounts ("Over the 7 years you keep the
