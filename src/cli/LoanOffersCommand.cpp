@@ -135,7 +135,9 @@ std::vector<RecordObject> rateSteps(
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
-    calculators::FieldTexts texts = given.fieldTexts();
+    // The rows of a scenario file, saved by the window, keep the greyed terms of fixed rates, which the window leaves
+    // out; an --offer is read as given.
+    calculators::FieldTexts texts = calculators::withoutTermsOfFixedRates(given.fieldTexts());
     texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
     const std::vector<std::string> typedOffers = given.all(field::offer);
     for (std::size_t position = 0; position < typedOffers.size(); ++position)

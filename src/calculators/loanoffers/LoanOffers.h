@@ -89,6 +89,11 @@ struct LoanOffersInput
 std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     const FieldTexts& texts, const regional::RegionalSettings& settings);
 
+// The texts with the adjustable terms of every offer that is not adjustable left out: the window keeps them, greyed,
+// as typed (and so does a scenario file it saves), and neither it nor a scenario read by the command line gives
+// them to the reader, which refuses a term of a fixed rate.
+FieldTexts withoutTermsOfFixedRates(FieldTexts texts);
+
 // The fields as typed, for the head of a saved file: the purchase's by their captions, then each offer that has a
 // rate, its fields captioned with its default name ("Offer B rate (%)").
 std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts);

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <variant>
@@ -347,6 +348,20 @@ std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
             *cells[key] = cellText(row, field::offerKeys[key]);
     }
     return OffersReader(settings).purchaseAndOffers(texts);
+}
+
+FieldTexts withoutTermsOfFixedRates(FieldTexts texts)
+{
+    std::vector<FieldTexts::Row> rows = texts.rows(field::offer);
+    for (FieldTexts::Row& row : rows) {
+        if (trimmed(cellText(row, field::offerKeys[column::adjustable])) == "yes")
+            continue;
+        for (const std::string_view key : std::span(field::offerKeys).subspan(column::fixedYears))
+            if (const auto term = row.find(key); term != row.end())
+                row.erase(term);
+    }
+    texts.setRows(field::offer, std::move(rows));
+    return texts;
 }
 
 std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts)
