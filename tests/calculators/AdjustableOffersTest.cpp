@@ -1,15 +1,19 @@
 // Offers with an adjustable rate: their figures with the index unchanged, in the worst and in the best case. The
 // table's figures come from loan_offers_expected.py run with "adjustable", whose cases say what each one is for.
 #include "LoanOffersExpected.h"
+#include "calculators/loanoffers/AdjustableRate.h"
 #include "calculators/loanoffers/LoanOffers.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -17,6 +21,7 @@ namespace {
 using calculators::AdjustableTerms;
 using calculators::Cents;
 using calculators::LoanOffersInput;
+using calculators::RateCase;
 using calculators::RateStep;
 
 // What an adjustable rate may do, rates in ten-thousandths of a percent.
@@ -289,5 +294,89 @@ TEST_P(AdjustableOffersReference, MatchExactRationalFigures)
 
 INSTANTIATE_TEST_SUITE_P(Offers, AdjustableOffersReference, testing::ValuesIn(adjustableCases),
     [](const testing::TestParamInfo<AdjustableCase>& info) { return std::string(info.param.name); });
+
+const LoanOffersInput& adjustableInput(std::string_view name)
+{
+    return std::find_if(std::begin(adjustableCases), std::end(adjustableCases), [name](const AdjustableCase& c) {
+        return c.name == name;
+    })->input;
+}
+
+// Caps of 0, or an indexed rate equal to the initial rate, leave the rate where it is: every figure is the fixed
+// rate's, the runs against the baseline and the cost curve to its end included.
+TEST(AdjustableOffers, RateThatNeverMovesHasTheFixedRatesFigures)
+{
+    const LoanOffersInput& input = adjustableInput("RateThatNeverMovesIsAFixedRate");
+    const auto comparison = calculators::compareLoanOffers(input);
+    const auto figures = [&comparison](std::size_t offer) {
+        const calculators::OfferFigures& f = comparison.offers[offer];
+        return std::tie(f.loanAmount, f.monthlyPrincipalAndInterest, f.mortgageInsurance,
+            f.mortgageInsuranceLastPayment, f.monthlyTaxes, f.monthlyInsurance, f.monthlyDues, f.monthlyTotal, f.points,
+            f.lenderCreditUsed, f.creditNotUsed, f.loanCostsUpFront, f.cashToClose, f.prepaidFinanceCharge,
+            f.amountFinanced, f.aprThousandths, f.totalInterestPercentThousandths, f.totalInterest, f.payments,
+            f.paidInYearsKept, f.principalInYearsKept, f.costInYearsKept, f.balanceAtYearsKept,
+            f.costsNoMoreThanBaseline, f.breakEvenPayment, f.best, f.costCurve);
+    };
+    ASSERT_FALSE(input.offers[0].adjustable);
+    for (const std::size_t offer : { std::size_t { 1 }, std::size_t { 2 } }) {
+        SCOPED_TRACE(input.offers[offer].name);
+        ASSERT_TRUE(input.offers[offer].adjustable);
+        EXPECT_TRUE(figures(offer) == figures(0));
+    }
+}
+
+// A rate from the payment it starts with.
+struct PathStep
+{
+    std::int32_t from;
+    std::int64_t rate;
+    bool operator==(const PathStep&) const = default;
+};
+
+// A path the offers' table holds none like, rates in ten-thousandths of a percent.
+struct RatePathCase
+{
+    const char* name;
+    std::int64_t initial;
+    std::int32_t payments;
+    AdjustableTerms terms;
+    RateCase rateCase;
+    std::vector<PathStep> steps;
+};
+
+void PrintTo(const RatePathCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+const RatePathCase ratePathCases[] = {
+    // Fixed for the first of two years, then every 60 months: one change, with payment 13.
+    { "NextChangeAfterTheTermNeverComes", 50000, 24, { 1, 60, 40000, 30000, 1000, 1000, 3000, 30000 },
+        RateCase::indexUnchanged, { { 1, 50000 }, { 13, 60000 } } },
+    // A first cap of 0 holds the first change alone; the later changes move by the later cap.
+    { "FirstCapOfZeroHoldsOnlyTheFirstChange", 60000, 120, { 5, 12, 45000, 30000, 0, 1000, 5000, 30000 },
+        RateCase::indexUnchanged, { { 1, 60000 }, { 73, 70000 }, { 85, 75000 } } },
+    // The indexed rate is below the initial rate and above the lowest: the first cap, then the later, hold each fall.
+    { "IndexBelowTheRateFallsByTheCap", 70000, 360, { 3, 12, 10000, 20000, 2000, 1000, 5000, 20000 },
+        RateCase::indexUnchanged, { { 1, 70000 }, { 37, 50000 }, { 49, 40000 }, { 61, 30000 } } },
+};
+
+class RatePaths : public testing::TestWithParam<RatePathCase>
+{ };
+
+TEST_P(RatePaths, MoveWithinTheCapsAndLimits)
+{
+    const RatePathCase& c = GetParam();
+    const std::vector<std::int64_t> rates = calculators::ratePath(c.initial, c.payments, c.terms, c.rateCase);
+    ASSERT_EQ(rates.size(), static_cast<std::size_t>(c.payments));
+    std::vector<PathStep> steps;
+    for (std::size_t k = 0; k < rates.size(); ++k)
+        if (k == 0 || rates[k] != rates[k - 1])
+            steps.push_back({ static_cast<std::int32_t>(k + 1), rates[k] });
+    EXPECT_EQ(steps, c.steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, RatePaths, testing::ValuesIn(ratePathCases),
+    [](const testing::TestParamInfo<RatePathCase>& info) { return std::string(info.param.name); });
 
 } // namespace
