@@ -1,6 +1,8 @@
-// Offers with an adjustable rate: their figures with the index unchanged, in the worst and in the best case. The
-// table's figures come from loan_offers_expected.py run with "adjustable", whose cases say what each one is for.
+// Offers with an adjustable rate: their figures with the index unchanged, in the worst and in the best case, the
+// rate's path, and what the grid and the notes say of them. The table's figures come from loan_offers_expected.py
+// run with "adjustable", whose cases say what each one is for.
 #include "LoanOffersExpected.h"
+#include "RegionalPresets.h"
 #include "calculators/loanoffers/AdjustableRate.h"
 #include "calculators/loanoffers/LoanOffers.h"
 
@@ -378,5 +380,144 @@ TEST_P(RatePaths, MoveWithinTheCapsAndLimits)
 
 INSTANTIATE_TEST_SUITE_P(Offers, RatePaths, testing::ValuesIn(ratePathCases),
     [](const testing::TestParamInfo<RatePathCase>& info) { return std::string(info.param.name); });
+
+using Texts = std::vector<std::string>;
+
+// An adjustable rate's row in the grid as shown in US and in euro formats: its caption, then a cell per offer.
+struct AdjustableRowCase
+{
+    const char* name;
+    const char* comparison;
+    std::string_view figure;
+    Texts unitedStates;
+    Texts euro;
+};
+
+void PrintTo(const AdjustableRowCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+const AdjustableRowCase adjustableRowCases[] = {
+    { "RateChanges", "FirstCapHoldsTheFirstChange", "rateChanges",
+        { "Rate can change", "fixed", "first with payment 61 (1/2032), then every 12 months" },
+        { "Rate can change", "fixed", "first with payment 61 (01.2032), then every 12 months" } },
+    { "RateChangesEveryMonth", "MonthlyChangesOverFiftyYears", "rateChanges",
+        { "Rate can change", "fixed", "first with payment 13 (12/2200), then every month" },
+        { "Rate can change", "fixed", "first with payment 13 (12.2200), then every month" } },
+    { "IndexedRate", "FirstCapHoldsTheFirstChange", "indexedRate",
+        { "Index today plus margin, to the nearest 1/8", "fixed", "7.250%" },
+        { "Index today plus margin, to the nearest 1/8", "fixed", "7,250%" } },
+    { "RateSteps", "FirstCapHoldsTheFirstChange", "rateSteps",
+        { "Rate and payment if the index stays as today", "fixed",
+            "6.000%, $1,918.56 from payment 1; 7.000%, $2,104.61 from payment 61; 7.250%, $2,151.07 from payment 73" },
+        { "Rate and payment if the index stays as today", "fixed",
+            "6,000%, 1.918,56 € from payment 1; 7,000%, 2.104,61 € from payment 61; 7,250%, 2.151,07 € from payment "
+            "73" } },
+    { "WorstRate", "FirstCapHoldsTheFirstChange", "worstRate",
+        { "Highest rate (worst case)", "fixed", "11.000% from payment 85 (1/2034)" },
+        { "Highest rate (worst case)", "fixed", "11,000% from payment 85 (01.2034)" } },
+    { "WorstPayment", "FirstCapHoldsTheFirstChange", "worstPayment",
+        { "Highest payment (worst case)", "fixed", "$2,887.34 from payment 85 (1/2034)" },
+        { "Highest payment (worst case)", "fixed", "2.887,34 € from payment 85 (01.2034)" } },
+    { "BestPayment", "FirstCapHoldsTheFirstChange", "bestPayment",
+        { "Lowest payment (best case)", "fixed", "$1,385.74 from payment 85 (1/2034)" },
+        { "Lowest payment (best case)", "fixed", "1.385,74 € from payment 85 (01.2034)" } },
+    { "WorstPaid", "FirstCapHoldsTheFirstChange", "worstPaidInYearsKept",
+        { "In 7 years: paid on the loan, worst case", "fixed", "$174,230.20" },
+        { "In 7 years: paid on the loan, worst case", "fixed", "174.230,20 €" } },
+    { "WorstCost", "FirstCapHoldsTheFirstChange", "worstCostInYearsKept",
+        { "In 7 years: cost, worst case", "fixed", "$143,830.38" },
+        { "In 7 years: cost, worst case", "fixed", "143.830,38 €" } },
+    { "WorstBalance", "FirstCapHoldsTheFirstChange", "worstBalanceAtYearsKept",
+        { "In 7 years: balance left, worst case", "fixed", "$289,600.18" },
+        { "In 7 years: balance left, worst case", "fixed", "289.600,18 €" } },
+};
+
+class AdjustableRowTexts : public testing::TestWithParam<AdjustableRowCase>
+{ };
+
+TEST_P(AdjustableRowTexts, ShowInRegionalFormats)
+{
+    const AdjustableRowCase& c = GetParam();
+    const LoanOffersInput& input = adjustableInput(c.comparison);
+    const auto comparison = calculators::compareLoanOffers(input);
+    for (const bool euro : { false, true }) {
+        SCOPED_TRACE(euro ? "euro" : "United States");
+        const auto rows
+            = calculators::comparisonRows(input, comparison, euro ? euroSettings() : unitedStatesSettings());
+        const auto row = std::ranges::find(rows, c.figure, &calculators::ComparisonRow::figure);
+        ASSERT_NE(row, rows.end());
+        Texts shown { row->caption };
+        for (const auto& cell : row->cells)
+            shown.push_back(cell.text);
+        EXPECT_EQ(shown, euro ? c.euro : c.unitedStates);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, AdjustableRowTexts, testing::ValuesIn(adjustableRowCases),
+    [](const testing::TestParamInfo<AdjustableRowCase>& info) { return std::string(info.param.name); });
+
+// The same offers with the rate fixed show none of the adjustable rows.
+TEST(AdjustableOffers, NoAdjustableRowsWithoutAnAdjustableRate)
+{
+    LoanOffersInput input = adjustableInput("FirstCapHoldsTheFirstChange");
+    for (calculators::LoanOffer& offer : input.offers)
+        offer.adjustable.reset();
+    const auto rows = calculators::comparisonRows(input, calculators::compareLoanOffers(input), unitedStatesSettings());
+    for (const AdjustableRowCase& c : adjustableRowCases)
+        EXPECT_EQ(std::ranges::find(rows, c.figure, &calculators::ComparisonRow::figure), rows.end()) << c.figure;
+}
+
+// The sentences under the grid, in US formats: an adjustable rate that costs least is told with its worst case.
+struct AdjustableNotesCase
+{
+    const char* name;
+    const char* comparison;
+    Texts notes;
+};
+
+void PrintTo(const AdjustableNotesCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+const AdjustableNotesCase adjustableNotesCases[] = {
+    { "WorstCaseStillCostsLess", "FirstCapHoldsTheFirstChange",
+        { "Over the 7 years you keep the loan, ARM Bank costs least: $10,171.70 less than Fixed Bank.",
+            "If each change raises the rate of ARM Bank as far as its caps allow, it costs $143,830.38 over those "
+            "years, $5,032.77 less than Fixed Bank." } },
+    { "WorstCaseCostsMore", "InsuranceEndsAfterAChange",
+        { "Over the 15 years you keep the loan, Five one costs least: $8,260.82 less than Fixed.",
+            "If each change raises the rate of Five one as far as its caps allow, it costs $459,137.12 over those "
+            "years, $105,428.02 more than Fixed." } },
+    // Each adjustable rate among those tied is told against the first other offer that costs least.
+    { "WorstCaseTheSameAsAnother", "RateThatNeverMovesIsAFixedRate",
+        { "Over the 8 years you keep the loan, Fixed, Caps of zero and Index at the rate tie for the lowest cost, "
+          "each $14,247.58 less than No points.",
+            "If each change raises the rate of Caps of zero as far as its caps allow, it costs $166,663.17 over those "
+            "years, the same as Fixed.",
+            "If each change raises the rate of Index at the rate as far as its caps allow, it costs $198,884.05 over "
+            "those years, $32,220.88 more than Fixed." } },
+    { "OneOfferAlone", "LifetimeCapHoldsTheIndexedRate",
+        { "Over the 5 years you keep the loan, Low start costs $34,086.24.",
+            "If each change raises the rate of Low start as far as its caps allow, it costs $34,086.24 over those "
+            "years." } },
+    { "NoWorstCaseWhenAFixedRateCostsLeast", "MonthlyChangesOverFiftyYears",
+        { "Over the 50 years you keep the loan, Fixed costs least: $4,851,605,645.93 less than Monthly." } },
+};
+
+class AdjustableNotes : public testing::TestWithParam<AdjustableNotesCase>
+{ };
+
+TEST_P(AdjustableNotes, TellTheWorstCaseOfTheOfferThatCostsLeast)
+{
+    const LoanOffersInput& input = adjustableInput(GetParam().comparison);
+    EXPECT_EQ(calculators::comparisonNotes(input, calculators::compareLoanOffers(input), unitedStatesSettings()),
+        GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, AdjustableNotes, testing::ValuesIn(adjustableNotesCases),
+    [](const testing::TestParamInfo<AdjustableNotesCase>& info) { return std::string(info.param.name); });
 
 } // namespace
