@@ -254,6 +254,33 @@ const AdjustableCase adjustableCases[] = {
                 ExpectedAdjustable { 37, 12, 0, { { 1, 15000, 71833 }, { 37, 5000, 69364 }, { 49, 0, 68320 } }, 35000,
                     49, 76580, 49, 68320, 49, 8992051, 992051, 0, 120, 992051 } },
         } },
+    { "LastLevelOnAHalfCent",
+        { 20009114, 4000000, 0, 0, 0, 2, { 2027, 1, 1 },
+            {
+                { "Last payment", 50000, 2, 0, 0, 0, 0, 0, 0,
+                    AdjustableTerms { 1, 11, 40000, 30000, 1000, 1000, 3000, 30000 } },
+            } },
+        0,
+        {
+            { { 702342, 0, 0, 702342, 0, 4000000, 16009114, 5259, 5577, 892866, 24, 16901980, 16009114, 892866, 0, 0,
+                  false, {} },
+                ExpectedAdjustable { 13, 11, 70000,
+                    { { 1, 50000, 702342 }, { 13, 60000, 706107 }, { 24, 70000, 706699 } }, 70000, 24, 706107, 13,
+                    698588, 13, 16901980, 892866, 0, 24, 892866 } },
+        } },
+    { "LastButOneLevelOnAHalfCent",
+        { 24823977, 4000000, 0, 0, 0, 2, { 2027, 1, 1 },
+            {
+                { "Last but one", 42500, 2, 0, 0, 0, 0, 0, 0,
+                    AdjustableTerms { 1, 10, 30000, 20000, 1000, 1000, 2000, 20000 } },
+            } },
+        0,
+        {
+            { { 906599, 0, 0, 906599, 0, 4000000, 20823977, 4442, 4697, 978191, 24, 21802168, 20823977, 978191, 0, 0,
+                  false, {} },
+                ExpectedAdjustable { 13, 10, 50000, { { 1, 42500, 906599 }, { 13, 50000, 910248 } }, 62500, 23, 912601,
+                    23, 900618, 23, 21819060, 995083, 0, 24, 995083 } },
+        } },
 };
 
 class AdjustableOffersReference : public testing::TestWithParam<AdjustableCase>
@@ -400,11 +427,11 @@ void PrintTo(const AdjustableRowCase& c, std::ostream* out)
 
 const AdjustableRowCase adjustableRowCases[] = {
     { "RateChanges", "FirstCapHoldsTheFirstChange", "rateChanges",
-        { "Rate can change", "fixed", "first with payment 61 (1/2032), then every 12 months" },
-        { "Rate can change", "fixed", "first with payment 61 (01.2032), then every 12 months" } },
+        { "Rate can change", "fixed", "first with payment 61 (1/2032); then every 12 months" },
+        { "Rate can change", "fixed", "first with payment 61 (01.2032); then every 12 months" } },
     { "RateChangesEveryMonth", "MonthlyChangesOverFiftyYears", "rateChanges",
-        { "Rate can change", "fixed", "first with payment 13 (12/2200), then every month" },
-        { "Rate can change", "fixed", "first with payment 13 (12.2200), then every month" } },
+        { "Rate can change", "fixed", "first with payment 13 (12/2200); then every month" },
+        { "Rate can change", "fixed", "first with payment 13 (12.2200); then every month" } },
     { "IndexedRate", "FirstCapHoldsTheFirstChange", "indexedRate",
         { "Index today plus margin, to the nearest 1/8", "fixed", "7.250%" },
         { "Index today plus margin, to the nearest 1/8", "fixed", "7,250%" } },
@@ -492,16 +519,16 @@ const AdjustableNotesCase adjustableNotesCases[] = {
             "If each change raises the rate of Five one as far as its caps allow, it costs $459,137.12 over those "
             "years, $105,428.02 more than Fixed." } },
     // Each adjustable rate among those tied is told against the first other offer that costs least.
-    { "WorstCaseTheSameAsAnother", "RateThatNeverMovesIsAFixedRate",
+    { "WorstCaseTheSameAsTheIndexUnchanged", "RateThatNeverMovesIsAFixedRate",
         { "Over the 8 years you keep the loan, Fixed, Caps of zero and Index at the rate tie for the lowest cost, "
           "each $14,247.58 less than No points.",
-            "If each change raises the rate of Caps of zero as far as its caps allow, it costs $166,663.17 over those "
-            "years, the same as Fixed.",
+            "Even if each change raises the rate of Caps of zero as far as its caps allow, it costs the same over "
+            "those years.",
             "If each change raises the rate of Index at the rate as far as its caps allow, it costs $198,884.05 over "
             "those years, $32,220.88 more than Fixed." } },
     { "OneOfferAlone", "LifetimeCapHoldsTheIndexedRate",
         { "Over the 5 years you keep the loan, Low start costs $34,086.24.",
-            "If each change raises the rate of Low start as far as its caps allow, it costs $34,086.24 over those "
+            "Even if each change raises the rate of Low start as far as its caps allow, it costs the same over those "
             "years." } },
     { "NoWorstCaseWhenAFixedRateCostsLeast", "MonthlyChangesOverFiftyYears",
         { "Over the 50 years you keep the loan, Fixed costs least: $4,851,605,645.93 less than Monthly." } },

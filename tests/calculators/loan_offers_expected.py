@@ -317,6 +317,13 @@ ADJUSTABLE_CASES = {
     "RateFallsToZero": dict(price=10000000, down=2000000, keep=10, offers=[
         ("Zero", "1.5", 10, "0", 0, 0, 0, "0",
          dict(fixed=3, every=12, index="0", margin="0", caps=("1", "1", "2")))]),
+    # A recast over the last payment, and one over the last two, each exactly on a half cent: rounded up.
+    "LastLevelOnAHalfCent": dict(price=20009114, down=4000000, keep=2, offers=[
+        ("Last payment", "5", 2, "0", 0, 0, 0, "0",
+         dict(fixed=1, every=11, index="4", margin="3", caps=("1", "1", "3"), lowest="3"))]),
+    "LastButOneLevelOnAHalfCent": dict(price=24823977, down=4000000, keep=2, offers=[
+        ("Last but one", "4.25", 2, "0", 0, 0, 0, "0",
+         dict(fixed=1, every=10, index="3", margin="2", caps=("1", "1", "2")))]),
 }
 
 
