@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,7 +29,9 @@ using fuzz::require;
 using fuzz::requireText;
 
 // The purchase's fields, the first payment date from four bytes and up to five rows of offers (one more than the
-// reader takes), each of their fields a line.
+// reader takes), each of their fields up to the mortgage insurance a line; then for each offer a byte: 0 leaves it
+// there, 1 makes it adjustable, 2 says adjustable=no and 3 takes a line for it, and with 1 to 3 a line for each of
+// the adjustable rate's terms. Inputs that end after the offers compare fixed rates alone.
 calculators::FieldTexts textsFrom(fuzz::PageFields& fields)
 {
     namespace field = calculators::offerFields;
@@ -42,12 +45,22 @@ calculators::FieldTexts textsFrom(fuzz::PageFields& fields)
     const int month = fields.choice() % 13;
     const int day = fields.choice() % 33;
     texts.set(field::firstPayment, regional::isoDateText({ year, month, day }));
-    for (int offers = fields.choice() % 6; offers > 0; --offers) {
-        calculators::FieldTexts::Row row;
-        for (const std::string_view key : field::offerKeys)
+    namespace column = calculators::offerColumns;
+    const auto keys = std::span(field::offerKeys);
+    std::vector<calculators::FieldTexts::Row> rows(fields.choice() % 6);
+    for (calculators::FieldTexts::Row& row : rows)
+        for (const std::string_view key : keys.first(column::adjustable))
             row.emplace(key, fields.text());
-        texts.addRow(field::offer, std::move(row));
+    for (calculators::FieldTexts::Row& row : rows) {
+        const int adjustable = fields.choice() % 4;
+        if (adjustable == 0)
+            continue;
+        row.emplace(keys[column::adjustable], adjustable == 1 ? "yes" : adjustable == 2 ? "no" : fields.text());
+        for (const std::string_view key : keys.subspan(column::fixedYears))
+            row.emplace(key, fields.text());
     }
+    for (calculators::FieldTexts::Row& row : rows)
+        texts.addRow(field::offer, std::move(row));
     return texts;
 }
 
@@ -108,6 +121,63 @@ void checkRuns(const LoanOffersComparison& comparison, std::size_t i)
     require(offer.breakEvenPayment == breakEven, "the break-even is where the open run starts");
 }
 
+// What an adjustable rate may do stays within its terms: the steps start at the initial rate and move only at
+// changes, within the lowest and the highest rate; the worst case reaches no lower, the best no higher than the
+// first payment; the worst case's years kept add up on its own curve. A rate that no cap lets move is the fixed
+// offer's to the cent.
+void checkAdjustable(const LoanOffersInput& input, const LoanOffersComparison& comparison, std::size_t i)
+{
+    const OfferFigures& offer = comparison.offers[i];
+    const calculators::LoanOffer& typed = input.offers[i];
+    require(offer.adjustable.has_value() == typed.adjustable.has_value(), "adjustable figures of adjustable rates");
+    if (!typed.adjustable)
+        return;
+    const calculators::AdjustableTerms& terms = *typed.adjustable;
+    const calculators::AdjustableFigures& a = *offer.adjustable;
+    const std::int64_t highest = typed.rateTenThousandths + 10 * terms.lifetimeCapThousandths;
+    require(a.firstChangePayment == 12 * terms.fixedYears + 1 && a.changeEveryMonths == terms.everyMonths,
+        "the changes as the terms say");
+    const std::int64_t sum = terms.indexTenThousandths + terms.marginTenThousandths;
+    require(a.indexedRate % 1250 == 0 && a.indexedRate - sum <= 625 && sum - a.indexedRate < 625,
+        "the index and the margin to the nearest eighth, a sixteenth up");
+    require(!a.rateSteps.empty() && a.rateSteps.front().from == 1
+            && a.rateSteps.front().rateTenThousandths == typed.rateTenThousandths
+            && a.rateSteps.front().payment == offer.monthlyPrincipalAndInterest,
+        "the steps start with the initial rate and payment");
+    for (std::size_t s = 1; s < a.rateSteps.size(); ++s) {
+        const calculators::RateStep& step = a.rateSteps[s];
+        require(step.from > a.rateSteps[s - 1].from && step.from <= offer.payments && step.from >= a.firstChangePayment
+                && (step.from - a.firstChangePayment) % a.changeEveryMonths == 0,
+            "the rate moves only at changes");
+        require(step.rateTenThousandths != a.rateSteps[s - 1].rateTenThousandths
+                && step.rateTenThousandths >= terms.lowestTenThousandths && step.rateTenThousandths <= a.highestRate,
+            "each step moves the rate within the lowest and the worst case's highest");
+    }
+    require(a.highestRate >= typed.rateTenThousandths && a.highestRate <= highest && a.highestRatePayment >= 1,
+        "the highest rate within the lifetime cap");
+    require(a.highestPayment >= offer.monthlyPrincipalAndInterest && a.highestPaymentFrom >= 1,
+        "the worst case pays no less than the first payment");
+    require(a.lowestPayment <= offer.monthlyPrincipalAndInterest && a.lowestPaymentFrom >= 1,
+        "the best case pays no more than the first payment");
+    const auto& curve = a.worstCostCurve;
+    require(curve.size() >= 2 && std::is_sorted(curve.begin(), curve.end()), "worst costs never fall");
+    const auto kept = std::min(curve.size() - 1, static_cast<std::size_t>(comparison.monthsKept));
+    require(curve[kept] == a.worstCostInYearsKept, "worst cost kept on its curve");
+    require(a.worstPaidInYearsKept - (offer.loanAmount - a.worstBalanceAtYearsKept) == a.worstCostInYearsKept,
+        "the worst case's cost adds up");
+    if (terms.firstCapThousandths == 0 && terms.laterCapThousandths == 0) {
+        LoanOffersInput fixed = input;
+        fixed.offers[i].adjustable.reset();
+        const OfferFigures same = calculators::compareLoanOffers(fixed).offers[i];
+        require(same.costCurve == offer.costCurve && same.aprThousandths == offer.aprThousandths
+                && same.monthlyPrincipalAndInterest == offer.monthlyPrincipalAndInterest
+                && same.mortgageInsuranceLastPayment == offer.mortgageInsuranceLastPayment
+                && same.paidInYearsKept == offer.paidInYearsKept && same.balanceAtYearsKept == offer.balanceAtYearsKept
+                && a.worstCostCurve == offer.costCurve && a.rateSteps.size() == 1,
+            "a rate that cannot move is the fixed rate's");
+    }
+}
+
 void checkBest(const LoanOffersComparison& comparison)
 {
     const auto& offers = comparison.offers;
@@ -159,6 +229,7 @@ void checkComparison(const LoanOffersInput& input, const regional::RegionalSetti
     for (std::size_t i = 0; i < comparison.offers.size(); ++i) {
         checkFigures(input, comparison, i);
         checkRuns(comparison, i);
+        checkAdjustable(input, comparison, i);
     }
     checkBest(comparison);
     checkTexts(input, comparison, settings);

@@ -135,7 +135,9 @@ std::vector<RecordObject> rateSteps(
 Report run(const Given& given, const Context& context)
 {
     const auto& settings = context.settings;
-    calculators::FieldTexts texts = given.fieldTexts();
+    // The rows of a scenario file, saved by the window, keep the greyed terms of fixed rates, which the window leaves
+    // out; an --offer is read as given.
+    calculators::FieldTexts texts = calculators::withoutTermsOfFixedRates(given.fieldTexts());
     texts.set(field::firstPayment, firstPaymentText(given, field::firstPayment, context));
     const std::vector<std::string> typedOffers = given.all(field::offer);
     for (std::size_t position = 0; position < typedOffers.size(); ++position)
@@ -196,7 +198,9 @@ const Subcommand& loanOffersCommand()
         "you keep the loan.",
         options,
         "--price 400000 --down 40000 --tax 4800 --insurance 1500 --first-payment 2027-01-01 --offer "
-        "rate=6.5,years=30,points=1,fees=1200,closing=3000,mi=0.5 --offer rate=6.875,years=30,closing=3000,credit=2000",
+        "rate=6.5,years=30,points=1,fees=1200,closing=3000,mi=0.5 --offer rate=6.875,years=30,closing=3000,credit=2000 "
+        "--offer name=ARM,rate=5.875,years=30,closing=3000,mi=0.5,adjustable=yes,fixed-years=5,every=6,index=4.31,"
+        "margin=2.75,caps=2/1/5",
         run, calculators::offersOptionText };
     return command;
 }

@@ -39,7 +39,7 @@ struct ScenarioError
 // The version this program writes: a newer minor version only adds names, which an older program leaves out; a
 // newer major version changes what names mean, and an older program refuses it.
 inline constexpr int formatMajorVersion = 1;
-inline constexpr int formatMinorVersion = 0;
+inline constexpr int formatMinorVersion = 1; // 1.1: adjustable-rate offers
 
 // No scenario comes near it; a larger file is refused before it is read whole.
 inline constexpr std::size_t maxScenarioBytes = std::size_t { 1 } << 20;

@@ -31,7 +31,8 @@ constexpr std::string_view oneTimeKeys[] = { calculators::oneTimeKeys::payment, 
 constexpr ScenarioTable planTables[] = { { planner::oneTime, oneTimeKeys } };
 constexpr std::string_view compareFields[]
     = { offers::price, offers::down, offers::tax, offers::insurance, offers::dues, offers::keep, offers::firstPayment };
-constexpr ScenarioTable compareTables[] = { { offers::offer, offers::offerKeys } };
+constexpr ScenarioTable compareTables[]
+    = { { offers::offer, offers::offerKeys, static_cast<std::size_t>(calculators::offerColumns::adjustable) } };
 
 constexpr ScenarioSection sections[] = {
     { "loan", loanFields },

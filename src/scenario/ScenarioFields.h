@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -10,6 +11,8 @@ struct ScenarioTable
 {
     std::string_view name;
     std::span<const std::string_view> keys;
+    // The keys that format version 1.0 has, the first ones; those after came with 1.1 (an offer's adjustable rate).
+    std::size_t keysOfVersion10 = std::dynamic_extent;
 };
 
 // What a section of a scenario file may hold: a calculator's fields by the names of its subcommand's options, in

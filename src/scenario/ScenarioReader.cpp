@@ -87,10 +87,11 @@ int compareWith(std::string_view digits, int ours)
 class Reader
 {
 public:
-    Reader(const regional::RegionalSettings& settings, std::string version, bool newerMinor)
+    Reader(const regional::RegionalSettings& settings, std::string version, bool newerMinor, bool firstMinor)
         : settings(settings)
         , version(std::move(version))
         , newerMinor(newerMinor)
+        , firstMinor(firstMinor)
     { }
 
     Scenario scenario(const JsonValue& root)
@@ -120,6 +121,7 @@ private:
     const regional::RegionalSettings& settings;
     std::string version;
     bool newerMinor;
+    bool firstMinor; // a 1.0 file, which has none of the names 1.1 added
     std::vector<std::string> left;
 
     // A name this version does not have: left out when a newer minor version added it, otherwise refused, since
@@ -197,7 +199,9 @@ private:
                 throw Refused { rowName + " holds " + kindName(item) + "; a row is an object of texts and numbers." };
             auto& row = rows.emplace_back();
             for (const JsonMember& cell : item.members) {
-                if (std::ranges::find(table.keys, cell.key) == table.keys.end()) {
+                const auto key = std::ranges::find(table.keys, cell.key);
+                if (key == table.keys.end()
+                    || (firstMinor && static_cast<std::size_t>(key - table.keys.begin()) >= table.keysOfVersion10)) {
                     unknown(path + '.' + cell.key);
                     continue;
                 }
@@ -255,7 +259,8 @@ ReadScenario readDocument(std::string_view bytes, const regional::RegionalSettin
             + (major > 0 ? "; a newer Corvanta opens it." : ".") };
     const bool newerMinor = compareWith(version->minor, formatMinorVersion) > 0;
 
-    Reader reader(shownIn, versionValue->text, newerMinor);
+    const bool firstMinor = version->minor.find_first_not_of('0') == std::string_view::npos;
+    Reader reader(shownIn, versionValue->text, newerMinor, firstMinor);
     ReadScenario read { reader.scenario(root), {} };
     if (!reader.leftOut().empty()) {
         const JsonValue* writtenBy = memberNamed(root, "writtenBy");

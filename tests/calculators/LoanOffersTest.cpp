@@ -1,7 +1,9 @@
-// The loan offers comparison on its own. The table's figures come from loan_offers_expected.py, the comparison's
-// rules in exact rational arithmetic with the APR's root found in 60-digit decimals, independently of this code.
+// The loan offers comparison of fixed rates on its own. The table's figures come from loan_offers_expected.py, the
+// comparison's rules in exact rational arithmetic with the APR's root found in 60-digit decimals, independently of
+// this code.
 #include "calculators/loanoffers/LoanOffers.h"
 
+#include "LoanOffersExpected.h"
 #include "RegionalPresets.h"
 
 #include <algorithm>
@@ -16,37 +18,7 @@
 
 namespace {
 
-using calculators::Cents;
 using calculators::LoanOffersInput;
-
-// A run of payments at or below the baseline; to 0: to the end of the longer term.
-struct ExpectedRun
-{
-    std::int32_t from;
-    std::int32_t to;
-};
-
-struct ExpectedOffer
-{
-    Cents payment;
-    Cents premium;
-    std::int32_t lastPremiumPayment;
-    Cents monthlyTotal;
-    Cents points;
-    Cents cashToClose;
-    Cents amountFinanced;
-    std::int64_t aprThousandths;
-    std::int64_t totalInterestPercentThousandths;
-    Cents totalInterest;
-    std::int32_t payments;
-    Cents paid;
-    Cents principal;
-    Cents cost;
-    Cents balance;
-    std::int32_t breakEvenPayment; // 0: none
-    bool best;
-    std::vector<ExpectedRun> runs;
-};
 
 struct ComparisonCase
 {
@@ -241,35 +213,8 @@ TEST_P(LoanOffersReference, MatchesExactRationalFigures)
     ASSERT_EQ(comparison.offers.size(), c.offers.size());
     for (std::size_t i = 0; i < c.offers.size(); ++i) {
         SCOPED_TRACE(c.input.offers[i].name);
-        const auto& got = comparison.offers[i];
-        const ExpectedOffer& expected = c.offers[i];
-        EXPECT_EQ(got.loanAmount, c.input.price - c.input.down);
-        EXPECT_EQ(got.monthlyPrincipalAndInterest, expected.payment);
-        EXPECT_EQ(got.mortgageInsurance, expected.premium);
-        EXPECT_EQ(got.mortgageInsuranceLastPayment, expected.lastPremiumPayment);
-        EXPECT_EQ(got.monthlyTotal, expected.monthlyTotal);
-        EXPECT_EQ(got.points, expected.points);
-        EXPECT_EQ(got.cashToClose, expected.cashToClose);
-        EXPECT_EQ(got.amountFinanced, expected.amountFinanced);
-        EXPECT_EQ(got.aprThousandths, expected.aprThousandths);
-        EXPECT_EQ(got.totalInterestPercentThousandths, expected.totalInterestPercentThousandths);
-        EXPECT_EQ(got.totalInterest, expected.totalInterest);
-        EXPECT_EQ(got.payments, expected.payments);
-        EXPECT_EQ(got.paidInYearsKept, expected.paid);
-        EXPECT_EQ(got.principalInYearsKept, expected.principal);
-        EXPECT_EQ(got.costInYearsKept, expected.cost);
-        EXPECT_EQ(got.balanceAtYearsKept, expected.balance);
-        EXPECT_EQ(got.breakEvenPayment,
-            expected.breakEvenPayment == 0 ? std::nullopt : std::optional(expected.breakEvenPayment));
-        EXPECT_EQ(got.best, expected.best);
-        std::vector<calculators::CostRun> runs;
-        for (const ExpectedRun& run : expected.runs)
-            runs.push_back({ run.from, run.to == 0 ? std::nullopt : std::optional(run.to) });
-        EXPECT_EQ(got.costsNoMoreThanBaseline, runs);
-        // The cost in the years kept is the cost curve at their last payment.
-        ASSERT_EQ(got.costCurve.size(), static_cast<std::size_t>(got.payments) + 1);
-        const auto kept = std::min(got.payments, c.input.yearsKept * 12);
-        EXPECT_EQ(got.costCurve[static_cast<std::size_t>(kept)], got.costInYearsKept);
+        expectOfferFigures(comparison.offers[i], c.offers[i], c.input);
+        EXPECT_FALSE(comparison.offers[i].adjustable);
     }
 }
 

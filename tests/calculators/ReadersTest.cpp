@@ -481,11 +481,18 @@ std::string offers(const FieldTexts& texts, const regional::RegionalSettings& se
             out << input.price << " less " << input.down << " cents, tax " << input.yearlyTax << ", insurance "
                 << input.yearlyInsurance << ", dues " << input.monthlyDues << ", kept " << input.yearsKept
                 << " years from " << regional::isoDateText(input.firstPaymentDate) << ":";
-            for (const calculators::LoanOffer& offer : input.offers)
+            for (const calculators::LoanOffer& offer : input.offers) {
                 out << " " << offer.position << " '" << offer.name << "' " << offer.rateTenThousandths << "/10000% "
                     << offer.years << " years, points " << offer.pointsThousandths << "/1000, fees " << offer.lenderFees
                     << ", closing " << offer.closingCosts << ", credit " << offer.lenderCredit << ", mi "
-                    << offer.insuranceThousandths << "/1000;";
+                    << offer.insuranceThousandths << "/1000";
+                if (const auto& terms = offer.adjustable)
+                    out << ", adjustable after " << terms->fixedYears << " years every " << terms->everyMonths
+                        << " months, index " << terms->indexTenThousandths << " margin " << terms->marginTenThousandths
+                        << " lowest " << terms->lowestTenThousandths << "/10000%, caps " << terms->firstCapThousandths
+                        << " " << terms->laterCapThousandths << " " << terms->lifetimeCapThousandths << "/1000";
+                out << ";";
+            }
             return out.str();
         });
 }
@@ -624,6 +631,113 @@ INSTANTIATE_TEST_SUITE_P(LoanOffers, Readers,
         // Empty offers count: a fifth row is refused whatever it holds, so that names go by the place among four.
         ReaderCase { "AFifthOfferAfterFourEmptyOnes", offers, fourEmptyOffersAndOneMore(),
             "refused offer[4,1]: There can be at most 4 offers." }),
+    caseName);
+
+// A purchase with a fixed offer and an adjustable one of 6.5 %, fixed 5 years then every 12 months, index 4.5 %,
+// margin 2.75 %, caps 2/2/5, its lowest rate left out; the cells of the offer in that row changed.
+FieldTexts adjustableOffers(Cells cells, std::size_t offer = 1)
+{
+    FieldTexts texts { { "price", "400000" }, { "down", "80000" }, { "first-payment", "2027-01-01" } };
+    std::vector<FieldTexts::Row> rows = {
+        { { "name", "Fixed Bank" }, { "rate", "7" }, { "years", "30" } },
+        { { "name", "ARM Bank" }, { "rate", "6.5" }, { "years", "30" }, { "adjustable", "yes" }, { "fixed-years", "5" },
+            { "every", "12" }, { "index", "4.5" }, { "margin", "2.75" }, { "first-cap", "2" }, { "later-cap", "2" },
+            { "lifetime-cap", "5" } },
+    };
+    for (const auto& [key, text] : cells)
+        rows[offer].insert_or_assign(std::string(key), text);
+    for (FieldTexts::Row& row : rows)
+        texts.addRow("offer", std::move(row));
+    return texts;
+}
+
+// The fixed offer as read, before the adjustable one.
+const std::string fixedBank = "40000000 less 8000000 cents, tax 0, insurance 0, dues 0, kept 5 years from 2027-01-01: "
+                              "0 'Fixed Bank' 70000/10000% 30 years, points 0/1000, fees 0, closing 0, credit 0, "
+                              "mi 0/1000; ";
+
+std::string percentRule(const char* what, const char* limit, const char* separator = ".")
+{
+    return std::string("The ") + what + " of ARM Bank must be between 0 and " + limit + ", with at most 4 decimals "
+        + "after a \"" + separator + "\" and without a percent sign.";
+}
+
+std::string capRule(const char* what)
+{
+    return std::string("The ") + what + " of ARM Bank must be between 0 and 20 percentage points, with at most 3 "
+        + "decimals after a \".\" and without a percent sign.";
+}
+
+std::string termOfAFixedRate(const char* term)
+{
+    return std::string("Fixed Bank has a fixed rate, which has no ") + term
+        + ": leave it out, or make the rate adjustable (adjustable=yes).";
+}
+
+INSTANTIATE_TEST_SUITE_P(AdjustableOffers, Readers,
+    testing::Values(
+        // The lowest rate left out is the margin, or the initial rate where the margin is above it.
+        ReaderCase { "Read", offers, adjustableOffers({}),
+            fixedBank
+                + "1 'ARM Bank' 65000/10000% 30 years, points 0/1000, fees 0, closing 0, credit 0, mi 0/1000, "
+                  "adjustable after 5 years every 12 months, index 45000 margin 27500 lowest 27500/10000%, caps 2000 "
+                  "2000 5000/1000;" },
+        ReaderCase { "LowestLeftOutUnderAMarginAboveTheRate", offers, adjustableOffers({ { "margin", "7" } }),
+            fixedBank
+                + "1 'ARM Bank' 65000/10000% 30 years, points 0/1000, fees 0, closing 0, credit 0, mi 0/1000, "
+                  "adjustable after 5 years every 12 months, index 45000 margin 70000 lowest 65000/10000%, caps 2000 "
+                  "2000 5000/1000;" },
+        ReaderCase { "InCommaDecimals", offers,
+            adjustableOffers({ { "rate", "6,5" }, { "adjustable", " yes " }, { "every", "6" }, { "index", "4,5" },
+                { "margin", "2,75" }, { "first-cap", "1,5" }, { "later-cap", "0,125" }, { "lowest", "3,25" } }),
+            fixedBank
+                + "1 'ARM Bank' 65000/10000% 30 years, points 0/1000, fees 0, closing 0, credit 0, mi 0/1000, "
+                  "adjustable after 5 years every 6 months, index 45000 margin 27500 lowest 32500/10000%, caps 1500 "
+                  "125 5000/1000;",
+            true },
+        // Adjustable "no" is a fixed rate, as when it is left out.
+        ReaderCase { "NoIsAFixedRate", offers, adjustableOffers({ { "adjustable", "no" } }, 0),
+            fixedBank
+                + "1 'ARM Bank' 65000/10000% 30 years, points 0/1000, fees 0, closing 0, credit 0, mi 0/1000, "
+                  "adjustable after 5 years every 12 months, index 45000 margin 27500 lowest 27500/10000%, caps 2000 "
+                  "2000 5000/1000;" },
+        // Each refusal names the offer and the cell of the term.
+        ReaderCase { "NeitherYesNorNo", offers, adjustableOffers({ { "adjustable", "Yes" } }),
+            "refused offer[1,8]: Whether ARM Bank has an adjustable rate must be yes or no." },
+        ReaderCase { "FixedYearsLeftOut", offers, adjustableOffers({ { "fixed-years", "" } }),
+            "refused offer[1,9]: The fixed years of ARM Bank must be a whole number from 1 to 29, fewer than its "
+            "term." },
+        ReaderCase { "FixedYearsAsLongAsTheTerm", offers,
+            adjustableOffers({ { "years", "10" }, { "fixed-years", "10" } }),
+            "refused offer[1,9]: The fixed years of ARM Bank must be a whole number from 1 to 9, fewer than its "
+            "term." },
+        ReaderCase { "TermOfOneYear", offers, adjustableOffers({ { "years", "1" }, { "fixed-years", "1" } }),
+            "refused offer[1,9]: The fixed years of ARM Bank must be fewer than its term, so an adjustable rate needs "
+            "a term of 2 years or more." },
+        ReaderCase { "ChangesFurtherApartThanSixtyMonths", offers, adjustableOffers({ { "every", "61" } }),
+            "refused offer[1,10]: The months between changes of the rate of ARM Bank must be a whole number from 1 to "
+            "60." },
+        ReaderCase { "IndexAboveTwentyPercent", offers, adjustableOffers({ { "index", "20.0001" } }),
+            "refused offer[1,11]: " + percentRule("index today", "20 percent") },
+        ReaderCase { "MarginLeftOut", offers, adjustableOffers({ { "margin", " " } }),
+            "refused offer[1,12]: " + percentRule("margin", "20 percent") },
+        ReaderCase { "FirstCapWithFourDecimals", offers, adjustableOffers({ { "first-cap", "1.0005" } }),
+            "refused offer[1,13]: " + capRule("first change cap") },
+        ReaderCase { "LaterCapBelowZero", offers, adjustableOffers({ { "later-cap", "-1" } }),
+            "refused offer[1,14]: " + capRule("later change cap") },
+        ReaderCase { "LifetimeCapAboveTwentyPoints", offers, adjustableOffers({ { "lifetime-cap", "20.001" } }),
+            "refused offer[1,15]: " + capRule("lifetime cap") },
+        ReaderCase { "LowestAboveTheInitialRate", offers, adjustableOffers({ { "lowest", "6.5001" } }),
+            "refused offer[1,16]: " + percentRule("lowest rate", "its initial rate of 6.5 percent") },
+        ReaderCase { "LowestAboveTheInitialRateInCommaDecimals", offers,
+            adjustableOffers({ { "rate", "6,5" }, { "index", "4,5" }, { "margin", "2,75" }, { "lowest", "6,75" } }),
+            "refused offer[1,16]: " + percentRule("lowest rate", "its initial rate of 6,5 percent", ","), true },
+        // A fixed rate takes no term of an adjustable one, whether "adjustable" is left out or says no.
+        ReaderCase { "TermOfAFixedRate", offers, adjustableOffers({ { "every", "12" } }, 0),
+            "refused offer[0,10]: " + termOfAFixedRate("months between changes") },
+        ReaderCase { "TermOfARateSaidNotAdjustable", offers,
+            adjustableOffers({ { "adjustable", "no" }, { "lowest", "3" } }, 0),
+            "refused offer[0,16]: " + termOfAFixedRate("lowest rate") }),
     caseName);
 
 // What the command line's help says a planner field accepts is made from the same limits as the reader.

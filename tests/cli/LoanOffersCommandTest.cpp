@@ -100,6 +100,27 @@ TEST(LoanOffersCommand, ShowsTheComparisonInEachFormat)
                 "  \"notes\": [\"Over the 15 years you keep the loan, MI Lender costs least: $2,343.18 less than "
                 "Points "
                 "Bank.\"]," } },
+        // An adjustable offer's caps as a Loan Estimate writes them; for programs its rate path and worst case, and
+        // the rate type of every offer.
+        { "adjustable rate",
+            { "compare", "--price", "300000", "--down", "60000", "--keep", "10", "--first-payment", "2027-01-01",
+                "--offer", "name=Fixed,rate=6.5,years=30", "--offer",
+                "name=ARM,rate=5.5,years=30,adjustable=yes,fixed-years=5,every=6,index=4.31,margin=2.75,caps=2/1/5",
+                "--format", "json" },
+            { "      \"rateType\": \"fixed\",", "      \"rateType\": \"adjustable\",",
+                "      \"firstChangePayment\": {\"value\": \"61\", \"text\": \"payment 61, 1/2032\"},",
+                "      \"rateSteps\": [{\"from\": 1, \"rate\": {\"value\": \"5.500\", \"text\": \"5.500%\"}, "
+                "\"payment\": {\"value\": \"1362.69\", \"text\": \"$1,362.69\"}}, {\"from\": 61, \"rate\": "
+                "{\"value\": \"7.000\", \"text\": \"7.000%\"}, \"payment\": {\"value\": \"1568.38\", \"text\": "
+                "\"$1,568.38\"}}],",
+                "      \"highestRate\": {\"value\": \"10.500\", \"text\": \"10.500%\"},",
+                "      \"lowestPaymentFrom\": {\"value\": \"67\", \"text\": \"payment 67, 7/2032\"},",
+                "      \"worstCase\": {\"paidInYearsKept\": {\"value\": \"201444.66\", \"text\": \"$201,444.66\"}, "
+                "\"costInYearsKept\": {\"value\": \"170199.43\", \"text\": \"$170,199.43\"}, "
+                "\"balanceAtYearsKept\": {\"value\": \"208754.77\", \"text\": \"$208,754.77\"}},",
+                "  \"notes\": [\"Over the 10 years you keep the loan, ARM costs least: $7,340.05 less than Fixed.\", "
+                "\"If each change raises the rate of ARM as far as its caps allow, it costs $170,199.43 over those "
+                "years, $24,700.99 more than Fixed.\"]," } },
         // Insurance on a 95 % loan ends by the 78 % rule; the keys come in any order.
         { "mortgage insurance",
             { "compare", "--price", "300000", "--down", "15000", "--tax", "4200", "--insurance", "1500", "--dues", "50",
@@ -216,6 +237,14 @@ TEST(LoanOffersCommand, RefusesWithTheWindowsWarningNamingTheOption)
             "--offer: An offer is written as key=value pairs separated by commas" },
         { "a key twice", joined(purchase, { "--offer", "rate=6,years=30,rate=7" }), 2,
             "--offer: An offer is written as key=value pairs separated by commas" },
+        { "two caps", joined(purchase, { "--offer", "rate=6,years=30,adjustable=yes,caps=2/1" }), 2,
+            "--offer: The caps of Offer A must be three numbers separated by slashes" },
+        { "caps and a cap of them", joined(purchase, { "--offer", "rate=6,years=30,caps=2/1/5,first-cap=2" }), 2,
+            "--offer: An offer is written as key=value pairs separated by commas" },
+        { "an adjustable term of a fixed offer", joined(purchase, { "--offer", "name=Bank,rate=6,years=30,index=4" }),
+            2, "--offer: Bank has a fixed rate, which has no index today" },
+        { "adjustable=no with a margin", joined(purchase, { "--offer", "rate=6,years=30,adjustable=no,margin=2" }), 2,
+            "--offer: Offer A has a fixed rate, which has no margin" },
         { "first payment in another order", joined(purchase, { "--first-payment", "1/1/2027" }), 2,
             "--first-payment: The first payment date is written as year-month-day" },
         { "price given twice", joined(purchase, { "--price", "5" }), 2,

@@ -128,6 +128,18 @@ INSTANTIATE_TEST_SUITE_P(SameAsTheOptions, ScenarioOption,
         ScenarioCase { "OffersGivenReplaceTheFilesRows", house, { "compare", "--offer", "rate=6,years=15" },
             { "compare", "--price", "400000", "--down", "10%", "--first-payment", "2027-01-01", "--offer",
                 "rate=6,years=15" } },
+        // The window saves the greyed terms of a fixed rate as typed; the file reads as the window does.
+        ScenarioCase { "AFixedRateWithTheTermsTheWindowGreys",
+            scenarioFile(R"("compare": {"price": 400000, "down": 40000, "first-payment": "2027-01-01", "offer": [)"
+                         R"({"rate": 6.5, "years": 30, "adjustable": "no", "fixed-years": 5, "first-cap": "x"},)"
+                         R"({"rate": 5.75, "years": 30, "adjustable": "yes", "fixed-years": 5, "every": 6,)"
+                         R"( "index": 4.31, "margin": 2.75, "first-cap": 2, "later-cap": 1, "lifetime-cap": 5}]})",
+                "1.1"),
+            { "compare", "--format", "json" },
+            { "compare", "--price", "400000", "--down", "40000", "--first-payment", "2027-01-01", "--offer",
+                "rate=6.5,years=30", "--offer",
+                "rate=5.75,years=30,adjustable=yes,fixed-years=5,every=6,index=4.31,margin=2.75,caps=2/1/5", "--format",
+                "json" } },
         ScenarioCase { "TheOneTimeRowsFromTheFile", house, { "plan", "--format", "csv" },
             joined(housePlan, { "--once", "60=10000 72=5000", "--format", "csv" }) },
         ScenarioCase { "OneTimeRowsGivenReplaceTheFilesRows", house, { "plan", "--once", "12=1" },

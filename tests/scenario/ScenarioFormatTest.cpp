@@ -103,6 +103,9 @@ INSTANTIATE_TEST_SUITE_P(Accepted, ScenarioFormat,
         FormatCase { "UnicodeAsTyped",
             sections("\"compare\": {\"offer\": [{\"name\": \"Caisse d\u2019\u00e9pargne\"}]}"),
             "compare.offer[1].name=Caisse d\u2019\u00e9pargne" },
+        FormatCase { "AnAdjustableOfferSinceOnePointOne",
+            file(R"("sections": {"compare": {"offer": [{"adjustable": "yes", "fixed-years": 5}]}})", "1.1"),
+            "compare.offer[1].adjustable=yes compare.offer[1].fixed-years=5" },
         FormatCase { "AByteOrderMarkFirst", "\xEF\xBB\xBF" + sections(R"("loan": {"rate": 7})"), "loan.rate=7" },
         // What a newer minor version added is left out and told once, in the order of the file.
         FormatCase { "NewerMinorVersionLeavesOutWhatItAdded",
@@ -128,15 +131,15 @@ INSTANTIATE_TEST_SUITE_P(Refused, ScenarioFormat,
         FormatCase { "AListIsNoScenario", R"(["corvanta-scenario"])",
             R"(refused: The file is not a Corvanta scenario: it holds no "format": "corvanta-scenario".)" },
         FormatCase { "NoVersion", R"({"format": "corvanta-scenario", "formatVersion": 1.0})",
-            R"(refused: The scenario has no format version such as "formatVersion": "1.0".)" },
+            R"(refused: The scenario has no format version such as "formatVersion": "1.1".)" },
         FormatCase { "NewerMajorVersion", file("", "2.0"),
-            "refused: The scenario is in format version 2.0, and this version of Corvanta reads format version 1.0; "
+            "refused: The scenario is in format version 2.0, and this version of Corvanta reads format version 1.1; "
             "a newer Corvanta opens it." },
         FormatCase { "NewerMajorVersionOfManyDigits", file("", "18446744073709551617.0"),
             "refused: The scenario is in format version 18446744073709551617.0, and this version of Corvanta reads "
-            "format version 1.0; a newer Corvanta opens it." },
+            "format version 1.1; a newer Corvanta opens it." },
         FormatCase { "NoVersionNumber", file("", "1"),
-            R"(refused: The scenario has no format version such as "formatVersion": "1.0".)" },
+            R"(refused: The scenario has no format version such as "formatVersion": "1.1".)" },
         // A name the file's own version does not have is a mistake, never a field to drop quietly.
         FormatCase { "AFieldItsVersionDoesNotHave", sections(R"("loan": {"rtae": 7})"),
             "refused: The scenario holds loan.rtae, which its format version 1.0 does not have." },
@@ -146,6 +149,9 @@ INSTANTIATE_TEST_SUITE_P(Refused, ScenarioFormat,
             "refused: loan.rate holds true; a field holds a text or a number." },
         FormatCase { "ATableFieldAsAText", sections(R"("compare": {"offer": "rate=6.5"})"),
             "refused: compare.offer holds a text; it is a list of rows, each an object of texts and numbers." },
+        FormatCase { "AnAdjustableOfferInOnePointZero",
+            sections(R"("compare": {"offer": [{"rate": 6, "fixed-years": 5}]})"),
+            "refused: The scenario holds compare.offer.fixed-years, which its format version 1.0 does not have." },
         FormatCase { "ARowOfAnotherKind", sections(R"("plan": {"once": [{"payment": 1}, [60, 100]]})"),
             "refused: plan.once row 2 holds a list; a row is an object of texts and numbers." },
         FormatCase { "ACellOfAnotherKind", sections(R"("compare": {"offer": [{"rate": {"value": 6}}]})"),
@@ -195,7 +201,7 @@ TEST(ScenarioFile, IsWrittenForPeopleToReadAndReadsBackTheSame)
     const std::string written = scenario::writeScenario(typed, euroSettings(), "2.0");
     EXPECT_EQ(written, R"({
   "format": "corvanta-scenario",
-  "formatVersion": "1.0",
+  "formatVersion": "1.1",
   "writtenBy": "Corvanta 2.0",
   "window": {
     "page": "compare"

@@ -116,6 +116,44 @@ private:
 
 } // namespace
 
+namespace {
+
+// An entry of a record, by the name it goes by: a text, a word, a whole number, a figure ("name.value" and
+// "name.text"), an object of entries ("name.member..."), runs of numbers ("41-150 74-") or a list of other objects
+// ("name[0].member...").
+bool recordEntry(JsonReader& reader, std::map<std::string, std::string>& record, const std::string& name)
+{
+    if (reader.peek('"'))
+        return reader.string(record[name]);
+    if (reader.peek('{'))
+        return reader.sequence('{', '}', [&] {
+            std::string member;
+            return reader.string(member) && reader.symbol(':') && !record.contains(name + "." + member)
+                && recordEntry(reader, record, name + "." + member);
+        });
+    if (reader.peek('[')) {
+        std::string& runs = record[name];
+        int index = 0;
+        return reader.sequence('[', ']', [&] {
+            std::map<std::string, std::string> element;
+            if (!reader.peek('{') || !recordEntry(reader, element, ""))
+                return false;
+            if (element.size() == 2 && element.contains(".from") && element.contains(".to")) {
+                const std::string& to = element[".to"];
+                runs += (runs.empty() ? "" : " ") + element[".from"] + "-" + (to == "null" ? "" : to);
+            } else {
+                for (const auto& [member, value] : element)
+                    record[name + "[" + std::to_string(index) + "]" + member] = value;
+            }
+            ++index;
+            return true;
+        });
+    }
+    return reader.digits(record[name]) || reader.literal(record[name]);
+}
+
+} // namespace
+
 std::optional<CommandJson> parseCommandJson(std::string_view json)
 {
     JsonReader reader(json);
@@ -165,30 +203,8 @@ std::optional<CommandJson> parseCommandJson(std::string_view json)
             auto& record = records.emplace_back();
             return reader.sequence('{', '}', [&] {
                 std::string name;
-                if (!reader.string(name) || !reader.symbol(':') || record.contains(name))
-                    return false;
-                if (reader.peek('"'))
-                    return reader.string(record[name]);
-                if (reader.peek('[')) {
-                    std::string& runs = record[name];
-                    return reader.sequence('[', ']', [&] {
-                        std::string from, to, field;
-                        const bool run = reader.symbol('{') && reader.string(field) && field == "from"
-                            && reader.symbol(':') && reader.digits(from) && reader.symbol(',') && reader.string(field)
-                            && field == "to" && reader.symbol(':') && (reader.digits(to) || reader.literal(field))
-                            && reader.symbol('}');
-                        runs += (runs.empty() ? "" : " ") + from + "-" + to;
-                        return run;
-                    });
-                }
-                if (!reader.peek('{'))
-                    return reader.literal(record[name]);
-                std::pair<std::string, std::string> figure;
-                if (!cellOrFigure(figure, false))
-                    return false;
-                record[name + ".value"] = figure.first;
-                record[name + ".text"] = figure.second;
-                return true;
+                return reader.string(name) && reader.symbol(':') && !record.contains(name)
+                    && recordEntry(reader, record, name);
             });
         });
     });

@@ -1,7 +1,8 @@
 #pragma once
 
 // corvanta-calc's JSON and CSV read back by parsers of the tests' own, strict enough that output a program
-// could not read fails: the JSON the command writes (objects, arrays and strings only) and RFC 4180 records.
+// could not read fails: the JSON the command writes (objects, arrays, strings, words and whole numbers) and RFC 4180
+// records.
 
 #include <map>
 #include <optional>
@@ -21,7 +22,8 @@ struct CommandJson
     std::vector<std::string> notes;
     std::vector<std::string> warnings;
     // Each list of records by its name; in a record, a text by its name, true, false and null as those words, a
-    // figure's value and text as "name.value" and "name.text", and runs of numbers as "41-150 74-" (an open end).
+    // figure's value and text as "name.value" and "name.text", and runs of numbers as "41-150 74-" (an open end); a
+    // whole number as its digits, an object's entries as "name.entry" and a list of objects as "name[0].entry".
     std::map<std::string, std::vector<std::map<std::string, std::string>>> lists;
 };
 

@@ -127,10 +127,9 @@ void LoanOffersWindow::startWith(QDate today)
 calculators::FieldTexts LoanOffersWindow::fieldTexts() const
 {
     // What the reader takes is what the window keeps: the same controls by the same names, but for the greyed terms
-    // of a fixed rate, which are kept for when it is made adjustable again.
-    std::vector<TypedField> fields = typedSections().front().fields;
-    std::erase_if(fields, [this](const TypedField& typed) { return !typed.control->isEnabledTo(this); });
-    return typedTexts(fields);
+    // of a fixed rate, which are kept for when it is made adjustable again (and which a scenario read on the command
+    // line leaves out the same way).
+    return calculators::withoutTermsOfFixedRates(typedTexts(typedSections().front().fields));
 }
 
 CsvInputs LoanOffersWindow::inputsAsTyped() const

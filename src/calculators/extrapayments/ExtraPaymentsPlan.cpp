@@ -1,17 +1,22 @@
 #include "calculators/extrapayments/ExtraPaymentsPlan.h"
 
 #include "finance/CalendarDays.h"
+#include "finance/LevelPayment.h"
 #include "finance/TimeValue.h"
 #include "regional/DigitEngine.h"
 #include "regional/Formats.h"
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstddef>
 
 namespace calculators {
 
 namespace {
+
+// i = R / 1200 with R in ten-thousandths of a percent: the monthly rate is R / 12,000,000.
+constexpr std::int64_t monthlyRateDenominator = 12000000;
 
 // The value rounded to the cent on its decimal digits, a half away from zero.
 Cents roundedCents(Extended value)
@@ -101,8 +106,7 @@ std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
 
 Cents monthlyInterest(Cents balance, std::int64_t rateTenThousandths)
 {
-    // i = R / 1200 with R in ten-thousandths of a percent: the monthly rate is R / 12,000,000.
-    return roundedQuotient(balance * rateTenThousandths, 12000000);
+    return roundedQuotient(balance * rateTenThousandths, monthlyRateDenominator);
 }
 
 Cents regularPlanPayment(std::int64_t rateTenThousandths, std::int32_t months, Cents amount)
@@ -112,6 +116,18 @@ Cents regularPlanPayment(std::int64_t rateTenThousandths, std::int32_t months, C
     const Extended annualPercent = static_cast<Extended>(rateTenThousandths) / 10000;
     const Extended payment = finance::Payment(finance::monthlyRate(annualPercent), months,
         -static_cast<Extended>(amount) / 100, 0, finance::PaymentTiming::EndOfPeriod);
+    // A payment within a hair of a half cent, as a recast over one or two payments left can be exactly, is settled
+    // by exact sums: extended precision may fall on the wrong side of the half.
+    const Extended cents = payment * 100;
+    const Extended whole = std::floor(cents);
+    if (std::fabs(cents - whole - Extended { 0.5 }) < Extended { 1e-3 }) {
+        const auto below = static_cast<std::uint64_t>(whole);
+        return static_cast<Cents>(below)
+            + (finance::levelPaymentAtLeastHalves(static_cast<std::uint64_t>(amount),
+                   static_cast<std::uint64_t>(rateTenThousandths), monthlyRateDenominator, months, 2 * below + 1)
+                    ? 1
+                    : 0);
+    }
     return roundedCents(payment);
 }
 

@@ -89,6 +89,11 @@ struct LoanOffersInput
 std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     const FieldTexts& texts, const regional::RegionalSettings& settings);
 
+// The texts with the adjustable terms of every offer that is not adjustable left out: the window keeps them, greyed,
+// as typed (and so does a scenario file it saves), and neither it nor a scenario read by the command line gives
+// them to the reader, which refuses a term of a fixed rate.
+FieldTexts withoutTermsOfFixedRates(FieldTexts texts);
+
 // The fields as typed, for the head of a saved file: the purchase's by their captions, then each offer that has a
 // rate, its fields captioned with its default name ("Offer B rate (%)").
 std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts);
@@ -233,7 +238,8 @@ ComparisonCell rateCell(std::int64_t tenThousandths, const regional::RegionalSet
 ComparisonCell centsCell(Cents amount, const regional::RegionalSettings& settings);
 
 // An adjustable rate's steps with the index unchanged: "6.000%, $2,398.20 from payment 1; 7.125%, $2,841.17 from
-// payment 61".
+// payment 61". Of more than mostRateStepsShown steps, the first ones, how many are left out, and the last.
+constexpr std::size_t mostRateStepsShown = 4;
 std::string rateStepsText(const std::vector<RateStep>& steps, const regional::RegionalSettings& settings);
 
 // What the comparison concluded for the years kept, in a sentence with the amounts ("Over the 7 years you keep the

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <variant>
@@ -349,6 +350,20 @@ std::variant<LoanOffersInput, FieldFailure> readLoanOffers(
     return OffersReader(settings).purchaseAndOffers(texts);
 }
 
+FieldTexts withoutTermsOfFixedRates(FieldTexts texts)
+{
+    std::vector<FieldTexts::Row> rows = texts.rows(field::offer);
+    for (FieldTexts::Row& row : rows) {
+        if (trimmed(cellText(row, field::offerKeys[column::adjustable])) == "yes")
+            continue;
+        for (const std::string_view key : std::span(field::offerKeys).subspan(column::fixedYears))
+            if (const auto term = row.find(key); term != row.end())
+                row.erase(term);
+    }
+    texts.setRows(field::offer, std::move(rows));
+    return texts;
+}
+
 std::vector<CsvInput> offersInputsAsTyped(const FieldTexts& texts)
 {
     const std::pair<std::string_view, const char*> purchase[]
@@ -426,10 +441,17 @@ std::string acceptedText(std::string_view name, const regional::RegionalSettings
         return "0 to the initial rate, at most 4 decimals; the margin, or the initial rate where the margin is above "
                "it, when left out";
     if (name == field::offer) {
+        // The command line writes the three caps as one: caps=2/1/5.
         std::string accepted = text("up to %d, each as key=value pairs separated by commas:", { mostOffers });
-        for (const std::string_view key : keys)
-            accepted += std::string(key == keys[0] ? " " : "; ") + std::string(key) + " ("
-                + acceptedText(key, settings, largest) + ")";
+        for (const std::string_view key : keys) {
+            if (key == keys[column::laterCap] || key == keys[column::lifetimeCap])
+                continue;
+            accepted += std::string(key == keys[0] ? " " : "; ");
+            accepted += key == keys[column::firstCap]
+                ? "caps (the first change's, each later change's and the lifetime cap separated by slashes, each "
+                    + acceptedText(key, settings, largest) + ")"
+                : std::string(key) + " (" + acceptedText(key, settings, largest) + ")";
+        }
         return accepted;
     }
     return "a number";

@@ -154,7 +154,7 @@ std::vector<FigureKind> adjustableRateKinds()
             .caption = ifAdjustable(captioned("Rate can change")),
             .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
                 const std::int32_t every = a.changeEveryMonths;
-                return ComparisonCell { "first with " + paymentInRun(a.firstChangePayment, c) + ", then every "
+                return ComparisonCell { "first with " + paymentInRun(a.firstChangePayment, c) + "; then every "
                         + (every == 1 ? std::string("month") : std::to_string(every) + " months"),
                     "" };
             }),
@@ -374,10 +374,24 @@ ComparisonCell centsCell(Cents amount, const regional::RegionalSettings& setting
 
 std::string rateStepsText(const std::vector<RateStep>& steps, const regional::RegionalSettings& settings)
 {
-    std::string text;
-    for (const RateStep& step : steps)
-        text += (text.empty() ? "" : "; ") + rateDigits(step.rateTenThousandths, settings.decimalSeparator) + "%, "
+    const auto stepText = [&settings](const RateStep& step) {
+        return rateDigits(step.rateTenThousandths, settings.decimalSeparator) + "%, "
             + centsText(step.payment, settings) + " from payment " + std::to_string(step.from);
+    };
+    std::vector<std::string> parts;
+    if (steps.size() <= mostRateStepsShown) {
+        for (const RateStep& step : steps)
+            parts.push_back(stepText(step));
+    } else {
+        // The first steps and the last, and how many between: a cell, and its lines on paper, stay few.
+        for (std::size_t i = 0; i + 2 < mostRateStepsShown; ++i)
+            parts.push_back(stepText(steps[i]));
+        parts.push_back("\u2026 " + std::to_string(steps.size() - mostRateStepsShown + 1) + " more changes \u2026");
+        parts.push_back(stepText(steps.back()));
+    }
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : "; ") + part;
     return text;
 }
 
@@ -438,8 +452,14 @@ std::vector<std::string> comparisonNotes(
         if (!offers[i].adjustable || !(offers[i].best || offers.size() == 1))
             continue;
         const Cents worst = offers[i].adjustable->worstCostInYearsKept;
-        std::string sentence = "If each change raises the rate of " + input.offers[i].name
-            + " as far as its caps allow, it costs " + cents(worst) + " over those years";
+        const std::string& name = input.offers[i].name;
+        if (worst == offers[i].costInYearsKept) {
+            notes.push_back("Even if each change raises the rate of " + name
+                + " as far as its caps allow, it costs the same over those years.");
+            continue;
+        }
+        std::string sentence = "If each change raises the rate of " + name + " as far as its caps allow, it costs "
+            + cents(worst) + " over those years";
         std::optional<std::size_t> next; // the other offer that costs least
         for (std::size_t j = 0; j < offers.size(); ++j)
             if (j != i && (!next || offers[j].costInYearsKept < offers[*next].costInYearsKept))
