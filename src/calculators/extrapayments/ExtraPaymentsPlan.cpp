@@ -117,10 +117,12 @@ Cents regularPlanPayment(std::int64_t rateTenThousandths, std::int32_t months, C
     const Extended payment = finance::Payment(finance::monthlyRate(annualPercent), months,
         -static_cast<Extended>(amount) / 100, 0, finance::PaymentTiming::EndOfPeriod);
     // A payment within a hair of a half cent, as a recast over one or two payments left can be exactly, is settled
-    // by exact sums: extended precision may fall on the wrong side of the half.
+    // by exact sums: extended precision may fall on the wrong side of the half. The hair is far wider than the
+    // payment's rounding error, some 1e-17 of it.
     const Extended cents = payment * 100;
     const Extended whole = std::floor(cents);
-    if (std::fabs(cents - whole - Extended { 0.5 }) < Extended { 1e-3 }) {
+    const Extended hair = Extended { 1e-6 } + Extended { 1e-14 } * cents;
+    if (std::fabs(cents - whole - Extended { 0.5 }) < hair) {
         const auto below = static_cast<std::uint64_t>(whole);
         return static_cast<Cents>(below)
             + (finance::levelPaymentAtLeastHalves(static_cast<std::uint64_t>(amount),
