@@ -24,11 +24,13 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -338,9 +340,12 @@ const Behaviour behaviours[] = {
                 QStringLiteral("Over the 5 years you keep the loan, Second Bank costs least: $2,417.26 less than "
                                "Offer A."));
         } },
-    { "ColumnsTakeTheWidthOfTheirTextsAndTheGridScrolls",
+    // A cell of several parts (a rate's steps, runs) shows a line for each, in a row as tall as its most lines; the
+    // text copied, saved and printed keeps its "; ".
+    { "ColumnsTakeTheWidthOfTheirTextsLineByLineAndTheGridScrolls",
         [](LoanOffersWindowTest& t) {
             t.fillTwoOffers();
+            t.makeSecondBankAdjustable();
             t.typeOver("OfferANameEdit", "A lender with a long name here");
             t.press("CalculateButton");
             t.page.resize(t.page.minimumSize());
@@ -350,9 +355,21 @@ const Behaviour behaviours[] = {
             for (int column = 0; column < grid.columnCount(); ++column)
                 for (int row = 0; row < app::gridRowCount(grid); ++row) {
                     const QString text = app::gridText(grid, column, row);
-                    EXPECT_GE(grid.columnWidth(column), metrics.horizontalAdvance(text)) << text.toStdString();
+                    for (const QString& line : text.split(QStringLiteral("; ")))
+                        EXPECT_GE(grid.columnWidth(column), metrics.horizontalAdvance(line)) << line.toStdString();
                 }
             EXPECT_GT(grid.horizontalScrollBar()->maximum(), 0);
+            const int steps = t.rowOf(QStringLiteral("Rate and payment if the index stays as today"));
+            ASSERT_GE(steps, 0);
+            EXPECT_EQ(app::gridText(grid, 2, steps + 1),
+                QStringLiteral("6.250%, $2,216.58 from payment 1; 7.000%, $2,374.88 from payment 61"));
+            EXPECT_EQ(grid.rowHeight(steps), 2 * grid.verticalHeader()->defaultSectionSize());
+            EXPECT_EQ(grid.rowHeight(steps + 1), grid.verticalHeader()->defaultSectionSize());
+            const QModelIndex cell = grid.model()->index(steps, 2);
+            const auto* delegate = qobject_cast<const QStyledItemDelegate*>(grid.itemDelegate());
+            ASSERT_TRUE(delegate);
+            EXPECT_EQ(delegate->displayText(cell.data(), QLocale()),
+                QStringLiteral("6.250%, $2,216.58 from payment 1\u20287.000%, $2,374.88 from payment 61"));
         } },
     { "CtrlCCopiesTheSelectedCells",
         [](LoanOffersWindowTest& t) {

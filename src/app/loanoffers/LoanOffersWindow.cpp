@@ -17,13 +17,16 @@
 #include "widgets/GridCsv.h"
 #include "widgets/LoanChartViews.h"
 #include "widgets/LoanChartWindow.h"
+#include "widgets/PartsOnLines.h"
 #include "widgets/StringGrid.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDate>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -80,6 +83,7 @@ LoanOffersWindow::LoanOffersWindow(QWidget* parent)
     ui->FirstPaymentEdit->setDateRange(
         QDate(calculators::earliestPlanYear, 1, 1), QDate(calculators::latestPlanYear, 12, 31));
     setUpGrid(*ui->ComparisonGrid);
+    ui->ComparisonGrid->setItemDelegate(new PartsOnLines(ui->ComparisonGrid));
     QMenu* menu = addGridMenu(*ui->ComparisonGrid);
     QAction* saveCsv
         = addCsvExport(*menu, *ui->ComparisonGrid, this, csvFileName(*this), [this] { return comparedInputs; });
@@ -195,6 +199,12 @@ void LoanOffersWindow::showComparison()
             rowFigures.push_back(rows[row].figure);
         const auto gridRow = static_cast<int>(row);
         setGridText(grid, 0, gridRow, text(rows[row].caption));
+        // A cell of several parts shows a line for each (PartsOnLines), and its row is as tall as the most of them.
+        qsizetype lines = 1;
+        for (const calculators::ComparisonCell& cell : rows[row].cells)
+            lines = std::max(lines, text(cell.text).count(QStringLiteral("; ")) + 1);
+        if (row > 0)
+            grid.setRowHeight(gridRow - 1, grid.verticalHeader()->defaultSectionSize() * static_cast<int>(lines));
         for (std::size_t cell = 0; cell < rows[row].cells.size(); ++cell) {
             const auto column = static_cast<int>(cell) + 1;
             setGridText(grid, column, gridRow, text(rows[row].cells[cell].text));
