@@ -69,6 +69,14 @@ offers=(action:MainWindow.CompareLoanOffersAction LoanOffersWindow.PriceEdit=400
     LoanOffersWindow.OfferBPointsEdit=1.25 LoanOffersWindow.OfferBFeesEdit=1500
     LoanOffersWindow.OfferBClosingEdit=3800 LoanOffersWindow.OfferBInsuranceEdit=0.45
     click:LoanOffersWindow.CalculateButton)
+adjustable=(action:MainWindow.CompareLoanOffersAction LoanOffersWindow.PriceEdit=450000
+    LoanOffersWindow.DownEdit=10% LoanOffersWindow.KeepEdit=7
+    LoanOffersWindow.OfferANameEdit=Fixed LoanOffersWindow.OfferARateEdit=6.75
+    LoanOffersWindow.OfferAInsuranceEdit=0.4
+    LoanOffersWindow.OfferBNameEdit=ARM LoanOffersWindow.OfferBRateEdit=5.875
+    LoanOffersWindow.OfferBInsuranceEdit=0.4 click:LoanOffersWindow.OfferBAdjustableCheck
+    LoanOffersWindow.OfferBIndexEdit=4.31 LoanOffersWindow.OfferBMarginEdit=2.75
+    click:LoanOffersWindow.CalculateButton)
 
 window loan-page MainWindow "${loan[@]}"
 window refinance-page MainWindow "${refinance[@]}"
@@ -87,6 +95,8 @@ window loan-chart LoanChartWindow "${loan[@]}" click:MainWindow.PrepayButton Pre
 window planner-window ExtraPaymentsWindow "${planner[@]}"
 window offers-window LoanOffersWindow "${offers[@]}"
 window offers-chart LoanChartWindow "${offers[@]}" click:LoanOffersWindow.ChartButton
+window offers-adjustable LoanOffersWindow "${adjustable[@]}"
+window offers-adjustable-chart LoanChartWindow "${adjustable[@]}" click:LoanOffersWindow.ChartButton
 printout loan-report-printout MainWindow.ReportPrintButton "${loan[@]}"
 printout window-picture-printout MainWindow.CollegePrintButton "${college[@]}"
 printout schedule-printout ScheduleWindow.PrintButton "${car[@]}" click:MainWindow.ScheduleButton
