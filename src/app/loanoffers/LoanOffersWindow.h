@@ -20,9 +20,10 @@ class LoanOffersWindow;
 
 namespace app {
 
-// Compares up to four lenders' offers for one purchase: the whole monthly cost with mortgage insurance, the cash
-// to close, the APR, what each costs over the years the buyer expects to keep the loan, and when a dearer one
-// to close catches up. Modeless and resizable; it keeps nothing between runs of the program.
+// Compares up to four lenders' offers for one purchase, fixed or adjustable: the whole monthly cost with mortgage
+// insurance, the cash to close, the APR, what each costs over the years the buyer expects to keep the loan (an
+// adjustable rate's worst case too), and when a dearer one to close catches up. Modeless and resizable; what is
+// typed is kept between runs of the program (typedSections), the comparison is not.
 class LoanOffersWindow final : public QWidget
 {
     Q_OBJECT
