@@ -146,10 +146,34 @@ std::function<ComparisonCell(const FigureContext&)> adjustablePayment(std::int32
     });
 }
 
+// A figure of an adjustable rate and the first payment with it: a grid row of the two ("11.000% from payment 85
+// (1/2034)"), and for programs each alone.
+std::vector<FigureKind> figureFromPayment(std::pair<std::string_view, const char*> row, std::string_view name,
+    ComparisonCell (*figure)(const AdjustableFigures&, const regional::RegionalSettings&),
+    std::pair<std::string_view, std::int32_t AdjustableFigures::*> from)
+{
+    std::int32_t AdjustableFigures::*payment = from.second;
+    return {
+        { .name = row.first,
+            .caption = ifAdjustable(captioned(row.second)),
+            .cell = adjustableCell([figure, payment](const AdjustableFigures& a, const FigureContext& c) {
+                return ComparisonCell { figure(a, c.settings).text + " from " + paymentInRun(a.*payment, c), "" };
+            }),
+            .adjustable = true,
+            .gridOnly = true },
+        { .name = name,
+            .caption = {},
+            .cell = adjustableCell(
+                [figure](const AdjustableFigures& a, const FigureContext& c) { return figure(a, c.settings); }),
+            .adjustable = true },
+        { .name = from.first, .caption = {}, .cell = adjustablePayment(payment), .adjustable = true },
+    };
+}
+
 // What an adjustable rate may do, row by row after the monthly principal and interest.
 std::vector<FigureKind> adjustableRateKinds()
 {
-    return {
+    std::vector<FigureKind> kinds = {
         { .name = "rateChanges",
             .caption = ifAdjustable(captioned("Rate can change")),
             .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
@@ -183,59 +207,27 @@ std::vector<FigureKind> adjustableRateKinds()
                 return ComparisonCell { rateStepsText(a.rateSteps, c.settings), "" };
             }),
             .adjustable = true },
-        { .name = "worstRate",
-            .caption = ifAdjustable(captioned("Highest rate (worst case)")),
-            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
-                return ComparisonCell {
-                    rateCell(a.highestRate, c.settings).text + " from " + paymentInRun(a.highestRatePayment, c), ""
-                };
-            }),
-            .adjustable = true,
-            .gridOnly = true },
-        { .name = "highestRate",
-            .caption = {},
-            .cell = adjustableCell(
-                [](const AdjustableFigures& a, const FigureContext& c) { return rateCell(a.highestRate, c.settings); }),
-            .adjustable = true },
-        { .name = "highestRatePayment",
-            .caption = {},
-            .cell = adjustablePayment(&AdjustableFigures::highestRatePayment),
-            .adjustable = true },
-        { .name = "worstPayment",
-            .caption = ifAdjustable(captioned("Highest payment (worst case)")),
-            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
-                return ComparisonCell {
-                    centsText(a.highestPayment, c.settings) + " from " + paymentInRun(a.highestPaymentFrom, c), ""
-                };
-            }),
-            .adjustable = true,
-            .gridOnly = true },
-        { .name = "highestPayment",
-            .caption = {},
-            .cell = adjustableMoney(&AdjustableFigures::highestPayment),
-            .adjustable = true },
-        { .name = "highestPaymentFrom",
-            .caption = {},
-            .cell = adjustablePayment(&AdjustableFigures::highestPaymentFrom),
-            .adjustable = true },
-        { .name = "bestPayment",
-            .caption = ifAdjustable(captioned("Lowest payment (best case)")),
-            .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
-                return ComparisonCell {
-                    centsText(a.lowestPayment, c.settings) + " from " + paymentInRun(a.lowestPaymentFrom, c), ""
-                };
-            }),
-            .adjustable = true,
-            .gridOnly = true },
-        { .name = "lowestPayment",
-            .caption = {},
-            .cell = adjustableMoney(&AdjustableFigures::lowestPayment),
-            .adjustable = true },
-        { .name = "lowestPaymentFrom",
-            .caption = {},
-            .cell = adjustablePayment(&AdjustableFigures::lowestPaymentFrom),
-            .adjustable = true },
     };
+    using Figure = ComparisonCell (*)(const AdjustableFigures&, const regional::RegionalSettings&);
+    const auto add = [&kinds](std::vector<FigureKind> added) {
+        kinds.insert(kinds.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    };
+    add(figureFromPayment({ "worstRate", "Highest rate (worst case)" }, "highestRate",
+        Figure { [](const AdjustableFigures& a, const regional::RegionalSettings& settings) {
+            return rateCell(a.highestRate, settings);
+        } },
+        { "highestRatePayment", &AdjustableFigures::highestRatePayment }));
+    add(figureFromPayment({ "worstPayment", "Highest payment (worst case)" }, "highestPayment",
+        Figure { [](const AdjustableFigures& a, const regional::RegionalSettings& settings) {
+            return centsCell(a.highestPayment, settings);
+        } },
+        { "highestPaymentFrom", &AdjustableFigures::highestPaymentFrom }));
+    add(figureFromPayment({ "bestPayment", "Lowest payment (best case)" }, "lowestPayment",
+        Figure { [](const AdjustableFigures& a, const regional::RegionalSettings& settings) {
+            return centsCell(a.lowestPayment, settings);
+        } },
+        { "lowestPaymentFrom", &AdjustableFigures::lowestPaymentFrom }));
+    return kinds;
 }
 
 // The years kept in an adjustable rate's worst case, after the same figures with the index unchanged.
