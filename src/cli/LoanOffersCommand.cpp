@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -162,7 +163,7 @@ Report run(const Given& given, const Context& context)
         record.push_back({ "best", comparison.offers[i].best });
         const auto& adjustable = comparison.offers[i].adjustable;
         record.push_back({ "rateType", std::string(adjustable ? "adjustable" : "fixed") });
-        RecordObject worstCase;
+        std::optional<std::size_t> worstCase; // the entry of the worst case's object, from its first figure on
         for (const calculators::NamedFigure& figure : figures[i]) {
             const Cell cell = cellOf(figure.cell);
             if (figure.name == "costsNoMoreThanBaseline") {
@@ -174,9 +175,11 @@ Report run(const Given& given, const Context& context)
                 record.push_back({ std::string(figure.name), rateSteps(adjustable->rateSteps, settings) });
             } else if (const auto worst = worstCaseName(figure.name); !worst.empty()) {
                 // The worst case's figures go together, by the names of the same figures with the index unchanged.
-                worstCase.push_back({ std::string(worst), cell });
-                if (worstCase.size() == std::size(worstCaseNames))
-                    record.push_back({ "worstCase", std::move(worstCase) });
+                if (!worstCase) {
+                    worstCase = record.size();
+                    record.push_back({ "worstCase", RecordObject {} });
+                }
+                std::get<RecordObject>(record[*worstCase].value).push_back({ std::string(worst), cell });
             } else if (figure.cell.value.empty()) {
                 // A figure with no value, the break-even of an offer that never stays at or below the baseline, is
                 // null.

@@ -55,8 +55,8 @@ struct FigureKind
     std::string_view name;
     Caption caption;
     std::function<ComparisonCell(const FigureContext&)> cell;
-    // An adjustable rate's figure: a row only when an offer is adjustable, "fixed" in a fixed offer's cell, and
-    // for programs only an adjustable offer's.
+    // An adjustable rate's figure: a row only when an offer of the comparison is adjustable, "fixed" in a fixed
+    // offer's cell, and for programs only an adjustable offer's.
     bool adjustable = false;
     // A row that puts together figures that programs get one by one.
     bool gridOnly = false;
@@ -87,17 +87,6 @@ std::function<ComparisonCell(const FigureContext&)> percent(std::int64_t OfferFi
     };
 }
 
-// Adjustable rows are shown only when an offer of the comparison is adjustable.
-Caption ifAdjustable(Caption caption)
-{
-    return
-        [caption](const LoanOffersInput& input, const LoanOffersComparison& comparison) -> std::optional<std::string> {
-            if (std::ranges::none_of(input.offers, [](const LoanOffer& offer) { return offer.adjustable.has_value(); }))
-                return std::nullopt;
-            return caption(input, comparison);
-        };
-}
-
 // A rate as the adjustable rows write it: at least 3 decimals, a fourth where it has one: 7.125%, 6.1875%.
 std::string rateDigits(std::int64_t tenThousandths, const std::string& separator)
 {
@@ -107,9 +96,10 @@ std::string rateDigits(std::int64_t tenThousandths, const std::string& separator
     return text;
 }
 
-// An adjustable figure of an offer; a fixed offer's cell says "fixed".
-std::function<ComparisonCell(const FigureContext&)> adjustableCell(
-    std::function<ComparisonCell(const AdjustableFigures&, const FigureContext&)> cell)
+// An adjustable figure of an offer; a fixed offer's cell says "fixed". The cell is held as it is, without a
+// function object of its own around it.
+template <typename Cell>
+std::function<ComparisonCell(const FigureContext&)> adjustableCell(Cell cell)
 {
     return [cell](const FigureContext& c) {
         return c.offer.adjustable ? cell(*c.offer.adjustable, c) : ComparisonCell { "fixed", "" };
@@ -155,7 +145,7 @@ std::vector<FigureKind> figureFromPayment(std::pair<std::string_view, const char
     std::int32_t AdjustableFigures::*payment = from.second;
     return {
         { .name = row.first,
-            .caption = ifAdjustable(captioned(row.second)),
+            .caption = captioned(row.second),
             .cell = adjustableCell([figure, payment](const AdjustableFigures& a, const FigureContext& c) {
                 return ComparisonCell { figure(a, c.settings).text + " from " + paymentInRun(a.*payment, c), "" };
             }),
@@ -175,7 +165,7 @@ std::vector<FigureKind> adjustableRateKinds()
 {
     std::vector<FigureKind> kinds = {
         { .name = "rateChanges",
-            .caption = ifAdjustable(captioned("Rate can change")),
+            .caption = captioned("Rate can change"),
             .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
                 const std::int32_t every = a.changeEveryMonths;
                 return ComparisonCell { "first with " + paymentInRun(a.firstChangePayment, c) + "; then every "
@@ -197,12 +187,12 @@ std::vector<FigureKind> adjustableRateKinds()
             }),
             .adjustable = true },
         { .name = "indexedRate",
-            .caption = ifAdjustable(captioned("Index today plus margin, to the nearest 1/8")),
+            .caption = captioned("Index today plus margin, to the nearest 1/8"),
             .cell = adjustableCell(
                 [](const AdjustableFigures& a, const FigureContext& c) { return rateCell(a.indexedRate, c.settings); }),
             .adjustable = true },
         { .name = "rateSteps",
-            .caption = ifAdjustable(captioned("Rate and payment if the index stays as today")),
+            .caption = captioned("Rate and payment if the index stays as today"),
             .cell = adjustableCell([](const AdjustableFigures& a, const FigureContext& c) {
                 return ComparisonCell { rateStepsText(a.rateSteps, c.settings), "" };
             }),
@@ -235,15 +225,15 @@ std::vector<FigureKind> worstCaseKinds()
 {
     return {
         { .name = "worstPaidInYearsKept",
-            .caption = ifAdjustable(inYearsKept("paid on the loan, worst case")),
+            .caption = inYearsKept("paid on the loan, worst case"),
             .cell = adjustableMoney(&AdjustableFigures::worstPaidInYearsKept),
             .adjustable = true },
         { .name = "worstCostInYearsKept",
-            .caption = ifAdjustable(inYearsKept("cost, worst case")),
+            .caption = inYearsKept("cost, worst case"),
             .cell = adjustableMoney(&AdjustableFigures::worstCostInYearsKept),
             .adjustable = true },
         { .name = "worstBalanceAtYearsKept",
-            .caption = ifAdjustable(inYearsKept("balance left, worst case")),
+            .caption = inYearsKept("balance left, worst case"),
             .cell = adjustableMoney(&AdjustableFigures::worstBalanceAtYearsKept),
             .adjustable = true },
     };
@@ -394,7 +384,11 @@ std::vector<ComparisonRow> comparisonRows(
     ComparisonRow& heading = rows.emplace_back();
     for (std::size_t i = 0; i < comparison.offers.size(); ++i)
         heading.cells.push_back({ input.offers[i].name + (comparison.offers[i].best ? " (best)" : ""), "" });
+    const bool anyAdjustable
+        = std::ranges::any_of(input.offers, [](const LoanOffer& offer) { return offer.adjustable.has_value(); });
     for (const FigureKind& kind : figureKinds()) {
+        if (kind.adjustable && !anyAdjustable)
+            continue;
         const auto caption = kind.caption ? kind.caption(input, comparison) : std::nullopt;
         if (!caption)
             continue;
