@@ -492,6 +492,16 @@ TEST(AdjustableOffers, NoAdjustableRowsWithoutAnAdjustableRate)
         EXPECT_EQ(std::ranges::find(rows, figure, &calculators::ComparisonRow::figure), rows.end()) << figure;
 }
 
+// Hovering the chart at the years kept tells the adjustable rate's worst case after it, as the chart draws it:
+// against the baseline with the index unchanged.
+TEST(AdjustableOffers, HoverTellsTheWorstCaseAfterItsOffer)
+{
+    const LoanOffersInput& input = adjustableInput("FirstCapHoldsTheFirstChange");
+    EXPECT_EQ(calculators::monthCostText(input, calculators::compareLoanOffers(input), 84, unitedStatesSettings()),
+        "Payment 84 (12/2033)\nFixed Bank: $148,863.15 (lowest cash to close)\nARM Bank: $138,691.45, $10,171.70 "
+        "less\nARM Bank, worst case: $143,830.38, $5,032.77 less");
+}
+
 // The sentences under the grid, in US formats: an adjustable rate that costs least is told with its worst case.
 struct AdjustableNotesCase
 {

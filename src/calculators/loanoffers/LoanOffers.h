@@ -259,7 +259,8 @@ std::vector<std::vector<NamedFigure>> offerFigureCells(
     const LoanOffersInput& input, const LoanOffersComparison& comparison, const regional::RegionalSettings& settings);
 
 // What each offer has cost by a month, a line each, for a chart's hover: "Payment 41 (5/2030)", then "Bank:
-// $21,000.00 (lowest cash to close)", "Points Bank: $20,950.00, $50.00 less"; month 0 is "At closing".
+// $21,000.00 (lowest cash to close)", "Points Bank: $20,950.00, $50.00 less", and after an adjustable rate its worst
+// case ("ARM, worst case: $21,400.00, $400.00 more"); month 0 is "At closing".
 std::string monthCostText(const LoanOffersInput& input, const LoanOffersComparison& comparison, std::int32_t month,
     const regional::RegionalSettings& settings);
 

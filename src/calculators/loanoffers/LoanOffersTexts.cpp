@@ -483,18 +483,27 @@ std::string monthCostText(const LoanOffersInput& input, const LoanOffersComparis
     std::string text = month <= 0 ? std::string("At closing")
                                   : "Payment " + std::to_string(month) + " (" + monthOf(month, input, settings) + ")";
     const auto k = static_cast<std::size_t>(std::max(month, 0));
-    for (std::size_t i = 0; i < comparison.offers.size(); ++i) {
-        const std::vector<Cents> against = costAgainstBaseline(comparison, i);
+    const bool compared = comparison.offers.size() > 1;
+    // A line's cost by the month, at its last value after its own last payment, and against the baseline's.
+    const auto costLine = [&](const std::string& name, const std::vector<Cents>& curve, bool baseline) {
+        const std::vector<Cents> against = curveAgainstBaseline(comparison, curve);
         const Cents difference = against[std::min(k, against.size() - 1)];
-        const std::vector<Cents>& curve = comparison.offers[i].costCurve;
-        text += "\n" + input.offers[i].name + ": " + centsText(curve[std::min(k, curve.size() - 1)], settings);
-        if (i == comparison.baseline && comparison.offers.size() > 1)
-            text += " (lowest cash to close)";
+        std::string line = "\n" + name + ": " + centsText(curve[std::min(k, curve.size() - 1)], settings);
+        if (baseline && compared)
+            line += " (lowest cash to close)";
         else if (difference != 0)
-            text += ", " + centsText(difference < 0 ? -difference : difference, settings)
+            line += ", " + centsText(difference < 0 ? -difference : difference, settings)
                 + (difference < 0 ? " less" : " more");
-        else if (comparison.offers.size() > 1)
-            text += ", the same";
+        else if (compared)
+            line += ", the same";
+        return line;
+    };
+    for (std::size_t i = 0; i < comparison.offers.size(); ++i) {
+        const OfferFigures& offer = comparison.offers[i];
+        text += costLine(input.offers[i].name, offer.costCurve, i == comparison.baseline);
+        // An adjustable rate's worst case, against the baseline with the index unchanged, as the chart draws it.
+        if (offer.adjustable)
+            text += costLine(input.offers[i].name + ", worst case", offer.adjustable->worstCostCurve, false);
     }
     return text;
 }
