@@ -34,6 +34,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -502,6 +503,7 @@ const Behaviour behaviours[] = {
             const double againstBaseline = worstCost - t.amountAt(QStringLiteral("In 5 years: cost"), 1);
             std::vector<QStringList> names;
             std::map<QString, double> atYearsKept;
+            QString hovered;
             QStringList undashed;
             whenModalShows([&](QWidget* chart) {
                 for (const char* view : { "BalanceChart", "YearsChart" }) {
@@ -510,8 +512,12 @@ const Behaviour behaviours[] = {
                     for (const auto* series : find<QChartView>(*chart, view)->chart()->series()) {
                         shown.append(series->name());
                         const auto* line = qobject_cast<const QLineSeries*>(series);
-                        if (line && series->name() == QLatin1String("Second Bank, worst case"))
+                        if (line && series->name() == QLatin1String("Second Bank, worst case")) {
                             atYearsKept[QString::fromLatin1(view)] = line->at(60).y();
+                            // Hovering it at the years kept tells each line's cost there, its own too.
+                            Q_EMIT const_cast<QLineSeries*>(line)->hovered(line->at(60), true);
+                            hovered = QToolTip::text();
+                        }
                         const bool worst = series->name().endsWith(QLatin1String(", worst case"));
                         if (worst
                             && (line->pen().style() != Qt::DashLine
@@ -536,6 +542,9 @@ const Behaviour behaviours[] = {
             EXPECT_EQ(undashed, QStringList());
             EXPECT_NEAR(atYearsKept[QStringLiteral("BalanceChart")], againstBaseline, 0.005);
             EXPECT_NEAR(atYearsKept[QStringLiteral("YearsChart")], worstCost, 0.005);
+            EXPECT_TRUE(hovered.startsWith(QLatin1String("Payment 60 (12/2031)\nOffer A: "))) << hovered.toStdString();
+            EXPECT_TRUE(hovered.contains(QStringLiteral("\nSecond Bank, worst case: $%L1").arg(worstCost, 0, 'f', 2)))
+                << hovered.toStdString();
         } },
     { "DoubleClickSaysWhereALoanEstimateShowsTheField",
         [](LoanOffersWindowTest& t) {
