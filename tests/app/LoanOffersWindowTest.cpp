@@ -304,10 +304,7 @@ const Behaviour behaviours[] = {
             } refusals[] = {
                 { "OfferBFixedYearsEdit", "30", "The fixed years of Second Bank must be a whole number from 1 to 29",
                     "5" },
-                { "OfferBEveryEdit", "61", "The months between changes of the rate of Second Bank", "6" },
                 { "OfferBIndexEdit", "", "The index today of Second Bank", "4.31" },
-                { "OfferBMarginEdit", "2.75001", "The margin of Second Bank", "2.75" },
-                { "OfferBLifetimeCapEdit", "21", "The lifetime cap of Second Bank", "5" },
                 { "OfferBLowestEdit", "6.5", "The lowest rate of Second Bank", "" },
             };
             t.fillTwoOffers();

@@ -243,8 +243,6 @@ TEST(LoanOffersCommand, RefusesWithTheWindowsWarningNamingTheOption)
             "--offer: An offer is written as key=value pairs separated by commas" },
         { "an adjustable term of a fixed offer", joined(purchase, { "--offer", "name=Bank,rate=6,years=30,index=4" }),
             2, "--offer: Bank has a fixed rate, which has no index today" },
-        { "adjustable=no with a margin", joined(purchase, { "--offer", "rate=6,years=30,adjustable=no,margin=2" }), 2,
-            "--offer: Offer A has a fixed rate, which has no margin" },
         { "first payment in another order", joined(purchase, { "--first-payment", "1/1/2027" }), 2,
             "--first-payment: The first payment date is written as year-month-day" },
         { "price given twice", joined(purchase, { "--price", "5" }), 2,
