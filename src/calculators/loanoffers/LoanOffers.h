@@ -231,6 +231,9 @@ std::vector<ComparisonRow> comparisonRows(
 std::string costRunsText(
     const std::vector<CostRun>& runs, const LoanOffersInput& input, const regional::RegionalSettings& settings);
 
+// units / 10^decimals (units >= 0) with all its decimals, or without trailing zeros where trimmed: 6.500 or 6.5.
+std::string decimalText(std::int64_t units, int decimals, const std::string& separator, bool trimmed = false);
+
 // A rate in a cell, at least 3 decimals and a fourth where it has one: "7.125%", value "7.125".
 ComparisonCell rateCell(std::int64_t tenThousandths, const regional::RegionalSettings& settings);
 

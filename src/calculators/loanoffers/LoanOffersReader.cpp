@@ -300,15 +300,7 @@ private:
             refused(column::lowest,
                 message("The lowest rate of %s must be between 0 and its initial rate of %s percent, with at most 4 "
                         "decimals after a \"%s\" and without a percent sign.",
-                    { name, percentText(initial), settings.decimalSeparator })));
-    }
-
-    // The initial rate as the messages write it: 6.125, 6,5.
-    std::string percentText(std::int64_t tenThousandths) const
-    {
-        std::string fraction = std::to_string(10000 + tenThousandths % 10000).substr(1);
-        fraction.erase(fraction.find_last_not_of('0') + 1);
-        return std::to_string(tenThousandths / 10000) + (fraction.empty() ? "" : settings.decimalSeparator + fraction);
+                    { name, decimalText(initial, 4, settings.decimalSeparator, true), settings.decimalSeparator })));
     }
 
     const regional::RegionalSettings& settings;

@@ -14,18 +14,6 @@ namespace calculators {
 
 namespace {
 
-// units / 10^decimals (units >= 0) with all its decimals, or without trailing zeros where trimmed: 6.500 or 6.5.
-std::string decimalText(std::int64_t units, int decimals, const std::string& separator, bool trimmed = false)
-{
-    std::int64_t scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    std::string fraction = std::to_string(scale + units % scale).substr(1);
-    if (trimmed)
-        fraction.erase(fraction.find_last_not_of('0') + 1);
-    return std::to_string(units / scale) + (fraction.empty() ? "" : separator + fraction);
-}
-
 std::string centsValue(Cents amount)
 {
     return decimalText(amount, 2, ".");
@@ -342,6 +330,17 @@ std::string costRunsText(
                 + "\u2013" + monthOf(*run.to, input, settings) + ")";
     }
     return text;
+}
+
+std::string decimalText(std::int64_t units, int decimals, const std::string& separator, bool trimmed)
+{
+    std::int64_t scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    std::string fraction = std::to_string(scale + units % scale).substr(1);
+    if (trimmed)
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+    return std::to_string(units / scale) + (fraction.empty() ? "" : separator + fraction);
 }
 
 ComparisonCell rateCell(std::int64_t tenThousandths, const regional::RegionalSettings& settings)
