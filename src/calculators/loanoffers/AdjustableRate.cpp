@@ -79,6 +79,7 @@ LevelSchedule levelSchedule(Cents amount, std::span<const std::int64_t> rates, c
         row.balance = balance;
         schedule.rows.push_back(row);
         schedule.levels.push_back(level);
+        schedule.rates.push_back(rate);
     }
     return schedule;
 }

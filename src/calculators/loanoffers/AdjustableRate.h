@@ -54,6 +54,7 @@ struct LevelSchedule
 {
     std::vector<PlanRow> rows; // until the balance is 0.00, at most a payment per rate
     std::vector<Cents> levels; // the level payment in force for each row
+    std::vector<std::int64_t> rates; // the rate in force for each row
 };
 LevelSchedule levelSchedule(Cents amount, std::span<const std::int64_t> rates, const finance::CivilDate& firstPayment);
 

@@ -78,25 +78,24 @@ LevelSchedule scheduleOf(const LoanOffersInput& input, const LoanOffer& offer, R
     return levelSchedule(input.price - input.down, rates, input.firstPaymentDate);
 }
 
-// The first of the level payments counted, all but the last payment's, at which a figure of them is reached.
-std::int32_t firstAt(const std::vector<Cents>& levels, Cents figure)
+// The first payment whose value (a rate, a level payment) is the one given; the values are the payments' in order.
+template <typename Value>
+std::int32_t firstPaymentWith(const std::vector<Value>& values, Value value)
 {
-    return static_cast<std::int32_t>(std::ranges::find(levels, figure) - levels.begin()) + 1;
+    return static_cast<std::int32_t>(std::ranges::find(values, value) - values.begin()) + 1;
 }
 
 AdjustableFigures adjustableFiguresOf(
     const LoanOffersInput& input, const LoanOffer& offer, const LevelSchedule& indexUnchanged, Cents upFront)
 {
     const AdjustableTerms& terms = *offer.adjustable;
-    const std::int32_t months = offer.years * 12;
     AdjustableFigures figures;
     figures.firstChangePayment = 12 * terms.fixedYears + 1;
     figures.changeEveryMonths = terms.everyMonths;
     figures.indexedRate = indexedRate(terms);
 
-    const std::vector<std::int64_t> unchangedRates
-        = ratePath(offer.rateTenThousandths, months, terms, RateCase::indexUnchanged);
-    for (std::size_t k = 0; k < indexUnchanged.rows.size(); ++k)
+    const std::vector<std::int64_t>& unchangedRates = indexUnchanged.rates;
+    for (std::size_t k = 0; k < unchangedRates.size(); ++k)
         if (k == 0 || unchangedRates[k] != unchangedRates[k - 1])
             figures.rateSteps.push_back(
                 { static_cast<std::int32_t>(k + 1), unchangedRates[k], indexUnchanged.levels[k] });
@@ -108,18 +107,15 @@ AdjustableFigures adjustableFiguresOf(
             levels.pop_back();
         return levels;
     };
-    const std::vector<std::int64_t> worstRates = ratePath(offer.rateTenThousandths, months, terms, RateCase::worst);
-    const LevelSchedule worst = levelSchedule(input.price - input.down, worstRates, input.firstPaymentDate);
-    const std::span<const std::int64_t> worstCharged(worstRates.data(), worst.rows.size());
-    figures.highestRate = std::ranges::max(worstCharged);
-    figures.highestRatePayment
-        = static_cast<std::int32_t>(std::ranges::find(worstCharged, figures.highestRate) - worstCharged.begin()) + 1;
+    const LevelSchedule worst = scheduleOf(input, offer, RateCase::worst);
+    figures.highestRate = std::ranges::max(worst.rates);
+    figures.highestRatePayment = firstPaymentWith(worst.rates, figures.highestRate);
     const std::vector<Cents> worstLevels = counted(worst);
     figures.highestPayment = std::ranges::max(worstLevels);
-    figures.highestPaymentFrom = firstAt(worstLevels, figures.highestPayment);
+    figures.highestPaymentFrom = firstPaymentWith(worstLevels, figures.highestPayment);
     const std::vector<Cents> bestLevels = counted(scheduleOf(input, offer, RateCase::best));
     figures.lowestPayment = std::ranges::min(bestLevels);
-    figures.lowestPaymentFrom = firstAt(bestLevels, figures.lowestPayment);
+    figures.lowestPaymentFrom = firstPaymentWith(bestLevels, figures.lowestPayment);
 
     const Premiums premiums = premiumsOn(worst.rows, input, offer);
     KeptFigures kept = keptOn(worst.rows, premiums.due, input.price - input.down, upFront, input.yearsKept);
